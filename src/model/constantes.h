@@ -1,0 +1,38 @@
+#pragma once
+// Shared constants of the circuit model and the two rounding rules used by every layout and
+// simulation formula: R() rounds to the nearest integer with halves to the even neighbour,
+// I() truncates toward zero.
+
+#include <cmath>
+#include <cstdint>
+
+namespace zefira {
+
+inline int R(double v) { return static_cast<int>(std::nearbyint(v)); }
+inline int I(double v) { return static_cast<int>(std::trunc(v)); }
+
+// Kind tags of TComponente::tipo.
+enum TipoComponente : int {
+    TIPO_NENHUM = -1,
+    TIPO_VALVULA_DIRECIONAL = 1,
+    TIPO_TOMADA_AR = 2,
+    TIPO_CILINDRO = 3,
+    TIPO_FIO = 4,
+    TIPO_E_OU_ESC_REG = 5,
+    TIPO_JUMP = 6,
+};
+
+// Types of TValvula_E_OU_ESC_REG.
+enum TipoEOu : int { EOU_E = 1, EOU_OU = 2, EOU_ESCAPE = 3, EOU_REGULADORA = 4 };
+
+// Connection slot values: a free port, and the mark of the port where a wire being drawn started.
+constexpr int LIVRE = -1;
+constexpr int CONEXAO_PENDENTE = -10;
+
+// A port that is not on the drawing.
+constexpr int FORA_DO_DESENHO = -50;
+
+constexpr int NUMERO_PORTAS = 7;
+constexpr int NUMERO_ROTULOS = 6;
+
+} // namespace zefira
