@@ -1,0 +1,75 @@
+#pragma once
+// TEstado: the document, editor and simulation state of one running program. Every operation
+// takes it by reference; tests create a fresh one.
+
+#include "editor/imagens.h"
+#include "model/lista_componente.h"
+#include "model/lista_no.h"
+#include "model/ponto.h"
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace zefira {
+
+struct TSegmento {
+    int componente = -1; // code of the wire
+    int segmento = -1;   // index of the segment's first point
+};
+
+struct TEstado {
+    TEstado();
+
+    // The symbol library; model objects copy their pictures from it. Declared first so it
+    // outlives the lists that refer to it.
+    TImagens imagens;
+
+    // --- document ---
+    std::unique_ptr<TLista_Componente> lista_componentes;
+    std::unique_ptr<TLista_No> lista_nos;
+    QStringList observacoes; // the circuit's notes, one entry per line
+    bool modificado = false;
+    QString nome_documento;  // "" unnamed, or " - " + file name, or " - DEMO - " + title
+    bool perguntar_ao_salvar = false;
+    bool novo_confirmado = false;
+    QString pasta_programa;  // folder of the executable, with a trailing separator
+
+    // --- editor ---
+    int modo = 0; // 0 editing, 1 drawing a wire, 2..14 placing, 15 simulating
+    std::shared_ptr<TComponente> componente_nulo;
+    std::shared_ptr<TComponente> componente_atual;
+    int numero_selecionados = 0;
+    int indice_arrasto = -1;
+    bool selecionando = false;
+    TPonto cantos_selecao[2];
+    bool mostrar_mira = false;
+    bool mostrar_cruz = false;
+    TSegmento segmento_destacado;
+    int mouse_x = 0, mouse_y = 0;
+    int x_anterior = 0, y_anterior = 0;
+    int direcao_inicial = 0;
+    bool ignorar_clique = false;
+    bool ignorar_selecao = false;
+    bool via_menu = false;
+    int largura_area = 1000;
+    int altura_area = 650;
+    QImage figura_acionador;
+    std::vector<std::shared_ptr<TComponente>> area_transferencia;
+
+    // --- simulation ---
+    Tno *no_raiz = nullptr; // owned by lista_nos
+    int vazao_minima = 2000;
+    int tempo_acumulado = 0;
+    bool acionadores_atualizados = false;
+
+    // Source of the wire routing's random offset: returns an integer in [0, n).
+    std::function<int(int)> aleatorio;
+
+    TLista_Componente &lista() { return *lista_componentes; }
+};
+
+} // namespace zefira

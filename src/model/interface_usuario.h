@@ -1,0 +1,34 @@
+#pragma once
+// TInterfaceUsuario: the one port through which the program asks or tells the user anything.
+// The Qt shell implements it with real boxes and dialogs; tests and zefira-cli script it.
+
+#include <QString>
+
+namespace zefira {
+
+class TComponente;
+struct TEstado;
+
+enum class Resposta { Sim, Nao, Cancelar };
+
+class TInterfaceUsuario {
+public:
+    virtual ~TInterfaceUsuario() = default;
+
+    // A question box titled "ZEFIRA" with Yes/No, or Yes/No/Cancel when com_cancelar.
+    virtual Resposta perguntar(const QString &texto, bool com_cancelar) = 0;
+    // A plain message box.
+    virtual void mensagem(const QString &texto) = 0;
+    // File dialogs starting in pasta; an empty name means the user cancelled.
+    virtual QString escolher_arquivo_abrir(const QString &pasta) = 0;
+    virtual QString escolher_arquivo_salvar(const QString &pasta) = 0;
+    // Opens the property dialog of the component; true when the user confirmed with OK.
+    virtual bool editar_propriedades(TEstado &estado, TComponente &componente)
+    {
+        (void)estado;
+        (void)componente;
+        return false;
+    }
+};
+
+} // namespace zefira

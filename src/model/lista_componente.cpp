@@ -1,0 +1,202 @@
+#include "model/lista_componente.h"
+
+namespace zefira {
+
+TComponente &TLista_Componente::adicionar(int tipo, int esquerda, int tipo_e_ou, int tipo_cilindro, int numero_vias,
+                                          int topo)
+{
+    ++ultimo_codigo;
+    componentes.push_back(std::make_shared<TComponente>(*imagens_, ultimo_codigo, tipo_e_ou, tipo_cilindro,
+                                                        numero_vias, topo, esquerda, tipo));
+    return *componentes.back();
+}
+
+TComponente &TLista_Componente::adicionar_existente(const std::shared_ptr<TComponente> &componente, bool renumerar,
+                                                    bool copiar)
+{
+    if (copiar) {
+        componentes.push_back(copia(*componente));
+        return *componentes.back();
+    }
+    if (renumerar) {
+        componente->codigo = ++ultimo_codigo;
+    } else if (componente->codigo >= ultimo_codigo) {
+        // The counter lands one above the kept code, so the next new code skips one.
+        ultimo_codigo = componente->codigo + 1;
+    }
+    componentes.push_back(componente);
+    return *componentes.back();
+}
+
+std::shared_ptr<TComponente> TLista_Componente::copia(const TComponente &o)
+{
+    ++ultimo_codigo;
+    const int vias = o.valvula_direcional ? o.valvula_direcional->numero_vias : -1;
+    const int tipo_cil = o.cilindro ? o.cilindro->tipo() : -1;
+    const int tipo_e_ou = o.valvula_e_ou_esc_reg ? o.valvula_e_ou_esc_reg->tipo() : -1;
+    auto c = std::make_shared<TComponente>(*imagens_, ultimo_codigo, tipo_e_ou, tipo_cil, vias, o.topo + 50,
+                                           o.esquerda + 30, o.tipo);
+    if (const TValvula_Direcional *v = o.valvula_direcional.get()) {
+        TValvula_Direcional &n = *c->valvula_direcional;
+        n.posicao_inicial = v->posicao_inicial;
+        n.posicao_atual = v->posicao_atual;
+        n.numero_vias = v->numero_vias;
+        for (int i = 1; i <= 3; ++i)
+            if (const TParte *p = v->parte(i))
+                n.definir_parte(i, p->tipo());
+        n.mola_dir = v->mola_dir;
+        n.mola_esq = v->mola_esq;
+        n.piloto_dir = v->piloto_dir;
+        n.piloto_esq = v->piloto_esq;
+        n.definir_acao_manual(true, v->acao_manual(true));
+        n.definir_acao_manual(false, v->acao_manual(false));
+        n.definir_acao_mecanica(true, v->acao_mecanica(true));
+        n.definir_acao_mecanica(false, v->acao_mecanica(false));
+        n.indice_manual = v->indice_manual;
+        n.indice_mecanico = v->indice_mecanico;
+        n.rotulo = v->rotulo;
+        n.descricao = v->descricao;
+        n.tomada_ar = v->tomada_ar;
+        n.retido = v->retido;
+        n.liberado = v->liberado;
+        n.mostrar_nome = v->mostrar_nome;
+    } else if (const TTomada_Ar *t = o.tomada_ar.get()) {
+        c->tomada_ar->pressao = t->pressao;
+        c->tomada_ar->fuzzy = t->fuzzy;
+    } else if (const TCilindro *ci = o.cilindro.get()) {
+        TCilindro &n = *c->cilindro;
+        n.posicao_partida = ci->posicao_partida;
+        n.posicao = ci->posicao;
+        n.pistao = ci->pistao;
+        n.haste = ci->haste;
+        n.nome = ci->nome;
+        for (int i = 1; i <= NUMERO_ROTULOS; ++i)
+            n.definir_rotulo(i, ci->rotulo(i).texto, ci->rotulo(i).posicao);
+    } else if (const TValvula_E_OU_ESC_REG *e = o.valvula_e_ou_esc_reg.get()) {
+        c->valvula_e_ou_esc_reg->definir_estado(e->estado());
+        c->valvula_e_ou_esc_reg->vazao = e->vazao;
+        c->valvula_e_ou_esc_reg->fuzzy = e->fuzzy;
+    }
+    c->selecionar();
+    c->atualizar_geometria();
+    return c;
+}
+
+TComponente *TLista_Componente::procurar(int codigo) const
+{
+    for (const auto &c : componentes)
+        if (c->codigo == codigo)
+            return c.get();
+    return nullptr;
+}
+
+int TLista_Componente::indice(int codigo) const
+{
+    for (size_t i = 0; i < componentes.size(); ++i)
+        if (componentes[i]->codigo == codigo)
+            return int(i);
+    return -1;
+}
+
+void TLista_Componente::remover_fio_se_houver(int codigo)
+{
+    const TComponente *c = procurar(codigo);
+    if (c && c->tipo == TIPO_FIO)
+        remover(codigo);
+}
+
+void TLista_Componente::remover(int codigo)
+{
+    // Kept alive across the cascade: nested removals may shift the array under us.
+    const int i = indice(codigo);
+    if (i < 0)
+        return;
+    const std::shared_ptr<TComponente> r = componentes[size_t(i)];
+
+    switch (r->tipo) {
+    case TIPO_VALVULA_DIRECIONAL:
+        for (int porta = 1; porta <= 7; ++porta) {
+            const int s = r->conexao(porta);
+            if (s == -1)
+                continue;
+            TComponente *c = procurar(s);
+            if (!c)
+                continue;
+            if (c->tipo == TIPO_FIO)
+                remover(s);
+            else if (porta == 1 && c->tipo == TIPO_TOMADA_AR)
+                c->tomada_ar->desligar();
+        }
+        break;
+    case TIPO_TOMADA_AR: {
+        const int s = r->tomada_ar->conexao;
+        TComponente *c = s == -1 ? nullptr : procurar(s);
+        if (!c)
+            break;
+        if (c->tipo == TIPO_FIO) {
+            remover(s);
+        } else if (c->tipo == TIPO_VALVULA_DIRECIONAL) {
+            c->desligar(1);
+            c->valvula_direcional->tomada_ar = false;
+        } else if (c->tipo == TIPO_CILINDRO) {
+            c->desligar(r->tomada_ar->pino == 1 ? 1 : 2);
+        }
+        break;
+    }
+    case TIPO_CILINDRO:
+        for (int porta = 1; porta <= 2; ++porta) {
+            const int s = r->conexao(porta);
+            TComponente *c = s == -1 ? nullptr : procurar(s);
+            if (!c)
+                continue;
+            if (c->tipo == TIPO_FIO)
+                remover(s);
+            else if (c->tipo == TIPO_E_OU_ESC_REG)
+                c->desligar(1);
+            else if (c->tipo == TIPO_TOMADA_AR)
+                c->tomada_ar->desligar();
+        }
+        break;
+    case TIPO_FIO:
+        for (bool origem : {true, false}) {
+            const int s = r->fio->conexao(origem);
+            TComponente *c = s == -1 ? nullptr : procurar(s);
+            if (!c)
+                continue;
+            const int pino = r->fio->pino(origem);
+            if (c->conexao(pino) != -1)
+                c->desligar(pino);
+        }
+        break;
+    case TIPO_E_OU_ESC_REG: {
+        const int s = r->conexao(1);
+        if (TComponente *c = s == -1 ? nullptr : procurar(s)) {
+            if (c->tipo == TIPO_FIO)
+                remover(s);
+            else
+                c->desligar(r->valvula_e_ou_esc_reg->pino == 1 ? 1 : 2);
+        }
+        for (int porta = 2; porta <= 3; ++porta)
+            if (const int s2 = r->conexao(porta); s2 != -1)
+                remover_fio_se_houver(s2);
+        break;
+    }
+    case TIPO_JUMP:
+        for (int porta = 1; porta <= 4; ++porta) {
+            const int s = r->conexao(porta);
+            TComponente *c = s == -1 ? nullptr : procurar(s);
+            if (!c || c->tipo != TIPO_FIO)
+                continue;
+            if (c->fio->conexao(true) == r->codigo || c->fio->conexao(false) == r->codigo)
+                remover(s);
+        }
+        break;
+    default: break;
+    }
+
+    const int j = indice(codigo);
+    if (j >= 0)
+        componentes.erase(componentes.begin() + j);
+}
+
+} // namespace zefira
