@@ -1,2 +1,75 @@
+// zefira-cli: the headless tool. Reads, checks, rewrites, edits by script, simulates, builds
+// demonstrations and renders circuits, all without a window.
+
+#include "cli/comandos.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
 #include <cstdio>
-int main() { std::puts("zefira-cli"); return 0; }
+#include <map>
+
+namespace zefira::cli {
+
+void saida(const QString &linha)
+{
+    const QByteArray b = (linha + QLatin1Char('\n')).toUtf8();
+    std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
+    std::fflush(stdout);
+}
+
+void erro(const QString &linha)
+{
+    const QByteArray b = (linha + QLatin1Char('\n')).toUtf8();
+    std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
+    std::fflush(stderr);
+}
+
+} // namespace zefira::cli
+
+namespace {
+
+const char *const USO =
+    "Uso: zefira-cli COMANDO [argumentos]\n"
+    "\n"
+    "Comandos:\n"
+    "  verificar ARQUIVO                 lê o circuito e informa se é válido\n"
+    "  regravar ENTRADA SAIDA            lê ENTRADA e grava o circuito em SAIDA\n"
+    "  roteiro ENTRADA ROTEIRO SAIDA [--desvio R]\n"
+    "                                    repete ações do usuário e grava o resultado\n"
+    "  simular ARQUIVO [--passos N] [--clique K:CODIGO:esq|dir]... [--soltar K]...\n"
+    "                                    simula o circuito e imprime cada passo em JSON\n"
+    "  demo NOME SAIDA | demo --lista    grava um circuito de demonstração\n"
+    "  desenhar ARQUIVO SAIDA.png [--passos N] [--clique ...] [--soltar ...]\n"
+    "                                    desenha a área de trabalho em PNG\n"
+    "\n"
+    "Saída: 0 sucesso; 1 arquivo inválido; 2 erro ao abrir; 3 erro ao salvar; 4 uso incorreto.\n";
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Pictures and text are painted offscreen: no display is ever needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
+        std::fputs(USO, args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? zefira::cli::ERRO_USO : zefira::cli::OK;
+    }
+    using Comando = int (*)(const QStringList &);
+    const std::map<QString, Comando> comandos = {
+        {"verificar", zefira::cli::verificar}, {"regravar", zefira::cli::regravar},
+        {"roteiro", zefira::cli::roteiro},     {"simular", zefira::cli::simular},
+        {"demo", zefira::cli::demo},           {"desenhar", zefira::cli::desenhar},
+    };
+    const QString nome = args.takeFirst();
+    auto it = comandos.find(nome);
+    if (it == comandos.end()) {
+        zefira::cli::erro(QStringLiteral("zefira-cli: comando desconhecido: ") + nome);
+        std::fputs(USO, stderr);
+        return zefira::cli::ERRO_USO;
+    }
+    return it->second(args);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// The commands of zefira-cli. Each takes the arguments after its name and returns the exit
+// status. Output is UTF-8.
+
+#include <QString>
+#include <QStringList>
+
+namespace zefira::cli {
+
+int verificar(const QStringList &args);
+int regravar(const QStringList &args);
+int roteiro(const QStringList &args);
+int simular(const QStringList &args);
+int demo(const QStringList &args);
+int desenhar(const QStringList &args);
+
+// Output helpers: one line each, UTF-8, flushed.
+void saida(const QString &linha);
+void erro(const QString &linha);
+
+// Exit statuses shared by the commands.
+enum Status {
+    OK = 0,
+    INVALIDO = 1,       // the circuit file failed validation
+    ERRO_LEITURA = 2,   // the file could not be opened or read
+    ERRO_ESCRITA = 3,   // the output could not be written
+    ERRO_USO = 4,       // bad arguments, unknown names, invalid script lines
+};
+
+} // namespace zefira::cli

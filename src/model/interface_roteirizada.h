@@ -1,0 +1,30 @@
+#pragma once
+// TInterfaceRoteirizada: a user port that answers from a script instead of a person. Used by
+// zefira-cli and the tests: questions take the queued answers (Yes when none is queued), file
+// dialogs take the queued names, and every question and message is recorded.
+
+#include "model/interface_usuario.h"
+
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+namespace zefira {
+
+class TInterfaceRoteirizada : public TInterfaceUsuario {
+public:
+    Resposta perguntar(const QString &texto, bool com_cancelar) override;
+    void mensagem(const QString &texto) override;
+    QString escolher_arquivo_abrir(const QString &pasta) override;
+    QString escolher_arquivo_salvar(const QString &pasta) override;
+
+    std::deque<Resposta> respostas;       // answers for the next questions
+    std::deque<QString> arquivos;         // names for the next file dialogs ("" = cancel)
+    QStringList registro;                 // "pergunta: TEXT" / "mensagem: TEXT", in order
+    std::function<void(const QString &)> ao_registrar; // called with each new record line
+
+private:
+    void registrar(const QString &linha);
+};
+
+} // namespace zefira
