@@ -46,8 +46,17 @@ const char *const USO =
 
 } // namespace
 
+// Qt's own diagnostics (e.g. about the runtime folder of the offscreen platform) would mix
+// with the tool's contracted output on stderr; they are shown only when asked for.
+void mensagens_qt(QtMsgType tipo, const QMessageLogContext &, const QString &texto)
+{
+    if (tipo == QtFatalMsg || !qEnvironmentVariableIsEmpty("ZEFIRA_DEPURAR"))
+        std::fprintf(stderr, "%s\n", texto.toLocal8Bit().constData());
+}
+
 int main(int argc, char **argv)
 {
+    qInstallMessageHandler(mensagens_qt);
     // Pictures and text are painted offscreen: no display is ever needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
