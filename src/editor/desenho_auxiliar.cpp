@@ -85,14 +85,15 @@ void triangulo_cheio(QPainter &p, QPointF a, QPointF b, QPointF c)
         }
 }
 
-void circulo(QPainter &p, int cx, int cy, int r)
+void circulo(QPainter &p, int cx, int cy, int r, bool so_direita)
 {
     int x = r, y = 0, erro = 1 - r;
     while (x >= y) {
         const int pontos[8][2] = {{x, y}, {y, x}, {-y, x}, {-x, y},
                                   {-x, -y}, {-y, -x}, {y, -x}, {x, -y}};
         for (const auto &d : pontos)
-            ponto(p, cx + d[0], cy + d[1]);
+            if (!so_direita || d[0] >= 0)
+                ponto(p, cx + d[0], cy + d[1]);
         ++y;
         if (erro < 0) {
             erro += 2 * y + 1;

@@ -32,7 +32,8 @@ void retangulo_cheio(QPainter &p, int x0, int y0, int x1, int y1);
 // Every pixel whose centre lies inside the triangle (edges included).
 void triangulo_cheio(QPainter &p, QPointF a, QPointF b, QPointF c);
 // Circle of integer centre and radius (midpoint algorithm), and the same circle filled.
-void circulo(QPainter &p, int cx, int cy, int r);
+// With `so_direita` only the right half (x >= cx) is drawn: the rounded end of a button.
+void circulo(QPainter &p, int cx, int cy, int r, bool so_direita = false);
 void disco(QPainter &p, int cx, int cy, int r);
 // Flow line from `de` to `para` ending in a filled head whose tip is exactly `para`.
 void seta(QPainter &p, QPoint de, QPoint para);

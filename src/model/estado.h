@@ -3,6 +3,7 @@
 // takes it by reference; tests create a fresh one.
 
 #include "editor/imagens.h"
+#include "model/controles.h"
 #include "model/lista_componente.h"
 #include "model/lista_no.h"
 #include "model/ponto.h"
@@ -65,6 +66,7 @@ struct TEstado {
     int vazao_minima = 2000;
     int tempo_acumulado = 0;
     bool acionadores_atualizados = false;
+    TControles controles;
 
     // Source of the wire routing's random offset: returns an integer in [0, n).
     std::function<int(int)> aleatorio;

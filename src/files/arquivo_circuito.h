@@ -1,0 +1,29 @@
+#pragma once
+// The circuit file: writer (Salvar_Arquivo) and validating reader (Abrir_Arquivo).
+
+#include "model/estado.h"
+
+#include <QString>
+
+namespace zefira {
+
+enum class StatusLeitura {
+    Ok,        // read to the end, no message
+    Invalido,  // a validation message; what was read before it stays in the document
+    ErroAbrir, // the file could not be opened or read ("Erro ao abrir arquivo!")
+};
+
+struct TResultadoLeitura {
+    StatusLeitura status = StatusLeitura::Ok;
+    QString mensagem; // the reader's message, empty when Ok
+};
+
+// Appends the file's components and notes to the (already emptied) document. Clears
+// `modificado`. The caller shows `mensagem` to the user.
+TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome);
+
+// Writes the whole document. The previous file is replaced only after a complete write, so a
+// failed save leaves it intact. Returns false when the file could not be written.
+bool Salvar_Arquivo(TEstado &estado, const QString &nome);
+
+} // namespace zefira
