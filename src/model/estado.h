@@ -38,9 +38,13 @@ struct TEstado {
     bool perguntar_ao_salvar = false;
     bool novo_confirmado = false;
     QString pasta_programa;  // folder of the executable, with a trailing separator
+    QString pasta_arquivos;  // where the open and save dialogs start ("MeusArquivos")
 
     // --- editor ---
     int modo = 0; // 0 editing, 1 drawing a wire, 2..14 placing, 15 simulating
+    // Palette button held down (placement code 2..14), 0 when all are up. The buttons form one
+    // toggle group, so the palette's state is a single code the shell mirrors onto its buttons.
+    int botao_paleta = 0;
     std::shared_ptr<TComponente> componente_nulo;
     std::shared_ptr<TComponente> componente_atual;
     int numero_selecionados = 0;

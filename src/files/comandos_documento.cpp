@@ -1,0 +1,174 @@
+#include "files/comandos_documento.h"
+
+#include "files/arquivo_circuito.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace zefira {
+
+const char *const PERGUNTA_SALVAR = "Deseja salvar o Sistema Atual?";
+
+namespace {
+
+const QString PREFIXO_DEMO = QStringLiteral(" - DEMO - ");
+
+QString pergunta_salvar() { return QString::fromUtf8(PERGUNTA_SALVAR); }
+
+// The folder for circuit files beside the program; an installed program's folder may be
+// read-only, so the user's documents folder is the fallback.
+QString preparar_pasta_arquivos(const QString &pasta_programa)
+{
+    const QString junto = pasta_programa + QStringLiteral("MeusArquivos");
+    if (QDir().mkpath(junto) && QFileInfo(junto).isWritable())
+        return junto;
+    const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString alternativa = QDir(documentos.isEmpty() ? QDir::homePath() : documentos).filePath("MeusArquivos");
+    QDir().mkpath(alternativa);
+    return alternativa;
+}
+
+bool sem_conteudo(const TEstado &e) { return e.lista_componentes->numero_componentes() == 0 && e.nome_documento.isEmpty(); }
+
+bool escrever(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
+{
+    if (Salvar_Arquivo(estado, nome))
+        return true;
+    ui.mensagem(QStringLiteral("Erro ao salvar arquivo!"));
+    return false;
+}
+
+// Yes to "save first?" followed by a save that did not happen abandons the pending action,
+// so the circuit is never discarded unsaved.
+bool salvar_antes(TEstado &estado, TInterfaceUsuario &ui)
+{
+    estado.perguntar_ao_salvar = false;
+    return salvarClick(estado, ui);
+}
+
+} // namespace
+
+void Limpar_Lista(TEstado &estado)
+{
+    estado.acionadores_atualizados = false;
+    estado.lista_componentes = std::make_unique<TLista_Componente>(estado.imagens);
+    estado.lista_nos = std::make_unique<TLista_No>();
+    estado.observacoes.clear();
+    estado.indice_arrasto = -1;
+    estado.modo = 0;
+    estado.componente_nulo = std::make_shared<TComponente>(estado.imagens, -1, -1, -1, -1, -1, -1, TIPO_NENHUM);
+    estado.componente_atual = estado.componente_nulo;
+    estado.cantos_selecao[0] = TPonto(0, 0);
+    estado.cantos_selecao[1] = TPonto(0, 0);
+    estado.numero_selecionados = 0;
+    estado.nome_documento.clear();
+    estado.modificado = false;
+    if (QCoreApplication::instance())
+        estado.pasta_programa = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    estado.pasta_arquivos = preparar_pasta_arquivos(estado.pasta_programa);
+    estado.no_raiz = estado.lista_nos->adicionar(std::make_unique<Tno>());
+}
+
+void novoClick(TEstado &estado, TInterfaceUsuario &ui)
+{
+    if (sem_conteudo(estado)) {
+        Limpar_Lista(estado);
+        return;
+    }
+    switch (ui.perguntar(pergunta_salvar(), true)) {
+    case Resposta::Sim:
+        if (!salvar_antes(estado, ui)) {
+            estado.novo_confirmado = false;
+            return;
+        }
+        Limpar_Lista(estado);
+        break;
+    case Resposta::Nao: Limpar_Lista(estado); break;
+    case Resposta::Cancelar: estado.novo_confirmado = false; break;
+    }
+}
+
+bool Abrir_Documento(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
+{
+    Limpar_Lista(estado);
+    const TResultadoLeitura r = Abrir_Arquivo(estado, nome);
+    if (r.status == StatusLeitura::ErroAbrir) {
+        ui.mensagem(QStringLiteral("Erro ao abrir arquivo!"));
+        return false;
+    }
+    if (r.status == StatusLeitura::Invalido)
+        ui.mensagem(r.mensagem);
+    estado.nome_documento = QStringLiteral(" - ") + nome;
+    estado.perguntar_ao_salvar = true;
+    return true;
+}
+
+void abrirClick(TEstado &estado, TInterfaceUsuario &ui)
+{
+    const QString nome = ui.escolher_arquivo_abrir(estado.pasta_arquivos);
+    if (nome.isEmpty())
+        return;
+    if (!QFileInfo::exists(nome)) {
+        ui.mensagem(QStringLiteral("Arquivo não encontrado!"));
+        return;
+    }
+    if (estado.lista_componentes->numero_componentes() > 0 && estado.modificado) {
+        switch (ui.perguntar(pergunta_salvar(), true)) {
+        case Resposta::Sim:
+            if (!salvar_antes(estado, ui))
+                return;
+            break;
+        case Resposta::Nao: break;
+        case Resposta::Cancelar: return;
+        }
+    }
+    Abrir_Documento(estado, ui, nome);
+}
+
+bool salvarClick(TEstado &estado, TInterfaceUsuario &ui)
+{
+    // A demonstration has no file behind it: its first save asks for a name like an
+    // unnamed document does.
+    if (estado.nome_documento.isEmpty() || estado.nome_documento.startsWith(PREFIXO_DEMO))
+        return salvarcomoClick(estado, ui);
+    const QString nome = estado.nome_documento.mid(3);
+    bool escrito = false;
+    if (estado.perguntar_ao_salvar) {
+        if (ui.perguntar(pergunta_salvar(), true) == Resposta::Sim)
+            escrito = escrever(estado, ui, nome);
+    } else {
+        escrito = escrever(estado, ui, nome);
+    }
+    estado.perguntar_ao_salvar = true;
+    return escrito;
+}
+
+bool salvarcomoClick(TEstado &estado, TInterfaceUsuario &ui)
+{
+    const QString nome = ui.escolher_arquivo_salvar(estado.pasta_arquivos);
+    if (nome.isEmpty())
+        return false;
+    if (QFileInfo::exists(nome)
+        && ui.perguntar(QStringLiteral("Arquivo já existe!\n\rDeseja substitui-lo?"), false) != Resposta::Sim)
+        return false;
+    if (!escrever(estado, ui, nome))
+        return false;
+    estado.nome_documento = QStringLiteral(" - ") + nome;
+    return true;
+}
+
+bool FormClose(TEstado &estado, TInterfaceUsuario &ui)
+{
+    if (sem_conteudo(estado))
+        return true;
+    switch (ui.perguntar(pergunta_salvar(), true)) {
+    case Resposta::Sim: return salvar_antes(estado, ui);
+    case Resposta::Nao: return true;
+    case Resposta::Cancelar: return false;
+    }
+    return false;
+}
+
+} // namespace zefira

@@ -1,0 +1,28 @@
+#pragma once
+// The document commands: new, open, save, save as, and the closing of the main window, with
+// their questions and file dialogs through the user port.
+
+#include "model/estado.h"
+#include "model/interface_usuario.h"
+
+namespace zefira {
+
+extern const char *const PERGUNTA_SALVAR; // "Deseja salvar o Sistema Atual?"
+
+// Empties the document: new lists, no notes, editor reset, unnamed and unmodified, a fresh
+// root node; makes sure the folder for circuit files exists.
+void Limpar_Lista(TEstado &estado);
+
+void novoClick(TEstado &estado, TInterfaceUsuario &ui);
+void abrirClick(TEstado &estado, TInterfaceUsuario &ui);
+// Both return true when the document was written.
+bool salvarClick(TEstado &estado, TInterfaceUsuario &ui);
+bool salvarcomoClick(TEstado &estado, TInterfaceUsuario &ui);
+// The main window is about to close: true when it may close.
+bool FormClose(TEstado &estado, TInterfaceUsuario &ui);
+
+// Opens a file into an emptied document as the open command does, without its dialogs and
+// questions; shows the reader's message. Returns false when the file could not be read.
+bool Abrir_Documento(TEstado &estado, TInterfaceUsuario &ui, const QString &nome);
+
+} // namespace zefira

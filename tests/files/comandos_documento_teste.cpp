@@ -1,0 +1,185 @@
+#include "files/arquivo_circuito.h"
+#include "files/comandos_documento.h"
+#include "model/interface_roteirizada.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zefira;
+
+namespace {
+
+const QString PERGUNTA = QStringLiteral("pergunta: Deseja salvar o Sistema Atual?");
+
+struct Documento : ::testing::Test {
+    TEstado estado;
+    TInterfaceRoteirizada ui;
+    QTemporaryDir pasta;
+
+    void SetUp() override { Limpar_Lista(estado); }
+    QString arquivo(const QString &nome) const { return pasta.filePath(nome); }
+    void um_componente()
+    {
+        TComponente &c = estado.lista().adicionar(TIPO_JUMP, 10, -1, -1, -1, 10);
+        c.atualizar_geometria();
+        estado.modificado = true;
+    }
+    QByteArray conteudo(const QString &nome) const
+    {
+        QFile f(nome);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+} // namespace
+
+TEST_F(Documento, NovoSemNadaNaoPergunta)
+{
+    novoClick(estado, ui);
+    EXPECT_TRUE(ui.registro.isEmpty());
+    EXPECT_EQ(estado.lista().numero_componentes(), 0);
+}
+
+TEST_F(Documento, NovoComComponentesSimAbreSalvarComoECancelarNaoDescarta)
+{
+    um_componente();
+    estado.novo_confirmado = true;
+    ui.respostas = {Resposta::Sim};
+    ui.arquivos = {QString()}; // the save dialog is cancelled
+    novoClick(estado, ui);
+    EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
+    EXPECT_EQ(estado.lista().numero_componentes(), 1) << "the unsaved circuit must survive";
+    EXPECT_FALSE(estado.novo_confirmado);
+}
+
+TEST_F(Documento, NovoComSimGravaEEsvazia)
+{
+    um_componente();
+    ui.respostas = {Resposta::Sim};
+    ui.arquivos = {arquivo("a.zfr")};
+    novoClick(estado, ui);
+    EXPECT_TRUE(QFile::exists(arquivo("a.zfr")));
+    EXPECT_EQ(estado.lista().numero_componentes(), 0);
+    EXPECT_TRUE(estado.nome_documento.isEmpty());
+}
+
+TEST_F(Documento, NovoCancelarLimpaNovoConfirmado)
+{
+    um_componente();
+    estado.novo_confirmado = true;
+    ui.respostas = {Resposta::Cancelar};
+    novoClick(estado, ui);
+    EXPECT_FALSE(estado.novo_confirmado);
+    EXPECT_EQ(estado.lista().numero_componentes(), 1);
+}
+
+TEST_F(Documento, SalvarComoDepoisSalvarSemPerguntarDepoisPerguntando)
+{
+    um_componente();
+    ui.arquivos = {arquivo("b.zfr")};
+    ASSERT_TRUE(salvarcomoClick(estado, ui));
+    EXPECT_EQ(estado.nome_documento, " - " + arquivo("b.zfr"));
+    EXPECT_TRUE(salvarClick(estado, ui));
+    EXPECT_TRUE(ui.registro.isEmpty()) << "the second write asks nothing";
+    ui.respostas = {Resposta::Nao};
+    EXPECT_FALSE(salvarClick(estado, ui));
+    EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
+}
+
+TEST_F(Documento, SalvarComoSobreArquivoExistenteComNaoNaoMudaNada)
+{
+    um_componente();
+    QFile f(arquivo("c.zfr"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("antigo");
+    f.close();
+    ui.arquivos = {arquivo("c.zfr")};
+    ui.respostas = {Resposta::Nao};
+    EXPECT_FALSE(salvarcomoClick(estado, ui));
+    EXPECT_EQ(ui.registro, QStringList{"pergunta: Arquivo já existe!\n\rDeseja substitui-lo?"});
+    EXPECT_EQ(conteudo(arquivo("c.zfr")), QByteArray("antigo"));
+    EXPECT_TRUE(estado.nome_documento.isEmpty());
+}
+
+TEST_F(Documento, AbrirPerguntaSoQuandoModificadoEPrimeiroSalvarPergunta)
+{
+    um_componente();
+    ui.arquivos = {arquivo("d.zfr")};
+    ASSERT_TRUE(salvarcomoClick(estado, ui));
+    estado.modificado = false;
+
+    ui.arquivos = {arquivo("d.zfr")};
+    abrirClick(estado, ui);
+    EXPECT_TRUE(ui.registro.isEmpty()) << "an unmodified circuit is replaced without asking";
+    EXPECT_EQ(estado.lista().numero_componentes(), 1);
+    EXPECT_EQ(estado.nome_documento, " - " + arquivo("d.zfr"));
+
+    ui.respostas = {Resposta::Sim};
+    EXPECT_TRUE(salvarClick(estado, ui));
+    EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
+}
+
+TEST_F(Documento, AbrirArquivoInexistente)
+{
+    ui.arquivos = {arquivo("nao_existe.zfr")};
+    abrirClick(estado, ui);
+    EXPECT_EQ(ui.registro, QStringList{"mensagem: Arquivo não encontrado!"});
+}
+
+TEST_F(Documento, DemonstracaoPedeNomeAoSalvar)
+{
+    um_componente();
+    estado.nome_documento = " - DEMO - Comando Básico 1";
+    ui.arquivos = {arquivo("demo.zfr")};
+    EXPECT_TRUE(salvarClick(estado, ui));
+    EXPECT_TRUE(QFile::exists(arquivo("demo.zfr")));
+    EXPECT_FALSE(QFile::exists("Comando Básico 1"));
+    EXPECT_EQ(estado.nome_documento, " - " + arquivo("demo.zfr"));
+}
+
+TEST_F(Documento, FalhaAoSalvarMostraMensagemEImpedeFechar)
+{
+    um_componente();
+    estado.nome_documento = " - " + pasta.filePath("nao/existe/e.zfr");
+    ui.respostas = {Resposta::Sim};
+    EXPECT_FALSE(FormClose(estado, ui));
+    EXPECT_EQ(ui.registro, (QStringList{PERGUNTA, "mensagem: Erro ao salvar arquivo!"}));
+    EXPECT_EQ(estado.lista().numero_componentes(), 1);
+}
+
+TEST_F(Documento, FecharDocumentoVazioFechaSemPerguntar)
+{
+    EXPECT_TRUE(FormClose(estado, ui));
+    EXPECT_TRUE(ui.registro.isEmpty());
+    um_componente();
+    ui.respostas = {Resposta::Cancelar};
+    EXPECT_FALSE(FormClose(estado, ui));
+    ui.respostas = {Resposta::Nao};
+    EXPECT_TRUE(FormClose(estado, ui));
+}
+
+TEST_F(Documento, LimparListaReiniciaODocumento)
+{
+    um_componente();
+    estado.observacoes << "nota";
+    estado.nome_documento = " - x";
+    estado.modo = 3;
+    estado.numero_selecionados = 2;
+    estado.acionadores_atualizados = true;
+    Limpar_Lista(estado);
+    EXPECT_EQ(estado.lista().numero_componentes(), 0);
+    EXPECT_EQ(estado.lista().ultimo_codigo, 0);
+    EXPECT_TRUE(estado.observacoes.isEmpty());
+    EXPECT_TRUE(estado.nome_documento.isEmpty());
+    EXPECT_FALSE(estado.modificado);
+    EXPECT_EQ(estado.modo, 0);
+    EXPECT_EQ(estado.numero_selecionados, 0);
+    EXPECT_FALSE(estado.acionadores_atualizados);
+    EXPECT_EQ(estado.componente_atual, estado.componente_nulo);
+    EXPECT_EQ(estado.componente_nulo->tipo, TIPO_NENHUM);
+    ASSERT_EQ(estado.lista_nos->numero_nos(), 1);
+    EXPECT_EQ(estado.no_raiz, &(*estado.lista_nos)[0]);
+    EXPECT_TRUE(QDir(estado.pasta_arquivos).exists());
+}
