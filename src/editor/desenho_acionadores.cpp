@@ -85,10 +85,11 @@ void pedal(QPainter &p, int, int)
     linha(p, 8, 17, 14, 17);
 }
 
-// Plunger: a thick rod with a rounded end.
+// Plunger: a thick rod with a rounded end, its flat end against the valve.
 void pino(QPainter &p, int, int)
 {
     const int fim = 15, meio = 3, raio = 3;
+    linha(p, 0, meio - raio, 0, meio + raio);
     linha(p, 0, meio - raio, fim, meio - raio);
     linha(p, 0, meio + raio, fim, meio + raio);
     circulo(p, fim, meio, raio, true);

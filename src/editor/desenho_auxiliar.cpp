@@ -115,15 +115,23 @@ void disco(QPainter &p, int cx, int cy, int r)
 
 void seta(QPainter &p, QPoint de, QPoint para)
 {
-    // Head 6 pixels long and 6 wide: the smallest that still reads as an arrow, not a blot.
-    const double comprimento = 5.5, meia_largura = 2.6;
     const double dx = para.x() - de.x(), dy = para.y() - de.y();
     const double norma = std::hypot(dx, dy);
     if (norma == 0)
         return;
+    linha(p, de.x(), de.y(), para.x(), para.y());
+    if (dx == 0) {
+        // Straight heads are laid out by hand: a sloped fill gives ragged steps at this size.
+        const int larguras[] = {0, 1, 1, 2, 2};
+        const int sentido = dy < 0 ? 1 : -1;
+        for (int i = 0; i < 5; ++i)
+            linha(p, para.x() - larguras[i], para.y() + sentido * i, para.x() + larguras[i],
+                  para.y() + sentido * i);
+        return;
+    }
+    const double comprimento = 6, meia_largura = 2.8;
     const double ux = dx / norma, uy = dy / norma;
     const QPointF base(para.x() - ux * comprimento, para.y() - uy * comprimento);
-    linha(p, de.x(), de.y(), int(std::lround(base.x())), int(std::lround(base.y())));
     triangulo_cheio(p, para, QPointF(base.x() - uy * meia_largura, base.y() + ux * meia_largura),
                     QPointF(base.x() + uy * meia_largura, base.y() - ux * meia_largura));
 }

@@ -36,6 +36,7 @@ void triangulo_cheio(QPainter &p, QPointF a, QPointF b, QPointF c);
 void circulo(QPainter &p, int cx, int cy, int r, bool so_direita = false);
 void disco(QPainter &p, int cx, int cy, int r);
 // Flow line from `de` to `para` ending in a filled head whose tip is exactly `para`.
+// Vertical arrows and sloped ones are supported (no horizontal flow in these symbols).
 void seta(QPainter &p, QPoint de, QPoint para);
 // Paints `f` on a scratch picture and copies it left-right mirrored, pixel for pixel.
 void espelhar(QPainter &p, int largura, int altura, Funcao f);

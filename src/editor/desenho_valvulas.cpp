@@ -14,13 +14,14 @@ const int MEIO = 12;  // single or middle port
 const int DIR = 18;   // right port
 const int TOPO = 0;   // upper edge
 const int BASE = 24;  // lower edge
+const int LADO = 24;  // right edge
 const int FUNDO = 5;  // depth of a blocked port's stem
 
-// Tips and tails stop one pixel inside the border so the heads stay visible.
+// Arrow tips stop one pixel inside the border so the heads stay visible.
 const int DENTRO_TOPO = TOPO + 1;
 const int DENTRO_BASE = BASE - 1;
 
-void quadro(QPainter &p) { retangulo(p, 0, TOPO, BASE, BASE); }
+void quadro(QPainter &p) { retangulo(p, 0, TOPO, LADO, BASE); }
 
 // A blocked port: a stem from the edge ending in a cross bar (the "T" of the standard symbol).
 // Five-way squares have three lower ports 6 pixels apart, hence the narrower bar there.
@@ -32,8 +33,27 @@ void bloqueio(QPainter &p, int x, bool em_cima, int meia_barra = 3)
     linha(p, x - meia_barra, barra, x + meia_barra, barra);
 }
 
-void sobe(QPainter &p, int de_x, int para_x) { seta(p, {de_x, BASE}, {para_x, DENTRO_TOPO}); }
-void desce(QPainter &p, int de_x, int para_x) { seta(p, {de_x, TOPO}, {para_x, DENTRO_BASE}); }
+// A sloped line leaves its port straight for a couple of pixels, so that it visibly starts
+// on the port's column rather than one pixel beside it.
+QPoint saida(QPainter &p, int x, bool em_cima)
+{
+    const int reto = 2;
+    const int borda = em_cima ? TOPO : BASE, fim = em_cima ? TOPO + reto : BASE - reto;
+    linha(p, x, borda, x, fim);
+    return {x, fim};
+}
+
+void sobe(QPainter &p, int de_x, int para_x)
+{
+    const QPoint de = de_x == para_x ? QPoint(de_x, BASE) : saida(p, de_x, false);
+    seta(p, de, {para_x, DENTRO_TOPO});
+}
+
+void desce(QPainter &p, int de_x, int para_x)
+{
+    const QPoint de = de_x == para_x ? QPoint(de_x, TOPO) : saida(p, de_x, true);
+    seta(p, de, {para_x, DENTRO_BASE});
+}
 
 void fig_2va(QPainter &p, int, int)
 {
@@ -75,7 +95,8 @@ void fig_4can(QPainter &p, int, int)
 {
     quadro(p);
     desce(p, DIR, DIR);
-    linha(p, ESQ, TOPO, DIR, 12);
+    const QPoint de = saida(p, ESQ, true);
+    linha(p, de.x(), de.y(), DIR, 12);
     bloqueio(p, ESQ, false);
 }
 
@@ -135,7 +156,7 @@ void fig_5can(QPainter &p, int, int)
 void fig_5cap(QPainter &p, int, int)
 {
     quadro(p);
-    const int garfo = 14;
+    const int garfo = 16;
     linha(p, MEIO, BASE, MEIO, garfo);
     seta(p, {MEIO, garfo}, {ESQ, DENTRO_TOPO});
     seta(p, {MEIO, garfo}, {DIR, DENTRO_TOPO});

@@ -32,5 +32,8 @@ struct TCursor {
     int indice = 0; // placement cursor slot 1..13 when tipo is Posicionamento
 };
 TCursor atualizar_cursor(const TEstado &estado);
+// The same choice; while a wire is being drawn it also turns the sight on, since the renderer
+// then draws its own pointer in place of the hidden cursor.
+TCursor atualizar_cursor(TEstado &estado);
 
 } // namespace zefira

@@ -34,4 +34,21 @@ QString TInterfaceRoteirizada::escolher_arquivo_abrir(const QString &)
 
 QString TInterfaceRoteirizada::escolher_arquivo_salvar(const QString &pasta) { return escolher_arquivo_abrir(pasta); }
 
+ItemMenuContexto TInterfaceRoteirizada::menu_contexto(const TItensMenuContexto &habilitados, int, int)
+{
+    menus.push_back(habilitados);
+    if (itens_menu.empty())
+        return ItemMenuContexto::Nenhum;
+    const ItemMenuContexto item = itens_menu.front();
+    itens_menu.pop_front();
+    // A disabled item cannot be clicked: the menu closes without a choice.
+    const bool habilitado = (item == ItemMenuContexto::Rotacionar && habilitados.rotacionar) ||
+                            (item == ItemMenuContexto::Propriedades && habilitados.propriedades) ||
+                            (item == ItemMenuContexto::Cortar && habilitados.cortar) ||
+                            (item == ItemMenuContexto::Copiar && habilitados.copiar) ||
+                            (item == ItemMenuContexto::Colar && habilitados.colar) ||
+                            (item == ItemMenuContexto::Excluir && habilitados.excluir);
+    return habilitado ? item : ItemMenuContexto::Nenhum;
+}
+
 } // namespace zefira

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <vector>
 
 namespace zefira {
 
@@ -17,9 +18,12 @@ public:
     void mensagem(const QString &texto) override;
     QString escolher_arquivo_abrir(const QString &pasta) override;
     QString escolher_arquivo_salvar(const QString &pasta) override;
+    ItemMenuContexto menu_contexto(const TItensMenuContexto &habilitados, int x, int y) override;
 
     std::deque<Resposta> respostas;       // answers for the next questions
     std::deque<QString> arquivos;         // names for the next file dialogs ("" = cancel)
+    std::deque<ItemMenuContexto> itens_menu; // choices for the next context menus (none = dismissed)
+    std::vector<TItensMenuContexto> menus;   // enabled items of every context menu shown, in order
     QStringList registro;                 // "pergunta: TEXT" / "mensagem: TEXT", in order
     std::function<void(const QString &)> ao_registrar; // called with each new record line
 

@@ -11,6 +11,15 @@ struct TEstado;
 
 enum class Resposta { Sim, Nao, Cancelar };
 
+// Items of the work area's context menu, in menu order; Nenhum when the menu is dismissed.
+enum class ItemMenuContexto { Nenhum, Cortar, Copiar, Colar, Excluir, Rotacionar, Propriedades };
+
+// Enabled state of each context-menu item.
+struct TItensMenuContexto {
+    bool cortar = true, copiar = true, colar = true, excluir = true;
+    bool rotacionar = false, propriedades = false;
+};
+
 class TInterfaceUsuario {
 public:
     virtual ~TInterfaceUsuario() = default;
@@ -28,6 +37,15 @@ public:
         (void)estado;
         (void)componente;
         return false;
+    }
+    // Shows the work area's context menu at the press point (x, y) of the work area (the shell
+    // maps it to the screen) and returns the item chosen; a disabled item is never returned.
+    virtual ItemMenuContexto menu_contexto(const TItensMenuContexto &habilitados, int x, int y)
+    {
+        (void)habilitados;
+        (void)x;
+        (void)y;
+        return ItemMenuContexto::Nenhum;
     }
 };
 

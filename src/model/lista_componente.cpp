@@ -2,6 +2,27 @@
 
 namespace zefira {
 
+namespace {
+
+// Frees the host port a docked record sits on. The docked side's pino names it, but only
+// supplies and regulators record one (a docked AND, OR or quick-exhaust valve keeps -1), so
+// without a matching pino the port is the one whose slot holds the docked record's code.
+// Ports holding anything else are left alone: freeing them would orphan their wires.
+void liberar_hospedeiro(TComponente &hospedeiro, int codigo_acoplado, int pino)
+{
+    if (pino >= 1 && hospedeiro.conexao(pino) == codigo_acoplado) {
+        hospedeiro.desligar(pino);
+        return;
+    }
+    for (int porta = 1; porta <= hospedeiro.numero_portas(); ++porta)
+        if (hospedeiro.conexao(porta) == codigo_acoplado) {
+            hospedeiro.desligar(porta);
+            return;
+        }
+}
+
+} // namespace
+
 TComponente &TLista_Componente::adicionar(int tipo, int esquerda, int tipo_e_ou, int tipo_cilindro, int numero_vias,
                                           int topo)
 {
@@ -138,8 +159,8 @@ void TLista_Componente::remover(int codigo)
         } else if (c->tipo == TIPO_VALVULA_DIRECIONAL) {
             c->desligar(1);
             c->valvula_direcional->tomada_ar = false;
-        } else if (c->tipo == TIPO_CILINDRO) {
-            c->desligar(r->tomada_ar->pino == 1 ? 1 : 2);
+        } else {
+            liberar_hospedeiro(*c, r->codigo, r->tomada_ar->pino);
         }
         break;
     }
@@ -174,7 +195,7 @@ void TLista_Componente::remover(int codigo)
             if (c->tipo == TIPO_FIO)
                 remover(s);
             else
-                c->desligar(r->valvula_e_ou_esc_reg->pino == 1 ? 1 : 2);
+                liberar_hospedeiro(*c, r->codigo, r->valvula_e_ou_esc_reg->pino);
         }
         for (int porta = 2; porta <= 3; ++porta)
             if (const int s2 = r->conexao(porta); s2 != -1)

@@ -2,6 +2,7 @@
 // The simulation's entry points used by the editor, the shell and zefira-cli.
 
 #include "model/estado.h"
+#include "simulation/controle_simulacao.h"
 
 namespace zefira {
 
@@ -12,7 +13,8 @@ void Atualizar_Sistema(TEstado &estado);
 // The rest-state update: valves back to rest, rollers held by cylinders standing on labels.
 void AtualizarAcionadores(TEstado &estado);
 
-// Left press at (x, y) while simulating: toggles the actuator band of the first valve hit.
+// Left press at (x, y) while simulating: toggles the actuator band the point lies in, on every
+// valve whose band it is.
 void Pressionar_Acionador(TEstado &estado, int x, int y);
 // A button released while simulating: every valve's actuation is released, unless Shift
 // alone is held.

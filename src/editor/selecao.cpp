@@ -1,0 +1,184 @@
+// Geometric queries over the component list and the selection operations.
+#include "editor/selecao.h"
+
+#include "model/constantes.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+
+namespace zefira {
+
+namespace {
+
+constexpr int PERTO = 5;       // pointer tolerance for ports, wire points and segments
+constexpr int PERTO_JUMP = 3;  // jumps are small, so their ports need a tighter hit
+
+bool valido(const TEstado &estado, int indice)
+{
+    return indice >= 0 && indice < estado.lista_componentes->numero_componentes();
+}
+
+const TFio *fio_em(const TEstado &estado, int indice)
+{
+    if (!valido(estado, indice))
+        return nullptr;
+    const TComponente &c = (*estado.lista_componentes)[indice];
+    return c.tipo == TIPO_FIO ? c.fio.get() : nullptr;
+}
+
+// Ports offered to the pointer, in the order they are tried.
+int portas_candidatas(const TComponente &c)
+{
+    if (c.tipo == TIPO_CILINDRO)
+        return c.cilindro->tipo() == 1 ? 1 : 2; // a single-acting cylinder has no port 2 to wire
+    return c.numero_portas();
+}
+
+int porta_livre_perto(const TComponente &c, const TPonto &p)
+{
+    const int limite = c.tipo == TIPO_JUMP ? PERTO_JUMP : PERTO;
+    const int n = portas_candidatas(c);
+    for (int porta = 1; porta <= n; ++porta) {
+        const TPonto q = c.ponto(porta);
+        if (q.x == FORA_DO_DESENHO && q.y == FORA_DO_DESENHO)
+            continue; // a port the valve does not have
+        if (c.conexao(porta) == LIVRE && Distancia(p, q) < limite)
+            return porta;
+    }
+    return -1;
+}
+
+// Strict range test of one axis, tolerant by 5 pixels, for segments running either way.
+bool dentro_da_faixa(int r, int d)
+{
+    return (-PERTO < r && r < d + PERTO) || (d - PERTO < r && r < PERTO);
+}
+
+} // namespace
+
+TPonto Ponto(int x, int y) { return TPonto(x, y); }
+
+int Distancia(const TPonto &a, const TPonto &b)
+{
+    // 64-bit squares: coordinates read from a file may be large enough to overflow 32 bits.
+    const std::int64_t dx = std::int64_t(a.x) - b.x, dy = std::int64_t(a.y) - b.y;
+    const double d = std::sqrt(double(dx * dx + dy * dy));
+    return d >= double(INT_MAX) ? INT_MAX : R(d);
+}
+
+int Achar_Componente(const TEstado &estado, const TPonto &p)
+{
+    const TLista_Componente &lista = *estado.lista_componentes;
+    for (int i = lista.numero_componentes() - 1; i >= 0; --i)
+        if (lista[i].contem(p.x, p.y))
+            return i;
+    return -1;
+}
+
+int Achar_Ponto(const TEstado &estado, int indice_fio, const TPonto &p)
+{
+    const TFio *fio = fio_em(estado, indice_fio);
+    if (!fio)
+        return -1;
+    for (int i = 0; i < fio->numero_pontos(); ++i)
+        if (Distancia(p, fio->ponto(i)) < PERTO)
+            return i;
+    return -1;
+}
+
+TSegmento Perto_Das_Semi_Retas(const TEstado &estado, int indice_fio, const TPonto &p)
+{
+    TSegmento resultado;
+    const TFio *fio = fio_em(estado, indice_fio);
+    if (!fio)
+        return resultado;
+    for (int i = 0; i + 1 < fio->numero_pontos(); ++i) {
+        const TPonto &a = fio->ponto(i), &b = fio->ponto(i + 1);
+        const int dx = b.x - a.x, dy = b.y - a.y;
+        const int rx = p.x - a.x, ry = p.y - a.y;
+        if (!dentro_da_faixa(rx, dx) || !dentro_da_faixa(ry, dy))
+            continue;
+        double distancia;
+        if (dx != 0) {
+            const double m = double(dy) / dx;
+            distancia = std::fabs(m * rx - ry) / std::sqrt(m * m + 1);
+        } else {
+            distancia = std::abs(rx);
+        }
+        if (distancia <= PERTO) {
+            resultado.componente = (*estado.lista_componentes)[indice_fio].codigo;
+            resultado.segmento = i;
+            return resultado;
+        }
+    }
+    return resultado;
+}
+
+bool DesenharBolinha(TEstado &estado, int x, int y)
+{
+    const TPonto p(x, y);
+    bool marcou = false;
+    TLista_Componente &lista = *estado.lista_componentes;
+    for (int i = lista.numero_componentes() - 1; i >= 0; --i) {
+        TComponente &c = lista[i];
+        if (c.tipo == TIPO_FIO)
+            continue;
+        c.ponto_ativo = porta_livre_perto(c, p);
+        marcou = marcou || c.ponto_ativo != -1;
+    }
+    return marcou;
+}
+
+bool Ponto_Dentro_Quadrado(const TEstado &estado, const TPonto &p)
+{
+    const TPonto &a = estado.cantos_selecao[0], &b = estado.cantos_selecao[1];
+    const bool em_x = (a.x < p.x && p.x < b.x) || (b.x < p.x && p.x < a.x);
+    const bool em_y = (a.y < p.y && p.y < b.y) || (b.y < p.y && p.y < a.y);
+    return em_x && em_y;
+}
+
+void SelecionarDentroQuadrado(TEstado &estado)
+{
+    TLista_Componente &lista = *estado.lista_componentes;
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        TComponente &c = lista[i];
+        bool dentro;
+        if (c.tipo == TIPO_FIO) {
+            const TFio &f = *c.fio;
+            dentro = f.numero_pontos() > 0 &&
+                     (Ponto_Dentro_Quadrado(estado, f.ponto(0)) ||
+                      Ponto_Dentro_Quadrado(estado, f.ponto(f.numero_pontos() - 1)));
+        } else {
+            dentro = Ponto_Dentro_Quadrado(estado, TPonto(c.esquerda, c.topo));
+        }
+        if (!dentro)
+            continue;
+        if (c.selecionado()) {
+            c.desselecionar();
+            --estado.numero_selecionados;
+        } else {
+            c.selecionar();
+            ++estado.numero_selecionados;
+        }
+    }
+}
+
+void selecionartudoClick(TEstado &estado)
+{
+    TLista_Componente &lista = *estado.lista_componentes;
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        lista[i].selecionar();
+    estado.numero_selecionados = lista.numero_componentes();
+}
+
+void Liberar_Componentes(TEstado &estado)
+{
+    TLista_Componente &lista = *estado.lista_componentes;
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        lista[i].desselecionar();
+    estado.numero_selecionados = 0;
+}
+
+} // namespace zefira

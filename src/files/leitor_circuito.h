@@ -1,0 +1,31 @@
+#pragma once
+// TLeitor_Circuito: reads a circuit file's bytes into the document, validating every field and
+// stopping at the first error while keeping what was read before it.
+
+#include "files/arquivo_circuito.h"
+#include "files/linhas_arquivo.h"
+
+namespace zefira {
+
+struct TTipo_Arquivo;
+struct TCampo_Arquivo;
+
+class TLeitor_Circuito {
+public:
+    TLeitor_Circuito(TEstado &estado, QByteArray dados) : estado_(estado), linhas_(std::move(dados)) {}
+
+    TResultadoLeitura ler();
+
+private:
+    // Skips lines until one whose trimmed text is one of the two markers; empty at the end.
+    QString procurar_marcador(bool aceitar_observacoes);
+    // Reads one component; an empty result means it was appended.
+    QString ler_componente();
+    QString ler_campos(const TTipo_Arquivo &tipo, TComponente &componente);
+    void concluir(TComponente &componente);
+
+    TEstado &estado_;
+    TLinhas_Arquivo linhas_;
+};
+
+} // namespace zefira

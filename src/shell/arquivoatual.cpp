@@ -1,0 +1,186 @@
+#include "shell/arquivoatual.h"
+
+#include "editor/area_trabalho.h"
+#include "editor/arquivo_cursor.h"
+#include "editor/figura_acionador.h"
+#include "editor/renderizador.h"
+#include "model/estado.h"
+#include "simulation/controle_simulacao.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cstring>
+
+namespace zefira {
+
+namespace {
+
+TShiftState estado_shift(Qt::KeyboardModifiers teclas, Qt::MouseButtons botoes)
+{
+    TShiftState s = 0;
+    if (teclas & Qt::ShiftModifier)
+        s |= SHIFT_SHIFT;
+    if (teclas & Qt::AltModifier)
+        s |= SHIFT_ALT;
+    if (teclas & Qt::ControlModifier)
+        s |= SHIFT_CTRL;
+    if (botoes & Qt::LeftButton)
+        s |= SHIFT_ESQUERDO;
+    if (botoes & Qt::RightButton)
+        s |= SHIFT_DIREITO;
+    if (botoes & Qt::MiddleButton)
+        s |= SHIFT_MEIO;
+    return s;
+}
+
+BotaoMouse botao_mouse(Qt::MouseButton b)
+{
+    switch (b) {
+    case Qt::RightButton: return BotaoMouse::Direito;
+    case Qt::MiddleButton: return BotaoMouse::Meio;
+    default: return BotaoMouse::Esquerdo;
+    }
+}
+
+} // namespace
+
+TFormArquivo::TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai)
+    : QWidget(pai), estado_(estado), ui_(ui), controles_anteriores_(estado.controles)
+{
+    setWindowTitle(QStringLiteral("Área de Trabalho"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(1000, 650);
+    estado_.figura_acionador = Figura_Acionador();
+    FormCreate(estado_, 1000, 650);
+    estado_.tempo_acumulado = 0;
+    carregar_cursores();
+    Timer1.setInterval(20);
+    connect(&Timer1, &QTimer::timeout, this, &TFormArquivo::Timer1Timer);
+    Timer1.start();
+}
+
+void TFormArquivo::carregar_cursores()
+{
+    for (int i = 1; i <= 13; ++i) {
+        QImage figura;
+        QPoint ponto;
+        if (Ler_Cursor(estado_.pasta_programa + Arquivo_Cursor(i), figura, ponto))
+            cursores_[i] = QCursor(QPixmap::fromImage(figura), ponto.x(), ponto.y());
+        else
+            cursores_[i] = QCursor(Qt::CrossCursor);
+    }
+}
+
+void TFormArquivo::Timer1Timer()
+{
+    TApresentacaoSimulacao apresentacao;
+    apresentacao.desenhar = [this] { desenhar(); };
+    apresentacao.definir_titulo = [this](const QString &legenda) {
+        if (legenda != legenda_) {
+            legenda_ = legenda;
+            emit legenda_mudou(legenda);
+        }
+    };
+    apresentacao.atualizar_cursor = [this] { aplicar_cursor(); };
+    zefira::Timer1Timer(estado_, apresentacao);
+    avisar_mudancas();
+}
+
+void TFormArquivo::desenhar()
+{
+    if (imagem_.size() != size() || imagem_.isNull())
+        imagem_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    {
+        QPainter p(&imagem_);
+        Desenhar(estado_, p, estado_.mostrar_mira, estado_.mostrar_cruz, estado_.segmento_destacado);
+    }
+    update();
+}
+
+void TFormArquivo::aplicar_cursor()
+{
+    const TCursor c = atualizar_cursor(estado_);
+    switch (c.tipo) {
+    case TipoCursor::Mao: setCursor(Qt::PointingHandCursor); break;
+    case TipoCursor::Oculto: setCursor(Qt::BlankCursor); break;
+    case TipoCursor::Posicionamento:
+        setCursor(c.indice >= 1 && c.indice <= 13 ? cursores_[c.indice] : QCursor(Qt::ArrowCursor));
+        break;
+    default: setCursor(Qt::ArrowCursor); break;
+    }
+}
+
+void TFormArquivo::avisar_mudancas()
+{
+    if (std::memcmp(&controles_anteriores_, &estado_.controles, sizeof(TControles)) != 0) {
+        controles_anteriores_ = estado_.controles;
+        emit controles_mudaram();
+    }
+}
+
+void TFormArquivo::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (imagem_.isNull())
+        p.fillRect(rect(), Qt::white);
+    else
+        p.drawImage(0, 0, imagem_);
+}
+
+void TFormArquivo::mousePressEvent(QMouseEvent *e)
+{
+    setFocus();
+    const QPoint pos = e->position().toPoint();
+    imagemMouseDown(estado_, ui_, botao_mouse(e->button()), estado_shift(e->modifiers(), e->buttons()), pos.x(),
+                    pos.y());
+    avisar_mudancas();
+}
+
+void TFormArquivo::mouseMoveEvent(QMouseEvent *e)
+{
+    const QPoint pos = e->position().toPoint();
+    imagemMouseMove(estado_, estado_shift(e->modifiers(), e->buttons()), pos.x(), pos.y());
+}
+
+void TFormArquivo::mouseReleaseEvent(QMouseEvent *e)
+{
+    const QPoint pos = e->position().toPoint();
+    imagemMouseUp(estado_, estado_shift(e->modifiers(), e->buttons()), pos.x(), pos.y());
+    avisar_mudancas();
+}
+
+// Qt reports a double click as press, release, double click, release; the work area's rules
+// expect press, release, double click, press, release, where the second press is the one
+// the dialog's closing tells it to ignore.
+void TFormArquivo::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    imagemDblClick(estado_, ui_);
+    mousePressEvent(e);
+}
+
+void TFormArquivo::keyPressEvent(QKeyEvent *e)
+{
+    FormKeyDown(estado_, e->key(), estado_shift(e->modifiers(), QGuiApplication::mouseButtons()));
+    avisar_mudancas();
+}
+
+void TFormArquivo::keyReleaseEvent(QKeyEvent *e)
+{
+    if (!e->isAutoRepeat())
+        FormKeyUp(estado_, e->key(), estado_shift(e->modifiers(), QGuiApplication::mouseButtons()));
+}
+
+void TFormArquivo::resizeEvent(QResizeEvent *evento)
+{
+    // Components may move up to the window's outer size, frame included.
+    const QSize externo = parentWidget() ? parentWidget()->size() : size();
+    FormResize(estado_, externo.width(), externo.height());
+    QWidget::resizeEvent(evento);
+}
+
+} // namespace zefira

@@ -1,0 +1,55 @@
+#pragma once
+// TFormArquivo: the work area. Shows the picture the core paints on every 20 ms tick and
+// forwards every mouse and key event to the core's handlers.
+
+#include "model/controles.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+
+namespace zefira {
+
+struct TEstado;
+class TInterfaceUsuario;
+
+class TFormArquivo : public QWidget {
+    Q_OBJECT
+public:
+    TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai = nullptr);
+
+    QTimer Timer1; // 20 ms
+    // One tick of the work area's timer: simulation step when due, redraw, caption, cursor.
+    void Timer1Timer();
+    const QImage &imagem() const { return imagem_; }
+    void carregar_cursores();
+
+signals:
+    void legenda_mudou(const QString &legenda);
+    void controles_mudaram();
+
+protected:
+    void paintEvent(QPaintEvent *evento) override;
+    void mousePressEvent(QMouseEvent *evento) override;
+    void mouseMoveEvent(QMouseEvent *evento) override;
+    void mouseReleaseEvent(QMouseEvent *evento) override;
+    void mouseDoubleClickEvent(QMouseEvent *evento) override;
+    void keyPressEvent(QKeyEvent *evento) override;
+    void keyReleaseEvent(QKeyEvent *evento) override;
+    void resizeEvent(QResizeEvent *evento) override;
+
+private:
+    void desenhar();
+    void aplicar_cursor();
+    void avisar_mudancas();
+
+    TEstado &estado_;
+    TInterfaceUsuario &ui_;
+    QImage imagem_;
+    QCursor cursores_[14]; // placement cursors by slot 1..13
+    QString legenda_;
+    TControles controles_anteriores_;
+};
+
+} // namespace zefira

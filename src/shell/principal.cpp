@@ -1,0 +1,256 @@
+#include "shell/principal.h"
+
+#include "demos/demonstracoes.h"
+#include "editor/area_transferencia.h"
+#include "editor/selecao.h"
+#include "files/comandos_documento.h"
+#include "files/documentos_ajuda.h"
+#include "shell/arquivoatual.h"
+#include "shell/biblioteca.h"
+#include "shell/capa.h"
+#include "shell/icones.h"
+#include "shell/janela_ajuda.h"
+#include "shell/janelas_dialogo.h"
+#include "shell/menus.h"
+#include "shell/observacoes.h"
+#include "shell/sobre.h"
+#include "simulation/controle_simulacao.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace zefira {
+
+TForm1::TForm1(TEstado &estado, bool mostrar_capa) : estado_(estado), ui_(this), mostrar_capa_(mostrar_capa)
+{
+    ordem_criacao_ << QStringLiteral("TForm1");
+    setWindowTitle(QStringLiteral("ZEFIRA - Simulador de Circuitos Pneumáticos"));
+    setGeometry(197, 124, 696, 480);
+    mdi = new QMdiArea(this);
+    mdi->setBackground(QColor(128, 128, 128));
+    mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi);
+
+    // FormCreate: the splash appears once, and the document starts empty.
+    primeira_exibicao = true;
+    Limpar_Lista(estado_);
+
+    criar_menus();
+    criar_barra();
+    criar_janelas();
+    ligar_comandos();
+    atualizar_controles();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::criar_janelas()
+{
+    FormCapa = new TFormCapa(this);
+    ordem_criacao_ << QStringLiteral("TFormCapa");
+    Formobs = new TFormobs(estado_, this);
+    ordem_criacao_ << QStringLiteral("TFormobs");
+
+    FormBiblioteca = new TFormBiblioteca(estado_, this);
+    sub_biblioteca = mdi->addSubWindow(FormBiblioteca, Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                                           | Qt::WindowMinimizeButtonHint);
+    sub_biblioteca->setWindowTitle(QStringLiteral("Biblioteca"));
+    sub_biblioteca->setGeometry(0, 0, 165, 398);
+    sub_biblioteca->show();
+    ordem_criacao_ << QStringLiteral("TFormBiblioteca");
+
+    FormArquivo = new TFormArquivo(estado_, ui_, this);
+    sub_arquivo = mdi->addSubWindow(FormArquivo);
+    sub_arquivo->setWindowTitle(QStringLiteral("Área de Trabalho"));
+    sub_arquivo->setGeometry(170, 0, 1000, 650);
+    sub_arquivo->show();
+    ordem_criacao_ << QStringLiteral("TFormArquivo");
+    connect(FormArquivo, &TFormArquivo::legenda_mudou, sub_arquivo, &QMdiSubWindow::setWindowTitle);
+    connect(FormArquivo, &TFormArquivo::controles_mudaram, this, &TForm1::atualizar_controles);
+    ui_.definir_area(FormArquivo);
+
+    for (const QString &nome : Nomes_Janelas_Dialogo()) {
+        dialogos_ << Criar_Janela_Dialogo(nome, estado_, this);
+        ordem_criacao_ << nome;
+        if (nome == QLatin1String("TFormconfiguracaotomadaar")) {
+            Formsobre = new TFormsobre(estado_.pasta_programa + QStringLiteral("sobre.jpg"), this);
+            ordem_criacao_ << QStringLiteral("TFormsobre");
+        }
+    }
+    ordem_criacao_ << QStringLiteral("TFormimagens"); // the symbol library: held by the state, never shown
+    janela_ajuda = new TJanelaAjuda(this);
+}
+
+void TForm1::criar_menus()
+{
+    for (const TMenuPrincipal &m : Menus_Principais()) {
+        QMenu *menu = menuBar()->addMenu(QString::fromUtf8(m.legenda));
+        menu->setObjectName(QString::fromLatin1(m.nome));
+        menus_.insert(menu->objectName(), menu);
+    }
+    for (const TItemMenu &i : Itens_Menu()) {
+        QMenu *pai = menus_.value(QString::fromLatin1(i.menu));
+        const QString nome = QString::fromLatin1(i.item);
+        if (i.submenu) {
+            QMenu *sub = pai->addMenu(QString::fromUtf8(i.legenda));
+            sub->setObjectName(nome);
+            menus_.insert(nome, sub);
+            continue;
+        }
+        QAction *a = QString::fromLatin1(i.legenda) == QLatin1String("-") ? pai->addSeparator()
+                                                                            : pai->addAction(QString::fromUtf8(i.legenda));
+        a->setObjectName(nome);
+        if (*i.atalho)
+            a->setShortcut(QKeySequence(QString::fromLatin1(i.atalho)));
+        if (i.icone >= 0)
+            a->setIcon(Icone(i.icone));
+        acoes_.insert(nome, a);
+        connect(a, &QAction::triggered, this, [this, nome] { executar(nome); });
+    }
+}
+
+void TForm1::criar_barra()
+{
+    QToolBar *barra = addToolBar(QStringLiteral("ToolBar1"));
+    barra->setObjectName(QStringLiteral("ToolBar1"));
+    barra->setMovable(false);
+    barra->setIconSize(QSize(16, 16));
+    barra->setFixedHeight(29);
+    for (const TBotaoBarra &b : Botoes_Barra()) {
+        if (!*b.nome) {
+            barra->addSeparator();
+            continue;
+        }
+        const QString nome = QString::fromLatin1(b.nome);
+        QAction *a = barra->addAction(Icone(b.icone), QString::fromUtf8(b.dica));
+        a->setObjectName(nome);
+        a->setToolTip(QString::fromUtf8(b.dica));
+        a->setCheckable(b.verificavel);
+        acoes_.insert(nome, a);
+        connect(a, &QAction::triggered, this, [this, nome] { executar(nome); });
+    }
+    acoes_.value(QStringLiteral("TBbiblioteca"))->setChecked(true);
+}
+
+void TForm1::executar(const QString &nome)
+{
+    auto it = comandos_.find(nome);
+    if (it != comandos_.end())
+        (*it)();
+    // Items without a command (Imprimir, Propriedades, Único Passo) are present and do nothing.
+    atualizar_controles();
+}
+
+void TForm1::ligar_comandos()
+{
+    auto &c = comandos_;
+    c["novo"] = c["TBnovo"] = [this] { novoClick(estado_, ui_); };
+    c["abrir"] = c["TBabrir"] = [this] { abrirClick(estado_, ui_); };
+    c["salvar"] = c["TBsalvar"] = [this] { salvarClick(estado_, ui_); };
+    c["salvarcomo"] = [this] { salvarcomoClick(estado_, ui_); };
+    c["sair"] = c["TBfechar"] = [this] { sairClick(); };
+
+    c["cortar"] = c["TBcortar"] = [this] { cortarClick(estado_); };
+    c["copiar"] = c["TBcopiar"] = [this] { copiarClick(estado_); };
+    c["colar"] = c["TBcolar"] = [this] { colarClick(estado_); };
+    c["deletar"] = c["TBexcluir"] = [this] { TBexcluirClick(estado_, ui_); };
+    c["Observaes1"] = c["TBobservacoes"] = [this] { Formobs->exec(); };
+    c["selecionartudo"] = [this] { selecionartudoClick(estado_); };
+    c["Biblioteca1"] = c["TBbiblioteca"] = [this] { Biblioteca1Click(); };
+
+    for (int codigo = 2; codigo <= 14; ++codigo)
+        c[TFormBiblioteca::item_menu(codigo)] = [this, codigo] { FormBiblioteca->menu_clicado(codigo); };
+
+    c["parar"] = [this] { pararClick(estado_); };
+    c["TBparar"] = [this] { TBpararClick(estado_); };
+    // A toolbar check button toggles itself before its handler runs.
+    c["TBiniciar"] = [this] {
+        estado_.controles.TBiniciar_baixo = acao("TBiniciar")->isChecked();
+        TBiniciarClick(estado_);
+    };
+    c["iniciar"] = [this] { iniciarClick(estado_); };
+    c["TBpausar"] = [this] {
+        estado_.controles.TBpausar_baixo = acao("TBpausar")->isChecked();
+        TBpausarClick(estado_);
+    };
+    c["pausar"] = [this] { pausarClick(estado_); };
+
+    for (const QString &nome : Nomes_Demonstracoes())
+        c[nome] = [this, nome] { construir_demo(nome); };
+    for (const TDocumentoAjuda &d : Documentos_Ajuda()) {
+        const QString item = QString::fromLatin1(d.item);
+        c[item] = [this, item] { abrir_ajuda(item); };
+    }
+    c["sobre"] = [this] { Formsobre->exec(); };
+}
+
+void TForm1::construir_demo(const QString &nome)
+{
+    Construir_Demonstracao(estado_, ui_, nome);
+}
+
+void TForm1::abrir_ajuda(const QString &item) { janela_ajuda->abrir(Caminho_Ajuda(estado_.pasta_programa, item)); }
+
+void TForm1::Biblioteca1Click()
+{
+    if (acao("TBbiblioteca")->isChecked()) {
+        sub_biblioteca->showNormal();
+        mdi->setActiveSubWindow(sub_biblioteca);
+        FormBiblioteca->setFocus();
+    } else {
+        sub_biblioteca->showMinimized();
+    }
+}
+
+void TForm1::atualizar_controles()
+{
+    const TControles &k = estado_.controles;
+    const std::pair<const char *, bool> habilitados[] = {
+        {"TBiniciar", k.TBiniciar}, {"iniciar", k.iniciar},     {"TBpausar", k.TBpausar},
+        {"pausar", k.pausar},       {"TBparar", k.TBparar},     {"parar", k.parar},
+        {"novo", k.novo},           {"abrir", k.abrir},         {"salvar", k.salvar},
+        {"salvarcomo", k.salvarcomo}, {"TBnovo", k.TBnovo},     {"TBabrir", k.TBabrir},
+        {"TBsalvar", k.TBsalvar},   {"TBcortar", k.TBcortar},   {"TBcopiar", k.TBcopiar},
+        {"TBcolar", k.TBcolar},     {"TBexcluir", k.TBexcluir},
+    };
+    for (const auto &[nome, valor] : habilitados)
+        acoes_.value(QString::fromLatin1(nome))->setEnabled(valor);
+    acao("TBiniciar")->setChecked(k.TBiniciar_baixo);
+    acao("TBpausar")->setChecked(k.TBpausar_baixo);
+    // A disabled menu also disables its shortcuts.
+    menus_.value("editar")->setEnabled(k.editar);
+    menus_.value("editar")->menuAction()->setEnabled(k.editar);
+    menus_.value("componentes")->setEnabled(k.componentes);
+    menus_.value("componentes")->menuAction()->setEnabled(k.componentes);
+    for (QAction *a : menus_.value("editar")->actions())
+        a->setEnabled(k.editar);
+    for (QAction *a : menus_.value("componentes")->actions())
+        a->setEnabled(k.componentes);
+    if (FormBiblioteca)
+        FormBiblioteca->setEnabled(k.paleta);
+}
+
+void TForm1::showEvent(QShowEvent *evento)
+{
+    QMainWindow::showEvent(evento);
+    if (primeira_exibicao) {
+        primeira_exibicao = false;
+        if (mostrar_capa_)
+            FormCapa->exec();
+        activateWindow();
+        setFocus();
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *evento)
+{
+    if (FormClose(estado_, ui_))
+        evento->accept();
+    else
+        evento->ignore();
+}
+
+} // namespace zefira

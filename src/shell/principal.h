@@ -1,0 +1,77 @@
+#pragma once
+// TForm1: the main window. A multiple-document frame with the menus, the toolbar, the
+// component palette and the one work area; every command is routed to the core.
+
+#include "model/estado.h"
+#include "shell/interface_qt.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMap>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStringList>
+#include <functional>
+
+namespace zefira {
+
+class TFormCapa;
+class TFormobs;
+class TFormBiblioteca;
+class TFormArquivo;
+class TFormsobre;
+class TJanelaAjuda;
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // With mostrar_capa false the splash is never shown (tests, ZEFIRA_SEM_CAPA).
+    TForm1(TEstado &estado, bool mostrar_capa = true);
+    ~TForm1() override;
+
+    // Menu items and toolbar buttons by their names (e.g. "novo", "TBnovo").
+    QAction *acao(const QString &nome) const { return acoes_.value(nome); }
+    QMenu *menu(const QString &nome) const { return menus_.value(nome); }
+    // Names of the windows in the order they were created.
+    const QStringList &ordem_criacao() const { return ordem_criacao_; }
+
+    QMdiArea *mdi;
+    QMdiSubWindow *sub_biblioteca = nullptr;
+    QMdiSubWindow *sub_arquivo = nullptr;
+    TFormCapa *FormCapa = nullptr;
+    TFormobs *Formobs = nullptr;
+    TFormBiblioteca *FormBiblioteca = nullptr;
+    TFormArquivo *FormArquivo = nullptr;
+    TFormsobre *Formsobre = nullptr;
+    TJanelaAjuda *janela_ajuda = nullptr;
+
+    // Mirrors the core's control states (enabled, down) onto the menus, toolbar and palette.
+    void atualizar_controles();
+    void Biblioteca1Click();
+    void sairClick() { close(); }
+    void abrir_ajuda(const QString &item);
+
+protected:
+    void showEvent(QShowEvent *evento) override;
+    void closeEvent(QCloseEvent *evento) override;
+
+private:
+    void criar_janelas();
+    void criar_menus();
+    void criar_barra();
+    void ligar_comandos();
+    void executar(const QString &nome);
+    void construir_demo(const QString &nome);
+
+    TEstado &estado_;
+    TInterfaceQt ui_;
+    bool primeira_exibicao = true;
+    bool mostrar_capa_;
+    QMap<QString, QAction *> acoes_;
+    QMap<QString, QMenu *> menus_;
+    QMap<QString, std::function<void()>> comandos_;
+    QStringList ordem_criacao_;
+    QList<QWidget *> dialogos_; // property dialogs and the hidden symbol window
+};
+
+} // namespace zefira

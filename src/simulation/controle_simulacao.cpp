@@ -1,0 +1,230 @@
+#include "simulation/controle_simulacao.h"
+
+#include "editor/mover_componentes.h"
+#include "simulation/percurso.h"
+#include "simulation/simulacao.h"
+
+namespace zefira {
+
+namespace {
+
+// The editing commands that a running simulation disables and a stop enables again.
+void habilitar_edicao(TControles &k, bool sim)
+{
+    k.paleta = sim;
+    k.editar = k.componentes = sim;
+    k.novo = k.abrir = k.salvar = k.salvarcomo = sim;
+    k.TBnovo = k.TBabrir = k.TBsalvar = sim;
+    k.TBcortar = k.TBcopiar = k.TBcolar = k.TBexcluir = sim;
+}
+
+void valvula_em_repouso(TEstado &estado, int indice)
+{
+    TComponente &c = estado.lista()[indice];
+    c.valvula_direcional->posicao_atual = c.valvula_direcional->posicao_inicial;
+    c.atualizar_geometria();
+    Mover_Componentes(estado, indice, 0, 0);
+}
+
+} // namespace
+
+void TBiniciarClick(TEstado &estado)
+{
+    if (estado.modo != 15) {
+        const TLista_Componente &lista = estado.lista();
+        for (int i = 0; i < lista.numero_componentes(); ++i) {
+            TComponente &c = lista[i];
+            c.desselecionar();
+            switch (c.tipo) {
+            case TIPO_VALVULA_DIRECIONAL:
+                c.valvula_direcional->acionado_esq = false;
+                c.valvula_direcional->acionado_dir = false;
+                valvula_em_repouso(estado, i);
+                break;
+            case TIPO_E_OU_ESC_REG:
+                c.valvula_e_ou_esc_reg->entrada_esq = false;
+                c.valvula_e_ou_esc_reg->entrada_dir = false;
+                break;
+            case TIPO_CILINDRO:
+                c.cilindro->pressurizado_1 = false;
+                c.cilindro->pressurizado_2 = false;
+                c.cilindro->posicao_partida = c.cilindro->posicao;
+                break;
+            default: break;
+            }
+        }
+        // Everything was just deselected; a stale count would drive the editor after the stop.
+        estado.numero_selecionados = 0;
+    }
+    estado.modo = 15;
+    TControles &k = estado.controles;
+    habilitar_edicao(k, false);
+    k.iniciar = false;
+    k.TBiniciar = false;
+    k.TBiniciar_baixo = true; // the start button stays down while the simulation runs
+    k.TBparar = k.parar = true;
+    k.TBpausar = k.pausar = true;
+    k.TBpausar_baixo = false;
+}
+
+void TBpausarClick(TEstado &estado)
+{
+    TControles &k = estado.controles;
+    k.TBiniciar = k.iniciar = true;
+    k.TBiniciar_baixo = false; // the step runs only while the start button is down
+    k.TBpausar = k.pausar = false;
+    k.TBpausar_baixo = true;
+    k.TBparar = k.parar = true;
+}
+
+void TBpararClick(TEstado &estado)
+{
+    // Outside a simulation there is nothing to restore, and the saved start positions are
+    // stale: restoring them would overwrite cylinder positions edited since.
+    const bool simulando = estado.modo == 15;
+    estado.modo = 0;
+    TControles &k = estado.controles;
+    habilitar_edicao(k, true);
+    k.TBiniciar = k.iniciar = true;
+    k.TBiniciar_baixo = false;
+    k.TBparar = k.parar = false;
+    k.TBpausar = k.pausar = true;
+    k.TBpausar_baixo = false;
+    if (!simulando)
+        return;
+
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        TComponente &c = lista[i];
+        switch (c.tipo) {
+        case TIPO_FIO: c.fio->pressao = 0; break;
+        case TIPO_VALVULA_DIRECIONAL: valvula_em_repouso(estado, i); break;
+        case TIPO_E_OU_ESC_REG:
+            // A flow regulator's estado is its configured direction, not a run-time state.
+            if (c.valvula_e_ou_esc_reg->tipo() != EOU_REGULADORA)
+                c.valvula_e_ou_esc_reg->definir_estado(1);
+            break;
+        case TIPO_CILINDRO:
+            c.cilindro->forca = 0;
+            c.cilindro->posicao = c.cilindro->posicao_partida;
+            break;
+        default: break;
+        }
+    }
+}
+
+void iniciarClick(TEstado &estado)
+{
+    estado.controles.TBiniciar_baixo = true;
+    TBiniciarClick(estado);
+}
+
+void pausarClick(TEstado &estado)
+{
+    estado.controles.TBpausar_baixo = true;
+    TBpausarClick(estado);
+}
+
+void pararClick(TEstado &estado) { TBpararClick(estado); }
+
+void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
+{
+    estado.tempo_acumulado += PERIODO_TIMER;
+    if (estado.modo == 15) {
+        if (estado.tempo_acumulado >= PERIODO_PASSO) {
+            Atualizar_Sistema(estado); // does nothing while paused
+            estado.acionadores_atualizados = false;
+        }
+    } else if (!estado.acionadores_atualizados) {
+        AtualizarAcionadores(estado);
+        estado.acionadores_atualizados = true;
+    }
+    if (apresentacao.desenhar)
+        apresentacao.desenhar();
+    if (apresentacao.definir_titulo)
+        apresentacao.definir_titulo(QStringLiteral("Área de Trabalho") + estado.nome_documento);
+    if (apresentacao.atualizar_cursor)
+        apresentacao.atualizar_cursor();
+    if (estado.tempo_acumulado >= PERIODO_PASSO)
+        estado.tempo_acumulado = 0;
+}
+
+void AtualizarAcionadores(TEstado &estado)
+{
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        TComponente &c = lista[i];
+        if (c.tipo != TIPO_VALVULA_DIRECIONAL)
+            continue;
+        c.valvula_direcional->posicao_atual = c.valvula_direcional->posicao_inicial;
+        c.valvula_direcional->acionado_esq = false;
+        c.atualizar_geometria();
+    }
+    // A pin or roller held down by a cylinder standing on its label shows the valve one
+    // position to the left while editing; a trigger only acts in motion.
+    const TPercurso rotulos(estado);
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        const TComponente &c = lista[i];
+        if (c.tipo != TIPO_CILINDRO)
+            continue;
+        for (int r = 1; r <= NUMERO_ROTULOS; ++r) {
+            const TRotulo rotulo = c.cilindro->rotulo(r);
+            if (rotulo.posicao != c.cilindro->posicao)
+                continue;
+            for (TComponente *v : rotulos.valvulas_com_rotulo(rotulo.texto)) {
+                TValvula_Direcional &vd = *v->valvula_direcional;
+                const int mecanica = vd.acao_mecanica(false);
+                if (mecanica != 1 && mecanica != 2)
+                    continue;
+                if (vd.posicao_atual > 1)
+                    --vd.posicao_atual;
+                vd.acionado_esq = true;
+                v->atualizar_geometria();
+            }
+        }
+    }
+}
+
+bool Acionar_Lado(TValvula_Direcional &v, bool dir)
+{
+    if (v.acao_manual(dir) == 0 && v.acao_mecanica(dir) == 0)
+        return false;
+    if (v.acionado(!dir))
+        return false;
+    v.definir_acionado(dir, !v.acionado(dir));
+    v.retido = false;
+    v.liberado = false;
+    return true;
+}
+
+void Pressionar_Acionador(TEstado &estado, int x, int y)
+{
+    if (estado.modo != 15)
+        return;
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        const TComponente &c = lista[i];
+        if (c.tipo != TIPO_VALVULA_DIRECIONAL)
+            continue;
+        const bool na_altura = y >= c.topo && y <= c.baixo;
+        const bool faixa_esq = na_altura && x >= c.esquerda - 20 && x <= c.esquerda;
+        const bool faixa_dir = na_altura && x >= c.direita && x <= c.direita + 20;
+        if (faixa_esq && Acionar_Lado(*c.valvula_direcional, false))
+            continue;
+        if (faixa_dir)
+            Acionar_Lado(*c.valvula_direcional, true);
+    }
+}
+
+void Soltar_Acionadores(TEstado &estado, bool somente_shift)
+{
+    // Shift alone keeps push buttons applied across the release.
+    if (estado.modo != 15 || somente_shift)
+        return;
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL)
+            lista[i].valvula_direcional->liberado = true;
+}
+
+} // namespace zefira

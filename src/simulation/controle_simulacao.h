@@ -1,0 +1,31 @@
+#pragma once
+// Simulation control: start, pause and stop from the toolbar and the menu, the 20 ms timer
+// tick that runs a step every 400 ms, and the user's clicks on valve actuators.
+
+#include "model/estado.h"
+#include "simulation/apresentacao_simulacao.h"
+
+namespace zefira {
+
+constexpr int PERIODO_TIMER = 20;  // ms between ticks
+constexpr int PERIODO_PASSO = 400; // ms between simulation steps
+
+// Start or resume. A fresh start puts valves at rest and remembers cylinder positions.
+void TBiniciarClick(TEstado &estado);
+void TBpausarClick(TEstado &estado);
+// Stop: restores valve rest positions and cylinder start positions.
+void TBpararClick(TEstado &estado);
+// Menu items: as the toolbar buttons, pressing the check button first.
+void iniciarClick(TEstado &estado);
+void pausarClick(TEstado &estado);
+void pararClick(TEstado &estado);
+
+// One tick of the work area's timer.
+void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao);
+
+// Toggles the actuation of one side of a valve as a press on that side's actuator band does.
+// Refused (false) when the side has no manual or mechanical actuator or the other side is
+// actuated.
+bool Acionar_Lado(TValvula_Direcional &valvula, bool dir);
+
+} // namespace zefira

@@ -1,0 +1,314 @@
+// One simulation step: the worked three-step sequence, valve shifting under buttons, latches,
+// pilots and springs, spring return of single-acting cylinders, and label contacts.
+
+#include "circuito_teste.h"
+
+#include <gtest/gtest.h>
+
+using namespace zefira;
+using namespace zefira::teste;
+
+namespace {
+
+// A 3/2 normally closed valve: 3va in position 1, 3vf in position 2, resting in 2, with a
+// spring on the right.
+TComponente &valvula_3_2(Circuito &k)
+{
+    TComponente &v = k.valvula(3, {S_3VA, S_3VF, -1}, 2);
+    v.valvula_direcional->mola_dir = true;
+    return v;
+}
+
+struct Sequencia {
+    Circuito k;
+    TComponente &s = k.tomada(6);
+    TComponente &v = valvula_3_2(k);
+    TComponente &c = k.cilindro(1, 0);
+    TComponente &w_tomada = k.fio(s, 1, v, 1);
+    TComponente &w_cilindro = k.fio(v, 2, c, 1);
+    Sequencia() { v.valvula_direcional->definir_acao_manual(false, 1); }
+};
+
+} // namespace
+
+TEST(AtualizarSistema, SequenciaTrabalhadaPassoAPasso)
+{
+    Sequencia q;
+    q.k.iniciar();
+    q.k.clicar(q.v);
+
+    q.k.passo(); // the supply stops at port 1; the click shifts the valve
+    EXPECT_EQ(q.v.valvula_direcional->posicao_atual, 1);
+    EXPECT_FALSE(q.v.valvula_direcional->acionado_esq);
+    EXPECT_EQ(q.c.cilindro->posicao, 0);
+    EXPECT_EQ(q.w_tomada.fio->pressao, 6);
+    EXPECT_EQ(q.w_cilindro.fio->pressao, 0);
+
+    q.k.passo(); // 1 -> 2 into the cylinder, which vents through its free port 2
+    EXPECT_EQ(q.c.cilindro->posicao, 100);
+    EXPECT_EQ(q.c.cilindro->forca, 700);
+    EXPECT_EQ(q.w_cilindro.fio->pressao, 6);
+    EXPECT_EQ(q.v.valvula_direcional->posicao_atual, 2);
+
+    q.k.passo(); // the spring probe vents through 2 -> 3
+    EXPECT_EQ(q.c.cilindro->posicao, 0);
+    EXPECT_EQ(q.c.cilindro->forca, 900);
+    EXPECT_EQ(q.w_tomada.fio->pressao, 6);
+    EXPECT_EQ(q.w_cilindro.fio->pressao, 0);
+}
+
+TEST(AtualizarSistema, NadaSemSimulacaoOuComInicioLevantado)
+{
+    Sequencia q;
+    q.k.estado.modo = 15; // started but the start button is up: paused
+    q.k.passo();
+    EXPECT_EQ(q.w_tomada.fio->pressao, 0);
+    q.k.estado.modo = 0;
+    q.k.estado.controles.TBiniciar_baixo = true;
+    q.k.passo();
+    EXPECT_EQ(q.w_tomada.fio->pressao, 0);
+}
+
+TEST(AtualizarSistema, BotaoClicadoSeguradoETravado)
+{
+    // Held with Shift over several steps: stays in 1; after the release one step clears the
+    // hold and the next returns it.
+    {
+        Circuito k;
+        TComponente &v = valvula_3_2(k);
+        v.valvula_direcional->definir_acao_manual(false, 1);
+        k.iniciar();
+        Acionar_Lado(*v.valvula_direcional, false);
+        Soltar_Acionadores(k.estado, true); // Shift alone: still held
+        std::vector<int> posicoes;
+        for (int i = 0; i < 3; ++i) {
+            k.passo();
+            posicoes.push_back(v.valvula_direcional->posicao_atual);
+        }
+        Soltar_Acionadores(k.estado, false);
+        for (int i = 0; i < 2; ++i) {
+            k.passo();
+            posicoes.push_back(v.valvula_direcional->posicao_atual);
+        }
+        EXPECT_EQ(posicoes, (std::vector<int>{1, 1, 1, 1, 2}));
+    }
+    // A latching button stays in 1 after the release; a second click returns it.
+    {
+        Circuito k;
+        TComponente &v = valvula_3_2(k);
+        v.valvula_direcional->definir_acao_manual(false, 2);
+        k.iniciar();
+        k.clicar(v);
+        std::vector<int> posicoes;
+        for (int i = 0; i < 3; ++i) {
+            k.passo();
+            posicoes.push_back(v.valvula_direcional->posicao_atual);
+        }
+        k.clicar(v);
+        for (int i = 0; i < 2; ++i) {
+            k.passo();
+            posicoes.push_back(v.valvula_direcional->posicao_atual);
+        }
+        EXPECT_EQ(posicoes, (std::vector<int>{1, 1, 1, 2, 2}));
+    }
+}
+
+TEST(AtualizarSistema, PilotoSeguraEnquantoPressurizado)
+{
+    Circuito k;
+    TComponente &s = k.tomada(6);
+    TComponente &v = valvula_3_2(k);
+    v.valvula_direcional->piloto_esq = true;
+    k.fio(s, 1, v, 6);
+    k.iniciar();
+    std::vector<int> posicoes;
+    for (int i = 0; i < 3; ++i) {
+        k.passo();
+        posicoes.push_back(v.valvula_direcional->posicao_atual);
+    }
+    s.tomada_ar->conexao = -1; // the pilot line loses its supply
+    for (int i = 0; i < 2; ++i) {
+        k.passo();
+        posicoes.push_back(v.valvula_direcional->posicao_atual);
+    }
+    EXPECT_EQ(posicoes, (std::vector<int>{1, 1, 1, 2, 2}));
+    EXPECT_FALSE(v.valvula_direcional->acionado_esq);
+}
+
+TEST(AtualizarSistema, DoisPilotosPressurizadosDeixamAsMolasAgir)
+{
+    Circuito k;
+    TComponente &a = k.tomada(6);
+    TComponente &b = k.tomada(6);
+    TComponente &v = k.valvula(3, {S_3VA, S_3VF, -1}, 1);
+    v.valvula_direcional->piloto_esq = v.valvula_direcional->piloto_dir = true;
+    v.valvula_direcional->mola_dir = true;
+    k.fio(a, 1, v, 6);
+    k.fio(b, 1, v, 7);
+    k.iniciar();
+    k.passo();
+    EXPECT_TRUE(v.valvula_direcional->acionado_esq);
+    EXPECT_TRUE(v.valvula_direcional->acionado_dir);
+    EXPECT_EQ(v.valvula_direcional->posicao_atual, 2); // the right spring, not the pilots
+    k.passo();
+    EXPECT_EQ(v.valvula_direcional->posicao_atual, 2);
+}
+
+TEST(AtualizarSistema, Valvula5_3ComDuasMolasNaoVoltaAoCentro)
+{
+    Circuito k;
+    TComponente &v = k.valvula(5, {S_5D, S_5CF, S_5E}, 2);
+    TValvula_Direcional &vd = *v.valvula_direcional;
+    vd.mola_esq = vd.mola_dir = true;
+    vd.definir_acao_manual(false, 3);
+    vd.definir_acao_manual(true, 3);
+    k.iniciar();
+    k.clicar(v, true);
+    k.passo();
+    EXPECT_EQ(vd.posicao_atual, 3);
+    for (int i = 0; i < 3; ++i)
+        k.passo();
+    EXPECT_EQ(vd.posicao_atual, 3);
+    k.clicar(v, false);
+    k.passo();
+    EXPECT_EQ(vd.posicao_atual, 2);
+    k.passo();
+    EXPECT_EQ(vd.posicao_atual, 2);
+}
+
+TEST(AtualizarSistema, RetornoPorMolaSaiDoContatoUmMilimetroPrimeiro)
+{
+    // Single acting at 100 on a label a roller refers to; its port 1 vents through a 3/2 valve.
+    Circuito k;
+    TComponente &v = valvula_3_2(k);
+    TComponente &c = k.cilindro(1, 100);
+    c.cilindro->definir_rotulo(1, "fim", 100);
+    c.cilindro->definir_rotulo(2, "meio", 40);
+    TComponente &rolete = k.valvula(3, {S_3VA, S_3VF, -1});
+    rolete.valvula_direcional->rotulo = "fim";
+    rolete.valvula_direcional->definir_acao_mecanica(false, 2);
+    k.fio(v, 2, c, 1);
+    k.iniciar();
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 99);
+    EXPECT_EQ(c.cilindro->forca, 900);
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 40); // every label is a stop, referred to or not
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 0);
+}
+
+TEST(AtualizarSistema, RetornoPorMolaComPorta1Livre)
+{
+    // Port 1 free: the move uses the last root's pressure and flow (none yet: 100 Kgf).
+    Circuito k;
+    TComponente &c = k.cilindro(1, 60);
+    k.iniciar();
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 0);
+    EXPECT_EQ(c.cilindro->forca, 100);
+}
+
+TEST(AtualizarSistema, RoleteSeguraGatilhoAgeUmPasso)
+{
+    Circuito k;
+    TComponente &s = k.tomada(6);
+    TComponente &c = k.cilindro(2, 0);
+    c.cilindro->definir_rotulo(1, "R", 100);
+    c.cilindro->definir_rotulo(2, "G", 100);
+    k.fio(s, 1, c, 1);
+    TComponente &rolete = valvula_3_2(k);
+    rolete.valvula_direcional->rotulo = "R";
+    rolete.valvula_direcional->definir_acao_mecanica(false, 2);
+    TComponente &gatilho = valvula_3_2(k);
+    gatilho.valvula_direcional->rotulo = "G";
+    gatilho.valvula_direcional->definir_acao_mecanica(false, 3);
+    k.iniciar();
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 100);
+    EXPECT_EQ(rolete.valvula_direcional->posicao_atual, 1);
+    EXPECT_EQ(gatilho.valvula_direcional->posicao_atual, 1);
+    EXPECT_TRUE(rolete.valvula_direcional->redesenhar);
+    k.passo(); // the cylinder stands on both labels
+    EXPECT_EQ(rolete.valvula_direcional->posicao_atual, 1);
+    EXPECT_EQ(gatilho.valvula_direcional->posicao_atual, 2);
+    k.passo();
+    EXPECT_EQ(rolete.valvula_direcional->posicao_atual, 1);
+}
+
+TEST(AtualizarSistema, SoAPrimeiraValvulaDoRotuloEPressionada)
+{
+    Circuito k;
+    TComponente &s = k.tomada(6);
+    TComponente &c = k.cilindro(2, 0);
+    c.cilindro->definir_rotulo(1, "F", 100);
+    k.fio(s, 1, c, 1);
+    // A valve without a left mechanical actuator is not driven by labels, even first in list.
+    TComponente &sem_acionador = valvula_3_2(k);
+    TComponente &primeira = valvula_3_2(k);
+    TComponente &segunda = valvula_3_2(k);
+    for (TComponente *v : {&primeira, &segunda, &sem_acionador})
+        v->valvula_direcional->rotulo = "F";
+    primeira.valvula_direcional->definir_acao_mecanica(false, 2);
+    segunda.valvula_direcional->definir_acao_mecanica(false, 1);
+    k.iniciar();
+    k.passo();
+    EXPECT_EQ(primeira.valvula_direcional->posicao_atual, 1);
+    EXPECT_EQ(segunda.valvula_direcional->posicao_atual, 2);
+    EXPECT_EQ(sem_acionador.valvula_direcional->posicao_atual, 2);
+}
+
+TEST(AtualizarSistema, TomadaDocadaEm4capAlimentaAs2Saidas)
+{
+    // Docked: both exits are walked even though the first vents. Wired: only the first.
+    for (bool docada : {true, false}) {
+        Circuito k;
+        TComponente &s = k.tomada(6);
+        TComponente &v = k.valvula(4, {S_4D, S_4CAP, S_4E}, 2);
+        TComponente &w4 = k.fio_solto(v, 4);
+        if (docada)
+            k.docar_tomada(s, v, 1);
+        else
+            k.fio(s, 1, v, 1);
+        k.iniciar();
+        k.passo();
+        EXPECT_EQ(w4.fio->pressao, docada ? 6 : 0);
+    }
+}
+
+TEST(AtualizarSistema, TomadaDocadaNoCilindro)
+{
+    Circuito k;
+    TComponente &s = k.tomada(8);
+    TComponente &c = k.cilindro(2, 0);
+    k.docar_tomada(s, c, 1);
+    k.iniciar();
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 100);
+    EXPECT_EQ(c.cilindro->forca, 900);
+    EXPECT_FALSE(c.cilindro->pressurizado_1); // fed directly: no chamber flags
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 100);
+}
+
+TEST(AtualizarSistema, TomadaDocadaEmOutroTipoNaoMudaNada)
+{
+    Circuito k;
+    TComponente &a = k.tomada(6);
+    TComponente &b = k.tomada(6);
+    TComponente &c2 = k.tomada(6);
+    TComponente &j = k.jump();
+    TComponente &e = k.e_ou(EOU_E);
+    TComponente &c = k.cilindro(2, 30);
+    TComponente &w = k.fio(j, 2, c, 1);
+    TComponente &w2 = k.fio(e, 2, c, 2);
+    k.docar_tomada(a, j, 1);
+    k.docar_tomada(b, e, 1);
+    k.docar_tomada(c2, w, 1); // docked on a wire
+    k.iniciar();
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 30);
+    EXPECT_EQ(w.fio->pressao, 0);
+    EXPECT_EQ(w2.fio->pressao, 0);
+    EXPECT_EQ(e.valvula_e_ou_esc_reg->estado(), 1);
+}
