@@ -1,11 +1,42 @@
 #include "cli/comandos.h"
 
+#include "demos/demonstracoes.h"
+#include "files/arquivo_circuito.h"
+#include "model/estado.h"
+#include "model/interface_roteirizada.h"
+
 namespace zefira::cli {
 
-int demo(const QStringList &)
+namespace {
+const char *const USO_DEMO = "uso: zefira-cli demo NOME SAIDA | zefira-cli demo --lista";
+}
+
+int demo(const QStringList &args)
 {
-    erro(QStringLiteral("zefira-cli: comando ainda não disponível: demo"));
-    return ERRO_USO;
+    if (args.size() == 1 && args[0] == QLatin1String("--lista")) {
+        for (const QString &nome : Nomes_Demonstracoes())
+            saida(nome);
+        return OK;
+    }
+    if (args.size() != 2) {
+        erro(QString::fromUtf8(USO_DEMO));
+        return ERRO_USO;
+    }
+    if (!Nomes_Demonstracoes().contains(args[0])) {
+        erro(QStringLiteral("zefira-cli: demonstração desconhecida: ") + args[0]);
+        return ERRO_USO;
+    }
+    TEstado estado;
+    TInterfaceRoteirizada ui;
+    if (!Construir_Demonstracao(estado, ui, args[0])) {
+        erro(QStringLiteral("zefira-cli: a demonstração não pôde ser construída: ") + args[0]);
+        return ERRO_USO;
+    }
+    if (!Salvar_Arquivo(estado, args[1])) {
+        erro(QStringLiteral("Erro ao salvar arquivo!"));
+        return ERRO_ESCRITA;
+    }
+    return OK;
 }
 
 } // namespace zefira::cli

@@ -200,20 +200,6 @@ TEST(AreaTrabalhoFio, MarcadorVelhoDeComponenteAcopladoNaoIniciaFio)
     EXPECT_EQ(t.tomada_ar->pino, 1);
 }
 
-TEST(AreaTrabalhoFio, EscapeLiberaAPortaEVoltaAEdicao)
-{
-    Area a;
-    TComponente &v = a.colocar(3, 100, 100);
-    a.mover(130, 95);
-    a.pressionar(130, 95);
-    a.soltar(130, 95);
-    a.tecla(Qt::Key_Escape);
-    EXPECT_EQ(a.e.modo, 0);
-    EXPECT_EQ(v.conexao(2), LIVRE);
-    EXPECT_EQ(a.e.componente_atual, a.e.componente_nulo);
-    a.mover(130, 95);
-    EXPECT_EQ(v.ponto_ativo, 2); // usable again
-}
 
 TEST(AreaTrabalhoPosicionamento, CliqueEsquerdoColocaDireitoCancela)
 {
@@ -360,19 +346,6 @@ TEST(AreaTrabalhoTeclas, SetasMovemOsSelecionadosUmPixel)
     EXPECT_EQ(a.e.indice_arrasto, -1);
 }
 
-TEST(AreaTrabalhoTeclas, ArrastarTomadaAcopladaVoltaAoLugarAoSoltar)
-{
-    Area a;
-    TComponente &v = a.colocar(3, 100, 100);
-    TComponente &t = a.e.lista()[1];
-    a.pressionar(t.esquerda + 2, t.topo + 10); // the supply alone
-    a.mover(t.esquerda + 4, t.topo + 10);       // 2 pixels: still docked
-    EXPECT_EQ(t.esquerda, 126);
-    a.soltar(t.esquerda + 4, t.topo + 10);
-    EXPECT_EQ(t.esquerda, v.ponto(1).x - 6);
-    EXPECT_EQ(t.topo, v.baixo + 6);
-    EXPECT_EQ(v.conexao(1), t.codigo);
-}
 
 TEST(AreaTrabalhoSimulacao, AcionadoresEEscape)
 {

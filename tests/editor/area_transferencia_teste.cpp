@@ -102,15 +102,15 @@ TEST(Excluir, RespostaSimRemoveEmCascataELiberaAsPortas)
     TComponente &solto = componente(k.e, TIPO_JUMP, 500, 500);
     TComponente &w3 = fio(k.e, k.j, 4, solto, 3);
     selecionar(k.e, w3);
+    // Removed records die with the list's reference, so only their codes are kept.
+    const int removidos[] = {k.v.codigo, k.w1.codigo, k.w2.codigo, w3.codigo};
     TInterfaceRoteirizada ui;
     ui.respostas = {Resposta::Sim};
     TBexcluirClick(k.e, ui);
     EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
     ASSERT_EQ(k.e.lista().numero_componentes(), 3);
-    EXPECT_EQ(k.e.lista().procurar(k.v.codigo), nullptr);
-    EXPECT_EQ(k.e.lista().procurar(k.w1.codigo), nullptr);
-    EXPECT_EQ(k.e.lista().procurar(k.w2.codigo), nullptr);
-    EXPECT_EQ(k.e.lista().procurar(w3.codigo), nullptr);
+    for (int codigo : removidos)
+        EXPECT_EQ(k.e.lista().procurar(codigo), nullptr) << codigo;
     EXPECT_EQ(k.c.conexao(1), -1);
     EXPECT_EQ(k.j.conexao(1), -1);
     EXPECT_EQ(k.j.conexao(4), -1);
@@ -129,9 +129,6 @@ TEST(AreaTransferencia, CopiarSoFiosEsvaziaEColarSoDesseleciona)
 
     Liberar_Componentes(k.e);
     selecionar(k.e, k.w1);
-    selecionar(k.e, k.c);
-    k.c.desselecionar(); // leaves only the wire selected, counter put right below
-    k.e.numero_selecionados = 1;
     copiarClick(k.e);
     EXPECT_TRUE(k.e.area_transferencia.empty());
 
@@ -233,8 +230,9 @@ TEST(AreaTransferencia, CortarDeixaFiosSelecionadosQueNaoDependemDoCortado)
     TComponente &w3 = fio(k.e, k.j, 3, outro, 4);
     selecionar(k.e, k.c);
     selecionar(k.e, w3);
+    const int codigo_w1 = k.w1.codigo;
     cortarClick(k.e);
-    EXPECT_EQ(k.e.lista().procurar(k.w1.codigo), nullptr); // hung on the cylinder
+    EXPECT_EQ(k.e.lista().procurar(codigo_w1), nullptr); // hung on the cylinder
     EXPECT_NE(k.e.lista().procurar(w3.codigo), nullptr);
     EXPECT_TRUE(w3.selecionado());
     EXPECT_EQ(k.e.numero_selecionados, 1);

@@ -4,25 +4,9 @@
 
 #include <Qt>
 #include <gtest/gtest.h>
-#include <set>
 
 using namespace zefira;
 
-TEST(PaletaBotoes, TrezeCodigosDeDoisACatorzeComAtalhosDistintos)
-{
-    std::set<char> atalhos;
-    for (int i = 0; i < NUMERO_BOTOES_PALETA; ++i) {
-        const TBotaoPaleta &b = Botoes_Paleta()[i];
-        EXPECT_EQ(b.codigo, i + 2);
-        EXPECT_EQ(Botao_Paleta(b.codigo), &b);
-        atalhos.insert(b.atalho);
-    }
-    EXPECT_EQ(atalhos.size(), 13u);
-    EXPECT_EQ(Botao_Paleta(1), nullptr);
-    EXPECT_EQ(Botao_Paleta(15), nullptr);
-    EXPECT_STREQ(Botao_Paleta(14)->dica, "Nó");
-    EXPECT_STREQ(Botao_Paleta(7)->legenda, "Cilindro de &Simples Ação");
-}
 
 TEST(PaletaBotoes, OMesmoBotaoDuasVezesNaoDeixaNadaPendente)
 {

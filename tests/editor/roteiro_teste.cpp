@@ -181,16 +181,6 @@ TEST(RoteiroEdicao, AcoplaEDesacoplaTomadaNoCilindro)
     EXPECT_EQ(t.topo, 353); // left where it was dropped
 }
 
-TEST(RoteiroEdicao, DesacoplaATomadaDaValvula)
-{
-    auto x = rodar("paleta 3\npressionar 100 100\nsoltar 100 100\n"
-                   "pressionar 128 135\nmover 128 165\nsoltar 128 165\n");
-    const TComponente &v = *x->por_codigo(1), &t = *x->por_codigo(2);
-    EXPECT_EQ(v.conexao(1), LIVRE);
-    EXPECT_FALSE(v.valvula_direcional->tomada_ar);
-    EXPECT_EQ(t.tomada_ar->conexao, -1);
-    EXPECT_EQ(t.topo, 161);
-}
 
 TEST(RoteiroEdicao, RetanguloNosDoisSentidos)
 {
@@ -266,9 +256,10 @@ TEST(RoteiroEdicao, ExcluirEmCascataComPergunta)
 TEST(RoteiroEdicao, EscapeEPaletaDuranteOFioLiberamAPorta)
 {
     auto esc = rodar(QString(TRES_COMPONENTES) + "mover 130 95\npressionar 130 95\nsoltar 130 95\n"
-                                                 "mover 200 200\ntecla Escape\n");
+                                                 "mover 200 200\ntecla Escape\nmover 130 95\n");
     EXPECT_EQ(esc->e.modo, 0);
     EXPECT_EQ(esc->por_codigo(1)->conexao(2), LIVRE);
+    EXPECT_EQ(esc->por_codigo(1)->ponto_ativo, 2); // the port can take a wire again
     EXPECT_EQ(esc->lista().numero_componentes(), 5);
 
     auto paleta = rodar(QString(TRES_COMPONENTES) + "mover 207 332\npressionar 207 332\nsoltar 207 332\n"

@@ -75,19 +75,6 @@ TEST(AcharComponente, OUltimoDaListaGanhaEBordaContaComoDentro)
     EXPECT_EQ(Achar_Componente(e, Ponto(10, 10)), -1); // on the wire, which contains nothing
 }
 
-TEST(AcharPonto, PrimeiroPontoDoFioAMenosDeCinco)
-{
-    TEstado e;
-    valvula(e, 100, 100);
-    fio(e, {Ponto(10, 10), Ponto(10, 50), Ponto(13, 52)});
-    EXPECT_EQ(Achar_Ponto(e, 1, Ponto(13, 13)), 0);
-    EXPECT_EQ(Achar_Ponto(e, 1, Ponto(11, 51)), 1); // near 1 and 2: the first wins
-    EXPECT_EQ(Achar_Ponto(e, 1, Ponto(10, 55)), 2);
-    EXPECT_EQ(Achar_Ponto(e, 1, Ponto(13, 14)), -1); // distance 5
-    EXPECT_EQ(Achar_Ponto(e, 0, Ponto(136, 130)), -1); // not a wire
-    EXPECT_EQ(Achar_Ponto(e, 7, Ponto(10, 10)), -1);   // no such index
-}
-
 TEST(PertoDasSemiRetas, FaixaDeCincoPixelsEmVoltaDoSegmento)
 {
     TEstado e;
@@ -230,31 +217,4 @@ TEST(Selecao, SelecionarTudoELiberar)
     EXPECT_FALSE(a.selecionado() || j.selecionado() || w.selecionado());
     EXPECT_FALSE(a.valvula_direcional->parte(2)->selecionado());
     EXPECT_EQ(e.numero_selecionados, 0);
-}
-
-TEST(Cursor, EscolhaPorModoESobreposicoes)
-{
-    TEstado e;
-    const TEstado &ce = e;
-    e.modo = 0;
-    EXPECT_EQ(atualizar_cursor(ce).tipo, TipoCursor::Mao);
-    e.modo = 15;
-    EXPECT_EQ(atualizar_cursor(ce).tipo, TipoCursor::Mao);
-    for (int modo = 2; modo <= 14; ++modo) {
-        e.modo = modo;
-        const TCursor c = atualizar_cursor(ce);
-        EXPECT_EQ(c.tipo, TipoCursor::Posicionamento);
-        EXPECT_EQ(c.indice, modo - 1);
-    }
-    e.modo = 16;
-    EXPECT_EQ(atualizar_cursor(ce).tipo, TipoCursor::Seta);
-    e.modo = 3;
-    e.mostrar_cruz = true;
-    EXPECT_EQ(atualizar_cursor(ce).tipo, TipoCursor::Oculto);
-    e.mostrar_cruz = false;
-
-    // Drawing a wire hides the cursor and turns the sight on.
-    e.modo = 1;
-    EXPECT_EQ(atualizar_cursor(e).tipo, TipoCursor::Oculto);
-    EXPECT_TRUE(e.mostrar_mira);
 }

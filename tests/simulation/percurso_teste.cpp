@@ -4,6 +4,9 @@
 #include "simulation/percurso.h"
 
 #include "circuito_teste.h"
+#include "files/arquivo_circuito.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -163,19 +166,22 @@ TEST(Percurso, ValvulaOUPassaQualquerEntrada)
 
 TEST(Percurso, EscapeRapidoBloqueiaOCaminho)
 {
-    // On the exhaust side of a cylinder: the probe is closed, the tentative step is undone
-    // and the wire into the exhaust valve loses its mark.
+    // On the exhaust side of a cylinder, behind an open valve: the probe is closed, the
+    // tentative step is undone and the zero-pressure re-walk clears every wire it marked.
     Circuito k;
     TComponente &s = k.tomada(6);
     TComponente &c = k.cilindro(2, 40);
+    TComponente &v = k.valvula(2, {S_2VA, -1, -1}, 1);
     TComponente &esc = k.e_ou(EOU_ESCAPE);
     TComponente &alimentacao = k.fio(s, 1, c, 1);
-    TComponente &escape = k.fio(c, 2, esc, 1);
+    TComponente &ate_valvula = k.fio(c, 2, v, 2);
+    TComponente &ate_escape = k.fio(v, 1, esc, 1);
     k.iniciar();
     k.passo();
     EXPECT_EQ(c.cilindro->posicao, 40);
     EXPECT_EQ(c.cilindro->forca, 0);
-    EXPECT_EQ(escape.fio->pressao, 0);
+    EXPECT_EQ(ate_valvula.fio->pressao, 0);
+    EXPECT_EQ(ate_escape.fio->pressao, 0);
     EXPECT_EQ(alimentacao.fio->pressao, 6);
 }
 
@@ -363,4 +369,83 @@ TEST(Percurso, CodigosAusentesEncerramOCaminho)
     EXPECT_EQ(w4.fio->pressao, 6); // pressure reached the cylinder ...
     EXPECT_EQ(c.cilindro->posicao, 0); // ... which could not exhaust
     EXPECT_TRUE(c.cilindro->pressurizado_1);
+}
+
+TEST(Percurso, CilindroComAsDuasCamarasNoMesmoAnelTermina)
+{
+    // The exhaust probe comes back round the ring to the pressurised port: every re-walk of
+    // a failed probe must still end, and the cylinder, unable to exhaust, stays put.
+    Circuito k;
+    TComponente &s = k.tomada(6);
+    TComponente &j1 = k.jump();
+    TComponente &j2 = k.jump();
+    TComponente &c = k.cilindro(2, 50);
+    k.fio(s, 1, j1, 1);
+    k.fio(j1, 2, j2, 1);
+    k.fio(j2, 2, j1, 3);
+    k.fio(j1, 4, c, 1);
+    k.fio(j2, 4, c, 2);
+    k.iniciar();
+    for (int i = 0; i < 3; ++i)
+        k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 50);
+    EXPECT_TRUE(c.cilindro->pressurizado_1);
+}
+
+TEST(Percurso, MalhaDeNosComCilindrosTermina)
+{
+    // A 30 x 30 mesh of junctions, fed at a corner, with cylinders on its bottom edge.
+    Circuito k;
+    const int lado = 30;
+    std::vector<TComponente *> j;
+    for (int i = 0; i < lado * lado; ++i)
+        j.push_back(&k.jump());
+    for (int r = 0; r < lado; ++r)
+        for (int col = 0; col < lado; ++col) {
+            if (col + 1 < lado)
+                k.fio(*j[size_t(r * lado + col)], 4, *j[size_t(r * lado + col + 1)], 3);
+            if (r + 1 < lado)
+                k.fio(*j[size_t(r * lado + col)], 2, *j[size_t((r + 1) * lado + col)], 1);
+        }
+    TComponente &s = k.tomada(6);
+    k.fio(s, 1, *j[0], 1);
+    std::vector<TComponente *> cilindros;
+    for (int col = 0; col < lado; col += 3) {
+        cilindros.push_back(&k.cilindro(2, 0));
+        k.fio(*j[size_t((lado - 1) * lado + col)], 2, *cilindros.back(), 1);
+    }
+    k.iniciar();
+    k.passo();
+    for (TComponente *c : cilindros)
+        EXPECT_EQ(c->cilindro->posicao, 100);
+    EXPECT_LE(k.estado.lista_nos->numero_nos(), 8 * k.lista().numero_componentes());
+}
+
+TEST(Percurso, CadeiaMuitoLongaLidaDeArquivo)
+{
+    // The same kind of chain, written and read back as a circuit file.
+    QTemporaryDir dir;
+    const QString nome = dir.filePath("cadeia.zfr");
+    {
+        Circuito k;
+        TComponente *anterior = &k.tomada(6);
+        int porta = 1;
+        for (int i = 0; i < 99999; ++i) {
+            TComponente &j = k.jump();
+            k.fio(*anterior, porta, j, 1);
+            anterior = &j;
+            porta = 2;
+        }
+        k.fio(*anterior, porta, k.cilindro(2, 0), 1);
+        ASSERT_TRUE(Salvar_Arquivo(k.estado, nome));
+    }
+    TEstado estado;
+    ASSERT_EQ(Abrir_Arquivo(estado, nome).status, StatusLeitura::Ok);
+    ASSERT_GE(estado.lista().numero_componentes(), 200000);
+    estado.modo = 15;
+    estado.controles.TBiniciar_baixo = true;
+    Atualizar_Sistema(estado);
+    const TComponente &c = estado.lista()[estado.lista().numero_componentes() - 2];
+    ASSERT_EQ(c.tipo, TIPO_CILINDRO);
+    EXPECT_EQ(c.cilindro->posicao, 100);
 }

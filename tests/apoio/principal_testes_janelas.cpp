@@ -1,0 +1,13 @@
+// Entry point of the widget tests: a QApplication on the offscreen platform, so windows are
+// created and driven without a display.
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("ZEFIRA_SEM_CAPA", "1");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,203 @@
+// zefira-cli roteiro: a script of user actions replayed headless, the circuit it writes, its
+// printed questions and its exit statuses.
+#include "files/apoio_arquivos.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace zefira {
+namespace {
+
+struct Resultado {
+    int status = -1;
+    QString saida;
+    QString erros;
+};
+
+Resultado executar_roteiro(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ZEFIRA_CLI), QStringList{QStringLiteral("roteiro")} + args);
+    Resultado r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.status = p.exitCode();
+    r.saida = QString::fromUtf8(p.readAllStandardOutput());
+    r.erros = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+// Two 3-way valves, a single-acting cylinder, and a wire from the first valve's port 2 to the
+// cylinder's port 1. The pointer is moved onto each port first, which marks it.
+const char *const ROTEIRO_ACEITACAO = R"(# two valves and a cylinder
+paleta 3
+pressionar 100 100
+soltar 100 100
+paleta 3
+pressionar 300 100
+soltar 300 100
+paleta 7
+pressionar 203 300
+soltar 203 300
+
+# the wire
+mover 130 95
+pressionar 130 95
+soltar 130 95
+mover 180 200
+mover 207 332
+pressionar 207 332
+soltar 207 332
+)";
+
+class CliRoteiro : public ::testing::Test {
+protected:
+    QString arquivo(const char *nome, const QByteArray &conteudo)
+    {
+        const QString c = caminho(nome);
+        EXPECT_TRUE(teste::gravar_bytes(c, conteudo));
+        return c;
+    }
+    QString caminho(const char *nome) const { return pasta.filePath(QString::fromLatin1(nome)); }
+
+    QTemporaryDir pasta;
+};
+
+void esperar_valvula_3_vias(const TComponente &v, int codigo, int esquerda, int tomada, int fio_porta_2)
+{
+    ASSERT_EQ(v.tipo, TIPO_VALVULA_DIRECIONAL);
+    EXPECT_EQ(v.codigo, codigo);
+    EXPECT_EQ(v.esquerda, esquerda);
+    EXPECT_EQ(v.topo, 100);
+    const TValvula_Direcional &vd = *v.valvula_direcional;
+    EXPECT_EQ(vd.numero_vias, 3);
+    EXPECT_EQ(vd.parte(1)->tipo(), 4);
+    EXPECT_EQ(vd.parte(2)->tipo(), 5);
+    EXPECT_TRUE(vd.mola_dir);
+    EXPECT_TRUE(vd.tomada_ar);
+    EXPECT_EQ(v.conexao(1), tomada);
+    EXPECT_EQ(v.conexao(2), fio_porta_2);
+    EXPECT_EQ(v.conexao(3), LIVRE);
+}
+
+TEST_F(CliRoteiro, AceitacaoDuasValvulasUmCilindroEUmFio)
+{
+    const QString saida = caminho("out.zfr");
+    const Resultado r =
+        executar_roteiro({"-", arquivo("script.txt", ROTEIRO_ACEITACAO), saida, "--desvio", "7"});
+    ASSERT_EQ(r.status, 0) << r.erros.toStdString();
+    EXPECT_EQ(r.saida, QString());
+    EXPECT_EQ(r.erros, QString());
+
+    TEstado e;
+    const TResultadoLeitura leitura = Abrir_Arquivo(e, saida);
+    EXPECT_EQ(leitura.status, StatusLeitura::Ok);
+    EXPECT_EQ(leitura.mensagem, QString());
+    const TLista_Componente &l = e.lista();
+    ASSERT_EQ(l.numero_componentes(), 6);
+
+    esperar_valvula_3_vias(l[0], 1, 100, 2, 6);
+    esperar_valvula_3_vias(l[2], 3, 300, 4, LIVRE);
+    for (int i : {1, 3}) {
+        const TComponente &t = l[i];
+        ASSERT_EQ(t.tipo, TIPO_TOMADA_AR);
+        EXPECT_EQ(t.codigo, i + 1);
+        EXPECT_EQ(t.tomada_ar->conexao, i);
+        EXPECT_EQ(t.tomada_ar->pino, 1);
+        EXPECT_EQ(t.esquerda, l[i - 1].ponto(1).x - 6); // valve port 1 at x 130 / 330
+        EXPECT_EQ(t.topo, 131);                          // valve bottom 125 + 6
+    }
+    const TComponente &c = l[4];
+    ASSERT_EQ(c.tipo, TIPO_CILINDRO);
+    EXPECT_EQ(c.codigo, 5);
+    EXPECT_EQ(c.cilindro->tipo(), 1);
+    EXPECT_EQ(c.esquerda, 203);
+    EXPECT_EQ(c.topo, 300);
+    EXPECT_EQ(c.conexao(1), 6);
+    EXPECT_EQ(c.conexao(2), LIVRE);
+
+    const TComponente &f = l[5];
+    ASSERT_EQ(f.tipo, TIPO_FIO);
+    EXPECT_EQ(f.codigo, 6);
+    EXPECT_EQ(f.fio->conexao_origem, 1);
+    EXPECT_EQ(f.fio->pino_origem, 2);
+    EXPECT_EQ(f.fio->conexao_destino, 5);
+    EXPECT_EQ(f.fio->pino_destino, 1);
+    // S = valve port 2 (130, 95), leaving upwards; E = cylinder port 1 (207, 332), entered
+    // from below; E lies right and below. With r = 7 and hx = R(77 / 2) = 38 (half to even):
+    // (Sx, Sy-5-r), (Sx+5+hx, Sy-5-r), (Sx+5+hx, Ey+5+r), (Ex, Ey+5+r).
+    EXPECT_EQ(f.fio->pontos,
+              (std::vector<TPonto>{{130, 95}, {130, 83}, {173, 83}, {173, 344}, {207, 344}, {207, 332}}));
+}
+
+TEST_F(CliRoteiro, EntradaLidaPerguntasImpressasERespostas)
+{
+    const QString primeiro = caminho("um.zfr");
+    ASSERT_EQ(executar_roteiro({"-", arquivo("a.txt", ROTEIRO_ACEITACAO), primeiro, "--desvio", "0"}).status, 0);
+
+    const QString segundo = caminho("dois.zfr");
+    const Resultado nao = executar_roteiro(
+        {primeiro, arquivo("b.txt", "menu selecionartudo\nresponder nao\ntecla Delete\n"), segundo});
+    EXPECT_EQ(nao.status, 0);
+    EXPECT_EQ(nao.saida, QStringLiteral("pergunta: Tem certeza que deseja excluir componentes selecionados?\n"));
+    TEstado e;
+    ASSERT_EQ(Abrir_Arquivo(e, segundo).status, StatusLeitura::Ok);
+    EXPECT_EQ(e.lista().numero_componentes(), 6);
+
+    const Resultado sim =
+        executar_roteiro({primeiro, arquivo("c.txt", "menu selecionartudo\ntecla Delete\n"), segundo});
+    EXPECT_EQ(sim.status, 0);
+    TEstado vazio;
+    ASSERT_EQ(Abrir_Arquivo(vazio, segundo).status, StatusLeitura::Ok);
+    EXPECT_EQ(vazio.lista().numero_componentes(), 0);
+}
+
+TEST_F(CliRoteiro, LinhaInvalidaNaoGravaNada)
+{
+    const QString saida = caminho("nada.zfr");
+    const Resultado r =
+        executar_roteiro({"-", arquivo("ruim.txt", "paleta 3\n\n# ok so far\npressionar 10 dez\nsoltar 1 1\n"), saida});
+    EXPECT_EQ(r.status, 4);
+    EXPECT_EQ(r.erros, QStringLiteral("roteiro: linha 4 inválida\n"));
+    EXPECT_EQ(r.saida, QString());
+    EXPECT_FALSE(QFile::exists(saida));
+}
+
+TEST_F(CliRoteiro, ArgumentosErradosSaoUsoIncorreto)
+{
+    const QString roteiro = arquivo("r.txt", "paleta 3\n");
+    const QString saida = caminho("x.zfr");
+    for (const QStringList &args : {QStringList{"-", roteiro}, QStringList{"-", roteiro, saida, "--desvio", "30"},
+                                    QStringList{"-", roteiro, saida, "--desvio"},
+                                    QStringList{"-", roteiro, saida, "--desvio", "-1"},
+                                    QStringList{"-", roteiro, saida, "extra"}}) {
+        EXPECT_EQ(executar_roteiro(args).status, 4) << args.join(' ').toStdString();
+        EXPECT_FALSE(QFile::exists(saida));
+    }
+}
+
+TEST_F(CliRoteiro, EntradaIlegivelOuInvalida)
+{
+    const QString roteiro = arquivo("r.txt", "paleta 14\npressionar 50 50\nsoltar 50 50\n");
+    const QString saida = caminho("s.zfr");
+    const Resultado ausente = executar_roteiro({caminho("nao_existe.zfr"), roteiro, saida});
+    EXPECT_EQ(ausente.status, 2);
+    EXPECT_EQ(ausente.saida, QStringLiteral("mensagem: Erro ao abrir arquivo!\n"));
+    EXPECT_FALSE(QFile::exists(saida));
+
+    // What the reader kept before the invalid field stays, is edited and written; status 1.
+    const QByteArray invalido =
+        QString::fromUtf8("Número de Componentes:\r\n2\r\nJump\r\n1 (J) 0 -1 -1 -1 -1 5 6\r\nJump\r\n2 (K) 3\r\n")
+            .toLatin1();
+    const Resultado r = executar_roteiro({arquivo("inv.zfr", invalido), roteiro, saida});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.saida.startsWith(QStringLiteral("mensagem: Arquivo Inválido!"))) << r.saida.toStdString();
+    TEstado e;
+    ASSERT_EQ(Abrir_Arquivo(e, saida).status, StatusLeitura::Ok);
+    EXPECT_EQ(e.lista().numero_componentes(), 2);
+
+    EXPECT_EQ(executar_roteiro({"-", caminho("sem_roteiro.txt"), saida}).status, 2);
+}
+
+} // namespace
+} // namespace zefira

@@ -1,0 +1,131 @@
+// zefira-cli simular, run as a separate process on circuit files.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Execucao {
+    int status = -1;
+    QList<QJsonObject> passos;
+    QStringList linhas;
+    QString erros;
+};
+
+Execucao simular(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ZEFIRA_CLI), QStringList{QStringLiteral("simular")} + args);
+    Execucao r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.status = p.exitCode();
+    r.erros = QString::fromUtf8(p.readAllStandardError());
+    const QString saida = QString::fromUtf8(p.readAllStandardOutput());
+    r.linhas = saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString &l : r.linhas)
+        r.passos << QJsonDocument::fromJson(l.toUtf8()).object();
+    return r;
+}
+
+QString fixture(const char *nome) { return QStringLiteral(ZEFIRA_FIXTURES "/") + QLatin1String(nome); }
+
+} // namespace
+
+TEST(SimularCli, SequenciaTrabalhada)
+{
+    const Execucao r = simular({fixture("sim_sequencia.zfr"), "--clique", "1:2:esq", "--soltar", "1", "--passos", "3"});
+    ASSERT_EQ(r.status, 0) << r.erros.toStdString();
+    ASSERT_EQ(r.passos.size(), 4);
+    auto cilindro = [&](int k) { return r.passos[k]["cilindros"].toArray()[0].toObject(); };
+    auto valvula = [&](int k) { return r.passos[k]["valvulas"].toArray()[0].toObject(); };
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(r.passos[k]["passo"].toInt(), k);
+    EXPECT_EQ(valvula(0)["posicao_atual"].toInt(), 2);
+    EXPECT_EQ(valvula(1)["posicao_atual"].toInt(), 1);
+    EXPECT_EQ(cilindro(1)["posicao"].toInt(), 0);
+    EXPECT_EQ(cilindro(2)["posicao"].toInt(), 100);
+    EXPECT_EQ(cilindro(2)["forca"].toInt(), 700);
+    EXPECT_EQ(valvula(2)["posicao_atual"].toInt(), 2);
+    EXPECT_EQ(cilindro(3)["posicao"].toInt(), 0);
+    EXPECT_EQ(cilindro(3)["forca"].toInt(), 900);
+    // One line per state, no blanks, lists in component order.
+    EXPECT_EQ(r.linhas[2], QStringLiteral(
+        "{\"passo\":2,\"cilindros\":[{\"codigo\":3,\"posicao\":100,\"forca\":700}],"
+        "\"valvulas\":[{\"codigo\":2,\"posicao_atual\":2,\"acionado_esq\":false,\"acionado_dir\":false}],"
+        "\"fios\":[{\"codigo\":4,\"pressao\":6},{\"codigo\":5,\"pressao\":6}],\"e_ou\":[]}"));
+}
+
+TEST(SimularCli, SemCliqueNadaSeMoveEDezPassosPorPadrao)
+{
+    const Execucao r = simular({fixture("sim_sequencia.zfr")});
+    ASSERT_EQ(r.status, 0);
+    ASSERT_EQ(r.passos.size(), 11);
+    EXPECT_EQ(r.passos[10]["cilindros"].toArray()[0].toObject()["posicao"].toInt(), 0);
+}
+
+TEST(SimularCli, BotaoSeguradoAteOSoltar)
+{
+    // Pressed before step 1 and released before step 3: the valve stays in 1 until step 3
+    // clears the hold and returns in step 4.
+    const Execucao r = simular({fixture("sim_sequencia.zfr"), "--clique", "1:2:esq", "--soltar", "3", "--passos", "4"});
+    ASSERT_EQ(r.status, 0);
+    QList<int> posicoes;
+    for (const QJsonObject &p : r.passos)
+        posicoes << p["valvulas"].toArray()[0].toObject()["posicao_atual"].toInt();
+    EXPECT_EQ(posicoes, (QList<int>{2, 1, 1, 1, 2}));
+}
+
+TEST(SimularCli, AnelDeNos)
+{
+    const Execucao r = simular({fixture("sim_anel.zfr"), "--passos", "2"});
+    ASSERT_EQ(r.status, 0);
+    ASSERT_EQ(r.passos.size(), 3);
+    EXPECT_EQ(r.passos[1]["cilindros"].toArray()[0].toObject()["posicao"].toInt(), 100);
+}
+
+TEST(SimularCli, ErrosDeUsoEDeArquivo)
+{
+    // Not a directional valve (3 is the cylinder), or no such code: nothing printed.
+    for (const char *clique : {"1:3:esq", "1:99:dir"}) {
+        const Execucao r = simular({fixture("sim_sequencia.zfr"), "--clique", clique});
+        EXPECT_EQ(r.status, 4) << clique;
+        EXPECT_TRUE(r.linhas.isEmpty());
+        EXPECT_FALSE(r.erros.isEmpty());
+    }
+    const QStringList malformados[] = {
+        {},
+        {fixture("sim_sequencia.zfr"), "--passos"},
+        {fixture("sim_sequencia.zfr"), "--passos", "-1"},
+        {fixture("sim_sequencia.zfr"), "--clique", "1:2"},
+        {fixture("sim_sequencia.zfr"), "--clique", "0:2:esq"},
+        {fixture("sim_sequencia.zfr"), "--clique", "1:2:meio"},
+        {fixture("sim_sequencia.zfr"), "--soltar", "x"},
+        {fixture("sim_sequencia.zfr"), "--velocidade", "2"},
+        {fixture("sim_sequencia.zfr"), fixture("sim_anel.zfr")},
+    };
+    for (const QStringList &args : malformados) {
+        const Execucao r = simular(args);
+        EXPECT_EQ(r.status, 4) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.linhas.isEmpty());
+    }
+
+    const Execucao ausente = simular({fixture("sim_nao_existe.zfr")});
+    EXPECT_EQ(ausente.status, 2);
+    EXPECT_EQ(ausente.erros.trimmed(), QStringLiteral("Erro ao abrir arquivo!"));
+
+    QTemporaryDir dir;
+    const QString invalido = dir.filePath("invalido.zfr");
+    QFile f(invalido);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("isto n\xe3o \xe9 um circuito\r\n");
+    f.close();
+    const Execucao r = simular({invalido});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.erros.startsWith(QStringLiteral("Arquivo Inválido!"))) << r.erros.toStdString();
+    EXPECT_TRUE(r.linhas.isEmpty());
+}
