@@ -12,6 +12,27 @@ namespace zefira {
 bool Caractere_Aceito_Arquivo(QChar c);
 QString Filtrar_Texto_Arquivo(const QString &texto);
 
+// A numeric box as the dialogs' rules see it: its value, whether its text was emptied, and
+// its current limits (which a rule may move).
+struct TCaixa_Numero {
+    int valor = 0;
+    int minimo = 0;
+    int maximo = 0;
+    bool vazio = false;
+
+    void definir(int v)
+    {
+        valor = v;
+        vazio = false;
+    }
+    // Upper limit first, then lower, so that a lower limit above the upper one wins.
+    int limitado() const
+    {
+        const int v = valor > maximo ? maximo : valor;
+        return v < minimo ? minimo : v;
+    }
+};
+
 // What a key pressed in a numeric box does.
 enum class AcaoTecla {
     Confirmar, // Enter: the dialog's OK
