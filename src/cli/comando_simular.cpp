@@ -4,11 +4,7 @@
 #include "cli/comandos.h"
 
 #include "files/arquivo_circuito.h"
-#include "simulation/controle_simulacao.h"
-#include "simulation/simulacao.h"
-
-#include <optional>
-#include <vector>
+#include "simulation/roteiro_simulacao.h"
 
 namespace zefira::cli {
 
@@ -22,22 +18,6 @@ const char *const USO_SIMULAR =
     "                            válvula direcional CODIGO\n"
     "  --soltar K                antes do passo K, solta o botão do mouse (sem Shift)\n"
     "  Saída: 0 sucesso; 1 arquivo inválido; 2 erro ao abrir; 4 uso incorreto.";
-
-struct Evento {
-    int passo = 0;
-    bool soltar = false; // a release; otherwise a press on one side of valve `codigo`
-    int codigo = -1;
-    bool dir = false;
-};
-
-std::optional<int> inteiro(const QString &texto, int minimo)
-{
-    bool ok = false;
-    const int v = texto.toInt(&ok);
-    if (!ok || v < minimo)
-        return std::nullopt;
-    return v;
-}
 
 QString booleano(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
 
@@ -85,44 +65,15 @@ int uso()
 
 int simular(const QStringList &args)
 {
-    QString arquivo;
-    int passos = 10;
-    std::vector<Evento> eventos;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        const bool tem_valor = i + 1 < args.size();
-        if (a == QLatin1String("--passos")) {
-            const auto n = tem_valor ? inteiro(args[++i], 0) : std::nullopt;
-            if (!n)
-                return uso();
-            passos = *n;
-        } else if (a == QLatin1String("--clique")) {
-            const QStringList partes = tem_valor ? args[++i].split(QLatin1Char(':')) : QStringList();
-            if (partes.size() != 3)
-                return uso();
-            const auto k = inteiro(partes[0], 1);
-            bool ok = false;
-            const int codigo = partes[1].toInt(&ok);
-            const bool esq = partes[2] == QLatin1String("esq"), dir = partes[2] == QLatin1String("dir");
-            if (!k || !ok || (!esq && !dir))
-                return uso();
-            eventos.push_back({*k, false, codigo, dir});
-        } else if (a == QLatin1String("--soltar")) {
-            const auto k = tem_valor ? inteiro(args[++i], 1) : std::nullopt;
-            if (!k)
-                return uso();
-            eventos.push_back({*k, true, -1, false});
-        } else if (a.startsWith(QLatin1String("--")) || !arquivo.isEmpty()) {
-            return uso();
-        } else {
-            arquivo = a;
-        }
-    }
-    if (arquivo.isEmpty())
+    TRoteiro_Simulacao roteiro;
+    QStringList posicionais;
+    QString mensagem;
+    if (!roteiro.ler(args, posicionais, mensagem) || posicionais.size() != 1
+        || posicionais[0].startsWith(QLatin1String("--")))
         return uso();
 
     TEstado estado;
-    const TResultadoLeitura leitura = Abrir_Arquivo(estado, arquivo);
+    const TResultadoLeitura leitura = Abrir_Arquivo(estado, posicionais[0]);
     if (leitura.status == StatusLeitura::ErroAbrir) {
         erro(QStringLiteral("Erro ao abrir arquivo!"));
         return ERRO_LEITURA;
@@ -131,32 +82,16 @@ int simular(const QStringList &args)
         erro(leitura.mensagem);
         return INVALIDO;
     }
-    for (const Evento &e : eventos) {
-        const TComponente *c = e.soltar ? nullptr : estado.lista().procurar(e.codigo);
-        if (!e.soltar && (!c || c->tipo != TIPO_VALVULA_DIRECIONAL)) {
-            erro(QStringLiteral("zefira-cli: o código %1 não é de uma válvula direcional").arg(e.codigo));
-            return ERRO_USO;
-        }
+    const QString invalido = roteiro.validar(estado);
+    if (!invalido.isEmpty()) {
+        erro(QStringLiteral("zefira-cli: ") + invalido);
+        return ERRO_USO;
     }
 
-    // As the program does: the first timer tick after opening brings the valves to rest, then
-    // the start button is pressed.
-    AtualizarAcionadores(estado);
-    estado.acionadores_atualizados = true;
-    estado.controles.TBiniciar_baixo = true;
-    TBiniciarClick(estado);
-
+    roteiro.iniciar(estado);
     saida(estado_json(estado, 0));
-    for (int k = 1; k <= passos; ++k) {
-        for (const Evento &e : eventos) {
-            if (e.passo != k)
-                continue;
-            if (e.soltar)
-                Soltar_Acionadores(estado, false);
-            else if (estado.modo == 15)
-                Acionar_Lado(*estado.lista().procurar(e.codigo)->valvula_direcional, e.dir);
-        }
-        Atualizar_Sistema(estado);
+    for (int k = 1; k <= roteiro.passos; ++k) {
+        roteiro.executar_passo(estado, k);
         saida(estado_json(estado, k));
     }
     return OK;
