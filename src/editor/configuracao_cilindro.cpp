@@ -58,14 +58,16 @@ void TConfiguracao_Cilindro::FormShow()
         return;
     const TCilindro &c = *componente->cilindro;
     legenda = c.tipo() == 1 ? QStringLiteral("Cilindro de Ação Simples") : QStringLiteral("Cilindro de Ação Dupla");
+    // Setting a box brings the value into its limits.
     posicao.definir(c.posicao);
-    definir_pistao(c.pistao);
-    haste.definir(c.haste);
-    // Setting a box clamps to its limits.
-    haste.valor = haste.limitado();
     posicao.valor = posicao.limitado();
+    pistao.definir(c.pistao);
+    pistao.valor = pistao.limitado();
+    SEpistaoChange();
+    haste.definir(c.haste);
+    haste.valor = haste.limitado();
     primeira_exibicao = false;
-    nome = c.nome;
+    definir_nome(c.nome);
 }
 
 void TConfiguracao_Cilindro::ButOKClick()

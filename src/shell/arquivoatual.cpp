@@ -117,8 +117,11 @@ void TFormArquivo::aplicar_cursor()
 
 void TFormArquivo::avisar_mudancas()
 {
-    if (std::memcmp(&controles_anteriores_, &estado_.controles, sizeof(TControles)) != 0) {
+    // Placing a component or cancelling a placement here lifts the palette's button too.
+    if (std::memcmp(&controles_anteriores_, &estado_.controles, sizeof(TControles)) != 0
+        || botao_paleta_anterior_ != estado_.botao_paleta) {
         controles_anteriores_ = estado_.controles;
+        botao_paleta_anterior_ = estado_.botao_paleta;
         emit controles_mudaram();
     }
 }
@@ -135,6 +138,8 @@ void TFormArquivo::paintEvent(QPaintEvent *)
 void TFormArquivo::mousePressEvent(QMouseEvent *e)
 {
     setFocus();
+    // The palette sets its button itself; what the press changes is told back below.
+    botao_paleta_anterior_ = estado_.botao_paleta;
     const QPoint pos = e->position().toPoint();
     imagemMouseDown(estado_, ui_, botao_mouse(e->button()), estado_shift(e->modifiers(), e->buttons()), pos.x(),
                     pos.y());

@@ -50,6 +50,7 @@ private:
     QCursor cursores_[14]; // placement cursors by slot 1..13
     QString legenda_;
     TControles controles_anteriores_;
+    int botao_paleta_anterior_ = 0;
 };
 
 } // namespace zefira

@@ -3,6 +3,8 @@
 
 #include "model/interface_usuario.h"
 
+#include <QList>
+
 class QWidget;
 
 namespace zefira {
@@ -13,16 +15,21 @@ public:
     void definir_pai(QWidget *pai) { pai_ = pai; }
     // The work area, whose coordinates the context menu's position is given in.
     void definir_area(QWidget *area) { area_ = area; }
+    // The property dialogs created at start-up, among which editar_propriedades finds the one
+    // for a component's kind.
+    void definir_dialogos(const QList<QWidget *> &dialogos) { dialogos_ = dialogos; }
 
     Resposta perguntar(const QString &texto, bool com_cancelar) override;
     void mensagem(const QString &texto) override;
     QString escolher_arquivo_abrir(const QString &pasta) override;
     QString escolher_arquivo_salvar(const QString &pasta) override;
     ItemMenuContexto menu_contexto(const TItensMenuContexto &habilitados, int x, int y) override;
+    bool editar_propriedades(TEstado &estado, TComponente &componente) override;
 
 private:
     QWidget *pai_;
     QWidget *area_ = nullptr;
+    QList<QWidget *> dialogos_;
 };
 
 } // namespace zefira

@@ -80,6 +80,7 @@ void TForm1::criar_janelas()
             ordem_criacao_ << QStringLiteral("TFormsobre");
         }
     }
+    ui_.definir_dialogos(dialogos_);
     ordem_criacao_ << QStringLiteral("TFormimagens"); // the symbol library: held by the state, never shown
     janela_ajuda = new TJanelaAjuda(this);
 }
@@ -229,8 +230,10 @@ void TForm1::atualizar_controles()
         a->setEnabled(k.editar);
     for (QAction *a : menus_.value("componentes")->actions())
         a->setEnabled(k.componentes);
-    if (FormBiblioteca)
+    if (FormBiblioteca) {
         FormBiblioteca->setEnabled(k.paleta);
+        FormBiblioteca->sincronizar();
+    }
 }
 
 void TForm1::showEvent(QShowEvent *evento)
