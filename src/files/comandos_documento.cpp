@@ -17,9 +17,11 @@ const QString PREFIXO_DEMO = QStringLiteral(" - DEMO - ");
 
 QString pergunta_salvar() { return QString::fromUtf8(PERGUNTA_SALVAR); }
 
+} // namespace
+
 // The folder for circuit files beside the program; an installed program's folder may be
 // read-only, so the user's documents folder is the fallback.
-QString preparar_pasta_arquivos(const QString &pasta_programa)
+QString Preparar_Pasta_Arquivos(const QString &pasta_programa)
 {
     const QString junto = pasta_programa + QStringLiteral("MeusArquivos");
     if (QDir().mkpath(junto) && QFileInfo(junto).isWritable())
@@ -29,6 +31,8 @@ QString preparar_pasta_arquivos(const QString &pasta_programa)
     QDir().mkpath(alternativa);
     return alternativa;
 }
+
+namespace {
 
 bool sem_conteudo(const TEstado &e) { return e.lista_componentes->numero_componentes() == 0 && e.nome_documento.isEmpty(); }
 
@@ -67,7 +71,7 @@ void Limpar_Lista(TEstado &estado)
     estado.modificado = false;
     if (QCoreApplication::instance())
         estado.pasta_programa = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-    estado.pasta_arquivos = preparar_pasta_arquivos(estado.pasta_programa);
+    estado.pasta_arquivos = Preparar_Pasta_Arquivos(estado.pasta_programa);
     estado.no_raiz = estado.lista_nos->adicionar(std::make_unique<Tno>());
 }
 

@@ -12,6 +12,9 @@ extern const char *const PERGUNTA_SALVAR; // "Deseja salvar o Sistema Atual?"
 // Empties the document: new lists, no notes, editor reset, unnamed and unmodified, a fresh
 // root node; makes sure the folder for circuit files exists.
 void Limpar_Lista(TEstado &estado);
+// Makes sure "MeusArquivos" exists beside the program, or in the user's documents folder when
+// the program's folder cannot hold it; returns the folder used.
+QString Preparar_Pasta_Arquivos(const QString &pasta_programa);
 
 void novoClick(TEstado &estado, TInterfaceUsuario &ui);
 void abrirClick(TEstado &estado, TInterfaceUsuario &ui);

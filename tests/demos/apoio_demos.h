@@ -1,8 +1,8 @@
 #pragma once
-// Shared by the demonstration tests: the ten circuits as documented (menu name, title, the kind
-// and code of every record in construction order), written here independently of the tables
-// the program builds them from, and a driver that builds one and runs it as the work area does,
-// with the student's mouse clicks on the valve actuators.
+// Shared by the demonstration tests: the ten circuits as the Demo menu must build them (menu
+// name, title, the kind and code of every record in construction order), written here apart
+// from the tables the program builds them from, and a driver that builds one and runs it as
+// the work area does, with the student's mouse clicks on the valve actuators.
 
 #include "demos/demonstracoes.h"
 #include "model/estado.h"

@@ -163,8 +163,8 @@ TEST_P(Demonstracao, ConexoesCoincidemComFiosETomadas)
 }
 
 // A wire's first point lies on its origin port and its last on its destination port, as laid
-// out for the component's position. One wire is documented 2 pixels short: intuitivo2's wire 57
-// ends at (86, 127), left of valve 12's pilot port at (88, 127); it is kept as documented.
+// out for the component's position. One route stops 2 pixels short and is kept that way:
+// intuitivo2's wire 57 ends at (86, 127), left of valve 12's pilot port at (88, 127).
 TEST_P(Demonstracao, FiosNasPortas)
 {
     const bool intuitivo2 = QLatin1String(esperada().nome) == QLatin1String("intuitivo2");
@@ -183,9 +183,9 @@ TEST_P(Demonstracao, FiosNasPortas)
         EXPECT_EQ(lista().procurar(12)->ponto(6), TPonto(88, 127));
 }
 
-// The flag marks the valves with a docked supply, with the two exceptions the circuits are
-// documented with: funcaoE's valve 6 is fed by a wire from valve 8, and cascata's valve 37 has
-// its supply without the flag.
+// The flag marks the valves with a docked supply, with the two exceptions the circuits come
+// with: funcaoE's valve 6 is fed by a wire from valve 8, and cascata's valve 37 has its supply
+// without the flag.
 TEST_P(Demonstracao, TomadaArMarcaAsValvulasAlimentadas)
 {
     const QString nome = QString::fromLatin1(esperada().nome);

@@ -183,3 +183,20 @@ TEST_F(Documento, LimparListaReiniciaODocumento)
     EXPECT_EQ(estado.no_raiz, &(*estado.lista_nos)[0]);
     EXPECT_TRUE(QDir(estado.pasta_arquivos).exists());
 }
+
+TEST_F(Documento, PastaDoProgramaSemEscritaUsaOsDocumentosDoUsuario)
+{
+    // A program folder where "MeusArquivos" cannot be created: a path below a plain file.
+    QFile arquivo_comum(pasta.filePath("programa"));
+    ASSERT_TRUE(arquivo_comum.open(QIODevice::WriteOnly));
+    arquivo_comum.close();
+    QTemporaryDir casa;
+    const QByteArray home_antiga = qgetenv("HOME");
+    qputenv("HOME", casa.path().toUtf8());
+    const QString escolhida = Preparar_Pasta_Arquivos(pasta.filePath("programa") + "/");
+    qputenv("HOME", home_antiga);
+    EXPECT_FALSE(escolhida.startsWith(pasta.filePath("programa")));
+    EXPECT_TRUE(escolhida.startsWith(casa.path()));
+    EXPECT_TRUE(escolhida.endsWith("MeusArquivos"));
+    EXPECT_TRUE(QDir(escolhida).exists());
+}
