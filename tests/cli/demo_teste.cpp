@@ -1,34 +1,19 @@
 // zefira-cli demo: the list of demonstrations, the files it writes (read back by verificar and
 // run by simular) and its refusal of unknown names.
 
+#include "apoio/executar_cli.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Execucao {
-    int status = -1;
-    QString saida;
-    QString erros;
-};
-
-Execucao executar(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ZEFIRA_CLI), args);
-    Execucao e;
-    if (!p.waitForFinished(60000))
-        return e;
-    e.status = p.exitCode();
-    e.saida = QString::fromUtf8(p.readAllStandardOutput());
-    e.erros = QString::fromUtf8(p.readAllStandardError());
-    return e;
-}
+using zefira::teste::Execucao;
+Execucao executar(const QStringList &args) { return zefira::teste::executar_cli(args); }
 
 // Menu order, with the number of records each one builds.
 const std::pair<const char *, int> DEMOS[] = {

@@ -1,8 +1,10 @@
 #include "files/arquivo_circuito.h"
 #include "model/estado.h"
 
+#include "apoio/circuito.h"
+#include "apoio/executar_cli.h"
+
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -10,18 +12,7 @@ using namespace zefira;
 
 namespace {
 
-struct Execucao {
-    int status = -1;
-    QString erro;
-};
-
-Execucao executar(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ZEFIRA_CLI), QStringList{QStringLiteral("desenhar")} + args);
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardError())};
-}
+teste::Execucao executar(const QStringList &args) { return teste::executar_cli(QStringList{"desenhar"} + args); }
 
 // A supply docked nowhere, a wire from it to a 3/2 valve and a cylinder: enough to see the
 // colours change when simulating.
@@ -35,17 +26,8 @@ QString gravar_circuito(const QTemporaryDir &dir)
     v.valvula_direcional->mola_dir = true;
     v.valvula_direcional->desselecionar();
     v.atualizar_geometria();
-    TComponente &c = e.lista().adicionar(TIPO_CILINDRO, 300, -1, 1, -1, 100);
-    c.atualizar_geometria();
-    TComponente &f = e.lista().adicionar(TIPO_FIO, -1, -1, -1, -1, -1);
-    f.fio->adicionar_ponto(v.ponto(2));
-    f.fio->adicionar_ponto(TPonto(v.ponto(2).x, 200));
-    f.fio->adicionar_ponto(TPonto(c.ponto(1).x, 200));
-    f.fio->adicionar_ponto(c.ponto(1));
-    f.fio->ligar(true, v.codigo, 2);
-    f.fio->ligar(false, c.codigo, 1);
-    v.ligar(2, f.codigo);
-    c.ligar(1, f.codigo);
+    TComponente &c = teste::componente(e, TIPO_CILINDRO, 300, 100, -1, 1);
+    teste::ligar_fio(e, v, 2, c, 1, {TPonto(v.ponto(2).x, 200), TPonto(c.ponto(1).x, 200)});
     const QString nome = dir.filePath(QStringLiteral("circuito.zfr"));
     EXPECT_TRUE(Salvar_Arquivo(e, nome));
     return nome;
@@ -60,8 +42,8 @@ TEST(CliDesenhar, GravaAAreaDeTrabalhoEmPngESimulaAntesQuandoPedido)
     const QString circuito = gravar_circuito(dir);
     const QString png = dir.filePath(QStringLiteral("area.png"));
 
-    Execucao r = executar({circuito, png});
-    ASSERT_EQ(r.status, 0) << r.erro.toStdString();
+    teste::Execucao r = executar({circuito, png});
+    ASSERT_EQ(r.status, 0) << r.erros.toStdString();
     QImage img(png);
     ASSERT_EQ(img.size(), QSize(1000, 650));
     EXPECT_EQ(img.pixel(0, 0) | 0xFF000000u, qRgb(255, 255, 255));
@@ -72,7 +54,7 @@ TEST(CliDesenhar, GravaAAreaDeTrabalhoEmPngESimulaAntesQuandoPedido)
     // After simulated steps the drawing is in simulation colours.
     const QString png2 = dir.filePath(QStringLiteral("simulado.png"));
     r = executar({circuito, png2, QStringLiteral("--passos"), QStringLiteral("2")});
-    ASSERT_EQ(r.status, 0) << r.erro.toStdString();
+    ASSERT_EQ(r.status, 0) << r.erros.toStdString();
     QImage sim(png2);
     ASSERT_EQ(sim.size(), QSize(1000, 650));
     EXPECT_EQ(sim.pixel(x, 200) | 0xFF000000u, qRgb(0, 0, 255));
@@ -93,9 +75,9 @@ TEST(CliDesenhar, StatusDeErro)
     EXPECT_EQ(executar({circuito, png, QStringLiteral("--clique"), QStringLiteral("1:2:esq")}).status, 4);
     EXPECT_FALSE(QFile::exists(png));
 
-    const Execucao ausente = executar({dir.filePath(QStringLiteral("nao_existe.zfr")), png});
+    const teste::Execucao ausente = executar({dir.filePath(QStringLiteral("nao_existe.zfr")), png});
     EXPECT_EQ(ausente.status, 2);
-    EXPECT_FALSE(ausente.erro.isEmpty());
+    EXPECT_FALSE(ausente.erros.isEmpty());
     EXPECT_FALSE(QFile::exists(png));
 
     EXPECT_EQ(executar({circuito, dir.filePath(QStringLiteral("pasta_inexistente/area.png"))}).status, 3);

@@ -2,30 +2,15 @@
 // printed questions and its exit statuses.
 #include "files/apoio_arquivos.h"
 
-#include <QProcess>
+#include "apoio/executar_cli.h"
+
 #include <gtest/gtest.h>
 
 namespace zefira {
 namespace {
 
-struct Resultado {
-    int status = -1;
-    QString saida;
-    QString erros;
-};
-
-Resultado executar_roteiro(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ZEFIRA_CLI), QStringList{QStringLiteral("roteiro")} + args);
-    Resultado r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.status = p.exitCode();
-    r.saida = QString::fromUtf8(p.readAllStandardOutput());
-    r.erros = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
+using Resultado = teste::Execucao;
+Resultado executar_roteiro(const QStringList &args) { return teste::executar_cli(QStringList{"roteiro"} + args); }
 
 // Two 3-way valves, a single-acting cylinder, and a wire from the first valve's port 2 to the
 // cylinder's port 1. The pointer is moved onto each port first, which marks it.

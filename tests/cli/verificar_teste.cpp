@@ -1,30 +1,15 @@
 // zefira-cli verificar and regravar: exit statuses and the exact lines they print.
 #include "files/apoio_arquivos.h"
 
-#include <QProcess>
+#include "apoio/executar_cli.h"
+
 #include <gtest/gtest.h>
 
 namespace zefira {
 namespace {
 
-struct Execucao {
-    int status = -1;
-    QString saida;
-    QString erros;
-};
-
-Execucao executar(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(ZEFIRA_CLI), args);
-    Execucao e;
-    if (!p.waitForFinished(60000))
-        return e;
-    e.status = p.exitCode();
-    e.saida = QString::fromUtf8(p.readAllStandardOutput());
-    e.erros = QString::fromUtf8(p.readAllStandardError());
-    return e;
-}
+using teste::Execucao;
+Execucao executar(const QStringList &args) { return teste::executar_cli(args); }
 
 const char *const VALIDO = "Número de Componentes:\r\n1\r\nJump\r\n1 (J) 0 -1 -1 -1 -1 5 6\r\n";
 const char *const INVALIDO = "Número de Componentes:\r\n2\r\nJump\r\n1 (J) 0 -1 -1 -1 -1 5 6\r\nJump\r\n2 (K) 3\r\n";
@@ -42,34 +27,23 @@ protected:
     QTemporaryDir pasta;
 };
 
-TEST_F(Cli, VerificarValido)
+TEST_F(Cli, VerificarStatusELinhas)
 {
-    const Execucao e = executar({QStringLiteral("verificar"), arquivo("v.zfr", VALIDO)});
-    EXPECT_EQ(e.status, 0);
-    EXPECT_EQ(e.saida, QStringLiteral("componentes: 1\n"));
-}
-
-TEST_F(Cli, VerificarExemploDistribuido)
-{
-    const Execucao e = executar(
-        {QStringLiteral("verificar"), QStringLiteral(ZEFIRA_FIXTURES "/../../resources/exemplos/exemplo.zfr")});
-    EXPECT_EQ(e.status, 0);
-    EXPECT_EQ(e.saida, QStringLiteral("componentes: 4\n"));
-}
-
-TEST_F(Cli, VerificarInvalido)
-{
-    const Execucao e = executar({QStringLiteral("verificar"), arquivo("i.zfr", INVALIDO)});
-    EXPECT_EQ(e.status, 1);
-    EXPECT_EQ(e.saida,
-              QStringLiteral("Arquivo Inválido! Seleção do componente \"Jump\" inválida.\ncomponentes: 1\n"));
-}
-
-TEST_F(Cli, VerificarArquivoQueNaoAbre)
-{
-    const Execucao e = executar({QStringLiteral("verificar"), caminho("nao_existe.zfr")});
-    EXPECT_EQ(e.status, 2);
-    EXPECT_EQ(e.saida, QStringLiteral("Erro ao abrir arquivo!\ncomponentes: 0\n"));
+    const struct {
+        QString arquivo;
+        int status;
+        const char *saida;
+    } casos[] = {
+        {arquivo("v.zfr", VALIDO), 0, "componentes: 1\n"},
+        {QStringLiteral(ZEFIRA_FIXTURES "/../../resources/exemplos/exemplo.zfr"), 0, "componentes: 4\n"},
+        {arquivo("i.zfr", INVALIDO), 1, "Arquivo Inválido! Seleção do componente \"Jump\" inválida.\ncomponentes: 1\n"},
+        {caminho("nao_existe.zfr"), 2, "Erro ao abrir arquivo!\ncomponentes: 0\n"},
+    };
+    for (const auto &k : casos) {
+        const Execucao e = executar({QStringLiteral("verificar"), k.arquivo});
+        EXPECT_EQ(e.status, k.status) << k.arquivo.toStdString();
+        EXPECT_EQ(e.saida, QString::fromUtf8(k.saida));
+    }
 }
 
 TEST_F(Cli, NumeroErradoDeArgumentos)

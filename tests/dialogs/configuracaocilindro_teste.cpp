@@ -1,11 +1,12 @@
 // The cylinder dialog and the label editor on a real cylinder.
-#include "apoio_dialogos.h"
+#include "apoio/eventos.h"
 #include "dialogs/configuracaocilindro.h"
 #include "dialogs/editarrotulos.h"
 #include "editor/paleta.h"
 #include "model/estado.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The air supply and flow regulator dialogs on real components, and the user port that opens
 // the right dialog for each kind.
-#include "apoio_dialogos.h"
+#include "apoio/eventos.h"
 #include "dialogs/configuracaotomadaar.h"
 #include "dialogs/configuracaovalvulareguladora.h"
 #include "editor/paleta.h"

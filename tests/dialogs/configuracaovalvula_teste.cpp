@@ -1,5 +1,5 @@
 // The valve dialog and its picker on a real valve: controls, picker cycles, OK and Cancelar.
-#include "apoio_dialogos.h"
+#include "apoio/eventos.h"
 #include "dialogs/configuracaovalvula.h"
 #include "dialogs/figuras.h"
 #include "editor/paleta.h"
@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>

@@ -1,5 +1,7 @@
 // The work area's state machine, driven through its handlers as the window drives them.
 #include "editor/area_trabalho.h"
+
+#include "apoio/circuito.h"
 #include "editor/fio_editor.h"
 #include "editor/paleta.h"
 #include "model/interface_roteirizada.h"
@@ -51,13 +53,7 @@ struct Area {
         FormKeyDown(e, k, 0);
         FormKeyUp(e, k, 0);
     }
-    int selecionados() const
-    {
-        int n = 0;
-        for (int i = 0; i < e.lista_componentes->numero_componentes(); ++i)
-            n += (*e.lista_componentes)[i].selecionado() ? 1 : 0;
-        return n;
-    }
+    int selecionados() const { return teste::contar_selecionados(e); }
 };
 
 } // namespace

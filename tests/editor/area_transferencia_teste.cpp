@@ -1,5 +1,6 @@
 #include "editor/area_transferencia.h"
 
+#include "apoio/circuito.h"
 #include "editor/selecao.h"
 #include "model/interface_roteirizada.h"
 
@@ -9,61 +10,20 @@
 #include <vector>
 
 using namespace zefira;
+using namespace zefira::teste;
 
 namespace {
 
 const QString PERGUNTA = QStringLiteral("pergunta: Tem certeza que deseja excluir componentes selecionados?");
 
-TComponente &valvula(TEstado &e, int esquerda, int topo)
-{
-    TComponente &c = e.lista().adicionar(TIPO_VALVULA_DIRECIONAL, esquerda, -1, -1, 2, topo);
-    c.valvula_direcional->definir_parte(1, 1);
-    c.valvula_direcional->definir_parte(2, 2);
-    c.atualizar_geometria();
-    return c;
-}
-
-TComponente &componente(TEstado &e, int tipo, int esquerda, int topo, int tipo_e_ou = -1, int tipo_cilindro = -1)
-{
-    TComponente &c = e.lista().adicionar(tipo, esquerda, tipo_e_ou, tipo_cilindro, -1, topo);
-    c.atualizar_geometria();
-    return c;
-}
-
-TComponente &fio(TEstado &e, TComponente &a, int pa, TComponente &b, int pb)
-{
-    TComponente &w = e.lista().adicionar(TIPO_FIO, 0, -1, -1, -1, 0);
-    w.fio->ligar(true, a.codigo, pa);
-    w.fio->ligar(false, b.codigo, pb);
-    w.fio->adicionar_ponto(a.ponto(pa));
-    w.fio->adicionar_ponto(b.ponto(pb));
-    a.ligar(pa, w.codigo);
-    b.ligar(pb, w.codigo);
-    return w;
-}
-
-void selecionar(TEstado &e, TComponente &c)
-{
-    c.selecionar();
-    ++e.numero_selecionados;
-}
-
-int selecionados(const TEstado &e)
-{
-    int n = 0;
-    for (int i = 0; i < e.lista_componentes->numero_componentes(); ++i)
-        n += (*e.lista_componentes)[i].selecionado() ? 1 : 0;
-    return n;
-}
-
 // A valve joined by wires to a cylinder (port 2 to port 1) and to a jump (port 1 to port 2).
 struct Circuito {
     TEstado e;
-    TComponente &v = valvula(e, 100, 100);
+    TComponente &v = valvula2(e, 100, 100);
     TComponente &c = componente(e, TIPO_CILINDRO, 300, 50, -1, 2);
     TComponente &j = componente(e, TIPO_JUMP, 120, 250);
-    TComponente &w1 = fio(e, v, 2, c, 1);
-    TComponente &w2 = fio(e, v, 1, j, 1);
+    TComponente &w1 = ligar_fio(e, v, 2, c, 1);
+    TComponente &w2 = ligar_fio(e, v, 1, j, 1);
 };
 
 } // namespace
@@ -88,7 +48,7 @@ TEST(Excluir, RespostaNaoMantemTudoMasDesseleciona)
     TBexcluirClick(k.e, ui);
     EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
     EXPECT_EQ(k.e.lista().numero_componentes(), 5);
-    EXPECT_EQ(selecionados(k.e), 0);
+    EXPECT_EQ(contar_selecionados(k.e), 0);
     EXPECT_EQ(k.e.numero_selecionados, 0);
     EXPECT_TRUE(k.e.mostrar_cruz);
 }
@@ -100,7 +60,7 @@ TEST(Excluir, RespostaSimRemoveEmCascataELiberaAsPortas)
     k.e.modificado = false;
     selecionar(k.e, k.v);
     TComponente &solto = componente(k.e, TIPO_JUMP, 500, 500);
-    TComponente &w3 = fio(k.e, k.j, 4, solto, 3);
+    TComponente &w3 = ligar_fio(k.e, k.j, 4, solto, 3);
     selecionar(k.e, w3);
     // Removed records die with the list's reference, so only their codes are kept.
     const int removidos[] = {k.v.codigo, k.w1.codigo, k.w2.codigo, w3.codigo};
@@ -227,7 +187,7 @@ TEST(AreaTransferencia, CortarDeixaFiosSelecionadosQueNaoDependemDoCortado)
 {
     Circuito k;
     TComponente &outro = componente(k.e, TIPO_JUMP, 600, 600);
-    TComponente &w3 = fio(k.e, k.j, 3, outro, 4);
+    TComponente &w3 = ligar_fio(k.e, k.j, 3, outro, 4);
     selecionar(k.e, k.c);
     selecionar(k.e, w3);
     const int codigo_w1 = k.w1.codigo;
@@ -242,7 +202,7 @@ TEST(AreaTransferencia, CortarDeixaFiosSelecionadosQueNaoDependemDoCortado)
 TEST(AreaTransferencia, ExcluidoDepoisDeCopiadoAindaPodeSerColado)
 {
     TEstado e;
-    TComponente &v = valvula(e, 100, 100);
+    TComponente &v = valvula2(e, 100, 100);
     v.valvula_direcional->descricao = QStringLiteral("A0");
     v.valvula_direcional->rotulo = QStringLiteral("a1");
     v.valvula_direcional->tomada_ar = true;
@@ -272,7 +232,7 @@ TEST(AreaTransferencia, ExcluidoDepoisDeCopiadoAindaPodeSerColado)
 TEST(AreaTransferencia, ColarSemNadaCopiadoNaoAcrescentaNada)
 {
     TEstado e;
-    TComponente &v = valvula(e, 100, 100);
+    TComponente &v = valvula2(e, 100, 100);
     colarClick(e);
     EXPECT_EQ(e.lista().numero_componentes(), 1);
     EXPECT_FALSE(v.selecionado());

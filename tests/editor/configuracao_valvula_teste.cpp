@@ -259,17 +259,10 @@ TEST(ConfiguracaoValvulaTrava, TravaNumaValvulaDeTresPosicoesTiraAsMolas)
 
 TEST(ConfiguracaoValvulaOK, FechaLacunasEBaixaAPosicaoInicial)
 {
-    int p[4] = {0, 0, 3, 4};
-    int inicial = 3;
-    TConfiguracao_Valvula::Fechar_Lacunas(p, inicial);
-    EXPECT_EQ(p[1], 3);
-    EXPECT_EQ(p[2], 4);
-    EXPECT_EQ(p[3], 0);
-    EXPECT_EQ(inicial, 2);
-
     const struct {
         int p[4], inicial, esperado[4], inicial_esperado;
     } casos[] = {
+        {{0, 0, 3, 4}, 3, {0, 3, 4, 0}, 2},
         {{0, 0, 0, 5}, 3, {0, 5, 0, 0}, 1},
         {{0, 0, 2, 0}, 2, {0, 2, 0, 0}, 1},
         {{0, 1, 0, 2}, 3, {0, 1, 2, 0}, 2},
@@ -282,9 +275,8 @@ TEST(ConfiguracaoValvulaOK, FechaLacunasEBaixaAPosicaoInicial)
         int q[4] = {k.p[0], k.p[1], k.p[2], k.p[3]};
         int i = k.inicial;
         TConfiguracao_Valvula::Fechar_Lacunas(q, i);
-        EXPECT_EQ(i, k.inicial_esperado);
-        for (int j = 1; j <= 3; ++j)
-            EXPECT_EQ(q[j], k.esperado[j]);
+        EXPECT_EQ(i, k.inicial_esperado) << k.p[1] << k.p[2] << k.p[3];
+        EXPECT_EQ(std::vector<int>(q + 1, q + 4), std::vector<int>(k.esperado + 1, k.esperado + 4));
     }
 }
 

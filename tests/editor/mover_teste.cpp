@@ -1,43 +1,14 @@
 #include "editor/mover_componentes.h"
 
+#include "apoio/circuito.h"
 #include <gtest/gtest.h>
 
 #include <vector>
 
 using namespace zefira;
+using namespace zefira::teste;
 
 namespace {
-
-TComponente &valvula(TEstado &e, int esquerda, int topo)
-{
-    TComponente &c = e.lista().adicionar(TIPO_VALVULA_DIRECIONAL, esquerda, -1, -1, 2, topo);
-    c.valvula_direcional->definir_parte(1, 1);
-    c.valvula_direcional->definir_parte(2, 2);
-    c.atualizar_geometria();
-    return c;
-}
-
-TComponente &componente(TEstado &e, int tipo, int esquerda, int topo, int tipo_e_ou = -1, int tipo_cilindro = -1)
-{
-    TComponente &c = e.lista().adicionar(tipo, esquerda, tipo_e_ou, tipo_cilindro, -1, topo);
-    c.atualizar_geometria();
-    return c;
-}
-
-// A finished wire from port pa of a to port pb of b through the given bends.
-TComponente &fio(TEstado &e, TComponente &a, int pa, TComponente &b, int pb, std::vector<TPonto> dobras)
-{
-    TComponente &w = e.lista().adicionar(TIPO_FIO, 0, -1, -1, -1, 0);
-    w.fio->ligar(true, a.codigo, pa);
-    w.fio->ligar(false, b.codigo, pb);
-    w.fio->adicionar_ponto(a.ponto(pa));
-    for (const TPonto &p : dobras)
-        w.fio->adicionar_ponto(p);
-    w.fio->adicionar_ponto(b.ponto(pb));
-    a.ligar(pa, w.codigo);
-    b.ligar(pb, w.codigo);
-    return w;
-}
 
 int indice(TEstado &e, const TComponente &c) { return e.lista().indice(c.codigo); }
 
@@ -58,9 +29,9 @@ std::vector<TPonto> pontos(const TComponente &w) { return w.fio->pontos; }
 TEST(MoverComponentes, PontasEPrimeirasDobrasSeguemAsPortas)
 {
     TEstado e;
-    TComponente &a = valvula(e, 100, 100); // port 1 (136, 130)
-    TComponente &b = valvula(e, 300, 200); // port 1 (336, 230)
-    TComponente &w = fio(e, a, 1, b, 1, {{136, 150}, {250, 150}, {250, 240}, {336, 240}});
+    TComponente &a = valvula2(e, 100, 100); // port 1 (136, 130)
+    TComponente &b = valvula2(e, 300, 200); // port 1 (336, 230)
+    TComponente &w = ligar_fio(e, a, 1, b, 1, {{136, 150}, {250, 150}, {250, 240}, {336, 240}});
     mover(e, a, -1, 0);
     EXPECT_EQ(a.esquerda, 99);
     const std::vector<TPonto> esperado = {{135, 130}, {135, 150}, {250, 150}, {250, 240}, {336, 240}, {336, 230}};
@@ -71,9 +42,9 @@ TEST(MoverComponentes, PontasEPrimeirasDobrasSeguemAsPortas)
 TEST(MoverComponentes, GrupoArrastadoComOFioEntreEles)
 {
     TEstado e;
-    TComponente &a = valvula(e, 100, 100); // port 2 (136, 95)
-    TComponente &b = valvula(e, 300, 100); // port 2 (336, 95)
-    TComponente &w = fio(e, a, 2, b, 2, {{136, 60}, {336, 60}});
+    TComponente &a = valvula2(e, 100, 100); // port 2 (136, 95)
+    TComponente &b = valvula2(e, 300, 100); // port 2 (336, 95)
+    TComponente &w = ligar_fio(e, a, 2, b, 2, {{136, 60}, {336, 60}});
     a.selecionar();
     b.selecionar();
     w.selecionar(); // selected, but no segment highlighted: the wire itself does not slide
@@ -88,9 +59,9 @@ TEST(MoverComponentes, GrupoArrastadoComOFioEntreEles)
 TEST(MoverComponentes, LimitesDaAreaRecusamOMovimentoInteiro)
 {
     TEstado e;
-    TComponente &a = valvula(e, 1, 1);
-    TComponente &b = valvula(e, 300, 300);
-    TComponente &w = fio(e, a, 1, b, 2, {{13, 200}, {336, 200}});
+    TComponente &a = valvula2(e, 1, 1);
+    TComponente &b = valvula2(e, 300, 300);
+    TComponente &w = ligar_fio(e, a, 1, b, 2, {{13, 200}, {336, 200}});
     const std::vector<TPonto> antes = pontos(w);
 
     mover(e, a, -1, 0);
@@ -123,11 +94,11 @@ TEST(MoverComponentes, LimitesDaAreaRecusamOMovimentoInteiro)
 TEST(MoverComponentes, SemDeslocamentoReprendeOsFiosDepoisDeMudarODesenho)
 {
     TEstado e;
-    TComponente &v = valvula(e, 100, 100);
+    TComponente &v = valvula2(e, 100, 100);
     v.valvula_direcional->piloto_esq = true;
     v.atualizar_geometria(); // port 6 (80, 112), facing left
     TComponente &j = componente(e, TIPO_JUMP, 20, 20);
-    TComponente &w = fio(e, v, 6, j, 2, {{60, 112}, {60, 50}, {j.ponto(2).x, 50}});
+    TComponente &w = ligar_fio(e, v, 6, j, 2, {{60, 112}, {60, 50}, {j.ponto(2).x, 50}});
 
     // A spring beside the pilot lowers the port by 8: the end and the bend's y follow.
     v.valvula_direcional->mola_esq = true;
@@ -148,9 +119,9 @@ TEST(MoverComponentes, SemDeslocamentoReprendeOsFiosDepoisDeMudarODesenho)
 TEST(MoverComponentes, FioDeDoisPontosNaoArrancaAOutraPonta)
 {
     TEstado e;
-    TComponente &a = valvula(e, 100, 100);
-    TComponente &b = valvula(e, 100, 200);
-    TComponente &w = fio(e, b, 2, a, 1, {}); // straight up from b's top port to a's bottom port
+    TComponente &a = valvula2(e, 100, 100);
+    TComponente &b = valvula2(e, 100, 200);
+    TComponente &w = ligar_fio(e, b, 2, a, 1, {}); // straight up from b's top port to a's bottom port
     mover(e, a, 5, 0);
     EXPECT_EQ(w.fio->ponto(1), a.ponto(1));
     EXPECT_EQ(w.fio->ponto(0), b.ponto(2));
@@ -159,7 +130,7 @@ TEST(MoverComponentes, FioDeDoisPontosNaoArrancaAOutraPonta)
 TEST(MoverComponentes, ConexoesParaCodigosAusentesSaoIgnoradas)
 {
     TEstado e;
-    TComponente &v = valvula(e, 100, 100);
+    TComponente &v = valvula2(e, 100, 100);
     v.ligar(1, 999);
     v.ligar(2, -10);
     mover(e, v, 3, 4);
@@ -172,7 +143,7 @@ TEST(MoverComponentes, ConexoesParaCodigosAusentesSaoIgnoradas)
 TEST(Acoplamento, TomadaDeArEncaixaESoltaDaPortaDaValvula)
 {
     TEstado e;
-    TComponente &v = valvula(e, 100, 100);                    // port 1 (136, 130)
+    TComponente &v = valvula2(e, 100, 100);                    // port 1 (136, 130)
     TComponente &t = componente(e, TIPO_TOMADA_AR, 130, 135); // port 1 (136, 135)
     mover(e, t, 0, 0);
     EXPECT_EQ(v.conexao(1), -1); // 5 pixels is not near
@@ -194,7 +165,7 @@ TEST(Acoplamento, TomadaDeArEncaixaESoltaDaPortaDaValvula)
 TEST(Acoplamento, TomadaAcopladaAcompanhaAValvulaEHospedeiroSelecionadoNaoRecebe)
 {
     TEstado e;
-    TComponente &v = valvula(e, 100, 100);
+    TComponente &v = valvula2(e, 100, 100);
     TComponente &t = componente(e, TIPO_TOMADA_AR, 130, 134);
     mover(e, t, 0, 0);
     ASSERT_EQ(v.conexao(1), t.codigo);
@@ -208,7 +179,7 @@ TEST(Acoplamento, TomadaAcopladaAcompanhaAValvulaEHospedeiroSelecionadoNaoRecebe
 
     // A selected host moves with the supply, so it is no docking target.
     v.desselecionar();
-    TComponente &u = valvula(e, 300, 100);                     // port 1 (336, 130)
+    TComponente &u = valvula2(e, 300, 100);                     // port 1 (336, 130)
     TComponente &t2 = componente(e, TIPO_TOMADA_AR, 330, 135); // port 1 (336, 135)
     u.selecionar();
     mover(e, t2, 0, -1);
@@ -246,10 +217,10 @@ TEST(Acoplamento, TomadaDeArNaPortaDoCilindro)
 TEST(Acoplamento, TomadaLigadaPorFioNaoAcopla)
 {
     TEstado e;
-    TComponente &v = valvula(e, 100, 100);
+    TComponente &v = valvula2(e, 100, 100);
     TComponente &t = componente(e, TIPO_TOMADA_AR, 400, 400);
     TComponente &j = componente(e, TIPO_JUMP, 500, 300);
-    fio(e, t, 1, j, 2, {{406, 380}, {504, 380}});
+    ligar_fio(e, t, 1, j, 2, {{406, 380}, {504, 380}});
     mover(e, t, 130 - 400, 131 - 400);
     EXPECT_EQ(v.conexao(1), -1);
 }
@@ -269,7 +240,7 @@ TEST(Acoplamento, ReguladoraAcopladaAcompanhaOCilindroComSeuFio)
 
     TComponente &j = componente(e, TIPO_JUMP, 500, 500);
     const TPonto s = g.ponto(2);
-    TComponente &w = fio(e, g, 2, j, 1, {{s.x, s.y + 30}, {j.ponto(1).x, s.y + 30}});
+    TComponente &w = ligar_fio(e, g, 2, j, 1, {{s.x, s.y + 30}, {j.ponto(1).x, s.y + 30}});
 
     c.selecionar();
     arrastar(e, 15, -10);
@@ -300,10 +271,10 @@ TEST(Acoplamento, ValvulaESoltaDaPortaDoCilindroSemGuardarOPino)
 TEST(MoverFio, SoOSegmentoInternoDestacadoDesliza)
 {
     TEstado e;
-    TComponente &a = valvula(e, 100, 100); // port 1 (136, 130)
-    TComponente &b = valvula(e, 400, 300); // port 1 (436, 330)
-    TComponente &w = fio(e, a, 1, b, 1, {{136, 150}, {250, 150}, {250, 350}, {436, 350}});
-    TComponente &outro = fio(e, a, 2, b, 2, {{136, 50}, {436, 50}});
+    TComponente &a = valvula2(e, 100, 100); // port 1 (136, 130)
+    TComponente &b = valvula2(e, 400, 300); // port 1 (436, 330)
+    TComponente &w = ligar_fio(e, a, 1, b, 1, {{136, 150}, {250, 150}, {250, 350}, {436, 350}});
+    TComponente &outro = ligar_fio(e, a, 2, b, 2, {{136, 50}, {436, 50}});
     const int iw = indice(e, w);
     const std::vector<TPonto> antes = pontos(w);
 

@@ -1,3 +1,4 @@
+#include "apoio/circuito.h"
 #include "editor/figura_acionador.h"
 #include "editor/renderizador.h"
 
@@ -68,14 +69,6 @@ TComponente &cilindro(TEstado &e, int tipo, int esquerda, int topo, int posicao 
     return c;
 }
 
-TComponente &fio(TEstado &e, std::initializer_list<TPonto> pontos)
-{
-    TComponente &c = e.lista().adicionar(TIPO_FIO, -1, -1, -1, -1, -1);
-    for (const TPonto &p : pontos)
-        c.fio->adicionar_ponto(p);
-    return c;
-}
-
 } // namespace
 
 TEST(Renderizador, CircuitoVazioEBrancoEAFaixaDeSelecaoEPontilhada)
@@ -101,7 +94,7 @@ TEST(Renderizador, CircuitoVazioEBrancoEAFaixaDeSelecaoEPontilhada)
 TEST(Renderizador, FioPretoVermelhoSelecionadoEAzulOuMarinhoAoSimular)
 {
     TEstado e;
-    TComponente &f = fio(e, {TPonto(100, 300), TPonto(200, 300), TPonto(200, 400)});
+    TComponente &f = teste::polilinha(e, {TPonto(100, 300), TPonto(200, 300), TPonto(200, 400)});
     const QImage editando = desenhar(e);
     EXPECT_EQ(cor(editando, 100, 300), PRETO);
     EXPECT_EQ(cor(editando, 199, 300), PRETO);
@@ -426,7 +419,7 @@ TEST(Renderizador, MiraECruzDoPonteiro)
     EXPECT_EQ(cor(img, 502, 290), BRANCO);     // no cross
 
     e.lista().adicionar(TIPO_JUMP, 800, -1, -1, -1, 100).atualizar_geometria();
-    TComponente &f = fio(e, {TPonto(100, 100), TPonto(200, 100), TPonto(200, 200)});
+    TComponente &f = teste::polilinha(e, {TPonto(100, 100), TPonto(200, 100), TPonto(200, 200)});
     e.mostrar_mira = false;
     e.segmento_destacado = TSegmento{f.codigo, 1}; // the wire's code, not its list index
     img = desenhar(e);

@@ -1,41 +1,12 @@
 #include "editor/selecao.h"
 
+#include "apoio/circuito.h"
 #include <gtest/gtest.h>
 
 using namespace zefira;
+using namespace zefira::teste;
 
 namespace {
-
-TComponente &valvula(TEstado &e, int esquerda, int topo)
-{
-    TComponente &c = e.lista().adicionar(TIPO_VALVULA_DIRECIONAL, esquerda, -1, -1, 2, topo);
-    c.valvula_direcional->definir_parte(1, 1);
-    c.valvula_direcional->definir_parte(2, 2);
-    c.atualizar_geometria();
-    return c;
-}
-
-TComponente &jump(TEstado &e, int esquerda, int topo)
-{
-    TComponente &c = e.lista().adicionar(TIPO_JUMP, esquerda, -1, -1, -1, topo);
-    c.atualizar_geometria();
-    return c;
-}
-
-TComponente &cilindro(TEstado &e, int tipo, int esquerda, int topo)
-{
-    TComponente &c = e.lista().adicionar(TIPO_CILINDRO, esquerda, -1, tipo, -1, topo);
-    c.atualizar_geometria();
-    return c;
-}
-
-TComponente &fio(TEstado &e, std::initializer_list<TPonto> pontos)
-{
-    TComponente &w = e.lista().adicionar(TIPO_FIO, 0, -1, -1, -1, 0);
-    for (const TPonto &p : pontos)
-        w.fio->adicionar_ponto(p);
-    return w;
-}
 
 void faixa(TEstado &e, TPonto a, TPonto b)
 {
@@ -45,28 +16,22 @@ void faixa(TEstado &e, TPonto a, TPonto b)
 
 } // namespace
 
-TEST(Distancia, ArredondaAoInteiroMaisProximo)
+TEST(Distancia, ArredondaAoInteiroMaisProximoSemTransbordar)
 {
-    EXPECT_EQ(Distancia(Ponto(0, 0), Ponto(1, 1)), 1); // 1.414
-    EXPECT_EQ(Distancia(Ponto(0, 0), Ponto(3, 4)), 5);
-    EXPECT_EQ(Distancia(Ponto(0, 0), Ponto(1, 2)), 2); // 2.236
-    EXPECT_EQ(Distancia(Ponto(0, 0), Ponto(2, 3)), 4); // 3.606
-    EXPECT_EQ(Distancia(Ponto(5, 5), Ponto(5, 5)), 0);
-}
-
-TEST(Distancia, CoordenadasGrandesNaoTransbordam)
-{
-    // The squares exceed 32 bits here; a wrapped sum would give nonsense.
-    EXPECT_EQ(Distancia(Ponto(0, 0), Ponto(100000, 0)), 100000);
-    EXPECT_EQ(Distancia(Ponto(-60000, 0), Ponto(0, 80000)), 100000);
+    // 1.414, 2.236 and 3.606 rounded; in the last two the squares exceed 32 bits.
+    const int casos[][5] = {{0, 0, 1, 1, 1},          {0, 0, 3, 4, 5},          {0, 0, 1, 2, 2},
+                            {0, 0, 2, 3, 4},          {5, 5, 5, 5, 0},          {0, 0, 100000, 0, 100000},
+                            {-60000, 0, 0, 80000, 100000}};
+    for (const auto &k : casos)
+        EXPECT_EQ(Distancia(Ponto(k[0], k[1]), Ponto(k[2], k[3])), k[4]) << k[2] << "," << k[3];
 }
 
 TEST(AcharComponente, OUltimoDaListaGanhaEBordaContaComoDentro)
 {
     TEstado e;
-    valvula(e, 100, 100); // box 100..149 x 100..125
-    valvula(e, 120, 110);
-    fio(e, {Ponto(0, 0), Ponto(300, 300)});
+    valvula2(e, 100, 100); // box 100..149 x 100..125
+    valvula2(e, 120, 110);
+    polilinha(e, {Ponto(0, 0), Ponto(300, 300)});
     EXPECT_EQ(Achar_Componente(e, Ponto(130, 115)), 1);
     EXPECT_EQ(Achar_Componente(e, Ponto(105, 105)), 0);
     EXPECT_EQ(Achar_Componente(e, Ponto(100, 100)), 0);
@@ -78,8 +43,8 @@ TEST(AcharComponente, OUltimoDaListaGanhaEBordaContaComoDentro)
 TEST(PertoDasSemiRetas, FaixaDeCincoPixelsEmVoltaDoSegmento)
 {
     TEstado e;
-    valvula(e, 100, 100);
-    TComponente &w = fio(e, {Ponto(100, 300), Ponto(200, 300), Ponto(200, 400)});
+    valvula2(e, 100, 100);
+    TComponente &w = polilinha(e, {Ponto(100, 300), Ponto(200, 300), Ponto(200, 400)});
     const auto achar = [&](int x, int y) { return Perto_Das_Semi_Retas(e, 1, Ponto(x, y)); };
 
     TSegmento s = achar(150, 304);
@@ -104,7 +69,7 @@ TEST(PertoDasSemiRetas, FaixaDeCincoPixelsEmVoltaDoSegmento)
 TEST(PertoDasSemiRetas, SegmentosQueCorremParaTrasESegmentosInclinados)
 {
     TEstado e;
-    fio(e, {Ponto(300, 100), Ponto(200, 100), Ponto(200, 50), Ponto(300, 150)});
+    polilinha(e, {Ponto(300, 100), Ponto(200, 100), Ponto(200, 50), Ponto(300, 150)});
     EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(250, 104)).segmento, 0);
     EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(196, 75)).segmento, 1);
     EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(250, 100)).segmento, 0);
@@ -116,8 +81,8 @@ TEST(PertoDasSemiRetas, SegmentosQueCorremParaTrasESegmentosInclinados)
 TEST(DesenharBolinha, MarcaPortasLivresPertoComToleranciaPorTipo)
 {
     TEstado e;
-    TComponente &v = valvula(e, 100, 100); // port 1 at (136, 130), port 2 at (136, 95)
-    TComponente &j = jump(e, 300, 300);
+    TComponente &v = valvula2(e, 100, 100); // port 1 at (136, 130), port 2 at (136, 95)
+    TComponente &j = componente(e, TIPO_JUMP, 300, 300);
     const TPonto p1 = v.ponto(1), pj = j.ponto(1);
 
     EXPECT_TRUE(DesenharBolinha(e, p1.x + 3, p1.y));
@@ -136,7 +101,7 @@ TEST(DesenharBolinha, MarcaPortasLivresPertoComToleranciaPorTipo)
 TEST(DesenharBolinha, PortasOcupadasPendentesOuAusentesNaoContam)
 {
     TEstado e;
-    TComponente &v = valvula(e, 100, 100);
+    TComponente &v = valvula2(e, 100, 100);
     const TPonto p1 = v.ponto(1);
     v.ligar(1, -10); // a wire is being drawn from here
     EXPECT_FALSE(DesenharBolinha(e, p1.x, p1.y));
@@ -146,8 +111,8 @@ TEST(DesenharBolinha, PortasOcupadasPendentesOuAusentesNaoContam)
     EXPECT_FALSE(DesenharBolinha(e, FORA_DO_DESENHO, FORA_DO_DESENHO));
 
     // A single-acting cylinder offers only port 1; a double-acting one both.
-    TComponente &se = cilindro(e, 1, 300, 300);
-    TComponente &de = cilindro(e, 2, 300, 400);
+    TComponente &se = componente(e, TIPO_CILINDRO, 300, 300, -1, 1);
+    TComponente &de = componente(e, TIPO_CILINDRO, 300, 400, -1, 2);
     EXPECT_FALSE(DesenharBolinha(e, se.ponto(2).x, se.ponto(2).y));
     EXPECT_TRUE(DesenharBolinha(e, de.ponto(2).x, de.ponto(2).y));
     EXPECT_EQ(de.ponto_ativo, 2);
@@ -156,9 +121,9 @@ TEST(DesenharBolinha, PortasOcupadasPendentesOuAusentesNaoContam)
 TEST(DesenharBolinha, TodosOsComponentesSaoRecalculadosEFiosNaoMudam)
 {
     TEstado e;
-    TComponente &a = jump(e, 100, 100);
-    TComponente &b = jump(e, 100, 100 + 9); // b's port 1 lies on a's port 2
-    TComponente &w = fio(e, {Ponto(0, 0), Ponto(10, 0)});
+    TComponente &a = componente(e, TIPO_JUMP, 100, 100);
+    TComponente &b = componente(e, TIPO_JUMP, 100, 100 + 9); // b's port 1 lies on a's port 2
+    TComponente &w = polilinha(e, {Ponto(0, 0), Ponto(10, 0)});
     w.ponto_ativo = 3;
     EXPECT_TRUE(DesenharBolinha(e, a.ponto(2).x, a.ponto(2).y));
     EXPECT_EQ(a.ponto_ativo, 2);
@@ -181,10 +146,10 @@ TEST(RetanguloDeSelecao, InteriorEstritoEmQualquerSentido)
 TEST(RetanguloDeSelecao, AlternaASelecaoEContaOsSelecionados)
 {
     TEstado e;
-    TComponente &a = valvula(e, 100, 100);
-    TComponente &b = valvula(e, 300, 150);
-    TComponente &w1 = fio(e, {Ponto(500, 500), Ponto(200, 200)}); // only its last point inside
-    TComponente &w2 = fio(e, {Ponto(600, 600), Ponto(700, 700)});
+    TComponente &a = valvula2(e, 100, 100);
+    TComponente &b = valvula2(e, 300, 150);
+    TComponente &w1 = polilinha(e, {Ponto(500, 500), Ponto(200, 200)}); // only its last point inside
+    TComponente &w2 = polilinha(e, {Ponto(600, 600), Ponto(700, 700)});
 
     // A corner exactly on a's top-left corner does not take it.
     faixa(e, Ponto(100, 100), Ponto(400, 400));
@@ -207,9 +172,9 @@ TEST(RetanguloDeSelecao, AlternaASelecaoEContaOsSelecionados)
 TEST(Selecao, SelecionarTudoELiberar)
 {
     TEstado e;
-    TComponente &a = valvula(e, 100, 100);
-    TComponente &j = jump(e, 300, 300);
-    TComponente &w = fio(e, {Ponto(0, 0), Ponto(10, 0)});
+    TComponente &a = valvula2(e, 100, 100);
+    TComponente &j = componente(e, TIPO_JUMP, 300, 300);
+    TComponente &w = polilinha(e, {Ponto(0, 0), Ponto(10, 0)});
     selecionartudoClick(e);
     EXPECT_TRUE(a.selecionado() && j.selecionado() && w.selecionado());
     EXPECT_EQ(e.numero_selecionados, 3);

@@ -1,4 +1,4 @@
-#include "files/arquivo_circuito.h"
+#include "files/apoio_arquivos.h"
 #include "files/comandos_documento.h"
 #include "model/interface_roteirizada.h"
 
@@ -26,11 +26,6 @@ struct Documento : ::testing::Test {
         c.atualizar_geometria();
         estado.modificado = true;
     }
-    QByteArray conteudo(const QString &nome) const
-    {
-        QFile f(nome);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 };
 
 } // namespace
@@ -42,16 +37,20 @@ TEST_F(Documento, NovoSemNadaNaoPergunta)
     EXPECT_EQ(estado.lista().numero_componentes(), 0);
 }
 
-TEST_F(Documento, NovoComComponentesSimAbreSalvarComoECancelarNaoDescarta)
+// "Sim" with the save dialog cancelled, or "Cancelar": the unsaved circuit survives.
+TEST_F(Documento, NovoCanceladoNaoDescartaELimpaNovoConfirmado)
 {
     um_componente();
-    estado.novo_confirmado = true;
-    ui.respostas = {Resposta::Sim};
-    ui.arquivos = {QString()}; // the save dialog is cancelled
-    novoClick(estado, ui);
-    EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
-    EXPECT_EQ(estado.lista().numero_componentes(), 1) << "the unsaved circuit must survive";
-    EXPECT_FALSE(estado.novo_confirmado);
+    for (Resposta r : {Resposta::Sim, Resposta::Cancelar}) {
+        estado.novo_confirmado = true;
+        ui.registro.clear();
+        ui.respostas = {r};
+        ui.arquivos = {QString()};
+        novoClick(estado, ui);
+        EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
+        EXPECT_EQ(estado.lista().numero_componentes(), 1);
+        EXPECT_FALSE(estado.novo_confirmado);
+    }
 }
 
 TEST_F(Documento, NovoComSimGravaEEsvazia)
@@ -63,16 +62,6 @@ TEST_F(Documento, NovoComSimGravaEEsvazia)
     EXPECT_TRUE(QFile::exists(arquivo("a.zfr")));
     EXPECT_EQ(estado.lista().numero_componentes(), 0);
     EXPECT_TRUE(estado.nome_documento.isEmpty());
-}
-
-TEST_F(Documento, NovoCancelarLimpaNovoConfirmado)
-{
-    um_componente();
-    estado.novo_confirmado = true;
-    ui.respostas = {Resposta::Cancelar};
-    novoClick(estado, ui);
-    EXPECT_FALSE(estado.novo_confirmado);
-    EXPECT_EQ(estado.lista().numero_componentes(), 1);
 }
 
 TEST_F(Documento, SalvarComoDepoisSalvarSemPerguntarDepoisPerguntando)
@@ -91,15 +80,12 @@ TEST_F(Documento, SalvarComoDepoisSalvarSemPerguntarDepoisPerguntando)
 TEST_F(Documento, SalvarComoSobreArquivoExistenteComNaoNaoMudaNada)
 {
     um_componente();
-    QFile f(arquivo("c.zfr"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("antigo");
-    f.close();
+    ASSERT_TRUE(teste::gravar_bytes(arquivo("c.zfr"), "antigo"));
     ui.arquivos = {arquivo("c.zfr")};
     ui.respostas = {Resposta::Nao};
     EXPECT_FALSE(salvarcomoClick(estado, ui));
     EXPECT_EQ(ui.registro, QStringList{"pergunta: Arquivo já existe!\n\rDeseja substitui-lo?"});
-    EXPECT_EQ(conteudo(arquivo("c.zfr")), QByteArray("antigo"));
+    EXPECT_EQ(teste::ler_bytes(arquivo("c.zfr")), QByteArray("antigo"));
     EXPECT_TRUE(estado.nome_documento.isEmpty());
 }
 
@@ -187,9 +173,7 @@ TEST_F(Documento, LimparListaReiniciaODocumento)
 TEST_F(Documento, PastaDoProgramaSemEscritaUsaOsDocumentosDoUsuario)
 {
     // A program folder where "MeusArquivos" cannot be created: a path below a plain file.
-    QFile arquivo_comum(pasta.filePath("programa"));
-    ASSERT_TRUE(arquivo_comum.open(QIODevice::WriteOnly));
-    arquivo_comum.close();
+    ASSERT_TRUE(teste::gravar_bytes(pasta.filePath("programa"), QByteArray()));
     QTemporaryDir casa;
     const QByteArray home_antiga = qgetenv("HOME");
     qputenv("HOME", casa.path().toUtf8());

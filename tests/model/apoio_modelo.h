@@ -2,6 +2,7 @@
 // Shared helpers of the model tests: picture comparison against the symbol library and the
 // wiring of components the way the editor leaves them (both sides of every connection set).
 
+#include "apoio/circuito.h"
 #include "editor/imagens.h"
 #include "model/lista_componente.h"
 
@@ -35,20 +36,6 @@ inline ::testing::AssertionResult porta_em(const TComponente &c, int porta, int 
 inline ::testing::AssertionResult fora_do_desenho(const TComponente &c, int porta)
 {
     return porta_em(c, porta, -50, -50);
-}
-
-// A wire from port pa of a to port pb of b, with both port slots naming it.
-inline TComponente &ligar_fio(TLista_Componente &lista, TComponente &a, int pa, TComponente &b, int pb)
-{
-    const int ca = a.codigo, cb = b.codigo; // the list may reallocate; keep codes, not references
-    TComponente &fio = lista.adicionar(TIPO_FIO, 0, -1, -1, -1, 0);
-    fio.fio->adicionar_ponto(a.ponto(pa));
-    fio.fio->adicionar_ponto(b.ponto(pb));
-    fio.fio->ligar(true, ca, pa);
-    fio.fio->ligar(false, cb, pb);
-    lista.procurar(ca)->ligar(pa, fio.codigo);
-    lista.procurar(cb)->ligar(pb, fio.codigo);
-    return fio;
 }
 
 // An air supply docked on a valve's port 1, as the editor docks it.

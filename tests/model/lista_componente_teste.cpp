@@ -293,23 +293,6 @@ TEST_F(ListaComponente, RemoverTomadaAcopladaNaValvula)
     EXPECT_EQ(v.conexao(2), 3);
 }
 
-TEST_F(ListaComponente, RemoverTomadaAcopladaNoCilindroPeloPino)
-{
-    for (int pino : {1, 2}) {
-        TImagens im;
-        TLista_Componente l(im);
-        TComponente &cil = l.adicionar(TIPO_CILINDRO, 0, -1, 1, -1, 0);
-        TComponente &outra = l.adicionar(TIPO_TOMADA_AR, 0, -1, -1, -1, 0);
-        TComponente &t = l.adicionar(TIPO_TOMADA_AR, 0, -1, -1, -1, 0);
-        acoplar_no_cilindro(outra, cil, 3 - pino);
-        acoplar_no_cilindro(t, cil, pino);
-        l.remover(t.codigo);
-        EXPECT_EQ(cil.conexao(pino), -1) << pino;
-        EXPECT_EQ(cil.conexao(3 - pino), outra.codigo) << pino;
-        EXPECT_EQ(outra.tomada_ar->conexao, cil.codigo);
-    }
-}
-
 TEST_F(ListaComponente, RemoverTomadaLigadaPorFio)
 {
     TComponente &t = tomada();
@@ -338,43 +321,32 @@ TEST_F(ListaComponente, RemoverCilindroComReguladoraETomadaAcopladas)
     EXPECT_EQ(t.tomada_ar->pino, -1);
 }
 
-TEST_F(ListaComponente, RemoverReguladoraAcopladaLiberaAPortaDoPino)
+// A supply, regulator or AND valve docked on one cylinder port, a wire on the other. Only a
+// regulator records the port it is docked on; the others must still free exactly the port they
+// sit on, not the other one with its wire.
+TEST_F(ListaComponente, RemoverAcopladoNoCilindroLiberaSoASuaPorta)
 {
-    for (int pino : {1, 2}) {
-        TImagens im;
-        TLista_Componente l(im);
-        TComponente &cil = l.adicionar(TIPO_CILINDRO, 0, -1, 2, -1, 0);
-        TComponente &reg = l.adicionar(TIPO_E_OU_ESC_REG, 0, EOU_REGULADORA, -1, -1, 0);
-        TComponente &v = l.adicionar(TIPO_VALVULA_DIRECIONAL, 0, -1, -1, 3, 0);
-        acoplar_no_cilindro(reg, cil, pino);
-        const int na_outra = ligar_fio(l, v, 2, cil, 3 - pino).codigo;
-        const int na_saida = ligar_fio(l, reg, 2, v, 3).codigo;
-        l.remover(reg.codigo);
-        EXPECT_EQ(cil.conexao(pino), -1) << pino;
-        EXPECT_EQ(cil.conexao(3 - pino), na_outra) << pino;
-        EXPECT_EQ(l.procurar(na_saida), nullptr);
-        EXPECT_EQ(v.conexao(3), -1);
-        EXPECT_EQ(l.numero_componentes(), 3);
-    }
-}
-
-// Only a regulator records the port it is docked on; an AND, OR or quick-exhaust valve docked on
-// a cylinder must still free exactly the port it sits on, not the other one with its wire.
-TEST_F(ListaComponente, RemoverValvulaEAcopladaSemPinoLiberaSoASuaPorta)
-{
-    for (int porta : {1, 2}) {
-        TImagens im;
-        TLista_Componente l(im);
-        TComponente &cil = l.adicionar(TIPO_CILINDRO, 0, -1, 2, -1, 0);
-        TComponente &e = l.adicionar(TIPO_E_OU_ESC_REG, 0, EOU_E, -1, -1, 0);
-        TComponente &v = l.adicionar(TIPO_VALVULA_DIRECIONAL, 0, -1, -1, 3, 0);
-        acoplar_no_cilindro(e, cil, porta);
-        ASSERT_EQ(e.valvula_e_ou_esc_reg->pino, -1);
-        const int fio = ligar_fio(l, v, 2, cil, 3 - porta).codigo;
-        l.remover(e.codigo);
-        EXPECT_EQ(cil.conexao(porta), -1) << porta;
-        EXPECT_EQ(cil.conexao(3 - porta), fio) << porta;
-    }
+    for (int tipo : {0, int(EOU_REGULADORA), int(EOU_E)}) // 0: an air supply
+        for (int porta : {1, 2}) {
+            SCOPED_TRACE(testing::Message() << "kind " << tipo << ", port " << porta);
+            TImagens im;
+            TLista_Componente l(im);
+            TComponente &cil = l.adicionar(TIPO_CILINDRO, 0, -1, 2, -1, 0);
+            TComponente &v = l.adicionar(TIPO_VALVULA_DIRECIONAL, 0, -1, -1, 3, 0);
+            TComponente &a = tipo == 0 ? l.adicionar(TIPO_TOMADA_AR, 0, -1, -1, -1, 0)
+                                                    : l.adicionar(TIPO_E_OU_ESC_REG, 0, tipo, -1, -1, 0);
+            acoplar_no_cilindro(a, cil, porta);
+            if (a.valvula_e_ou_esc_reg)
+                ASSERT_EQ(a.valvula_e_ou_esc_reg->pino, tipo == EOU_REGULADORA ? porta : -1);
+            const int na_outra = ligar_fio(l, v, 2, cil, 3 - porta).codigo;
+            const int na_saida = a.tomada_ar ? -1 : ligar_fio(l, a, 2, v, 3).codigo;
+            l.remover(a.codigo);
+            EXPECT_EQ(cil.conexao(porta), -1);
+            EXPECT_EQ(cil.conexao(3 - porta), na_outra);
+            EXPECT_EQ(l.procurar(na_saida), nullptr);
+            EXPECT_EQ(v.conexao(3), -1);
+            EXPECT_EQ(l.numero_componentes(), 3);
+        }
 }
 
 TEST_F(ListaComponente, RemoverValvulaEOuLevaOsFiosDasTresPortas)

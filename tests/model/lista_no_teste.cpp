@@ -27,19 +27,6 @@ TEST(ListaNo, NumeraNaOrdemERecomecaDepoisDeLimpar)
     EXPECT_EQ(lista.adicionar(std::make_unique<Tno>())->codigo, 1);
 }
 
-TEST(ListaNo, NoNovo)
-{
-    Tno raiz;
-    EXPECT_EQ(raiz.codigo, 0);
-    EXPECT_EQ(raiz.componente, -1);
-    EXPECT_EQ(raiz.porta, -1);
-    EXPECT_EQ(raiz.pressao, 0);
-    EXPECT_EQ(raiz.vazao, 0);
-    EXPECT_EQ(raiz.anterior, nullptr);
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_EQ(raiz.proximo[i], nullptr);
-}
-
 TEST(Estado, ComecaVazioComOComponenteNuloEUmaRaiz)
 {
     TEstado e;

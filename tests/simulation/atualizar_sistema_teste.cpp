@@ -19,6 +19,15 @@ TComponente &valvula_3_2(Circuito &k)
     return v;
 }
 
+// The valve's position after each of n steps, appended to r.
+void passos(Circuito &k, const TComponente &v, int n, std::vector<int> &r)
+{
+    for (int i = 0; i < n; ++i) {
+        k.passo();
+        r.push_back(v.valvula_direcional->posicao_atual);
+    }
+}
+
 struct Sequencia {
     Circuito k;
     TComponente &s = k.tomada(6);
@@ -81,15 +90,9 @@ TEST(AtualizarSistema, BotaoClicadoSeguradoETravado)
         Acionar_Lado(*v.valvula_direcional, false);
         Soltar_Acionadores(k.estado, true); // Shift alone: still held
         std::vector<int> posicoes;
-        for (int i = 0; i < 3; ++i) {
-            k.passo();
-            posicoes.push_back(v.valvula_direcional->posicao_atual);
-        }
+        passos(k, v, 3, posicoes);
         Soltar_Acionadores(k.estado, false);
-        for (int i = 0; i < 2; ++i) {
-            k.passo();
-            posicoes.push_back(v.valvula_direcional->posicao_atual);
-        }
+        passos(k, v, 2, posicoes);
         EXPECT_EQ(posicoes, (std::vector<int>{1, 1, 1, 1, 2}));
     }
     // A latching button stays in 1 after the release; a second click returns it.
@@ -100,15 +103,9 @@ TEST(AtualizarSistema, BotaoClicadoSeguradoETravado)
         k.iniciar();
         k.clicar(v);
         std::vector<int> posicoes;
-        for (int i = 0; i < 3; ++i) {
-            k.passo();
-            posicoes.push_back(v.valvula_direcional->posicao_atual);
-        }
+        passos(k, v, 3, posicoes);
         k.clicar(v);
-        for (int i = 0; i < 2; ++i) {
-            k.passo();
-            posicoes.push_back(v.valvula_direcional->posicao_atual);
-        }
+        passos(k, v, 2, posicoes);
         EXPECT_EQ(posicoes, (std::vector<int>{1, 1, 1, 2, 2}));
     }
 }
@@ -122,15 +119,9 @@ TEST(AtualizarSistema, PilotoSeguraEnquantoPressurizado)
     k.fio(s, 1, v, 6);
     k.iniciar();
     std::vector<int> posicoes;
-    for (int i = 0; i < 3; ++i) {
-        k.passo();
-        posicoes.push_back(v.valvula_direcional->posicao_atual);
-    }
+    passos(k, v, 3, posicoes);
     s.tomada_ar->conexao = -1; // the pilot line loses its supply
-    for (int i = 0; i < 2; ++i) {
-        k.passo();
-        posicoes.push_back(v.valvula_direcional->posicao_atual);
-    }
+    passos(k, v, 2, posicoes);
     EXPECT_EQ(posicoes, (std::vector<int>{1, 1, 1, 2, 2}));
     EXPECT_FALSE(v.valvula_direcional->acionado_esq);
 }

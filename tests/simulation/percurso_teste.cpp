@@ -33,6 +33,23 @@ bool alimentar_fio(Circuito &k, TComponente &s, TComponente &w)
     return percurso.Montar_Lista(true, k.estado.no_raiz);
 }
 
+// Over 200,000 components: a supply, 99,999 junctions, 100,000 wires (the last one listed
+// last) and the cylinder at the end, which is returned.
+TComponente &cadeia_longa(Circuito &k)
+{
+    TComponente *anterior = &k.tomada(6);
+    int porta = 1;
+    for (int i = 0; i < 99999; ++i) {
+        TComponente &j = k.jump();
+        k.fio(*anterior, porta, j, 1);
+        anterior = &j;
+        porta = 2;
+    }
+    TComponente &c = k.cilindro(2, 0);
+    k.fio(*anterior, porta, c, 1);
+    return c;
+}
+
 struct CasoRota {
     int vias;
     int simbolo;
@@ -187,49 +204,35 @@ TEST(Percurso, EscapeRapidoBloqueiaOCaminho)
 
 TEST(Percurso, ReguladoraLimitaAForca)
 {
-    // Regulating 1 -> 2 at 400 L/min on the exhaust path: 6 bar gives 300 Kgf, not 700.
-    {
+    // At 400 L/min a regulator in its regulating direction on the exhaust path turns 6 bar's
+    // 700 Kgf into 300; facing the other way it does not limit. Wired on the cylinder's port 2
+    // (regulating 1 -> 2 in state 1), or docked on its port 1 and fed at its port 2 (2 -> 1 in
+    // state 2).
+    const struct {
+        bool docada;
+        int estado, forca;
+    } casos[] = {{false, 1, 300}, {false, 2, 700}, {true, 2, 300}};
+    for (const auto &caso : casos) {
+        SCOPED_TRACE(testing::Message() << (caso.docada ? "docked" : "wired") << ", state " << caso.estado);
         Circuito k;
         TComponente &s = k.tomada(6);
         TComponente &c = k.cilindro(2, 0);
         TComponente &r = k.e_ou(EOU_REGULADORA);
         r.valvula_e_ou_esc_reg->vazao = 400;
-        k.fio(s, 1, c, 1);
-        k.fio(c, 2, r, 1);
+        r.valvula_e_ou_esc_reg->definir_estado(caso.estado);
+        if (caso.docada) {
+            k.docar_reguladora(r, c, 1);
+            k.fio(s, 1, r, 2);
+        } else {
+            k.fio(s, 1, c, 1);
+            k.fio(c, 2, r, 1);
+        }
         k.iniciar();
         k.passo();
         EXPECT_EQ(c.cilindro->posicao, 100);
-        EXPECT_EQ(c.cilindro->forca, 300);
-        EXPECT_TRUE(r.valvula_e_ou_esc_reg->entrada_dir);
-    }
-    // The same regulator facing the other way does not limit.
-    {
-        Circuito k;
-        TComponente &s = k.tomada(6);
-        TComponente &c = k.cilindro(2, 0);
-        TComponente &r = k.e_ou(EOU_REGULADORA);
-        r.valvula_e_ou_esc_reg->vazao = 400;
-        r.valvula_e_ou_esc_reg->definir_estado(2);
-        k.fio(s, 1, c, 1);
-        k.fio(c, 2, r, 1);
-        k.iniciar();
-        k.passo();
-        EXPECT_EQ(c.cilindro->forca, 700);
-    }
-    // Docked on the cylinder's port 1 and fed at its port 2, regulating 2 -> 1.
-    {
-        Circuito k;
-        TComponente &s = k.tomada(6);
-        TComponente &c = k.cilindro(2, 0);
-        TComponente &r = k.e_ou(EOU_REGULADORA);
-        r.valvula_e_ou_esc_reg->vazao = 400;
-        r.valvula_e_ou_esc_reg->definir_estado(2);
-        k.docar_reguladora(r, c, 1);
-        k.fio(s, 1, r, 2);
-        k.iniciar();
-        k.passo();
-        EXPECT_EQ(c.cilindro->posicao, 100);
-        EXPECT_EQ(c.cilindro->forca, 300);
+        EXPECT_EQ(c.cilindro->forca, caso.forca);
+        if (!caso.docada && caso.estado == 1)
+            EXPECT_TRUE(r.valvula_e_ou_esc_reg->entrada_dir);
     }
 }
 
@@ -321,25 +324,13 @@ TEST(Percurso, DuasValvulasAbertasLigadasPelosDoisLados)
 
 TEST(Percurso, CadeiaMuitoLongaNaoEstouraAPilha)
 {
-    // Over 200,000 components: supply, 99,999 junctions, 100,000 wires and a cylinder.
     Circuito k;
-    TComponente &s = k.tomada(6);
-    TComponente *anterior = &s;
-    int porta = 1;
-    const int juncoes = 99999;
-    for (int i = 0; i < juncoes; ++i) {
-        TComponente &j = k.jump();
-        k.fio(*anterior, porta, j, 1);
-        anterior = &j;
-        porta = 2;
-    }
-    TComponente &c = k.cilindro(2, 0);
-    TComponente &ultimo = k.fio(*anterior, porta, c, 1);
+    TComponente &c = cadeia_longa(k);
     ASSERT_GE(k.lista().numero_componentes(), 200000);
     k.estado.modo = 15;
     k.estado.controles.TBiniciar_baixo = true;
     k.passo();
-    EXPECT_EQ(ultimo.fio->pressao, 6);
+    EXPECT_EQ(k.lista()[k.lista().numero_componentes() - 1].fio->pressao, 6);
     EXPECT_EQ(c.cilindro->posicao, 100);
     EXPECT_EQ(c.cilindro->forca, 700);
 }
@@ -423,20 +414,12 @@ TEST(Percurso, MalhaDeNosComCilindrosTermina)
 
 TEST(Percurso, CadeiaMuitoLongaLidaDeArquivo)
 {
-    // The same kind of chain, written and read back as a circuit file.
+    // The same chain, written and read back as a circuit file.
     QTemporaryDir dir;
     const QString nome = dir.filePath("cadeia.zfr");
     {
         Circuito k;
-        TComponente *anterior = &k.tomada(6);
-        int porta = 1;
-        for (int i = 0; i < 99999; ++i) {
-            TComponente &j = k.jump();
-            k.fio(*anterior, porta, j, 1);
-            anterior = &j;
-            porta = 2;
-        }
-        k.fio(*anterior, porta, k.cilindro(2, 0), 1);
+        cadeia_longa(k);
         ASSERT_TRUE(Salvar_Arquivo(k.estado, nome));
     }
     TEstado estado;

@@ -1,32 +1,25 @@
 // zefira-cli simular, run as a separate process on circuit files.
 
+#include "apoio/executar_cli.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Execucao {
-    int status = -1;
+// The run with each printed line also read as a JSON object.
+struct Execucao : zefira::teste::Execucao {
     QList<QJsonObject> passos;
     QStringList linhas;
-    QString erros;
 };
 
 Execucao simular(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(ZEFIRA_CLI), QStringList{QStringLiteral("simular")} + args);
-    Execucao r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.status = p.exitCode();
-    r.erros = QString::fromUtf8(p.readAllStandardError());
-    const QString saida = QString::fromUtf8(p.readAllStandardOutput());
-    r.linhas = saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    Execucao r{zefira::teste::executar_cli(QStringList{QStringLiteral("simular")} + args), {}, {}};
+    r.linhas = r.saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     for (const QString &l : r.linhas)
         r.passos << QJsonDocument::fromJson(l.toUtf8()).object();
     return r;
