@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACOTES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-         fonts-dejavu-core xvfb xauth)
+         fonts-dejavu-core qt6-translations-l10n xvfb xauth)
 
 faltando=()
 for p in "${PACOTES[@]}"; do

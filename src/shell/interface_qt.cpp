@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zefira {
 
@@ -63,14 +64,18 @@ bool TInterfaceQt::editar_propriedades(TEstado &estado, TComponente &componente)
 
 Resposta TInterfaceQt::perguntar(const QString &texto, bool com_cancelar)
 {
-    QMessageBox::StandardButtons botoes = QMessageBox::Yes | QMessageBox::No;
-    if (com_cancelar)
-        botoes |= QMessageBox::Cancel;
-    switch (QMessageBox::question(pai_, QStringLiteral("ZEFIRA"), texto, botoes)) {
-    case QMessageBox::Yes: return Resposta::Sim;
-    case QMessageBox::No: return Resposta::Nao;
-    default: return com_cancelar ? Resposta::Cancelar : Resposta::Nao;
-    }
+    QMessageBox caixa(QMessageBox::Question, QStringLiteral("ZEFIRA"), texto, QMessageBox::NoButton, pai_);
+    QPushButton *sim = caixa.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
+    QPushButton *nao = caixa.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
+    QPushButton *cancelar = com_cancelar ? caixa.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole) : nullptr;
+    caixa.setDefaultButton(sim);
+    caixa.setEscapeButton(cancelar ? cancelar : nao);
+    caixa.exec();
+    if (caixa.clickedButton() == sim)
+        return Resposta::Sim;
+    if (caixa.clickedButton() == nao || !cancelar)
+        return Resposta::Nao;
+    return Resposta::Cancelar;
 }
 
 void TInterfaceQt::mensagem(const QString &texto) { QMessageBox::information(pai_, QStringLiteral("ZEFIRA"), texto); }

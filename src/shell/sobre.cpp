@@ -18,7 +18,8 @@ QLabel *texto(QWidget *pai, const QString &t, int x, int y, int largura, bool ne
     if (tamanho > 0)
         f.setPointSize(tamanho);
     l->setFont(f);
-    l->setGeometry(x, y, largura, l->sizeHint().height());
+    l->setWordWrap(true);
+    l->setGeometry(x, y, largura, l->heightForWidth(largura));
     return l;
 }
 
@@ -50,13 +51,13 @@ TFormsobre::TFormsobre(const QString &arquivo_figura, QWidget *pai) : QDialog(pa
 
     texto(this, QStringLiteral("ZEFIRA"), 290, 10, 120, true, 16);
     texto(this, QStringLiteral("versão 1.0"), 410, 18, 80);
-    texto(this, QStringLiteral("Simulador de Circuitos Pneumáticos"), 290, 44, 205);
+    texto(this, QStringLiteral("Simulador de Circuitos Pneumáticos"), 290, 40, 205);
     linha(this, 66);
     texto(this, QStringLiteral("Desenvolvimento"), 290, 76, 205, true);
     texto(this, QStringLiteral("Equipe ZEFIRA"), 300, 94, 195);
     linha(this, 118);
     texto(this, QStringLiteral("Conteúdo didático"), 290, 128, 205, true);
-    texto(this, QStringLiteral("Equipe ZEFIRA, com professores\nde automação pneumática"), 300, 146, 195);
+    texto(this, QStringLiteral("Equipe ZEFIRA e professores de automação pneumática"), 300, 146, 190);
     linha(this, 184);
     texto(this, QStringLiteral("Criado em 2026"), 290, 196, 205);
 
