@@ -108,6 +108,4 @@ QSize TImagens::tamanho(const QString &nome) const
 
 bool TImagens::existe(const QString &nome) const { return figuras.contains(nome); }
 
-QStringList TImagens::nomes() const { return figuras.keys(); }
-
 } // namespace zefira

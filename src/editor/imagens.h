@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <QStringList>
 
 namespace zefira {
 
@@ -23,8 +22,6 @@ public:
     // Width and height of the named picture; an invalid size for an unknown name.
     QSize tamanho(const QString &nome) const;
     bool existe(const QString &nome) const;
-    // Every name held, normal and "_selec" variants.
-    QStringList nomes() const;
 
     // The base names and their sizes, in table order (without "_selec").
     struct Entrada {

@@ -47,7 +47,6 @@ public:
     // For a wire, point i (0-based) of its polyline; otherwise port i (1..7), and (-1, -1)
     // for any other i.
     TPonto ponto(int i) const;
-    TPonto &porta(int i) { return pontos_[i]; } // 1..7, unchecked
     void atualizar_geometria();
 
     // The kind's selection, dispatched on tipo.

@@ -12,7 +12,6 @@ namespace zefira {
 class TInterfaceQt : public TInterfaceUsuario {
 public:
     explicit TInterfaceQt(QWidget *pai = nullptr) : pai_(pai) {}
-    void definir_pai(QWidget *pai) { pai_ = pai; }
     // The work area, whose coordinates the context menu's position is given in.
     void definir_area(QWidget *area) { area_ = area; }
     // The property dialogs created at start-up, among which editar_propriedades finds the one
