@@ -100,10 +100,10 @@ void Posicionar_Acoplado(const TComponente &hospedeiro, int porta, TComponente &
     acoplado.atualizar_geometria();
 }
 
-void Acoplar_Tomada_Ar(TEstado &estado, TComponente &tomada)
+namespace {
+
+void varrer_tomada(TEstado &estado, TComponente &tomada)
 {
-    if (liga_em_fio(estado, tomada.tomada_ar->conexao))
-        return;
     TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         TComponente &h = lista[i];
@@ -117,10 +117,24 @@ void Acoplar_Tomada_Ar(TEstado &estado, TComponente &tomada)
     }
 }
 
-void Acoplar_Valvula_E_OU(TEstado &estado, TComponente &valvula)
+} // namespace
+
+void Acoplar_Tomada_Ar(TEstado &estado, TComponente &tomada)
 {
-    if (liga_em_fio(estado, valvula.conexao(1)))
+    if (liga_em_fio(estado, tomada.tomada_ar->conexao))
         return;
+    const int antes = tomada.tomada_ar->conexao;
+    varrer_tomada(estado, tomada);
+    // Moved straight from one host's port onto another's: it let go of the old host during the
+    // scan, so it may dock on the new one in the same move.
+    if (antes != LIVRE && tomada.tomada_ar->conexao == LIVRE)
+        varrer_tomada(estado, tomada);
+}
+
+namespace {
+
+void varrer_valvula_e_ou(TEstado &estado, TComponente &valvula)
+{
     TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         TComponente &cil = lista[i];
@@ -146,6 +160,18 @@ void Acoplar_Valvula_E_OU(TEstado &estado, TComponente &valvula)
                 cil.desligar(porta);
             }
     }
+}
+
+} // namespace
+
+void Acoplar_Valvula_E_OU(TEstado &estado, TComponente &valvula)
+{
+    if (liga_em_fio(estado, valvula.conexao(1)))
+        return;
+    const int antes = valvula.conexao(1);
+    varrer_valvula_e_ou(estado, valvula);
+    if (antes != LIVRE && valvula.conexao(1) == LIVRE)
+        varrer_valvula_e_ou(estado, valvula);
 }
 
 } // namespace zefira

@@ -58,6 +58,8 @@ void TForm1::criar_janelas()
     sub_biblioteca = mdi->addSubWindow(FormBiblioteca, Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                                                            | Qt::WindowMinimizeButtonHint);
     sub_biblioteca->setWindowTitle(QStringLiteral("Biblioteca"));
+    sub_biblioteca->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub_biblioteca->installEventFilter(this);
     sub_biblioteca->setGeometry(0, 0, 165, 398);
     sub_biblioteca->show();
     ordem_criacao_ << QStringLiteral("TFormBiblioteca");
@@ -65,6 +67,8 @@ void TForm1::criar_janelas()
     FormArquivo = new TFormArquivo(estado_, ui_, this);
     sub_arquivo = mdi->addSubWindow(FormArquivo);
     sub_arquivo->setWindowTitle(QStringLiteral("Área de Trabalho"));
+    sub_arquivo->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub_arquivo->installEventFilter(this);
     sub_arquivo->setGeometry(170, 0, 1000, 650);
     sub_arquivo->show();
     ordem_criacao_ << QStringLiteral("TFormArquivo");
@@ -246,6 +250,15 @@ void TForm1::showEvent(QShowEvent *evento)
         activateWindow();
         setFocus();
     }
+}
+
+bool TForm1::eventFilter(QObject *objeto, QEvent *evento)
+{
+    if (evento->type() == QEvent::Close && (objeto == sub_biblioteca || objeto == sub_arquivo)) {
+        evento->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(objeto, evento);
 }
 
 void TForm1::closeEvent(QCloseEvent *evento)

@@ -54,6 +54,8 @@ public:
 protected:
     void showEvent(QShowEvent *evento) override;
     void closeEvent(QCloseEvent *evento) override;
+    // The palette and the work area live for the whole run: closing them is refused.
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
 
 private:
     void criar_janelas();

@@ -162,6 +162,23 @@ TEST(Acoplamento, TomadaDeArEncaixaESoltaDaPortaDaValvula)
     EXPECT_EQ(t.ponto_ativo, -1);
 }
 
+TEST(Acoplamento, TomadaPassaDiretoDeUmaValvulaParaOutra)
+{
+    // The new host comes first in the list, so it is scanned before the old one lets go.
+    TEstado e;
+    TComponente &b = valvula2(e, 300, 100);                    // port 1 (336, 130)
+    TComponente &a = valvula2(e, 100, 100);                    // port 1 (136, 130)
+    TComponente &t = componente(e, TIPO_TOMADA_AR, 130, 131); // port 1 (136, 131)
+    mover(e, t, 0, 0);
+    ASSERT_EQ(a.conexao(1), t.codigo);
+    mover(e, t, 200, 0);
+    EXPECT_EQ(a.conexao(1), -1);
+    EXPECT_FALSE(a.valvula_direcional->tomada_ar);
+    EXPECT_EQ(b.conexao(1), t.codigo);
+    EXPECT_EQ(t.tomada_ar->conexao, b.codigo);
+    EXPECT_TRUE(b.valvula_direcional->tomada_ar);
+}
+
 TEST(Acoplamento, TomadaAcopladaAcompanhaAValvulaEHospedeiroSelecionadoNaoRecebe)
 {
     TEstado e;

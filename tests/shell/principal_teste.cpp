@@ -215,6 +215,23 @@ TEST(Principal, InicioCriaAsJanelasNaOrdemEPosicoes)
     EXPECT_EQ(p.form.windowTitle(), QString("ZEFIRA - Simulador de Circuitos Pneumáticos"));
 }
 
+TEST(Principal, PaletaEAreaDeTrabalhoNaoSeFecham)
+{
+    Principal p;
+    p.form.show();
+    // Ctrl+F4 or the system menu's close on either child must neither destroy it nor leave the
+    // frame pointing at a deleted window.
+    EXPECT_FALSE(p.form.sub_biblioteca->close());
+    EXPECT_FALSE(p.form.sub_arquivo->close());
+    QApplication::processEvents();
+    ASSERT_EQ(p.form.mdi->subWindowList().size(), 2);
+    EXPECT_TRUE(p.form.sub_arquivo->isVisible());
+    p.form.acao("comandobasico1")->trigger();
+    p.form.acao("selecionartudo")->trigger();
+    p.form.FormArquivo->Timer1Timer();
+    EXPECT_GT(p.estado.numero_selecionados, 0);
+}
+
 TEST(Principal, MenusEBarraSaoOsDoPrograma)
 {
     Principal p;
