@@ -128,12 +128,19 @@ bool TPercurso::entrar(Tno *no, bool reabrir)
         escopos_.emplace_back();
     const int64_t k = chave(*no);
     auto &escopo = escopos_.back();
-    if (escopo.count(k) || na_pilha_.count(k)) {
+    // A node on the current path closes a loop. Only junctions are also walked at most once:
+    // a walk that meets a junction twice is going round a loop (a junction spreads to all of
+    // its ports, back ones included), whereas other components may rightly be reached again
+    // by a second branch, as an OR valve fed on both inputs is.
+    const TComponente *c = procurar(no->componente);
+    const bool juncao = c && c->tipo == TIPO_JUMP;
+    if ((juncao && escopo.count(k)) || na_pilha_.count(k)) {
         if (reabrir)
             escopos_.pop_back();
         return false;
     }
-    escopo.insert(k);
+    if (juncao)
+        escopo.insert(k);
     ++na_pilha_[k];
     ++nos_percorridos_;
     Quadro f;

@@ -38,8 +38,9 @@ public:
     explicit TPercurso(TEstado &estado);
 
     // Walks from `no`; true when the path reaches an open port. The nodes it creates join
-    // `lista_nos`. A circuit with loops ends: a (component, port) already walked in this
-    // walk, or still being walked, closes the path instead of being walked again.
+    // `lista_nos`. A circuit with loops ends: a (component, port) still being walked on the
+    // current path, or a junction port already walked in this walk, closes the path instead
+    // of being walked again.
     bool Montar_Lista(bool pressurizando, Tno *no);
 
     // Next stop of a cylinder moving in the given direction; also sets its force and `marcado`.

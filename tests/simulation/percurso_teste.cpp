@@ -181,6 +181,31 @@ TEST(Percurso, ValvulaOUPassaQualquerEntrada)
     }
 }
 
+TEST(Percurso, OUAlimentadaPelasDuasEntradasNoMesmoPassoPassaDuasVezes)
+{
+    // One supply reaches both inputs of an OR valve through a junction: the walk reaches the
+    // OR's outlet twice, and each arrival moves the cylinder on to its next stop. Reaching a
+    // component again by another branch is not a loop and must not be refused.
+    Circuito k;
+    TComponente &s = k.tomada(6);
+    TComponente &j = k.jump();
+    TComponente &v1 = k.valvula(3, {S_3VA, S_3VF, -1}, 1);
+    TComponente &v2 = k.valvula(3, {S_3VA, S_3VF, -1}, 1);
+    TComponente &ou = k.e_ou(EOU_OU);
+    TComponente &c = k.cilindro(2, 0);
+    c.cilindro->definir_rotulo(1, "x", 30);
+    c.cilindro->definir_rotulo(2, "y", 60);
+    k.fio(s, 1, j, 1);
+    k.fio(j, 2, v1, 1);
+    k.fio(j, 3, v2, 1);
+    k.fio(v1, 2, ou, 1);
+    k.fio(v2, 2, ou, 3);
+    k.fio(ou, 2, c, 1);
+    k.iniciar();
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 60);
+}
+
 TEST(Percurso, EscapeRapidoBloqueiaOCaminho)
 {
     // On the exhaust side of a cylinder, behind an open valve: the probe is closed, the
