@@ -36,6 +36,12 @@ TShiftState estado_shift(Qt::KeyboardModifiers teclas, Qt::MouseButtons botoes)
     return s;
 }
 
+// Extra buttons (back, forward...) are not the work area's.
+bool botao_tratado(Qt::MouseButton b)
+{
+    return b == Qt::LeftButton || b == Qt::RightButton || b == Qt::MiddleButton;
+}
+
 BotaoMouse botao_mouse(Qt::MouseButton b)
 {
     switch (b) {
@@ -137,6 +143,8 @@ void TFormArquivo::paintEvent(QPaintEvent *)
 
 void TFormArquivo::mousePressEvent(QMouseEvent *e)
 {
+    if (!botao_tratado(e->button()))
+        return;
     setFocus();
     // The palette sets its button itself; what the press changes is told back below.
     botao_paleta_anterior_ = estado_.botao_paleta;
@@ -154,6 +162,8 @@ void TFormArquivo::mouseMoveEvent(QMouseEvent *e)
 
 void TFormArquivo::mouseReleaseEvent(QMouseEvent *e)
 {
+    if (!botao_tratado(e->button()))
+        return;
     const QPoint pos = e->position().toPoint();
     imagemMouseUp(estado_, estado_shift(e->modifiers(), e->buttons()), pos.x(), pos.y());
     avisar_mudancas();
@@ -164,7 +174,9 @@ void TFormArquivo::mouseReleaseEvent(QMouseEvent *e)
 // the dialog's closing tells it to ignore.
 void TFormArquivo::mouseDoubleClickEvent(QMouseEvent *e)
 {
-    imagemDblClick(estado_, ui_);
+    // Only the left button's double click opens a property dialog; any other is a press.
+    if (e->button() == Qt::LeftButton)
+        imagemDblClick(estado_, ui_);
     mousePressEvent(e);
 }
 
