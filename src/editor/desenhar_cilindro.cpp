@@ -9,6 +9,7 @@ namespace {
 constexpr int COMPRIMENTO_TOCO = 6;
 constexpr int HASTE_DUPLA = 3;
 constexpr int SIMPLES_ACAO = 1;
+constexpr int HASTE_SIMPLES = 2;
 
 // Pixels of travel for a stroke position in mm: the 100 mm stroke spans 60 pixels.
 int deslocamento(int posicao) { return R(posicao * 6 / 10.0); }
@@ -28,7 +29,7 @@ void TRenderizador::desenhar_cilindro(TComponente &c)
         figura(L + 8 + d, T + 1, cil.figura_dentro);
         figura(L - 72 + w_cabo + d, T + 4, cil.figura_fora);
         figura(L + 89 - w_cabo + d, T + 4, cil.figura_fora);
-    } else {
+    } else if (cil.tipo() == SIMPLES_ACAO || cil.tipo() == HASTE_SIMPLES) {
         figura(L + 7 + w_dentro + d, T + 9, cil.figura_cabo);
         figura(L + 8 + d, T + 1, cil.figura_dentro);
         figura(L + 6 + w_dentro + w_cabo + d, T + 4, cil.figura_fora);
@@ -39,10 +40,11 @@ void TRenderizador::desenhar_cilindro(TComponente &c)
     p_.setBrush(Qt::NoBrush);
     const TPonto p1 = c.ponto(1);
     linha(p1.x, p1.y, p1.x, p1.y - COMPRIMENTO_TOCO);
-    if (cil.tipo() != SIMPLES_ACAO) {
+    // A type read from a file outside 1..3 gets the barrel and port 1 only.
+    if (cil.tipo() == HASTE_SIMPLES || cil.tipo() == HASTE_DUPLA) {
         const TPonto p2 = c.ponto(2);
         linha(p2.x, p2.y, p2.x, p2.y - COMPRIMENTO_TOCO);
-    } else {
+    } else if (cil.tipo() == SIMPLES_ACAO) {
         desenhar_mola_cilindro(c, d);
     }
     desenhar_rotulos_cilindro(c);
