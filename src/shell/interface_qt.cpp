@@ -16,6 +16,17 @@ namespace zefira {
 namespace {
 const QString FILTRO_ABRIR = QStringLiteral("Arquivos ZEFIRA (*.zfr);;Arquivos Texto (*.txt);;Todos os Arquivos (*.*)");
 const QString FILTRO_SALVAR = QStringLiteral("Arquivos ZEFIRA (*.zfr);;Arquivos Texto (*.txt)");
+// When a modal box or dialog closes, the keyboard goes back to the program's main window
+// (without a window manager nothing else would give it back).
+struct DevolverFoco {
+    QWidget *janela;
+    ~DevolverFoco()
+    {
+        if (janela && janela->window()->isVisible())
+            janela->window()->activateWindow();
+    }
+};
+
 // Finds the dialog of type T among the created ones and runs it on the component.
 template <class T, class F> bool com_dialogo(const QList<QWidget *> &dialogos, F editar)
 {
@@ -56,6 +67,7 @@ const EditorPropriedades EDITORES[] = {
 
 bool TInterfaceQt::editar_propriedades(TEstado &estado, TComponente &componente)
 {
+    DevolverFoco foco{pai_};
     for (const EditorPropriedades &e : EDITORES)
         if (e.tipo == componente.tipo)
             return e.editar(dialogos_, estado, componente);
@@ -64,6 +76,7 @@ bool TInterfaceQt::editar_propriedades(TEstado &estado, TComponente &componente)
 
 Resposta TInterfaceQt::perguntar(const QString &texto, bool com_cancelar)
 {
+    DevolverFoco foco{pai_};
     QMessageBox caixa(QMessageBox::Question, QStringLiteral("ZEFIRA"), texto, QMessageBox::NoButton, pai_);
     QPushButton *sim = caixa.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
     QPushButton *nao = caixa.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
@@ -78,10 +91,15 @@ Resposta TInterfaceQt::perguntar(const QString &texto, bool com_cancelar)
     return Resposta::Cancelar;
 }
 
-void TInterfaceQt::mensagem(const QString &texto) { QMessageBox::information(pai_, QStringLiteral("ZEFIRA"), texto); }
+void TInterfaceQt::mensagem(const QString &texto)
+{
+    DevolverFoco foco{pai_};
+    QMessageBox::information(pai_, QStringLiteral("ZEFIRA"), texto);
+}
 
 QString TInterfaceQt::escolher_arquivo_abrir(const QString &pasta)
 {
+    DevolverFoco foco{pai_};
     QFileDialog dialogo(pai_, QString(), pasta, FILTRO_ABRIR);
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setFileMode(QFileDialog::ExistingFile);
@@ -92,6 +110,7 @@ QString TInterfaceQt::escolher_arquivo_abrir(const QString &pasta)
 
 QString TInterfaceQt::escolher_arquivo_salvar(const QString &pasta)
 {
+    DevolverFoco foco{pai_};
     QFileDialog dialogo(pai_, QString(), pasta, FILTRO_SALVAR);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setDefaultSuffix(QStringLiteral("zfr"));
@@ -103,6 +122,7 @@ QString TInterfaceQt::escolher_arquivo_salvar(const QString &pasta)
 
 ItemMenuContexto TInterfaceQt::menu_contexto(const TItensMenuContexto &habilitados, int x, int y)
 {
+    DevolverFoco foco{pai_};
     QMenu menu(area_ ? area_ : pai_);
     menu.setObjectName(QStringLiteral("PopupMenu"));
     const auto item = [&menu](const char *legenda, bool habilitado, ItemMenuContexto valor) {

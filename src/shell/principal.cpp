@@ -162,7 +162,10 @@ void TForm1::ligar_comandos()
     c["copiar"] = c["TBcopiar"] = [this] { copiarClick(estado_); };
     c["colar"] = c["TBcolar"] = [this] { colarClick(estado_); };
     c["deletar"] = c["TBexcluir"] = [this] { TBexcluirClick(estado_, ui_); };
-    c["Observaes1"] = c["TBobservacoes"] = [this] { Formobs->exec(); };
+    c["Observaes1"] = c["TBobservacoes"] = [this] {
+        Formobs->exec();
+        activateWindow();
+    };
     c["selecionartudo"] = [this] { selecionartudoClick(estado_); };
     c["Biblioteca1"] = c["TBbiblioteca"] = [this] { Biblioteca1Click(); };
 
@@ -189,7 +192,10 @@ void TForm1::ligar_comandos()
         const QString item = QString::fromLatin1(d.item);
         c[item] = [this, item] { abrir_ajuda(item); };
     }
-    c["sobre"] = [this] { Formsobre->exec(); };
+    c["sobre"] = [this] {
+        Formsobre->exec();
+        activateWindow();
+    };
 }
 
 void TForm1::construir_demo(const QString &nome)
