@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "dialogs/caixa_inteira.h"
+
 namespace zefira {
 
 TFormconfiguracaocilindro::TFormconfiguracaocilindro(QWidget *pai)
@@ -66,7 +68,7 @@ TFormconfiguracaocilindro::TFormconfiguracaocilindro(QWidget *pai)
 
 QSpinBox *TFormconfiguracaocilindro::criar_caixa(const QString &nome, int y, int minimo, int maximo, int valor)
 {
-    auto *caixa = new QSpinBox(this);
+    auto *caixa = new TCaixaInteira(this);
     caixa->setObjectName(nome);
     caixa->setGeometry(106, y, 49, 22);
     caixa->setRange(minimo, maximo);

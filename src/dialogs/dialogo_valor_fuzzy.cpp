@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+
+#include "dialogs/caixa_inteira.h"
 #include <QVBoxLayout>
 
 namespace zefira {
@@ -28,7 +30,7 @@ TDialogo_Valor_Fuzzy::TDialogo_Valor_Fuzzy(TConfiguracao_Valor_Fuzzy &config,
     auto *valor = new QLabel(QString::fromUtf8(a.texto_valor), this);
     valor->setObjectName(QString::fromLatin1(a.nome_valor));
     valor->move(40, 45);
-    caixa_ = new QSpinBox(this);
+    caixa_ = new TCaixaInteira(this);
     caixa_->setObjectName(QString::fromLatin1(a.nome_caixa));
     caixa_->setGeometry(40, 64, 49, 22);
     caixa_->setRange(faixa_valor.minimo, faixa_valor.maximo);

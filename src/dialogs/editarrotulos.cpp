@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "dialogs/caixa_inteira.h"
+
 namespace zefira {
 
 TFormeditarrotulos::TFormeditarrotulos(QWidget *pai) : TDialogo_Fixo(QStringLiteral("Edição de Rótulos"), 328, 289, pai)
@@ -31,7 +33,7 @@ TFormeditarrotulos::TFormeditarrotulos(QWidget *pai) : TDialogo_Fixo(QStringLite
         Editrot[k]->setObjectName(QStringLiteral("Editrot%1").arg(k));
         Editrot[k]->setGeometry(16, 16 + dy, 149, 21);
         Editrot[k]->setValidator(new TValidador_Texto(TValidador_Texto::Caixa::Minusculas, Editrot[k]));
-        SEpos[k] = new QSpinBox(grupo);
+        SEpos[k] = new TCaixaInteira(grupo);
         SEpos[k]->setObjectName(QStringLiteral("SEpos%1").arg(k));
         SEpos[k]->setGeometry(182, 16 + dy, 49, 22);
         SEpos[k]->setRange(0, 100);

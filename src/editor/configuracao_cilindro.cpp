@@ -76,6 +76,9 @@ void TConfiguracao_Cilindro::ButOKClick()
         posicao.definir(0);
     if (pistao.vazio)
         pistao.definir(32);
+    // The piston's final value sets the rod's limit, as a change of the piston box does.
+    pistao.valor = pistao.limitado();
+    SEpistaoChange();
     if (haste.vazio)
         haste.definir(HASTE_MINIMA);
     TCilindro &c = *componente->cilindro;

@@ -75,6 +75,32 @@ TEST(FormConfiguracaoTomadaAr, CancelarGuardaSoOFuzzyECaixaVaziaGravaZero)
     EXPECT_EQ(t.tomada_ar->pressao, 0);
 }
 
+TEST(FormConfiguracaoTomadaAr, CaixaGuardaOQueFoiDigitadoAteOOK)
+{
+    // The OK rules decide, not the spin box: a digit past the maximum is kept and brought
+    // into range, and an emptied box left with the mouse is not refilled with the old value.
+    TEstado e;
+    TComponente &t = Posicionar_Componente(e, 6, 100, 100);
+    t.tomada_ar->pressao = 7;
+    TFormconfiguracaotomadaar d;
+    d.preparar(t);
+    d.show();
+    auto *caixa = d.findChild<QSpinBox *>("SEpressao");
+    caixa->selectAll();
+    digitar(caixa, QStringLiteral("15"));
+    EXPECT_EQ(caixa->cleanText(), QStringLiteral("15"));
+    tecla(caixa, Qt::Key_Enter);
+    EXPECT_EQ(t.tomada_ar->pressao, 10);
+
+    d.preparar(t);
+    d.show();
+    caixa->selectAll();
+    tecla(caixa, Qt::Key_Backspace, QStringLiteral("\b"));
+    caixa->clearFocus(); // the mouse moving to OK takes the focus away first
+    d.findChild<QPushButton *>("ButOK")->click();
+    EXPECT_EQ(t.tomada_ar->pressao, 0);
+}
+
 TEST(FormConfiguracaoReguladora, GrauPelaVazao)
 {
     TEstado e;
