@@ -192,6 +192,15 @@ void TFormArquivo::keyReleaseEvent(QKeyEvent *e)
         FormKeyUp(estado_, e->key(), estado_shift(e->modifiers(), QGuiApplication::mouseButtons()));
 }
 
+// The drawn pointer (sight or move cross) belongs to the pointer: it goes when the pointer
+// leaves the surface, and the next move over it brings it back.
+void TFormArquivo::leaveEvent(QEvent *evento)
+{
+    estado_.mostrar_mira = false;
+    estado_.mostrar_cruz = false;
+    QWidget::leaveEvent(evento);
+}
+
 void TFormArquivo::resizeEvent(QResizeEvent *evento)
 {
     // Components may move up to the window's outer size, frame included.

@@ -38,6 +38,7 @@ protected:
     void keyPressEvent(QKeyEvent *evento) override;
     void keyReleaseEvent(QKeyEvent *evento) override;
     void resizeEvent(QResizeEvent *evento) override;
+    void leaveEvent(QEvent *evento) override;
 
 private:
     void desenhar();

@@ -42,13 +42,23 @@ QIcon icone_componente(int codigo)
             if ((area.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
                 tinta |= QRect(x, y, 1, 1);
     const QImage figura = tinta.isValid() ? area.copy(tinta.adjusted(-1, -1, 1, 1)) : QImage();
-    QImage fundo(69, 43, QImage::Format_RGB32);
-    fundo.fill(Qt::white);
+    // White is the work area's paper: on the button it lets the button's own colour show, so
+    // a pressed button is seen at a glance.
+    QImage fundo(69, 43, QImage::Format_ARGB32);
+    fundo.fill(Qt::transparent);
     if (!figura.isNull()) {
+        QImage f = figura.width() > 65 || figura.height() > 39
+                       ? figura.scaled(65, 39, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                       : figura;
+        f = f.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < f.height(); ++y)
+            for (int x = 0; x < f.width(); ++x) {
+                const QRgb c = f.pixel(x, y);
+                // Lighter pixels (the paper, and the edges smoothing left) fade out.
+                const int claro = qMin(qRed(c), qMin(qGreen(c), qBlue(c)));
+                f.setPixel(x, y, qRgba(qRed(c), qGreen(c), qBlue(c), 255 - claro));
+            }
         QPainter p(&fundo);
-        const QImage f = figura.width() > 65 || figura.height() > 39
-                             ? figura.scaled(65, 39, Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                             : figura;
         p.drawImage((69 - f.width()) / 2, (43 - f.height()) / 2, f);
     }
     return QIcon(QPixmap::fromImage(fundo));
@@ -64,6 +74,10 @@ TFormBiblioteca::TFormBiblioteca(TEstado &estado, QWidget *pai) : QWidget(pai), 
     paleta.setColor(QPalette::Window, Qt::white);
     setPalette(paleta);
     setFocusPolicy(Qt::StrongFocus);
+    // The pressed button must stand out: it is the placement waiting for a click.
+    setStyleSheet(QStringLiteral("QToolButton { background: white; border: 1px solid #b4b4b4; border-radius: 2px; }"
+                                 "QToolButton:hover { border: 1px solid #3a6fc4; }"
+                                 "QToolButton:checked { background: #d3e3fb; border: 2px solid #1f56b0; }"));
     for (const Posicao &pos : POSICOES) {
         const TBotaoPaleta *b = Botao_Paleta(pos.codigo);
         auto *botao = new QToolButton(this);
