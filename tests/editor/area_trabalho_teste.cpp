@@ -365,3 +365,64 @@ TEST(AreaTrabalhoSimulacao, AcionadoresEEscape)
     a.direito(120, 110);
     EXPECT_TRUE(a.ui.menus.empty());
 }
+
+TEST(AreaTrabalhoMenu, CortarCopiarColarFazemODoMenuEditar)
+{
+    // Each row: the item chosen on the cylinder at (300, 300), then how many components the
+    // list holds (3 at the start: valve, its supply, cylinder) and the clipboard holds.
+    const struct {
+        ItemMenuContexto item;
+        int na_lista, na_area;
+    } casos[] = {
+        {ItemMenuContexto::Copiar, 3, 1},
+        {ItemMenuContexto::Cortar, 2, 1},
+        {ItemMenuContexto::Nenhum, 3, 0},
+    };
+    for (const auto &caso : casos) {
+        SCOPED_TRACE(int(caso.item));
+        Area a;
+        a.colocar(3, 100, 100);
+        a.colocar(7, 300, 300);
+        a.ui.itens_menu.push_back(caso.item);
+        a.direito(310, 310);
+        EXPECT_EQ(a.e.lista().numero_componentes(), caso.na_lista);
+        EXPECT_EQ(int(a.e.area_transferencia.size()), caso.na_area);
+        // Colar on the valve adds a copy of what the clipboard holds.
+        a.ui.itens_menu.push_back(ItemMenuContexto::Colar);
+        a.direito(110, 110);
+        EXPECT_EQ(a.e.lista().numero_componentes(), caso.na_lista + caso.na_area);
+    }
+}
+
+TEST(AreaTrabalhoDialogo, PropriedadesDoMenuEditarSoComUmSelecionado)
+{
+    // Which components are selected (by code; the valve 1 has its supply 2, the cylinder is 3,
+    // the jump 4) and the dialogs that Editar › Propriedades opens.
+    const struct {
+        QList<int> selecionados;
+        QList<int> dialogos;
+    } casos[] = {
+        {{}, {}},
+        {{3}, {3}},
+        {{1}, {1}},
+        {{2}, {2}},
+        {{4}, {}},     // a jump has no dialog
+        {{1, 3}, {}},  // two: whose would it be?
+    };
+    for (const auto &caso : casos) {
+        SCOPED_TRACE(caso.selecionados.size());
+        Area a;
+        a.colocar(3, 100, 100);
+        a.colocar(7, 300, 300);
+        a.colocar(14, 500, 300);
+        for (int codigo : caso.selecionados) {
+            a.e.lista().procurar(codigo)->selecionar();
+            ++a.e.numero_selecionados;
+        }
+        a.mover(800, 600); // the pointer is elsewhere: the selection decides, not the pointer
+        propriedadesSelecionadoClick(a.e, a.ui);
+        EXPECT_EQ(a.ui.dialogos, caso.dialogos);
+        EXPECT_FALSE(a.e.via_menu);
+        EXPECT_FALSE(a.e.ignorar_clique); // no press follows a menu command
+    }
+}
