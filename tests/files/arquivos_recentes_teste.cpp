@@ -1,0 +1,105 @@
+// The recent files list: newest first, no repeats, eight at most; a missing file chosen from
+// it is taken off with a message; an existing one opens as the open command opens it.
+#include "files/arquivos_recentes.h"
+
+#include "files/arquivo_circuito.h"
+#include "files/comandos_documento.h"
+#include "model/interface_roteirizada.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zefira;
+
+namespace {
+
+QString absoluto(const QString &nome) { return QDir::current().absoluteFilePath(nome); }
+
+QStringList absolutos(const QStringList &nomes)
+{
+    QStringList r;
+    for (const QString &n : nomes)
+        r << absoluto(n);
+    return r;
+}
+
+} // namespace
+
+TEST(ArquivosRecentes, OrdemSemRepeticaoELimite)
+{
+    // Operations, one letter each: "+x" registers x.zfr, "-x" removes it, "=x" registers the
+    // document " - x.zfr", "d" registers a demonstration; then the expected list.
+    const struct {
+        QStringList passos;
+        QStringList esperado;
+    } casos[] = {
+        {{}, {}},
+        {{"+a", "+b", "+c"}, {"c", "b", "a"}},
+        {{"+a", "+b", "+a"}, {"a", "b"}},
+        {{"+a", "+b", "-a"}, {"b"}},
+        {{"+a", "-z"}, {"a"}},
+        {{"+a", "+b", "+c", "+d", "+e", "+f", "+g", "+h", "+i"}, {"i", "h", "g", "f", "e", "d", "c", "b"}},
+        {{"=a", "d", "+b"}, {"b", "a"}},
+    };
+    for (const auto &caso : casos) {
+        SCOPED_TRACE(caso.passos.join(' ').toStdString());
+        TArquivosRecentes r;
+        for (const QString &p : caso.passos) {
+            const QString nome = p.mid(1) + ".zfr";
+            if (p[0] == '+')
+                r.registrar(nome);
+            else if (p[0] == '-')
+                r.remover(nome);
+            else if (p[0] == '=')
+                EXPECT_TRUE(r.registrar_documento(" - " + nome));
+            else
+                EXPECT_FALSE(r.registrar_documento(" - DEMO - Comando Básico 1"));
+        }
+        QStringList esperado;
+        for (const QString &e : caso.esperado)
+            esperado << e + ".zfr";
+        EXPECT_EQ(r.nomes(), absolutos(esperado));
+    }
+    EXPECT_FALSE(TArquivosRecentes().registrar_documento(QString())); // unnamed
+
+    // A stored list is tidied the same way: blanks and repeats dropped, eight kept, order kept.
+    QStringList guardada{"x.zfr", "", "y.zfr", "x.zfr"};
+    for (int i = 0; i < 10; ++i)
+        guardada << QString("n%1.zfr").arg(i);
+    const TArquivosRecentes r(guardada);
+    EXPECT_EQ(r.nomes(), absolutos({"x.zfr", "y.zfr", "n0.zfr", "n1.zfr", "n2.zfr", "n3.zfr", "n4.zfr", "n5.zfr"}));
+}
+
+TEST(ArquivosRecentes, AbrirRecenteAusenteSaiDaListaExistenteAbre)
+{
+    QTemporaryDir pasta;
+    TEstado estado;
+    Limpar_Lista(estado);
+    TInterfaceRoteirizada ui;
+    const QString existe = pasta.filePath("existe.zfr");
+    TComponente &c = estado.lista().adicionar(TIPO_JUMP, 10, -1, -1, -1, 10);
+    c.atualizar_geometria();
+    ASSERT_TRUE(Salvar_Arquivo(estado, existe));
+    const QString sumiu = pasta.filePath("sumiu.zfr");
+
+    TArquivosRecentes recentes({sumiu, existe});
+    EXPECT_FALSE(Abrir_Recente(estado, ui, recentes, sumiu));
+    EXPECT_EQ(recentes.nomes(), QStringList{existe});
+    ASSERT_EQ(ui.registro.size(), 1);
+    EXPECT_TRUE(ui.registro[0].startsWith("mensagem: Arquivo não encontrado!\n"));
+    EXPECT_TRUE(ui.registro[0].contains("sumiu.zfr"));
+    EXPECT_EQ(estado.lista().numero_componentes(), 1); // the circuit stays
+
+    // A modified circuit: the open command's question comes first; Cancelar keeps it.
+    estado.modificado = true;
+    ui.respostas = {Resposta::Cancelar};
+    EXPECT_FALSE(Abrir_Recente(estado, ui, recentes, existe));
+    EXPECT_TRUE(estado.nome_documento.isEmpty());
+    ui.respostas = {Resposta::Nao};
+    EXPECT_TRUE(Abrir_Recente(estado, ui, recentes, existe));
+    EXPECT_EQ(estado.nome_documento, " - " + existe);
+    EXPECT_FALSE(estado.modificado);
+    EXPECT_EQ(ui.registro.size(), 3);
+}
