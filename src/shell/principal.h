@@ -2,6 +2,7 @@
 // TForm1: the main window. A multiple-document frame with the menus, the toolbar, the
 // component palette and the one work area; every command is routed to the core.
 
+#include "files/arquivos_recentes.h"
 #include "model/estado.h"
 #include "shell/interface_qt.h"
 
@@ -50,6 +51,11 @@ public:
     void Biblioteca1Click();
     void sairClick() { close(); }
     void abrir_ajuda(const QString &item);
+    // A circuit file named by a help document's link, opened as "Abrir" opens a chosen file.
+    void abrir_circuito(const QString &caminho);
+    // Shows the window where it was left in the last run; maximised the first time.
+    void exibir();
+    const TArquivosRecentes &arquivos_recentes() const { return recentes_; }
 
 protected:
     void showEvent(QShowEvent *evento) override;
@@ -64,6 +70,11 @@ private:
     void ligar_comandos();
     void executar(const QString &nome);
     void construir_demo(const QString &nome);
+    // After every command: a newly named document heads the recent files; the last folder of
+    // the file dialogs is kept.
+    void depois_do_comando(const QString &documento_antes);
+    void criar_recentes();
+    void atualizar_recentes();
 
     TEstado &estado_;
     TInterfaceQt ui_;
@@ -74,6 +85,7 @@ private:
     QMap<QString, std::function<void()>> comandos_;
     QStringList ordem_criacao_;
     QList<QWidget *> dialogos_; // property dialogs and the hidden symbol window
+    TArquivosRecentes recentes_;
 };
 
 } // namespace zefira

@@ -19,6 +19,6 @@ int main(int argc, char **argv)
     zefira::TEstado estado;
     // ZEFIRA_SEM_CAPA skips the splash (automated runs, screenshots).
     zefira::TForm1 principal(estado, qEnvironmentVariableIsEmpty("ZEFIRA_SEM_CAPA"));
-    principal.showMaximized();
+    principal.exibir();
     return app.exec();
 }
