@@ -1,14 +1,8 @@
-// The recent files list: newest first, no repeats, eight at most; a missing file chosen from
-// it is taken off with a message; an existing one opens as the open command opens it.
+// The recent files list: newest first, no repeats, eight at most, demonstrations left out.
 #include "files/arquivos_recentes.h"
 
-#include "files/arquivo_circuito.h"
-#include "files/comandos_documento.h"
-#include "model/interface_roteirizada.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace zefira;
@@ -70,36 +64,4 @@ TEST(ArquivosRecentes, OrdemSemRepeticaoELimite)
         guardada << QString("n%1.zfr").arg(i);
     const TArquivosRecentes r(guardada);
     EXPECT_EQ(r.nomes(), absolutos({"x.zfr", "y.zfr", "n0.zfr", "n1.zfr", "n2.zfr", "n3.zfr", "n4.zfr", "n5.zfr"}));
-}
-
-TEST(ArquivosRecentes, AbrirRecenteAusenteSaiDaListaExistenteAbre)
-{
-    QTemporaryDir pasta;
-    TEstado estado;
-    Limpar_Lista(estado);
-    TInterfaceRoteirizada ui;
-    const QString existe = pasta.filePath("existe.zfr");
-    TComponente &c = estado.lista().adicionar(TIPO_JUMP, 10, -1, -1, -1, 10);
-    c.atualizar_geometria();
-    ASSERT_TRUE(Salvar_Arquivo(estado, existe));
-    const QString sumiu = pasta.filePath("sumiu.zfr");
-
-    TArquivosRecentes recentes({sumiu, existe});
-    EXPECT_FALSE(Abrir_Recente(estado, ui, recentes, sumiu));
-    EXPECT_EQ(recentes.nomes(), QStringList{existe});
-    ASSERT_EQ(ui.registro.size(), 1);
-    EXPECT_TRUE(ui.registro[0].startsWith("mensagem: Arquivo não encontrado!\n"));
-    EXPECT_TRUE(ui.registro[0].contains("sumiu.zfr"));
-    EXPECT_EQ(estado.lista().numero_componentes(), 1); // the circuit stays
-
-    // A modified circuit: the open command's question comes first; Cancelar keeps it.
-    estado.modificado = true;
-    ui.respostas = {Resposta::Cancelar};
-    EXPECT_FALSE(Abrir_Recente(estado, ui, recentes, existe));
-    EXPECT_TRUE(estado.nome_documento.isEmpty());
-    ui.respostas = {Resposta::Nao};
-    EXPECT_TRUE(Abrir_Recente(estado, ui, recentes, existe));
-    EXPECT_EQ(estado.nome_documento, " - " + existe);
-    EXPECT_FALSE(estado.modificado);
-    EXPECT_EQ(ui.registro.size(), 3);
 }

