@@ -19,7 +19,7 @@ constexpr int PASSOS_MINIMOS = 10;       // columns the plot is sized for before
 constexpr double LARGURA_PASSO_MAXIMA = 40;
 constexpr double LARGURA_PASSO_MINIMA = 8; // below this the earliest steps scroll out
 constexpr double LARGURA_PASSO_NATURAL = 30;
-constexpr double ALTURA_CILINDRO_NATURAL = 64;
+constexpr double ALTURA_CILINDRO_NATURAL = 80;
 constexpr double FOLGA_LINHA = 0.18;     // share of a row kept free above and below its plot
 
 const QColor COR_GRADE(215, 215, 215);

@@ -11,8 +11,11 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zefira {
 
@@ -27,6 +30,7 @@ TJanelaDiagrama::TJanelaDiagrama(TEstado &estado, TInterfaceUsuario &ui, QWidget
     mostrar_valvulas = new QCheckBox(QStringLiteral("Mostrar válvulas"), this);
     mostrar_valvulas->setChecked(true);
     exportar = new QPushButton(QStringLiteral("Exportar..."), this);
+    imprimir = new QPushButton(QStringLiteral("Imprimir..."), this);
     tela = new QWidget(this);
     tela->setAttribute(Qt::WA_OpaquePaintEvent);
     tela->installEventFilter(this);
@@ -35,6 +39,7 @@ TJanelaDiagrama::TJanelaDiagrama(TEstado &estado, TInterfaceUsuario &ui, QWidget
     botoes->addWidget(mostrar_valvulas);
     botoes->addStretch();
     botoes->addWidget(exportar);
+    botoes->addWidget(imprimir);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addLayout(botoes);
@@ -42,6 +47,7 @@ TJanelaDiagrama::TJanelaDiagrama(TEstado &estado, TInterfaceUsuario &ui, QWidget
 
     connect(mostrar_valvulas, &QCheckBox::toggled, tela, qOverload<>(&QWidget::update));
     connect(exportar, &QPushButton::clicked, this, &TJanelaDiagrama::exportarClick);
+    connect(imprimir, &QPushButton::clicked, this, &TJanelaDiagrama::imprimirClick);
 }
 
 TDiagrama_Trajeto_Passo TJanelaDiagrama::diagrama() const
@@ -94,6 +100,31 @@ void TJanelaDiagrama::exportarClick()
         ui_.mensagem(QStringLiteral("Formato desconhecido: use .png, .svg ou .pdf."));
     else if (r != ResultadoExportacao::ok)
         ui_.mensagem(QStringLiteral("Erro ao salvar arquivo!"));
+}
+
+} // namespace zefira
+
+namespace zefira {
+
+void TJanelaDiagrama::imprimirClick()
+{
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setPageOrientation(QPageLayout::Landscape);
+    QPrintPreviewDialog previa(&impressora, this);
+    previa.setWindowTitle(QStringLiteral("Imprimir diagrama"));
+    connect(&previa, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *p) {
+        // The diagram as on screen, scaled to fill the printable area and centred.
+        const TDiagrama_Trajeto_Passo d = diagrama();
+        const QSizeF tamanho = tela->size();
+        const QRectF pagina = p->pageLayout().paintRectPixels(p->resolution());
+        const double escala = std::min(pagina.width() / tamanho.width(), pagina.height() / tamanho.height());
+        QPainter pintor(p);
+        pintor.translate((pagina.width() - tamanho.width() * escala) / 2,
+                         (pagina.height() - tamanho.height() * escala) / 2);
+        pintor.scale(escala, escala);
+        d.desenhar(pintor, QRectF(QPointF(0, 0), tamanho));
+    });
+    previa.exec();
 }
 
 } // namespace zefira

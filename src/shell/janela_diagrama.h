@@ -27,6 +27,7 @@ public:
 
     QCheckBox *mostrar_valvulas;
     QPushButton *exportar;
+    QPushButton *imprimir;
     QWidget *tela; // where the diagram is painted
 
 protected:
@@ -34,6 +35,7 @@ protected:
 
 private:
     void exportarClick();
+    void imprimirClick();
 
     TEstado &estado_;
     TInterfaceUsuario &ui_;
