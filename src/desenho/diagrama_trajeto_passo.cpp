@@ -136,6 +136,11 @@ QPointF TDiagrama_Trajeto_Passo::ponto(const QRectF &area, int linha, int passo)
     double topo = g.grafico.top();
     for (int i = 0; i < linha; ++i)
         topo += peso(linhas_[size_t(i)]) * g.altura_linha;
+    return ponto(g, linha, topo, passo);
+}
+
+QPointF TDiagrama_Trajeto_Passo::ponto(const TGeometria &g, int linha, double topo, int passo) const
+{
     const TLinha_Diagrama &l = linhas_[size_t(linha)];
     const double altura = peso(l) * g.altura_linha;
     const double folga = altura * FOLGA_LINHA;
@@ -202,7 +207,7 @@ void TDiagrama_Trajeto_Passo::desenhar(QPainter &p, const QRectF &area) const
 
         QPainterPath traco;
         for (int k = g.primeiro; k <= ultimo; ++k) {
-            const QPointF pt = ponto(area, int(i), k);
+            const QPointF pt = ponto(g, int(i), topo, k);
             if (k == g.primeiro)
                 traco.moveTo(pt);
             else

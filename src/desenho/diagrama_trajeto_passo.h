@@ -59,6 +59,8 @@ private:
         double altura_linha;
     };
     TGeometria geometria(const QRectF &area) const;
+    // The plotted point with the geometry already worked out; topo is the row's top.
+    QPointF ponto(const TGeometria &g, int linha, double topo, int passo) const;
     QFont fonte() const;
     double largura_rotulos() const;
 
