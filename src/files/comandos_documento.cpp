@@ -60,6 +60,7 @@ void Limpar_Lista(TEstado &estado)
     estado.lista_componentes = std::make_unique<TLista_Componente>(estado.imagens);
     estado.lista_nos = std::make_unique<TLista_No>();
     estado.observacoes.clear();
+    estado.historico.limpar();
     estado.indice_arrasto = -1;
     estado.modo = 0;
     estado.componente_nulo = std::make_shared<TComponente>(estado.imagens, -1, -1, -1, -1, -1, -1, TIPO_NENHUM);

@@ -4,6 +4,7 @@
 
 #include "simbolos/imagens.h"
 #include "model/controles.h"
+#include "model/historico_passos.h"
 #include "model/lista_componente.h"
 #include "model/lista_no.h"
 #include "model/ponto.h"
@@ -71,6 +72,8 @@ struct TEstado {
     int tempo_acumulado = 0;
     bool acionadores_atualizados = false;
     TControles controles;
+    int intervalo_passo = 400;    // ms between steps: the chosen speed
+    THistorico_Passos historico;  // positions after each step since the last fresh start
 
     // Source of the wire routing's random offset: returns an integer in [0, n).
     std::function<int(int)> aleatorio;

@@ -145,8 +145,19 @@ void biblioteca(QPainter &p)
     p.drawLine(7, 13, 7, 15);
 }
 
-const Desenho DESENHOS[NUMERO_ICONES] = {novo,   abrir,  salvar, cortar, copiar,      colar,     excluir,
-                                         parar,  iniciar, pausar, fechar, observacoes, biblioteca};
+void unico_passo(QPainter &p)
+{
+    // The start triangle against a bar: run up to the next step and stop there.
+    p.setPen(QColor(0, 90, 0));
+    p.setBrush(QColor(30, 170, 30));
+    p.drawPolygon(QPolygon({QPoint(2, 2), QPoint(10, 8), QPoint(2, 14)}));
+    p.setPen(QColor(0, 0, 110));
+    p.setBrush(QColor(40, 80, 200));
+    p.drawRect(11, 2, 3, 12);
+}
+
+const Desenho DESENHOS[NUMERO_ICONES] = {novo,   abrir,  salvar, cortar, copiar,      colar,      excluir,
+                                         parar,  iniciar, pausar, fechar, observacoes, biblioteca, unico_passo};
 
 } // namespace
 

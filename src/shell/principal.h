@@ -21,6 +21,7 @@ class TFormBiblioteca;
 class TFormArquivo;
 class TFormsobre;
 class TJanelaAjuda;
+class TJanelaDiagrama;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -44,6 +45,7 @@ public:
     TFormArquivo *FormArquivo = nullptr;
     TFormsobre *Formsobre = nullptr;
     TJanelaAjuda *janela_ajuda = nullptr;
+    TJanelaDiagrama *janela_diagrama = nullptr;
 
     // Mirrors the core's control states (enabled, down) onto the menus, toolbar and palette.
     void atualizar_controles();
@@ -64,6 +66,9 @@ private:
     void ligar_comandos();
     void executar(const QString &nome);
     void construir_demo(const QString &nome);
+    // The speed items form one exclusive group; the choice is kept between runs.
+    void preparar_velocidades();
+    void escolher_velocidade(int intervalo);
 
     TEstado &estado_;
     TInterfaceQt ui_;
