@@ -1,6 +1,6 @@
 #include "shell/verificar_instalacao.h"
 
-#include "editor/arquivo_cursor.h"
+#include "desenho/arquivo_cursor.h"
 #include "files/documentos_ajuda.h"
 #include "files/pasta_dados.h"
 #include "model/estado.h"

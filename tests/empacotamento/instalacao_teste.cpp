@@ -2,7 +2,6 @@
 // and the installed programs, run from there, find their data in P/share/zefira.
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -49,26 +48,17 @@ TEST(Instalacao, PrefixoTemporario)
                                     {"--install", QStringLiteral(ZEFIRA_COMPILACAO), "--prefix", p});
     ASSERT_EQ(instalar.status, 0) << instalar.erros.toStdString();
 
-    QStringList esperados = {
-        "bin/zefira", "bin/zefira-cli",
-        "share/zefira/sobre.jpg", "share/zefira/exemplos/exemplo.zfr",
-        "share/zefira/Ajuda/Introdução.hlp", "share/zefira/Ajuda/Simulacao.hlp",
-        "share/zefira/Ajuda/demo_cascata.png",
-        "share/zefira/figuras/valvula2vias.cur", "share/zefira/figuras/jump.cur",
-        QString("share/applications/%1.desktop").arg(ID),
-        QString("share/mime/packages/%1.xml").arg(ID),
-        QString("share/metainfo/%1.metainfo.xml").arg(ID),
-        QString("share/icons/hicolor/scalable/apps/%1.svg").arg(ID),
-    };
+    QStringList esperados = {"bin/zefira", "bin/zefira-cli", "share/zefira/sobre.jpg",
+                             "share/zefira/exemplos/exemplo.zfr", "share/zefira/Ajuda/demo_cascata.png",
+                             QString("share/applications/%1.desktop").arg(ID),
+                             QString("share/mime/packages/%1.xml").arg(ID),
+                             QString("share/metainfo/%1.metainfo.xml").arg(ID),
+                             QString("share/icons/hicolor/scalable/apps/%1.svg").arg(ID)};
     for (int t : {16, 22, 24, 32, 48, 64, 128, 256})
         esperados << QString("share/icons/hicolor/%1x%1/apps/%2.png").arg(t).arg(ID);
     for (const QString &e : esperados)
         EXPECT_TRUE(QFileInfo(p + "/" + e).isFile()) << e.toStdString();
-    for (int t : {16, 256})
-        EXPECT_EQ(QImage(QString("%1/share/icons/hicolor/%2x%2/apps/%3.png").arg(p).arg(t).arg(ID)).size(), QSize(t, t));
     EXPECT_TRUE(QFileInfo(p + "/bin/zefira").isExecutable());
-    EXPECT_EQ(QDir(p + "/share/zefira/figuras").entryList(QDir::Files).size(), 13);
-    EXPECT_EQ(QDir(p + "/share/zefira/Ajuda").entryList({"*.hlp"}, QDir::Files).size(), 16);
 
     // The installed command-line tool runs from the prefix.
     const Saida cli = executar(p + "/bin/zefira-cli", {"verificar", p + "/share/zefira/exemplos/exemplo.zfr"});
