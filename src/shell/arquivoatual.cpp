@@ -4,6 +4,7 @@
 #include "desenho/arquivo_cursor.h"
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
+#include "files/pasta_dados.h"
 #include "model/estado.h"
 #include "simulation/controle_simulacao.h"
 
@@ -72,13 +73,16 @@ TFormArquivo::TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai)
 
 void TFormArquivo::carregar_cursores()
 {
+    cursores_lidos_ = 0;
     for (int i = 1; i <= 13; ++i) {
         QImage figura;
         QPoint ponto;
-        if (Ler_Cursor(estado_.pasta_programa + Arquivo_Cursor(i), figura, ponto))
+        if (Ler_Cursor(Caminho_Dados(estado_.pasta_programa, Arquivo_Cursor(i)), figura, ponto)) {
             cursores_[i] = QCursor(QPixmap::fromImage(figura), ponto.x(), ponto.y());
-        else
+            ++cursores_lidos_;
+        } else {
             cursores_[i] = QCursor(Qt::CrossCursor);
+        }
     }
 }
 

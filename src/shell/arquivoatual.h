@@ -24,6 +24,8 @@ public:
     void Timer1Timer();
     const QImage &imagem() const { return imagem_; }
     void carregar_cursores();
+    // How many placement cursors the last load read from their files (the rest are crosses).
+    int cursores_lidos() const { return cursores_lidos_; }
 
 signals:
     void legenda_mudou(const QString &legenda);
@@ -52,6 +54,7 @@ private:
     QString legenda_;
     TControles controles_anteriores_;
     int botao_paleta_anterior_ = 0;
+    int cursores_lidos_ = 0;
 };
 
 } // namespace zefira

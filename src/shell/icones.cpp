@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgRenderer>
 
 namespace zefira {
 
@@ -173,5 +174,29 @@ QImage Figura_Icone(int indice)
 }
 
 QIcon Icone(int indice) { return QIcon(QPixmap::fromImage(Figura_Icone(indice))); }
+
+const int TAMANHOS_ICONE_PROGRAMA[8] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+QImage Figura_Programa(int tamanho)
+{
+    QImage figura(tamanho, tamanho, QImage::Format_ARGB32_Premultiplied);
+    figura.fill(Qt::transparent);
+    QSvgRenderer svg(QStringLiteral(":/br.edu.zefira.Zefira.svg"));
+    if (!svg.isValid())
+        return QImage();
+    QPainter p(&figura);
+    p.setRenderHint(QPainter::Antialiasing);
+    svg.render(&p, QRectF(0, 0, tamanho, tamanho));
+    return figura;
+}
+
+// Drawn once per size here, so no icon plugin is needed at run time.
+QIcon Icone_Programa()
+{
+    QIcon icone;
+    for (int tamanho : TAMANHOS_ICONE_PROGRAMA)
+        icone.addPixmap(QPixmap::fromImage(Figura_Programa(tamanho)));
+    return icone;
+}
 
 } // namespace zefira

@@ -1,5 +1,5 @@
 #pragma once
-// The icons of the menus and the toolbar, 16 x 16, drawn in code.
+// The icons of the menus and the toolbar, 16 x 16, drawn in code; and the program's icon.
 
 #include <QIcon>
 
@@ -14,5 +14,10 @@ enum IndiceIcone {
 
 QIcon Icone(int indice);
 QImage Figura_Icone(int indice);
+
+// The program's own icon (windows, menu entry, file type), drawn from its vector picture.
+extern const int TAMANHOS_ICONE_PROGRAMA[8]; // 16 to 256 pixels
+QImage Figura_Programa(int tamanho);
+QIcon Icone_Programa();
 
 } // namespace zefira

@@ -5,6 +5,7 @@
 #include "editor/selecao.h"
 #include "files/comandos_documento.h"
 #include "files/documentos_ajuda.h"
+#include "files/pasta_dados.h"
 #include "shell/arquivoatual.h"
 #include "shell/biblioteca.h"
 #include "shell/capa.h"
@@ -84,7 +85,7 @@ void TForm1::criar_janelas()
         dialogos_ << Criar_Janela_Dialogo(nome, estado_, this);
         ordem_criacao_ << nome;
         if (nome == QLatin1String("TFormconfiguracaotomadaar")) {
-            Formsobre = new TFormsobre(estado_.pasta_programa + QStringLiteral("sobre.jpg"), this);
+            Formsobre = new TFormsobre(Caminho_Dados(estado_.pasta_programa, QStringLiteral("sobre.jpg")), this);
             ordem_criacao_ << QStringLiteral("TFormsobre");
         }
     }
@@ -303,6 +304,11 @@ void TForm1::showEvent(QShowEvent *evento)
             FormCapa->exec();
         activateWindow();
         setFocus();
+        if (!arquivo_inicial_.isEmpty()) {
+            Abrir_Arquivo_Inicial(estado_, ui_, arquivo_inicial_);
+            atualizar_controles();
+            activateWindow();
+        }
     }
 }
 

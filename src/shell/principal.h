@@ -52,6 +52,8 @@ public:
     void Biblioteca1Click();
     void sairClick() { close(); }
     void abrir_ajuda(const QString &item);
+    // A circuit file to open when the window is first shown, after the splash.
+    void abrir_ao_iniciar(const QString &nome) { arquivo_inicial_ = nome; }
 
 protected:
     void showEvent(QShowEvent *evento) override;
@@ -74,6 +76,7 @@ private:
     TInterfaceQt ui_;
     bool primeira_exibicao = true;
     bool mostrar_capa_;
+    QString arquivo_inicial_;
     QMap<QString, QAction *> acoes_;
     QMap<QString, QMenu *> menus_;
     QMap<QString, std::function<void()>> comandos_;
