@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -70,6 +71,9 @@ struct TEstado {
     int vazao_minima = 2000;
     int tempo_acumulado = 0;
     bool acionadores_atualizados = false;
+    // Counts simulation steps and rest-state updates: a view that saw the same count and no
+    // input since its last repaint has nothing new to show.
+    std::uint64_t revisao_simulacao = 0;
     TControles controles;
 
     // Source of the wire routing's random offset: returns an integer in [0, n).
