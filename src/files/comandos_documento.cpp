@@ -99,7 +99,11 @@ void novoClick(TEstado &estado, TInterfaceUsuario &ui)
 bool Abrir_Documento(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
 {
     Limpar_Lista(estado);
-    const TResultadoLeitura r = Abrir_Arquivo(estado, nome);
+    const QString texto = QStringLiteral("Abrindo circuito...");
+    const TResultadoLeitura r = Abrir_Arquivo(estado, nome, [&](int feito, int total) {
+        ui.progresso(texto, feito, total);
+    });
+    ui.progresso(texto, 1, 1);
     if (r.status == StatusLeitura::ErroAbrir) {
         ui.mensagem(QStringLiteral("Erro ao abrir arquivo!"));
         return false;

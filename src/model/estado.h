@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -71,6 +72,9 @@ struct TEstado {
     int vazao_minima = 2000;
     int tempo_acumulado = 0;
     bool acionadores_atualizados = false;
+    // Counts simulation steps and rest-state updates: a view that saw the same count and no
+    // input since its last repaint has nothing new to show.
+    std::uint64_t revisao_simulacao = 0;
     TControles controles;
     int intervalo_passo = 400;    // ms between steps: the chosen speed
     THistorico_Passos historico;  // positions after each step since the last fresh start

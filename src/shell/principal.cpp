@@ -152,6 +152,8 @@ void TForm1::executar(const QString &nome)
     auto it = comandos_.find(nome);
     if (it != comandos_.end())
         (*it)();
+    if (FormArquivo)
+        FormArquivo->marcar_alterado();
     // Items without a command (Imprimir, Propriedades) are present and do nothing.
     atualizar_controles();
 }

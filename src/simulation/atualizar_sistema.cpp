@@ -216,6 +216,7 @@ void Atualizar_Sistema(TEstado &estado)
 {
     if (estado.modo != 15 || !estado.controles.TBiniciar_baixo)
         return;
+    ++estado.revisao_simulacao;
     TPercurso percurso(estado);
     const TLista_Componente &lista = estado.lista();
 

@@ -181,6 +181,7 @@ void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
 
 void AtualizarAcionadores(TEstado &estado)
 {
+    ++estado.revisao_simulacao;
     const TLista_Componente &lista = estado.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         TComponente &c = lista[i];
