@@ -22,6 +22,7 @@ class TFormBiblioteca;
 class TFormArquivo;
 class TFormsobre;
 class TJanelaAjuda;
+class TJanelaDiagrama;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -45,6 +46,7 @@ public:
     TFormArquivo *FormArquivo = nullptr;
     TFormsobre *Formsobre = nullptr;
     TJanelaAjuda *janela_ajuda = nullptr;
+    TJanelaDiagrama *janela_diagrama = nullptr;
 
     // Mirrors the core's control states (enabled, down) onto the menus, toolbar and palette.
     void atualizar_controles();
@@ -56,6 +58,8 @@ public:
     // Shows the window where it was left in the last run; maximised the first time.
     void exibir();
     const TArquivosRecentes &arquivos_recentes() const { return recentes_; }
+    // A circuit file to open when the window is first shown, after the splash.
+    void abrir_ao_iniciar(const QString &nome) { arquivo_inicial_ = nome; }
 
 protected:
     void showEvent(QShowEvent *evento) override;
@@ -75,11 +79,15 @@ private:
     void depois_do_comando(const QString &documento_antes);
     void criar_recentes();
     void atualizar_recentes();
+    // The speed items form one exclusive group; the choice is kept between runs.
+    void preparar_velocidades();
+    void escolher_velocidade(int intervalo);
 
     TEstado &estado_;
     TInterfaceQt ui_;
     bool primeira_exibicao = true;
     bool mostrar_capa_;
+    QString arquivo_inicial_;
     QMap<QString, QAction *> acoes_;
     QMap<QString, QMenu *> menus_;
     QMap<QString, std::function<void()>> comandos_;

@@ -2,6 +2,7 @@
 // cylinders fed directly or pushed back by their spring, shift every directional valve.
 
 #include "simulation/percurso.h"
+#include "simulation/registro_movimentos.h"
 #include "simulation/simulacao.h"
 
 #include <algorithm>
@@ -214,6 +215,7 @@ void Atualizar_Sistema(TEstado &estado)
 {
     if (estado.modo != 15 || !estado.controles.TBiniciar_baixo)
         return;
+    ++estado.revisao_simulacao;
     TPercurso percurso(estado);
     const TLista_Componente &lista = estado.lista();
 
@@ -237,6 +239,8 @@ void Atualizar_Sistema(TEstado &estado)
     for (int i = 0; i < lista.numero_componentes(); ++i)
         if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL)
             deslocar_valvula(estado, i);
+
+    Registrar_Passo(estado);
 }
 
 } // namespace zefira

@@ -10,9 +10,10 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("ZEFIRA_SEM_CAPA", "1");
     QApplication app(argc, argv);
-    // What the program remembers between runs goes to a folder of this run only.
-    QTemporaryDir preferencias;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, preferencias.path());
+    // Settings the program keeps (the speed) go to a folder of this process only: never the
+    // user's, and never shared with tests running in parallel.
+    QTemporaryDir configuracao;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configuracao.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -2,6 +2,7 @@
 // blocking the program, and the documents beside the program are complete and linked.
 #include "apoio_janelas.h"
 #include "shell/janela_ajuda.h"
+#include "shell/preferencias.h"
 
 #include "files/documentos_ajuda.h"
 
@@ -210,6 +211,7 @@ TEST(Ajuda, VoltarAvancarInicioEIndice)
 
 TEST(Ajuda, AbreAoLadoSemCobrirMenusEPaletaEGuardaOLugar)
 {
+    Preferencias()->clear(); // a first opening: no place kept from before
     Principal p;
     p.form.showMaximized();
     processar_eventos();

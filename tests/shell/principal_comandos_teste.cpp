@@ -8,6 +8,7 @@
 #include "shell/arquivoatual.h"
 #include "shell/biblioteca.h"
 #include "shell/janela_ajuda.h"
+#include "shell/preferencias.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -225,6 +226,7 @@ TEST(PrincipalComandos, ArquivosRecentesPastaEJanelaLembrados)
     const QString a = pasta.filePath("a.zfr"), b = pasta.filePath("b.zfr");
     for (const QString &f : {a, b})
         ASSERT_TRUE(QFile::copy(ZEFIRA_FIXTURES "/sim_anel.zfr", f));
+    Preferencias()->clear(); // a first run
     {
         Principal p;
         p.form.exibir();
