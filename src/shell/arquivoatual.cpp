@@ -77,6 +77,7 @@ TFormArquivo::TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai)
 void TFormArquivo::carregar_cursores()
 {
     cursores_lidos_ = 0;
+    cursor_aplicado_ = false; // the same slot may now hold another picture
     for (int i = 1; i <= 13; ++i) {
         QImage figura;
         QPoint ponto;
@@ -147,6 +148,11 @@ void TFormArquivo::desenhar()
 void TFormArquivo::aplicar_cursor()
 {
     const TCursor c = atualizar_cursor(estado_);
+    // Setting the same cursor on every tick costs a round trip to the window system.
+    if (cursor_aplicado_ && c.tipo == cursor_.tipo && c.indice == cursor_.indice)
+        return;
+    cursor_ = c;
+    cursor_aplicado_ = true;
     switch (c.tipo) {
     case TipoCursor::Mao: setCursor(Qt::PointingHandCursor); break;
     case TipoCursor::Oculto: setCursor(Qt::BlankCursor); break;

@@ -2,6 +2,7 @@
 // TFormArquivo: the work area. Shows the picture the core paints on every 20 ms tick and
 // forwards every mouse and key event to the core's handlers.
 
+#include "editor/selecao.h"
 #include "model/controles.h"
 
 #include <QCursor>
@@ -66,6 +67,8 @@ private:
     bool alterado_ = true;
     std::uint64_t revisao_vista_ = 0;
     int quadros_ = 0;
+    TCursor cursor_;
+    bool cursor_aplicado_ = false;
 };
 
 } // namespace zefira
