@@ -3,7 +3,7 @@
 set -euo pipefail
 
 PACOTES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
-         fonts-dejavu-core qt6-translations-l10n xvfb xauth)
+         fonts-dejavu-core qt6-translations-l10n xvfb xauth poppler-utils)
 
 faltando=()
 for p in "${PACOTES[@]}"; do

@@ -72,6 +72,7 @@ int main(int argc, char **argv)
         {"verificar", zefira::cli::verificar}, {"regravar", zefira::cli::regravar},
         {"roteiro", zefira::cli::roteiro},     {"simular", zefira::cli::simular},
         {"demo", zefira::cli::demo},           {"desenhar", zefira::cli::desenhar},
+        {"exportar", zefira::cli::exportar},   {"simbolos", zefira::cli::simbolos},
     };
     const QString nome = args.takeFirst();
     auto it = comandos.find(nome);

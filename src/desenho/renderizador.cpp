@@ -42,6 +42,11 @@ TRenderizador::TRenderizador(TEstado &estado, QPainter &p) : estado_(estado), p_
     p_.setBackgroundMode(Qt::TransparentMode);
     QFont fonte = p_.font();
     fonte.setPointSize(PONTO_TEXTO);
+    // On a printer the page's scale already maps circuit pixels to paper: texts keep the size
+    // they have on a 96 dpi picture instead of growing with the printer's resolution.
+    const QPaintDevice *d = p_.device();
+    if (d && d->devType() == QInternal::Printer && d->logicalDpiY() > 0)
+        fonte.setPointSizeF(PONTO_TEXTO * 96.0 / d->logicalDpiY());
     // Plain two-colour text, like the symbols: a selected caption is pure red, nothing in between.
     fonte.setStyleStrategy(QFont::NoAntialias);
     p_.setFont(fonte);
@@ -268,7 +273,7 @@ void TRenderizador::texto(int x, int y, const QString &s, const QColor &cor)
     if (s.isEmpty())
         return;
     p_.setPen(QPen(cor, 1));
-    p_.drawText(QPoint(x, y + QFontMetrics(p_.font()).ascent()), s);
+    p_.drawText(QPoint(x, y + p_.fontMetrics().ascent()), s);
 }
 
 void TRenderizador::figura(int x, int y, const QImage &imagem)

@@ -7,6 +7,7 @@
 #include "model/estado.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -118,6 +119,40 @@ QString TInterfaceQt::escolher_arquivo_salvar(const QString &pasta)
     dialogo.setOption(QFileDialog::DontConfirmOverwrite);
     return dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty() ? dialogo.selectedFiles().first()
                                                                                    : QString();
+}
+
+QString TInterfaceQt::escolher_arquivo_exportar(const QString &pasta, double &escala)
+{
+    // The file type chosen is the format; PNG comes in three sizes.
+    struct Tipo {
+        const char *filtro;
+        const char *extensao;
+        double escala;
+    };
+    static const Tipo TIPOS[] = {
+        {"PNG 100 % (*.png)", "png", 1}, {"PNG 200 % (*.png)", "png", 2}, {"PNG 300 % (*.png)", "png", 3},
+        {"SVG (*.svg)", "svg", 1},       {"PDF (*.pdf)", "pdf", 1},
+    };
+    QStringList filtros;
+    for (const Tipo &t : TIPOS)
+        filtros << QString::fromUtf8(t.filtro);
+    DevolverFoco foco{pai_};
+    QFileDialog dialogo(pai_, QStringLiteral("Exportar"), pasta, filtros.join(QStringLiteral(";;")));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setDefaultSuffix(QStringLiteral("png"));
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, [&dialogo, filtros](const QString &f) {
+        dialogo.setDefaultSuffix(QString::fromLatin1(TIPOS[std::max<qsizetype>(0, filtros.indexOf(f))].extensao));
+    });
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return QString();
+    const Tipo &tipo = TIPOS[std::max<qsizetype>(0, filtros.indexOf(dialogo.selectedNameFilter()))];
+    QString nome = dialogo.selectedFiles().first();
+    // A name typed with another picture extension keeps it; otherwise the chosen type's is added.
+    const QString sufixo = QFileInfo(nome).suffix().toLower();
+    if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg") && sufixo != QLatin1String("pdf"))
+        nome += QLatin1Char('.') + QString::fromLatin1(tipo.extensao);
+    escala = QFileInfo(nome).suffix().toLower() == QLatin1String("png") ? tipo.escala : 1;
+    return nome;
 }
 
 ItemMenuContexto TInterfaceQt::menu_contexto(const TItensMenuContexto &habilitados, int x, int y)

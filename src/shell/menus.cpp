@@ -20,6 +20,7 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"arquivo_menu", "salvar", "&Salvar", "Ctrl+B", 2, false},
         {"arquivo_menu", "salvarcomo", "Salvar &Como...", "", -1, false},
         {"arquivo_menu", "N1", "-", "", -1, false},
+        {"arquivo_menu", "exportar", "&Exportar...", "", -1, false},
         {"arquivo_menu", "imprimir", "&Imprimir...", "", -1, false},
         {"arquivo_menu", "N8", "-", "", -1, false},
         {"arquivo_menu", "sair", "Sai&r", "Ctrl+R", 10, false},

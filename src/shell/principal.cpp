@@ -1,6 +1,7 @@
 #include "shell/principal.h"
 
 #include "demos/demonstracoes.h"
+#include "desenho/exportacao_circuito.h"
 #include "editor/area_transferencia.h"
 #include "editor/selecao.h"
 #include "files/comandos_documento.h"
@@ -14,6 +15,7 @@
 #include "shell/menus.h"
 #include "shell/observacoes.h"
 #include "shell/sobre.h"
+#include "shell/visualizar_impressao.h"
 #include "simulation/controle_simulacao.h"
 
 #include <QCloseEvent>
@@ -145,7 +147,7 @@ void TForm1::executar(const QString &nome)
     auto it = comandos_.find(nome);
     if (it != comandos_.end())
         (*it)();
-    // Items without a command (Imprimir, Propriedades, Único Passo) are present and do nothing.
+    // Items without a command (Propriedades, Único Passo) are present and do nothing.
     atualizar_controles();
 }
 
@@ -157,6 +159,8 @@ void TForm1::ligar_comandos()
     c["salvar"] = c["TBsalvar"] = [this] { salvarClick(estado_, ui_); };
     c["salvarcomo"] = [this] { salvarcomoClick(estado_, ui_); };
     c["sair"] = c["TBfechar"] = [this] { sairClick(); };
+    c["exportar"] = [this] { exportarClick(estado_, ui_); };
+    c["imprimir"] = [this] { imprimirClick(estado_, this); };
 
     c["cortar"] = c["TBcortar"] = [this] { cortarClick(estado_); };
     c["copiar"] = c["TBcopiar"] = [this] { copiarClick(estado_); };

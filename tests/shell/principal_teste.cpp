@@ -37,6 +37,7 @@ const Entrada MENUS[] = {
     {"arquivo_menu", "salvar", "&Salvar", "Ctrl+B", "TBsalvar"},
     {"arquivo_menu", "salvarcomo", "Salvar &Como...", "", ""},
     {"arquivo_menu", "N1", "-", "", ""},
+    {"arquivo_menu", "exportar", "&Exportar...", "", ""},
     {"arquivo_menu", "imprimir", "&Imprimir...", "", ""},
     {"arquivo_menu", "N8", "-", "", ""},
     {"arquivo_menu", "sair", "Sai&r", "Ctrl+R", "TBfechar"},
@@ -299,7 +300,7 @@ TEST(Principal, ItensSemAcaoEstaoHabilitadosENaoFazemNada)
     };
     const QStringList antes = estados();
     GuardaModal guarda;
-    for (const char *nome : {"imprimir", "propriedades", "unicopasso"}) {
+    for (const char *nome : {"propriedades", "unicopasso"}) {
         QAction *a = p.form.acao(nome);
         ASSERT_TRUE(a) << nome;
         EXPECT_TRUE(a->isEnabled()) << nome;
