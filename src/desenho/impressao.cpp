@@ -13,6 +13,8 @@ namespace zefira {
 namespace {
 
 constexpr double DPI_TELA = 96.0;
+// A small circuit grows to fill the page, but not beyond twice its size on a 96 dpi screen.
+constexpr double AMPLIACAO_MAXIMA = 2.0;
 constexpr int PONTO_CABECALHO = 11;
 constexpr int PONTO_OBSERVACOES = 9;
 // Gaps as fractions of an inch: below the header's rule and above the notes.
@@ -118,7 +120,7 @@ bool Imprimir_Circuito(TEstado &estado, QPagedPaintDevice &dispositivo, const QS
     const QRectF livre(pagina.left(), pagina.top() + topo, pagina.width(), pagina.height() - topo - reserva);
 
     const QRect area = Area_Exportacao(estado);
-    const double escala = std::min({dpi / DPI_TELA, livre.width() / area.width(), livre.height() / area.height()});
+    const double escala = std::min({AMPLIACAO_MAXIMA * dpi / DPI_TELA, livre.width() / area.width(), livre.height() / area.height()});
     const QSizeF tamanho = QSizeF(area.size()) * escala;
     // Centred across, at the top of the free space, so the notes follow the drawing.
     const QPointF canto(livre.left() + (livre.width() - tamanho.width()) / 2, livre.top());

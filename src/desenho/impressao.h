@@ -17,8 +17,7 @@ QPageLayout::Orientation Orientacao_Impressao(TEstado &estado);
 // The name the header shows: the file's name, the demonstration's title, or "Sem nome".
 QString Nome_Impressao(const TEstado &estado);
 
-// Paints the page. The circuit is shrunk to fit and never printed larger than its size on a
-// 96 dpi screen. `data` is the date shown in the header. False when the device cannot be painted.
+// Paints the page. The circuit is scaled to fit, at most to twice its size on a 96 dpi screen. `data` is the date shown in the header. False when the device cannot be painted.
 bool Imprimir_Circuito(TEstado &estado, QPagedPaintDevice &dispositivo, const QString &data,
                        bool com_observacoes);
 

@@ -42,10 +42,12 @@ TRenderizador::TRenderizador(TEstado &estado, QPainter &p) : estado_(estado), p_
     p_.setBackgroundMode(Qt::TransparentMode);
     QFont fonte = p_.font();
     fonte.setPointSize(PONTO_TEXTO);
-    // On a printer the page's scale already maps circuit pixels to paper: texts keep the size
-    // they have on a 96 dpi picture instead of growing with the printer's resolution.
+    // Off the screen (printers, PDF pages of any resolution) the caller's scale already maps
+    // circuit pixels to the page: texts keep their size on a 96 dpi picture instead of growing
+    // with the device's resolution. Windows and pixmaps follow the screen as they always did.
     const QPaintDevice *d = p_.device();
-    if (d && d->devType() == QInternal::Printer && d->logicalDpiY() > 0)
+    if (d && d->devType() != QInternal::Widget && d->devType() != QInternal::Pixmap &&
+        d->logicalDpiY() > 0 && d->logicalDpiY() != 96)
         fonte.setPointSizeF(PONTO_TEXTO * 96.0 / d->logicalDpiY());
     // Plain two-colour text, like the symbols: a selected caption is pure red, nothing in between.
     fonte.setStyleStrategy(QFont::NoAntialias);

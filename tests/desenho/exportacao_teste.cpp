@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -268,6 +269,33 @@ QString texto_pdf(const QString &pdf)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
+// The box of the first occurrence of each word of a PDF's first page, in points.
+QHash<QString, QRectF> palavras_pdf(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    p.waitForFinished(60000);
+    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression PALAVRA(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    QHash<QString, QRectF> r;
+    for (auto it = PALAVRA.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        if (!r.contains(m.captured(5)))
+            r.insert(m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                           QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())));
+    }
+    return r;
+}
+
+// Distance from the valve's name to the cylinder's force caption in heights of that caption:
+// the same at any scale, unless texts grow apart from the drawing.
+double proporcao_texto(const QHash<QString, QRectF> &palavras)
+{
+    const QRectF v1 = palavras.value(QStringLiteral("V1")), forca = palavras.value(QStringLiteral("Força:"));
+    return forca.height() > 0 ? (forca.left() - v1.left()) / forca.height() : 0;
+}
+
 } // namespace
 
 TEST(Exportacao, TextosDoPdfPodemSerExtraidos)
@@ -312,6 +340,11 @@ TEST(Impressao, PaginaComCabecalhoCircuitoEObservacoesOpcionais)
         EXPECT_TRUE(t.contains(QStringLiteral("06/12/2026")));
         EXPECT_TRUE(t.contains(QStringLiteral("Força: 0 Kgf")));
     }
+    // Texts keep their size relative to the drawing at the page's 600 dpi.
+    ASSERT_EQ(Exportar_Circuito(e, dir.filePath("exportado.pdf"), 1), ResultadoExportacao::ok);
+    const double esperada = proporcao_texto(palavras_pdf(dir.filePath("exportado.pdf")));
+    ASSERT_GT(esperada, 1);
+    EXPECT_NEAR(proporcao_texto(palavras_pdf(dir.filePath("com.pdf"))), esperada, esperada * 0.1);
     EXPECT_TRUE(com.contains(QStringLiteral("Observações")));
     EXPECT_TRUE(com.contains(QStringLiteral("Acionar com as duas mãos.")));
     EXPECT_FALSE(sem.contains(QStringLiteral("Observações")));
