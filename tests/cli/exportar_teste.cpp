@@ -148,3 +148,18 @@ TEST(ExportarCli, StatusDeErro)
         EXPECT_FALSE(QFile::exists(png));
     }
 }
+
+TEST(ExportarCli, FigurasDasDemonstracoesNaAjudaSaoAsExportadasEmEscala2)
+{
+    // Regenerate with scripts/gerar_figuras_ajuda.sh after changing a drawing.
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    for (const char *nome : DEMOS) {
+        SCOPED_TRACE(nome);
+        const QString png = pasta.filePath(QString::fromLatin1(nome) + ".png");
+        ASSERT_EQ(executar({"exportar", demo(pasta, nome), png, "--escala", "2"}).status, 0);
+        const QImage guardada(QStringLiteral(ZEFIRA_FONTES "/../resources/Ajuda/demo_%1.png").arg(QString::fromLatin1(nome)));
+        ASSERT_FALSE(guardada.isNull());
+        EXPECT_TRUE(QImage(png).convertToFormat(QImage::Format_RGB32) == guardada.convertToFormat(QImage::Format_RGB32));
+    }
+}
