@@ -125,6 +125,9 @@ bool Imprimir_Circuito(TEstado &estado, QPagedPaintDevice &dispositivo, const QS
     // Centred across, at the top of the free space, so the notes follow the drawing.
     const QPointF canto(livre.left() + (livre.width() - tamanho.width()) / 2, livre.top());
     p.save();
+    // The renderer clears its whole device before painting: kept inside the drawing's place, it
+    // cannot wipe the header.
+    p.setClipRect(QRectF(canto, tamanho));
     p.translate(canto);
     p.scale(escala, escala);
     Desenhar_Area(estado, p, area);

@@ -3,6 +3,7 @@
 #include "desenho/renderizador.h"
 
 #include <QImage>
+#include <algorithm>
 #include <vector>
 
 namespace zefira {

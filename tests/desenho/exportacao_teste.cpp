@@ -350,6 +350,36 @@ TEST(Impressao, PaginaComCabecalhoCircuitoEObservacoesOpcionais)
     EXPECT_FALSE(sem.contains(QStringLiteral("Observações")));
 }
 
+TEST(Impressao, CircuitoLongeDoTopoNaoApagaOCabecalho)
+{
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty())
+        GTEST_SKIP() << "pdftoppm (poppler-utils) não instalado";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    TEstado e;
+    circuito_ligado(e, 0, 400);
+    {
+        QPdfWriter pdf(dir.filePath("p.pdf"));
+        pdf.setResolution(600);
+        ASSERT_TRUE(Imprimir_Circuito(e, pdf, QStringLiteral("06/12/2026"), false));
+    }
+    QProcess p;
+    p.start(pdftoppm, {"-r", "50", "-png", "-singlefile", dir.filePath("p.pdf"), dir.filePath("p")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    const QImage pagina = QImage(dir.filePath("p.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(pagina.isNull());
+    // The header's rule runs across the page within its first inch.
+    int linhas_escuras = 0;
+    for (int y = 0; y < 50; ++y) {
+        int escuros = 0;
+        for (int x = 0; x < pagina.width(); ++x)
+            escuros += qGray(pagina.pixel(x, y)) < 128;
+        linhas_escuras += escuros > pagina.width() / 2;
+    }
+    EXPECT_GE(linhas_escuras, 1);
+}
+
 TEST(Impressao, OrientacaoENomeDoCabecalho)
 {
     TEstado largo;
