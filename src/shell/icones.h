@@ -1,5 +1,5 @@
 #pragma once
-// The 13 icons of the menus and the toolbar, 16 x 16, drawn in code.
+// The 13 icons of the menus and the toolbar, 16 x 16 (and 2x, 3x for dense screens), drawn in code.
 
 #include <QIcon>
 
@@ -12,6 +12,7 @@ enum IndiceIcone {
 };
 
 QIcon Icone(int indice);
-QImage Figura_Icone(int indice);
+// The icon drawn `escala` times larger, for a screen of that pixel density.
+QImage Figura_Icone(int indice, int escala = 1);
 
 } // namespace zefira

@@ -1,5 +1,7 @@
 #include "shell/interface_qt.h"
 
+#include "shell/arquivoatual.h"
+
 #include "dialogs/configuracaocilindro.h"
 #include "dialogs/configuracaotomadaar.h"
 #include "dialogs/configuracaovalvula.h"
@@ -174,7 +176,10 @@ ItemMenuContexto TInterfaceQt::menu_contexto(const TItensMenuContexto &habilitad
     menu.addSeparator();
     item("&Propriedades...", habilitados.propriedades, ItemMenuContexto::Propriedades);
     QWidget *base = area_ ? area_ : pai_;
-    const QPoint ponto = base ? base->mapToGlobal(QPoint(x, y)) : QPoint(x, y);
+    // (x, y) is a circuit point: the work area knows where its zoom and scroll put it.
+    const auto *area = qobject_cast<TFormArquivo *>(area_);
+    const QPoint local = area ? area->para_tela(x, y) : QPoint(x, y);
+    const QPoint ponto = base ? base->mapToGlobal(local) : local;
     QAction *escolhida = menu.exec(ponto);
     return escolhida ? ItemMenuContexto(escolhida->data().toInt()) : ItemMenuContexto::Nenhum;
 }

@@ -8,6 +8,7 @@
 #include "files/documentos_ajuda.h"
 #include "shell/arquivoatual.h"
 #include "shell/biblioteca.h"
+#include "shell/caixa_zoom.h"
 #include "shell/capa.h"
 #include "shell/icones.h"
 #include "shell/janela_ajuda.h"
@@ -44,6 +45,7 @@ TForm1::TForm1(TEstado &estado, bool mostrar_capa) : estado_(estado), ui_(this),
     criar_barra();
     criar_janelas();
     ligar_comandos();
+    addToolBar(QStringLiteral("BarraZoom"))->addWidget(new TCaixaZoom(FormArquivo, this));
     atualizar_controles();
 }
 
@@ -196,6 +198,10 @@ void TForm1::ligar_comandos()
         const QString item = QString::fromLatin1(d.item);
         c[item] = [this, item] { abrir_ajuda(item); };
     }
+    c["ampliar"] = [this] { FormArquivo->ampliar(); };
+    c["reduzir"] = [this] { FormArquivo->reduzir(); };
+    c["tamanhonormal"] = [this] { FormArquivo->definir_zoom(1.0); };
+    c["ajustarajanela"] = [this] { FormArquivo->ajustar_janela(); };
     c["sobre"] = [this] {
         Formsobre->exec();
         activateWindow();

@@ -26,6 +26,7 @@ struct Entrada {
 const Entrada MENUS[] = {
     {"", "arquivo_menu", "&Arquivo", "", ""},
     {"", "editar", "&Editar", "", ""},
+    {"", "exibir", "E&xibir", "", ""},
     {"", "componentes", "&Componentes", "", ""},
     {"", "simulacao", "&Simulação", "", ""},
     {"", "demo", "&Demo", "", ""},
@@ -51,6 +52,11 @@ const Entrada MENUS[] = {
     {"editar", "N2", "-", "", ""},
     {"editar", "Biblioteca1", "B&iblioteca", "", "TBbiblioteca"},
     {"editar", "propriedades", "&Propriedades...", "Ctrl+P", ""},
+
+    {"exibir", "ampliar", "&Ampliar", "Ctrl++", ""},
+    {"exibir", "reduzir", "&Reduzir", "Ctrl+-", ""},
+    {"exibir", "tamanhonormal", "Tamanho &normal (100%)", "Ctrl+0", ""},
+    {"exibir", "ajustarajanela", "A&justar à janela", "", ""},
 
     {"componentes", "cilindrosimplesacao", "Cilindro de &Simples Ação", "S", ""},
     {"componentes", "cilindrodehs", "Cilindro de Dupla Ação &Haste Simples", "H", ""},
