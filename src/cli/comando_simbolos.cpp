@@ -146,7 +146,12 @@ int simbolos(const QStringList &args)
         const int w = tabela[i].largura, h = tabela[i].altura;
         const QString arquivo = QDir(pasta).filePath(nome + (svg ? QStringLiteral(".svg") : QStringLiteral(".png")));
         const auto r = exportar_desenho(arquivo, QSizeF(w, h), escala,
-                                        [&](QPainter &p) { desenhar_simbolo(nome, p, w, h); });
+                                        [&](QPainter &p) {
+                                            // Above 1x the library draws vectors: smoothed, black.
+                                            p.setRenderHint(QPainter::Antialiasing, escala != 1);
+                                            p.setPen(QPen(Qt::black, 1));
+                                            desenhar_simbolo(nome, p, w, h);
+                                        });
         if (r != ResultadoExportacao::ok) {
             erro(QStringLiteral("Erro ao salvar arquivo!"));
             return ERRO_ESCRITA;
