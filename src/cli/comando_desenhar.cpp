@@ -45,7 +45,7 @@ bool ler_opcoes_desenho(const QStringList &args, const char *uso, TRoteiro_Simul
     return true;
 }
 
-int abrir_e_simular(const TRoteiro_Simulacao &roteiro, const QString &arquivo, TEstado &estado)
+int abrir_e_simular(TRoteiro_Simulacao &roteiro, const QString &arquivo, TEstado &estado)
 {
     Carregar_Figura_Acionador(estado);
     const TResultadoLeitura r = Abrir_Arquivo(estado, arquivo);

@@ -46,6 +46,6 @@ enum Status {
 // runs the steps asked for, returning OK or the exit status (message already written).
 bool ler_opcoes_desenho(const QStringList &args, const char *uso, TRoteiro_Simulacao &roteiro,
                         QStringList &posicionais);
-int abrir_e_simular(const TRoteiro_Simulacao &roteiro, const QString &arquivo, TEstado &estado);
+int abrir_e_simular(TRoteiro_Simulacao &roteiro, const QString &arquivo, TEstado &estado);
 
 } // namespace zefira::cli

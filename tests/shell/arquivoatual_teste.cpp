@@ -358,6 +358,8 @@ TEST(AreaTrabalho, ComponenteLongeAbreComRolagemEPodeSerEditado)
     a.area.horizontalScrollBar()->setValue(0);
     a.area.verticalScrollBar()->setValue(0);
     EXPECT_EQ(a.estado.vista.origem(), QPoint(0, 0));
+}
+
 // The 20 ms tick repaints only when something shown may have changed: nothing while idle or
 // paused, once per simulation step (twice when a step showed a cam, which the next repaint
 // takes down), and after any input.
