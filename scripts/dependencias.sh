@@ -6,7 +6,7 @@ set -euo pipefail
 # package's dependencies; desktop-file-utils, appstream and shared-mime-info check the
 # desktop integration files in the tests.
 PACOTES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
-         fonts-dejavu-core qt6-translations-l10n xvfb xauth
+         fonts-dejavu-core qt6-translations-l10n xvfb xauth poppler-utils
          dpkg-dev file desktop-file-utils appstream shared-mime-info)
 
 faltando=()

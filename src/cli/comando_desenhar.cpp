@@ -28,25 +28,27 @@ constexpr int ALTURA_AREA = 650;
 
 } // namespace
 
-int desenhar(const QStringList &args)
+bool ler_opcoes_desenho(const QStringList &args, const char *uso, TRoteiro_Simulacao &roteiro,
+                        QStringList &posicionais)
 {
-    TRoteiro_Simulacao roteiro;
-    QStringList posicionais;
     QString mensagem;
     if (!roteiro.ler(args, posicionais, mensagem)) {
         erro(QStringLiteral("zefira-cli: ") + mensagem);
-        erro(QString::fromUtf8(USO_DESENHAR));
-        return ERRO_USO;
+        erro(QString::fromUtf8(uso));
+        return false;
     }
     if (posicionais.size() != 2 || posicionais[0].startsWith(QLatin1String("--")) ||
         posicionais[1].startsWith(QLatin1String("--"))) {
-        erro(QString::fromUtf8(USO_DESENHAR));
-        return ERRO_USO;
+        erro(QString::fromUtf8(uso));
+        return false;
     }
+    return true;
+}
 
-    TEstado estado;
+int abrir_e_simular(TRoteiro_Simulacao &roteiro, const QString &arquivo, TEstado &estado)
+{
     Carregar_Figura_Acionador(estado);
-    const TResultadoLeitura r = Abrir_Arquivo(estado, posicionais[0]);
+    const TResultadoLeitura r = Abrir_Arquivo(estado, arquivo);
     if (r.status != StatusLeitura::Ok) {
         erro(r.mensagem);
         return STATUS_LEITURA[int(r.status)];
@@ -66,6 +68,19 @@ int desenhar(const QStringList &args)
         AtualizarAcionadores(estado);
         estado.acionadores_atualizados = true;
     }
+    return OK;
+}
+
+int desenhar(const QStringList &args)
+{
+    TRoteiro_Simulacao roteiro;
+    QStringList posicionais;
+    if (!ler_opcoes_desenho(args, USO_DESENHAR, roteiro, posicionais))
+        return ERRO_USO;
+    TEstado estado;
+    const int status = abrir_e_simular(roteiro, posicionais[0], estado);
+    if (status != OK)
+        return status;
 
     const QImage imagem = Imagem_Area_Trabalho(estado, LARGURA_AREA, ALTURA_AREA);
     QImageWriter escritor(posicionais[1], "png");

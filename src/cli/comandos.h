@@ -18,6 +18,8 @@ int roteiro(const QStringList &args);
 int simular(const QStringList &args);
 int demo(const QStringList &args);
 int desenhar(const QStringList &args);
+int exportar(const QStringList &args);
+int simbolos(const QStringList &args);
 int sequencia(const QStringList &args);
 int diagrama(const QStringList &args);
 int avaliar(const QStringList &args);
@@ -38,5 +40,12 @@ enum Status {
     ERRO_ESCRITA = 3,   // the output could not be written
     ERRO_USO = 4,       // bad arguments, unknown names, invalid script lines
 };
+
+// Shared by the commands that draw a circuit (desenhar, exportar): takes the simulation options
+// and exactly two positional arguments (usage shown on failure); then opens the circuit and
+// runs the steps asked for, returning OK or the exit status (message already written).
+bool ler_opcoes_desenho(const QStringList &args, const char *uso, TRoteiro_Simulacao &roteiro,
+                        QStringList &posicionais);
+int abrir_e_simular(TRoteiro_Simulacao &roteiro, const QString &arquivo, TEstado &estado);
 
 } // namespace zefira::cli

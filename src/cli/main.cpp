@@ -41,6 +41,10 @@ const char *const USO =
     "  demo NOME SAIDA | demo --lista    grava um circuito de demonstração\n"
     "  desenhar ARQUIVO SAIDA.png [--passos N] [--clique ...] [--soltar ...]\n"
     "                                    desenha a área de trabalho em PNG\n"
+    "  exportar ARQUIVO SAIDA.png|svg|pdf [--escala K] [--passos N] [--clique ...] [--soltar ...]\n"
+    "                                    grava o circuito em PNG, SVG ou PDF\n"
+    "  simbolos PASTA [--escala K] [--svg]\n"
+    "                                    grava cada figura da biblioteca de símbolos\n"
     "  sequencia ARQUIVO [--passos N] [--clique ...] [--soltar ...]\n"
     "                                    imprime os movimentos dos cilindros a cada passo\n"
     "  diagrama ARQUIVO SAIDA.png|svg|pdf [--passos N] [--clique ...] [--soltar ...]\n"
@@ -81,6 +85,7 @@ int main(int argc, char **argv)
         {"verificar", zefira::cli::verificar}, {"regravar", zefira::cli::regravar},
         {"roteiro", zefira::cli::roteiro},     {"simular", zefira::cli::simular},
         {"demo", zefira::cli::demo},           {"desenhar", zefira::cli::desenhar},
+        {"exportar", zefira::cli::exportar},   {"simbolos", zefira::cli::simbolos},
         {"sequencia", zefira::cli::sequencia}, {"diagrama", zefira::cli::diagrama},
         {"avaliar", zefira::cli::avaliar},
     };

@@ -1,5 +1,12 @@
 #include "desenho/arquivo_cursor.h"
 
+#include "simbolos/desenho_simbolos.h"
+#include "simbolos/imagens.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
 #include <QBuffer>
 #include <QFile>
 #include <QtEndian>
@@ -86,6 +93,25 @@ bool Ler_Cursor(const QString &nome, QImage &figura, QPoint &ponto_quente)
     figura = lida;
     ponto_quente = QPoint(qFromLittleEndian<quint16>(d + 10), qFromLittleEndian<quint16>(d + 12));
     return true;
+}
+
+QImage Desenhar_Cursor(const TImagens &imagens, int indice, double dpr)
+{
+    const int lado = int(std::ceil(32 * dpr));
+    QImage cursor(lado, lado, QImage::Format_ARGB32_Premultiplied);
+    cursor.fill(Qt::transparent);
+    const QString nome = Figura_Cursor(indice);
+    const QSize tamanho = imagens.tamanho(nome);
+    if (tamanho.isValid()) {
+        QPainter p(&cursor);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double reducao = std::min({1.0, 32.0 / tamanho.width(), 32.0 / tamanho.height()});
+        p.scale(dpr * reducao, dpr * reducao);
+        p.setPen(QPen(Qt::black, 1));
+        desenhar_simbolo(nome, p, tamanho.width(), tamanho.height());
+    }
+    cursor.setDevicePixelRatio(dpr);
+    return cursor;
 }
 
 } // namespace zefira

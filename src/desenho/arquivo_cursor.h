@@ -17,4 +17,10 @@ QString Arquivo_Cursor(int indice);
 // The symbol picture each placement cursor shows.
 QString Figura_Cursor(int indice);
 
+class TImagens;
+// Placement cursor `indice` drawn from the symbol's vectors for a screen of density `dpr`: 32 x 32
+// device-independent pixels (32 * dpr real ones), the symbol scaled down to fit when larger,
+// black on a transparent background, hot spot at the top-left corner.
+QImage Desenhar_Cursor(const TImagens &imagens, int indice, double dpr);
+
 } // namespace zefira

@@ -22,6 +22,8 @@ QByteArray em_png(QSizeF tamanho, double escala, const std::function<void(QPaint
     const QSize pixels(int(std::ceil(tamanho.width() * escala)),
                        int(std::ceil(tamanho.height() * escala)));
     QImage figura(pixels, QImage::Format_RGB32);
+    if (figura.isNull())
+        return QByteArray(); // too large to hold in memory
     figura.fill(Qt::white);
     {
         QPainter p(&figura);
@@ -35,14 +37,15 @@ QByteArray em_png(QSizeF tamanho, double escala, const std::function<void(QPaint
     return dados;
 }
 
-QByteArray em_svg(QSizeF tamanho, const std::function<void(QPainter &)> &desenhar)
+QByteArray em_svg(QSizeF tamanho, double escala, const std::function<void(QPainter &)> &desenhar)
 {
     QByteArray dados;
     QBuffer buffer(&dados);
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
     svg.setOutputDevice(&buffer);
-    svg.setSize(tamanho.toSize());
+    // The view box keeps the drawing's own units; the size is what a viewer shows at 100 %.
+    svg.setSize((tamanho * escala).toSize());
     svg.setViewBox(QRectF(QPointF(0, 0), tamanho));
     svg.setResolution(96);
     svg.setTitle(QStringLiteral("ZEFIRA"));
@@ -54,7 +57,7 @@ QByteArray em_svg(QSizeF tamanho, const std::function<void(QPainter &)> &desenha
     return dados;
 }
 
-QByteArray em_pdf(QSizeF tamanho, const std::function<void(QPainter &)> &desenhar)
+QByteArray em_pdf(QSizeF tamanho, double escala, const std::function<void(QPainter &)> &desenhar)
 {
     QByteArray dados;
     QBuffer buffer(&dados);
@@ -62,11 +65,12 @@ QByteArray em_pdf(QSizeF tamanho, const std::function<void(QPainter &)> &desenha
     QPdfWriter pdf(&buffer);
     pdf.setCreator(QStringLiteral("ZEFIRA"));
     pdf.setResolution(96);
-    // One logical pixel is 1/96 inch, so the page is the drawing's own size.
-    pdf.setPageSize(QPageSize(tamanho * 72.0 / 96.0, QPageSize::Point));
+    // One logical pixel is 1/96 inch, so the page is the drawing's own size times the scale.
+    pdf.setPageSize(QPageSize(tamanho * escala * 72.0 / 96.0, QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     {
         QPainter p(&pdf);
+        p.scale(escala, escala);
         desenhar(p);
     }
     return dados;
@@ -98,14 +102,21 @@ ResultadoExportacao exportar_desenho(const QString &caminho, QSizeF tamanho, dou
 {
     const QString e = extensao(caminho);
     QByteArray dados;
+    if (e != QLatin1String("png") && e != QLatin1String("svg") && e != QLatin1String("pdf"))
+        return ResultadoExportacao::formato_desconhecido;
+    if (!(escala > 0) || !std::isfinite(escala))
+        return ResultadoExportacao::escala_invalida;
     if (e == QLatin1String("png"))
         dados = em_png(tamanho, escala, desenhar);
     else if (e == QLatin1String("svg"))
-        dados = em_svg(tamanho, desenhar);
-    else if (e == QLatin1String("pdf"))
-        dados = em_pdf(tamanho, desenhar);
+        dados = em_svg(tamanho, escala, desenhar);
     else
-        return ResultadoExportacao::formato_desconhecido;
+        dados = em_pdf(tamanho, escala, desenhar);
+    if (dados.isEmpty()) {
+        if (erro)
+            *erro = QStringLiteral("memória insuficiente para a figura");
+        return ResultadoExportacao::erro_gravacao;
+    }
     return gravar(caminho, dados, erro) ? ResultadoExportacao::ok
                                          : ResultadoExportacao::erro_gravacao;
 }

@@ -11,13 +11,14 @@
 
 namespace zefira {
 
-enum class ResultadoExportacao { ok, formato_desconhecido, erro_gravacao };
+enum class ResultadoExportacao { ok, formato_desconhecido, escala_invalida, erro_gravacao };
 
 // True when the extension of `caminho` is png, svg or pdf (any case).
 bool formato_exportacao_valido(const QString &caminho);
 
 // Paints `desenhar` on a white page of `tamanho` logical pixels and writes it to `caminho`.
-// PNG is `escala` times larger in pixels; SVG and PDF keep the logical size as their page.
+// Every format is `escala` (> 0) times larger: PNG in pixels, SVG and PDF in their page size
+// (1 logical pixel = 1/96 inch), the drawing staying vector in SVG and PDF.
 // On failure `erro` (when given) receives the system's reason and the old file is untouched.
 ResultadoExportacao exportar_desenho(const QString &caminho, QSizeF tamanho, double escala,
                                      const std::function<void(QPainter &)> &desenhar,

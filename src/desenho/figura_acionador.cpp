@@ -41,6 +41,17 @@ QImage Figura_Acionador()
     return imagem;
 }
 
+void Desenhar_Acionador(QPainter &p)
+{
+    p.save();
+    p.setPen(QPen(p.pen().color(), 1, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const QPointF meio(0.5, 0.5);
+    p.fillRect(QRectF(0, 0, 2, ALTURA_ACIONADOR), p.pen().color());
+    for (size_t i = 0; i + 1 < sizeof(ZIGUEZAGUE) / sizeof(ZIGUEZAGUE[0]); ++i)
+        p.drawLine(QPointF(ZIGUEZAGUE[i]) + meio, QPointF(ZIGUEZAGUE[i + 1]) + meio);
+    p.restore();
+}
+
 void Carregar_Figura_Acionador(TEstado &estado) { estado.figura_acionador = Figura_Acionador(); }
 
 } // namespace zefira

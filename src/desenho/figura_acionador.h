@@ -5,6 +5,7 @@
 #include "model/estado.h"
 
 #include <QImage>
+#include <QPainter>
 
 namespace zefira {
 
@@ -13,6 +14,9 @@ constexpr int ALTURA_ACIONADOR = 47;
 
 // The cam, black on white.
 QImage Figura_Acionador();
+
+// The same cam as vectors on p (at the origin, one unit per pixel), in p's pen colour.
+void Desenhar_Acionador(QPainter &p);
 
 // Loads the cam into `figura_acionador`, as the work area does when it is created.
 void Carregar_Figura_Acionador(TEstado &estado);

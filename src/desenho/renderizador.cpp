@@ -1,7 +1,12 @@
 #include "desenho/renderizador.h"
 
+#include "desenho/figura_acionador.h"
+#include "simbolos/desenho_auxiliar.h"
+#include "simbolos/desenho_simbolos.h"
+
 #include <QFont>
 #include <QFontMetrics>
+#include <cmath>
 #include <cstdlib>
 #include <map>
 
@@ -44,15 +49,25 @@ QImage Imagem_Area_Trabalho(TEstado &estado, int largura, int altura)
     return imagem;
 }
 
-TRenderizador::TRenderizador(TEstado &estado, QPainter &p) : estado_(estado), p_(p), cor_(PRETO)
+TRenderizador::TRenderizador(TEstado &estado, QPainter &p)
+    : estado_(estado), p_(p), cor_(PRETO), vetor_(!desenho::pixels_exatos(p))
 {
-    p_.setRenderHint(QPainter::Antialiasing, false);
-    p_.setRenderHint(QPainter::TextAntialiasing, false);
+    // Scaled vectors are smoothed; exact pixels stay two-coloured.
+    p_.setRenderHint(QPainter::Antialiasing, vetor_);
+    p_.setRenderHint(QPainter::TextAntialiasing, vetor_);
     p_.setBackgroundMode(Qt::TransparentMode);
     QFont fonte = p_.font();
     fonte.setPointSize(PONTO_TEXTO);
+    // Off the screen (printers, PDF pages of any resolution) the caller's scale already maps
+    // circuit pixels to the page: texts keep their size on a 96 dpi picture instead of growing
+    // with the device's resolution. Windows and pixmaps follow the screen as they always did.
+    const QPaintDevice *d = p_.device();
+    if (d && d->devType() != QInternal::Widget && d->devType() != QInternal::Pixmap &&
+        d->logicalDpiY() > 0 && d->logicalDpiY() != 96)
+        fonte.setPointSizeF(PONTO_TEXTO * 96.0 / d->logicalDpiY());
     // Plain two-colour text, like the symbols: a selected caption is pure red, nothing in between.
-    fonte.setStyleStrategy(QFont::NoAntialias);
+    if (!vetor_)
+        fonte.setStyleStrategy(QFont::NoAntialias);
     p_.setFont(fonte);
 }
 
@@ -117,7 +132,15 @@ void TRenderizador::anotar_sem_desenhar(TComponente &c)
 void TRenderizador::limpar()
 {
     const QPaintDevice *d = p_.device();
+    if (!vetor_) {
+        p_.fillRect(0, 0, d->width(), d->height(), BRANCO);
+        return;
+    }
+    // Under a view transform the whole device is cleared, wherever the circuit lies on it.
+    p_.save();
+    p_.resetTransform();
     p_.fillRect(0, 0, d->width(), d->height(), BRANCO);
+    p_.restore();
 }
 
 void TRenderizador::desenhar_simbolo(TComponente &c)
@@ -265,8 +288,25 @@ std::vector<QPoint> TRenderizador::pixels_da_linha(int x0, int y0, int x1, int y
     return pixels;
 }
 
+void TRenderizador::linha_vetorial(int x0, int y0, int x1, int y1, Qt::PenStyle estilo)
+{
+    const double dx = x1 - x0, dy = y1 - y0, n = std::hypot(dx, dy);
+    if (n == 0)
+        return;
+    const QPointF recuo(0.5 * dx / n, 0.5 * dy / n);
+    QPen caneta(cor_, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+    if (estilo == Qt::DotLine)
+        caneta.setDashPattern({3, 3}); // three on, three off, like the plotted band
+    p_.setPen(caneta);
+    p_.drawLine(QPointF(x0 + 0.5, y0 + 0.5) - recuo, QPointF(x1 + 0.5, y1 + 0.5) - recuo);
+}
+
 void TRenderizador::linha(int x0, int y0, int x1, int y1)
 {
+    if (vetor_) {
+        linha_vetorial(x0, y0, x1, y1, Qt::SolidLine);
+        return;
+    }
     const std::vector<QPoint> pixels = pixels_da_linha(x0, y0, x1, y1);
     if (pixels.empty())
         return;
@@ -276,6 +316,10 @@ void TRenderizador::linha(int x0, int y0, int x1, int y1)
 
 void TRenderizador::linha_pontilhada(int x0, int y0, int x1, int y1)
 {
+    if (vetor_) {
+        linha_vetorial(x0, y0, x1, y1, Qt::DotLine);
+        return;
+    }
     // Three pixels on, three off, starting on at the first corner.
     std::vector<QPoint> pixels = pixels_da_linha(x0, y0, x1, y1);
     std::vector<QPoint> pontos;
@@ -300,8 +344,12 @@ void TRenderizador::elipse(int x0, int y0, int x1, int y1, const QColor &preench
 {
     p_.setPen(QPen(cor_, 1));
     p_.setBrush(preenchimento.isValid() ? QBrush(preenchimento) : QBrush(Qt::NoBrush));
-    // An aliased outline of a w x h rectangle covers w + 1 columns, so the box ends one short.
-    p_.drawEllipse(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+    // An aliased outline of a w x h rectangle covers w + 1 columns, so the box ends one short;
+    // the vector outline covers the same span, through the centres of its outer pixels.
+    if (vetor_)
+        p_.drawEllipse(QRectF(x0 + 0.5, y0 + 0.5, x1 - x0 - 1, y1 - y0 - 1));
+    else
+        p_.drawEllipse(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
     p_.setBrush(Qt::NoBrush);
 }
 
@@ -310,13 +358,37 @@ void TRenderizador::texto(int x, int y, const QString &s, const QColor &cor)
     if (s.isEmpty())
         return;
     p_.setPen(QPen(cor, 1));
-    p_.drawText(QPoint(x, y + QFontMetrics(p_.font()).ascent()), s);
+    p_.drawText(QPoint(x, y + p_.fontMetrics().ascent()), s);
 }
 
 void TRenderizador::figura(int x, int y, const QImage &imagem)
 {
-    if (!imagem.isNull())
+    if (imagem.isNull())
+        return;
+    if (!vetor_) {
         p_.drawImage(x, y, imagem);
+        return;
+    }
+    QString nome = estado_.imagens.nome_de(imagem);
+    const bool came = nome.isEmpty() && imagem.cacheKey() == estado_.figura_acionador.cacheKey();
+    if (nome.isEmpty() && !came) {
+        p_.drawImage(x, y, imagem); // not a library picture: nothing to redraw it from
+        return;
+    }
+    const bool selecionada = nome.endsWith(QLatin1String("_selec"));
+    if (selecionada)
+        nome.chop(6);
+    p_.save();
+    p_.translate(x, y);
+    // Pictures are opaque: their white covers what lies under them.
+    p_.fillRect(QRectF(0, 0, imagem.width(), imagem.height()), BRANCO);
+    p_.setPen(QPen(selecionada ? VERMELHO : PRETO, 1));
+    p_.setBrush(Qt::NoBrush);
+    if (came)
+        Desenhar_Acionador(p_);
+    else
+        zefira::desenhar_simbolo(nome, p_, imagem.width(), imagem.height());
+    p_.restore();
 }
 
 } // namespace zefira

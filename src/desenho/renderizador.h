@@ -71,12 +71,18 @@ private:
     void elipse(int x0, int y0, int x1, int y1, const QColor &preenchimento);
     // Text with its top-left corner at (x, y), on a transparent background.
     void texto(int x, int y, const QString &s, const QColor &cor);
+    // A picture at its natural size, top-left at (x, y), opaque. As pixels on a 1x image under
+    // an integer translation; otherwise the symbol's drawing is run again as vectors.
     void figura(int x, int y, const QImage &imagem);
     static std::vector<QPoint> pixels_da_linha(int x0, int y0, int x1, int y1);
+    // The vector form of a line that leaves out its last pixel: the stroke through the pixel
+    // centres, moved back half a pixel, so it covers the same squares.
+    void linha_vetorial(int x0, int y0, int x1, int y1, Qt::PenStyle estilo);
 
     TEstado &estado_;
     QPainter &p_;
     QColor cor_;
+    bool vetor_; // anything but exact pixels: zoom, high-DPI screens, printers, SVG, PDF
 };
 
 } // namespace zefira

@@ -12,6 +12,8 @@ namespace zefira {
 
 namespace {
 
+// Pointer tolerances in circuit pixels; zoomed out, the view widens them so that they never
+// shrink below the same number of screen pixels.
 constexpr int PERTO = 5;       // pointer tolerance for ports, wire points and segments
 constexpr int PERTO_JUMP = 3;  // jumps are small, so their ports need a tighter hit
 
@@ -36,9 +38,9 @@ int portas_candidatas(const TComponente &c)
     return c.numero_portas();
 }
 
-int porta_livre_perto(const TComponente &c, const TPonto &p)
+int porta_livre_perto(const TVista &vista, const TComponente &c, const TPonto &p)
 {
-    const int limite = c.tipo == TIPO_JUMP ? PERTO_JUMP : PERTO;
+    const int limite = vista.tolerancia(c.tipo == TIPO_JUMP ? PERTO_JUMP : PERTO);
     const int n = portas_candidatas(c);
     for (int porta = 1; porta <= n; ++porta) {
         const TPonto q = c.ponto(porta);
@@ -51,9 +53,9 @@ int porta_livre_perto(const TComponente &c, const TPonto &p)
 }
 
 // Strict range test of one axis, tolerant by 5 pixels, for segments running either way.
-bool dentro_da_faixa(int r, int d)
+bool dentro_da_faixa(int r, int d, int perto)
 {
-    return (-PERTO < r && r < d + PERTO) || (d - PERTO < r && r < PERTO);
+    return (-perto < r && r < d + perto) || (d - perto < r && r < perto);
 }
 
 } // namespace
@@ -75,7 +77,7 @@ int Achar_Ponto(const TEstado &estado, int indice_fio, const TPonto &p)
     if (!fio)
         return -1;
     for (int i = 0; i < fio->numero_pontos(); ++i)
-        if (Distancia(p, fio->ponto(i)) < PERTO)
+        if (Distancia(p, fio->ponto(i)) < estado.vista.tolerancia(PERTO))
             return i;
     return -1;
 }
@@ -90,7 +92,8 @@ TSegmento Perto_Das_Semi_Retas(const TEstado &estado, int indice_fio, const TPon
         const TPonto &a = fio->ponto(i), &b = fio->ponto(i + 1);
         const int dx = b.x - a.x, dy = b.y - a.y;
         const int rx = p.x - a.x, ry = p.y - a.y;
-        if (!dentro_da_faixa(rx, dx) || !dentro_da_faixa(ry, dy))
+        const int perto = estado.vista.tolerancia(PERTO);
+        if (!dentro_da_faixa(rx, dx, perto) || !dentro_da_faixa(ry, dy, perto))
             continue;
         double distancia;
         if (dx != 0) {
@@ -99,7 +102,7 @@ TSegmento Perto_Das_Semi_Retas(const TEstado &estado, int indice_fio, const TPon
         } else {
             distancia = std::abs(rx);
         }
-        if (distancia <= PERTO) {
+        if (distancia <= perto) {
             resultado.componente = (*estado.lista_componentes)[indice_fio].codigo;
             resultado.segmento = i;
             return resultado;
@@ -117,7 +120,7 @@ bool DesenharBolinha(TEstado &estado, int x, int y)
         TComponente &c = lista[i];
         if (c.tipo == TIPO_FIO)
             continue;
-        c.ponto_ativo = porta_livre_perto(c, p);
+        c.ponto_ativo = porta_livre_perto(estado.vista, c, p);
         marcou = marcou || c.ponto_ativo != -1;
     }
     return marcou;

@@ -8,6 +8,7 @@
 #include "model/lista_componente.h"
 #include "model/lista_no.h"
 #include "model/ponto.h"
+#include "model/vista.h"
 
 #include <QImage>
 #include <QString>
@@ -62,8 +63,12 @@ struct TEstado {
     bool ignorar_clique = false;
     bool ignorar_selecao = false;
     bool via_menu = false;
+    // Move limits: the drawing surface's size in circuit pixels (the window's when it does not
+    // scroll).
     int largura_area = 1000;
     int altura_area = 650;
+    // Zoom and scroll of the work area; the pointer tolerances follow its zoom.
+    TVista vista;
     QImage figura_acionador;
     std::vector<std::shared_ptr<TComponente>> area_transferencia;
 

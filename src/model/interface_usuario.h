@@ -31,6 +31,13 @@ public:
     // File dialogs starting in pasta; an empty name means the user cancelled.
     virtual QString escolher_arquivo_abrir(const QString &pasta) = 0;
     virtual QString escolher_arquivo_salvar(const QString &pasta) = 0;
+    // The export dialog: a picture file name (its extension gives the format) and, for PNG, the
+    // scale chosen (1, 2 or 3); an empty name means the user cancelled.
+    virtual QString escolher_arquivo_exportar(const QString &pasta, double &escala)
+    {
+        escala = 1;
+        return escolher_arquivo_salvar(pasta);
+    }
     // Opens the property dialog of the component; true when the user confirmed with OK.
     virtual bool editar_propriedades(TEstado &estado, TComponente &componente)
     {

@@ -13,6 +13,9 @@
 #include <QMdiSubWindow>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cmath>
 #include <cstring>
 
 namespace zefira {
@@ -55,15 +58,22 @@ BotaoMouse botao_mouse(Qt::MouseButton b)
 } // namespace
 
 TFormArquivo::TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai)
-    : QWidget(pai), estado_(estado), ui_(ui), controles_anteriores_(estado.controles)
+    : QAbstractScrollArea(pai), estado_(estado), ui_(ui), controles_anteriores_(estado.controles)
 {
     setWindowTitle(QStringLiteral("Área de Trabalho"));
+    setFrameShape(QFrame::NoFrame);
     setMouseTracking(true);
+    viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontalScrollBar()->setSingleStep(20);
+    verticalScrollBar()->setSingleStep(20);
     resize(1000, 650);
     estado_.figura_acionador = Figura_Acionador();
     FormCreate(estado_, 1000, 650);
+    estado_.vista = TVista();
+    documento_anterior_ = estado_.nome_documento;
+    atualizar_superficie();
     estado_.tempo_acumulado = 0;
     carregar_cursores();
     // Any input anywhere in the program may change what the work area shows (menus, dialogs,
@@ -76,11 +86,18 @@ TFormArquivo::TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai)
 
 void TFormArquivo::carregar_cursores()
 {
+    dpr_cursores_ = devicePixelRatioF();
     cursores_lidos_ = 0;
     cursor_aplicado_ = false; // the same slot may now hold another picture
     for (int i = 1; i <= 13; ++i) {
         QImage figura;
         QPoint ponto;
+        // On a dense screen the cursor is drawn again from the symbol's vectors.
+        if (dpr_cursores_ > 1) {
+            cursores_[i] = QCursor(QPixmap::fromImage(Desenhar_Cursor(estado_.imagens, i, dpr_cursores_)), 0, 0);
+            ++cursores_lidos_;
+            continue;
+        }
         if (Ler_Cursor(Caminho_Dados(estado_.pasta_programa, Arquivo_Cursor(i)), figura, ponto)) {
             cursores_[i] = QCursor(QPixmap::fromImage(figura), ponto.x(), ponto.y());
             ++cursores_lidos_;
@@ -93,7 +110,15 @@ void TFormArquivo::carregar_cursores()
 void TFormArquivo::Timer1Timer()
 {
     TApresentacaoSimulacao apresentacao;
-    apresentacao.desenhar = [this] { desenhar(); };
+    apresentacao.desenhar = [this] {
+        // A document just opened (file, demonstration) is brought into view.
+        if (estado_.nome_documento != documento_anterior_) {
+            documento_anterior_ = estado_.nome_documento;
+            mostrar_circuito();
+        }
+        atualizar_superficie();
+        desenhar();
+    };
     apresentacao.definir_titulo = [this](const QString &legenda) {
         if (legenda != legenda_) {
             legenda_ = legenda;
@@ -123,26 +148,126 @@ bool TFormArquivo::eventFilter(QObject *objeto, QEvent *evento)
         break;
     default: break;
     }
-    return QWidget::eventFilter(objeto, evento);
+    return QAbstractScrollArea::eventFilter(objeto, evento);
 }
 
 void TFormArquivo::desenhar()
 {
+    // The picture has one pixel per screen pixel, so the drawing follows the screen's density.
+    const double dpr = devicePixelRatioF();
+    const QSize tamanho = viewport()->size().expandedTo(QSize(1, 1));
+    const QSize pixels(int(std::ceil(tamanho.width() * dpr)), int(std::ceil(tamanho.height() * dpr)));
     // The 20 ms tick stays the clock, but the picture is painted again only when something it
     // shows may have changed: input, a simulation step, or a cam due to be taken down.
-    const bool tamanho_certo = imagem_.size() == size() && !imagem_.isNull();
+    const bool tamanho_certo = imagem_.size() == pixels && imagem_.devicePixelRatio() == dpr && !imagem_.isNull();
     if (!alterado_ && tamanho_certo && revisao_vista_ == estado_.revisao_simulacao)
         return;
     alterado_ = Desenho_Pendente(estado_);
     revisao_vista_ = estado_.revisao_simulacao;
     ++quadros_;
-    if (!tamanho_certo)
-        imagem_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    if (!tamanho_certo) {
+        imagem_ = QImage(pixels, QImage::Format_RGB32);
+        imagem_.setDevicePixelRatio(dpr);
+    }
     {
         QPainter p(&imagem_);
+        p.setTransform(estado_.vista.transformacao());
         Desenhar(estado_, p, estado_.mostrar_mira, estado_.mostrar_cruz, estado_.segmento_destacado);
     }
-    update();
+    viewport()->update();
+    if (dpr != dpr_cursores_)
+        carregar_cursores();
+}
+
+void TFormArquivo::atualizar_superficie()
+{
+    TVista &vista = estado_.vista;
+    const QRect circuito = Limites_Circuito(estado_.lista());
+    const QSize janela = viewport()->size();
+    const QSize superficie = vista.superficie(janela, circuito);
+    // Components may move anywhere on the surface.
+    FormResize(estado_, superficie.width(), superficie.height());
+    const QSize tela = vista.superficie_tela(janela, circuito);
+    QScrollBar *h = horizontalScrollBar(), *v = verticalScrollBar();
+    const QSignalBlocker bh(h), bv(v);
+    h->setRange(0, std::max(0, tela.width() - janela.width()));
+    v->setRange(0, std::max(0, tela.height() - janela.height()));
+    h->setPageStep(janela.width());
+    v->setPageStep(janela.height());
+    vista.rolar_para(vista.origem(), janela, circuito);
+    h->setValue(vista.origem().x());
+    v->setValue(vista.origem().y());
+}
+
+void TFormArquivo::scrollContentsBy(int, int)
+{
+    estado_.vista.rolar_para(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()),
+                             viewport()->size(), Limites_Circuito(estado_.lista()));
+    desenhar();
+}
+
+void TFormArquivo::definir_zoom(double zoom, QPointF ancora)
+{
+    if (ancora.x() < 0)
+        ancora = QRectF(viewport()->rect()).center();
+    const double antes = estado_.vista.zoom();
+    estado_.vista.definir_zoom(zoom, ancora);
+    atualizar_superficie();
+    desenhar();
+    if (estado_.vista.zoom() != antes)
+        emit zoom_mudou(estado_.vista.zoom());
+}
+
+double TFormArquivo::zoom() const { return estado_.vista.zoom(); }
+
+void TFormArquivo::ampliar() { definir_zoom(TVista::proximo_passo(estado_.vista.zoom(), 1)); }
+
+void TFormArquivo::reduzir() { definir_zoom(TVista::proximo_passo(estado_.vista.zoom(), -1)); }
+
+void TFormArquivo::ajustar_janela()
+{
+    const double antes = estado_.vista.zoom();
+    estado_.vista.ajustar(Limites_Circuito(estado_.lista()), viewport()->size());
+    atualizar_superficie();
+    desenhar();
+    if (estado_.vista.zoom() != antes)
+        emit zoom_mudou(estado_.vista.zoom());
+}
+
+void TFormArquivo::mostrar_circuito()
+{
+    estado_.vista.mostrar(Limites_Circuito(estado_.lista()), viewport()->size());
+    atualizar_superficie();
+}
+
+QPoint TFormArquivo::para_tela(int x, int y) const
+{
+    return estado_.vista.para_tela(QPointF(x, y)).toPoint() + viewport()->pos();
+}
+
+TPonto TFormArquivo::no_circuito(const QPointF &tela) const { return estado_.vista.para_circuito(tela); }
+
+void TFormArquivo::wheelEvent(QWheelEvent *e)
+{
+    // Ctrl + wheel zooms about the pointer; the plain wheel scrolls.
+    if (!(e->modifiers() & Qt::ControlModifier)) {
+        QAbstractScrollArea::wheelEvent(e);
+        return;
+    }
+    const int passos = e->angleDelta().y();
+    if (passos != 0)
+        definir_zoom(TVista::proximo_passo(estado_.vista.zoom(), passos > 0 ? 1 : -1),
+                     e->position());
+    e->accept();
+}
+
+bool TFormArquivo::viewportEvent(QEvent *evento)
+{
+    if (evento->type() == QEvent::Leave) {
+        estado_.mostrar_mira = false;
+        estado_.mostrar_cruz = false;
+    }
+    return QAbstractScrollArea::viewportEvent(evento);
 }
 
 void TFormArquivo::aplicar_cursor()
@@ -154,12 +279,12 @@ void TFormArquivo::aplicar_cursor()
     cursor_ = c;
     cursor_aplicado_ = true;
     switch (c.tipo) {
-    case TipoCursor::Mao: setCursor(Qt::PointingHandCursor); break;
-    case TipoCursor::Oculto: setCursor(Qt::BlankCursor); break;
+    case TipoCursor::Mao: viewport()->setCursor(Qt::PointingHandCursor); break;
+    case TipoCursor::Oculto: viewport()->setCursor(Qt::BlankCursor); break;
     case TipoCursor::Posicionamento:
-        setCursor(c.indice >= 1 && c.indice <= 13 ? cursores_[c.indice] : QCursor(Qt::ArrowCursor));
+        viewport()->setCursor(c.indice >= 1 && c.indice <= 13 ? cursores_[c.indice] : QCursor(Qt::ArrowCursor));
         break;
-    default: setCursor(Qt::ArrowCursor); break;
+    default: viewport()->setCursor(Qt::ArrowCursor); break;
     }
 }
 
@@ -176,9 +301,9 @@ void TFormArquivo::avisar_mudancas()
 
 void TFormArquivo::paintEvent(QPaintEvent *)
 {
-    QPainter p(this);
+    QPainter p(viewport());
     if (imagem_.isNull())
-        p.fillRect(rect(), Qt::white);
+        p.fillRect(viewport()->rect(), Qt::white);
     else
         p.drawImage(0, 0, imagem_);
 }
@@ -190,24 +315,24 @@ void TFormArquivo::mousePressEvent(QMouseEvent *e)
     setFocus();
     // The palette sets its button itself; what the press changes is told back below.
     botao_paleta_anterior_ = estado_.botao_paleta;
-    const QPoint pos = e->position().toPoint();
-    imagemMouseDown(estado_, ui_, botao_mouse(e->button()), estado_shift(e->modifiers(), e->buttons()), pos.x(),
-                    pos.y());
+    const TPonto pos = no_circuito(e->position());
+    imagemMouseDown(estado_, ui_, botao_mouse(e->button()), estado_shift(e->modifiers(), e->buttons()), pos.x,
+                    pos.y);
     avisar_mudancas();
 }
 
 void TFormArquivo::mouseMoveEvent(QMouseEvent *e)
 {
-    const QPoint pos = e->position().toPoint();
-    imagemMouseMove(estado_, estado_shift(e->modifiers(), e->buttons()), pos.x(), pos.y());
+    const TPonto pos = no_circuito(e->position());
+    imagemMouseMove(estado_, estado_shift(e->modifiers(), e->buttons()), pos.x, pos.y);
 }
 
 void TFormArquivo::mouseReleaseEvent(QMouseEvent *e)
 {
     if (!botao_tratado(e->button()))
         return;
-    const QPoint pos = e->position().toPoint();
-    imagemMouseUp(estado_, estado_shift(e->modifiers(), e->buttons()), pos.x(), pos.y());
+    const TPonto pos = no_circuito(e->position());
+    imagemMouseUp(estado_, estado_shift(e->modifiers(), e->buttons()), pos.x, pos.y);
     avisar_mudancas();
 }
 
@@ -240,15 +365,13 @@ void TFormArquivo::leaveEvent(QEvent *evento)
 {
     estado_.mostrar_mira = false;
     estado_.mostrar_cruz = false;
-    QWidget::leaveEvent(evento);
+    QAbstractScrollArea::leaveEvent(evento);
 }
 
 void TFormArquivo::resizeEvent(QResizeEvent *evento)
 {
-    // Components may move up to the window's outer size, frame included.
-    const QSize externo = parentWidget() ? parentWidget()->size() : size();
-    FormResize(estado_, externo.width(), externo.height());
-    QWidget::resizeEvent(evento);
+    QAbstractScrollArea::resizeEvent(evento);
+    atualizar_superficie();
 }
 
 } // namespace zefira

@@ -1,23 +1,25 @@
 #pragma once
 // TFormArquivo: the work area. Shows the picture the core paints on every 20 ms tick and
-// forwards every mouse and key event to the core's handlers.
+// forwards every mouse and key event to the core's handlers, with window points mapped to
+// circuit points by the state's view (zoom and scroll bars).
 
 #include "editor/selecao.h"
 #include "model/controles.h"
 
+#include <QAbstractScrollArea>
 #include <QCursor>
 #include <QImage>
 #include <QTimer>
-#include <QWidget>
 
 #include <cstdint>
 
 namespace zefira {
 
 struct TEstado;
+struct TPonto;
 class TInterfaceUsuario;
 
-class TFormArquivo : public QWidget {
+class TFormArquivo : public QAbstractScrollArea {
     Q_OBJECT
 public:
     TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai = nullptr);
@@ -25,6 +27,7 @@ public:
     QTimer Timer1; // 20 ms
     // One tick of the work area's timer: simulation step when due, redraw, caption, cursor.
     void Timer1Timer();
+    // What the window shows, at the screen's pixel density.
     const QImage &imagem() const { return imagem_; }
     void carregar_cursores();
     // How many placement cursors the last load read from their files (the rest are crosses).
@@ -35,11 +38,27 @@ public:
     // Repaints made so far; the timer skips them while nothing visible changes.
     int quadros() const { return quadros_; }
 
+    // Zoom (clamped to 25..400 %) keeping the circuit point under `ancora` still; by default
+    // the window's centre.
+    void definir_zoom(double zoom, QPointF ancora = QPointF(-1, -1));
+    double zoom() const;
+    void ampliar();
+    void reduzir();
+    void ajustar_janela(); // the whole circuit in the window
+    // Scrolls so the circuit can be seen (after opening a file or a demonstration).
+    void mostrar_circuito();
+    // A circuit point's place in the window (context menu).
+    QPoint para_tela(int x, int y) const;
+
 signals:
     void legenda_mudou(const QString &legenda);
     void controles_mudaram();
+    void zoom_mudou(double zoom);
 
 protected:
+    bool viewportEvent(QEvent *evento) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent *evento) override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
     void mousePressEvent(QMouseEvent *evento) override;
@@ -55,6 +74,9 @@ private:
     void desenhar();
     void aplicar_cursor();
     void avisar_mudancas();
+    // Surface size (move limits) and scroll bar ranges from the circuit, window and zoom.
+    void atualizar_superficie();
+    TPonto no_circuito(const QPointF &tela) const;
 
     TEstado &estado_;
     TInterfaceUsuario &ui_;
@@ -63,6 +85,8 @@ private:
     QString legenda_;
     TControles controles_anteriores_;
     int botao_paleta_anterior_ = 0;
+    QString documento_anterior_;
+    double dpr_cursores_ = 1;
     int cursores_lidos_ = 0;
     bool alterado_ = true;
     std::uint64_t revisao_vista_ = 0;

@@ -23,17 +23,24 @@ const Posicao POSICOES[] = {
 };
 
 // The button shows exactly what a click on the work area will place: the component is placed
-// on a scratch circuit, painted by the work area's own renderer and cropped to its ink.
-QIcon icone_componente(int codigo)
+// on a scratch circuit, painted by the work area's own renderer and cropped to its ink. At
+// `escala` > 1 the renderer draws vectors, for dense screens.
+QImage figura_componente(int codigo, int escala)
 {
     TEstado rascunho;
     Posicionar_Componente(rascunho, codigo, 40, 40);
-    QImage area = Imagem_Area_Trabalho(rascunho, 300, 200);
+    QImage area(300 * escala, 200 * escala, QImage::Format_RGB32);
+    {
+        QPainter p(&area);
+        p.scale(escala, escala);
+        Desenhar(rascunho, p, false, false, TSegmento());
+    }
     // Around the symbols (rod, actuators, ports) but not the captions above them.
     QRect regiao;
     for (int i = 0; i < rascunho.lista().numero_componentes(); ++i) {
         const TComponente &c = rascunho.lista()[i];
-        regiao |= QRect(QPoint(c.esquerda - 30, c.topo - 6), QPoint(c.direita + 90, c.baixo + 12));
+        regiao |= QRect(QPoint(c.esquerda - 30, c.topo - 6) * escala,
+                        QPoint(c.direita + 90, c.baixo + 12) * escala);
     }
     regiao &= area.rect();
     QRect tinta;
@@ -44,11 +51,11 @@ QIcon icone_componente(int codigo)
     const QImage figura = tinta.isValid() ? area.copy(tinta.adjusted(-1, -1, 1, 1)) : QImage();
     // White is the work area's paper: on the button it lets the button's own colour show, so
     // a pressed button is seen at a glance.
-    QImage fundo(69, 43, QImage::Format_ARGB32);
+    QImage fundo(69 * escala, 43 * escala, QImage::Format_ARGB32);
     fundo.fill(Qt::transparent);
     if (!figura.isNull()) {
-        QImage f = figura.width() > 65 || figura.height() > 39
-                       ? figura.scaled(65, 39, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+        QImage f = figura.width() > 65 * escala || figura.height() > 39 * escala
+                       ? figura.scaled(65 * escala, 39 * escala, Qt::KeepAspectRatio, Qt::SmoothTransformation)
                        : figura;
         f = f.convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < f.height(); ++y)
@@ -59,9 +66,18 @@ QIcon icone_componente(int codigo)
                 f.setPixel(x, y, qRgba(qRed(c), qGreen(c), qBlue(c), 255 - claro));
             }
         QPainter p(&fundo);
-        p.drawImage((69 - f.width()) / 2, (43 - f.height()) / 2, f);
+        p.drawImage((fundo.width() - f.width()) / 2, (fundo.height() - f.height()) / 2, f);
     }
-    return QIcon(QPixmap::fromImage(fundo));
+    fundo.setDevicePixelRatio(escala);
+    return fundo;
+}
+
+QIcon icone_componente(int codigo)
+{
+    QIcon icone;
+    for (int escala : {1, 2})
+        icone.addPixmap(QPixmap::fromImage(figura_componente(codigo, escala)));
+    return icone;
 }
 
 } // namespace

@@ -162,18 +162,27 @@ const Desenho DESENHOS[NUMERO_ICONES] = {novo,   abrir,  salvar, cortar, copiar,
 
 } // namespace
 
-QImage Figura_Icone(int indice)
+QImage Figura_Icone(int indice, int escala)
 {
-    QImage figura(16, 16, QImage::Format_ARGB32);
+    QImage figura(16 * escala, 16 * escala, QImage::Format_ARGB32);
     figura.fill(Qt::transparent);
     if (indice >= 0 && indice < NUMERO_ICONES) {
         QPainter p(&figura);
+        p.scale(escala, escala);
         DESENHOS[indice](p);
     }
+    figura.setDevicePixelRatio(escala);
     return figura;
 }
 
-QIcon Icone(int indice) { return QIcon(QPixmap::fromImage(Figura_Icone(indice))); }
+QIcon Icone(int indice)
+{
+    // Dense screens pick the drawing made for them instead of an enlarged 16 x 16.
+    QIcon icone;
+    for (int escala : {1, 2, 3})
+        icone.addPixmap(QPixmap::fromImage(Figura_Icone(indice, escala)));
+    return icone;
+}
 
 const int TAMANHOS_ICONE_PROGRAMA[8] = {16, 22, 24, 32, 48, 64, 128, 256};
 

@@ -1,5 +1,6 @@
 #pragma once
-// The icons of the menus and the toolbar, 16 x 16, drawn in code; and the program's icon.
+// The icons of the menus and the toolbar, 16 x 16 (and 2x, 3x for dense screens), drawn in code;
+// and the program's icon.
 
 #include <QIcon>
 
@@ -13,7 +14,8 @@ enum IndiceIcone {
 };
 
 QIcon Icone(int indice);
-QImage Figura_Icone(int indice);
+// The icon drawn `escala` times larger, for a screen of that pixel density.
+QImage Figura_Icone(int indice, int escala = 1);
 
 // The program's own icon (windows, menu entry, file type), drawn from its vector picture.
 extern const int TAMANHOS_ICONE_PROGRAMA[8]; // 16 to 256 pixels

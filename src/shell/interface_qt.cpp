@@ -1,5 +1,7 @@
 #include "shell/interface_qt.h"
 
+#include "shell/arquivoatual.h"
+
 #include "dialogs/configuracaocilindro.h"
 #include "dialogs/configuracaotomadaar.h"
 #include "dialogs/configuracaovalvula.h"
@@ -135,6 +137,40 @@ QString TInterfaceQt::escolher_arquivo_salvar(const QString &pasta)
                              : QString());
 }
 
+QString TInterfaceQt::escolher_arquivo_exportar(const QString &pasta, double &escala)
+{
+    // The file type chosen is the format; PNG comes in three sizes.
+    struct Tipo {
+        const char *filtro;
+        const char *extensao;
+        double escala;
+    };
+    static const Tipo TIPOS[] = {
+        {"PNG 100 % (*.png)", "png", 1}, {"PNG 200 % (*.png)", "png", 2}, {"PNG 300 % (*.png)", "png", 3},
+        {"SVG (*.svg)", "svg", 1},       {"PDF (*.pdf)", "pdf", 1},
+    };
+    QStringList filtros;
+    for (const Tipo &t : TIPOS)
+        filtros << QString::fromUtf8(t.filtro);
+    DevolverFoco foco{pai_};
+    QFileDialog dialogo(pai_, QStringLiteral("Exportar"), pasta, filtros.join(QStringLiteral(";;")));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setDefaultSuffix(QStringLiteral("png"));
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, [&dialogo, filtros](const QString &f) {
+        dialogo.setDefaultSuffix(QString::fromLatin1(TIPOS[std::max<qsizetype>(0, filtros.indexOf(f))].extensao));
+    });
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return QString();
+    const Tipo &tipo = TIPOS[std::max<qsizetype>(0, filtros.indexOf(dialogo.selectedNameFilter()))];
+    QString nome = dialogo.selectedFiles().first();
+    // A name typed with another picture extension keeps it; otherwise the chosen type's is added.
+    const QString sufixo = QFileInfo(nome).suffix().toLower();
+    if (sufixo != QLatin1String("png") && sufixo != QLatin1String("svg") && sufixo != QLatin1String("pdf"))
+        nome += QLatin1Char('.') + QString::fromLatin1(tipo.extensao);
+    escala = QFileInfo(nome).suffix().toLower() == QLatin1String("png") ? tipo.escala : 1;
+    return nome;
+}
+
 ItemMenuContexto TInterfaceQt::menu_contexto(const TItensMenuContexto &habilitados, int x, int y)
 {
     DevolverFoco foco{pai_};
@@ -154,7 +190,10 @@ ItemMenuContexto TInterfaceQt::menu_contexto(const TItensMenuContexto &habilitad
     menu.addSeparator();
     item("&Propriedades...", habilitados.propriedades, ItemMenuContexto::Propriedades);
     QWidget *base = area_ ? area_ : pai_;
-    const QPoint ponto = base ? base->mapToGlobal(QPoint(x, y)) : QPoint(x, y);
+    // (x, y) is a circuit point: the work area knows where its zoom and scroll put it.
+    const auto *area = qobject_cast<TFormArquivo *>(area_);
+    const QPoint local = area ? area->para_tela(x, y) : QPoint(x, y);
+    const QPoint ponto = base ? base->mapToGlobal(local) : local;
     QAction *escolhida = menu.exec(ponto);
     return escolhida ? ItemMenuContexto(escolhida->data().toInt()) : ItemMenuContexto::Nenhum;
 }

@@ -27,6 +27,7 @@ public:
     void mensagem(const QString &texto) override;
     QString escolher_arquivo_abrir(const QString &pasta) override;
     QString escolher_arquivo_salvar(const QString &pasta) override;
+    QString escolher_arquivo_exportar(const QString &pasta, double &escala) override;
     ItemMenuContexto menu_contexto(const TItensMenuContexto &habilitados, int x, int y) override;
     bool editar_propriedades(TEstado &estado, TComponente &componente) override;
     void progresso(const QString &texto, int feito, int total) override;

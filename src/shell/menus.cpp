@@ -5,7 +5,7 @@ namespace zefira {
 const std::vector<TMenuPrincipal> &Menus_Principais()
 {
     static const std::vector<TMenuPrincipal> menus = {
-        {"arquivo_menu", "&Arquivo"}, {"editar", "&Editar"}, {"componentes", "&Componentes"},
+        {"arquivo_menu", "&Arquivo"}, {"editar", "&Editar"}, {"exibir", "E&xibir"}, {"componentes", "&Componentes"},
         {"simulacao", "&Simulação"},  {"demo", "&Demo"},     {"tutorial", "&Tutorial"},
         {"ajuda", "A&juda"},
     };
@@ -20,6 +20,7 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"arquivo_menu", "salvar", "&Salvar", "Ctrl+B", 2, false},
         {"arquivo_menu", "salvarcomo", "Salvar &Como...", "", -1, false},
         {"arquivo_menu", "N1", "-", "", -1, false},
+        {"arquivo_menu", "exportar", "&Exportar...", "", -1, false},
         {"arquivo_menu", "imprimir", "&Imprimir...", "", -1, false},
         {"arquivo_menu", "N8", "-", "", -1, false},
         {"arquivo_menu", "sair", "Sai&r", "Ctrl+R", 10, false},
@@ -33,6 +34,12 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"editar", "N2", "-", "", -1, false},
         {"editar", "Biblioteca1", "B&iblioteca", "", 12, false},
         {"editar", "propriedades", "&Propriedades...", "Ctrl+P", -1, false},
+
+        // Zoom of the work area.
+        {"exibir", "ampliar", "&Ampliar", "Ctrl++", -1, false},
+        {"exibir", "reduzir", "&Reduzir", "Ctrl+-", -1, false},
+        {"exibir", "tamanhonormal", "Tamanho &normal (100%)", "Ctrl+0", -1, false},
+        {"exibir", "ajustarajanela", "A&justar à janela", "", -1, false},
 
         {"componentes", "cilindrosimplesacao", "Cilindro de &Simples Ação", "S", -1, false},
         {"componentes", "cilindrodehs", "Cilindro de Dupla Ação &Haste Simples", "H", -1, false},

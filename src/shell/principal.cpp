@@ -1,6 +1,7 @@
 #include "shell/principal.h"
 
 #include "demos/demonstracoes.h"
+#include "desenho/exportacao_circuito.h"
 #include "editor/area_trabalho.h"
 #include "editor/area_transferencia.h"
 #include "editor/selecao.h"
@@ -9,6 +10,7 @@
 #include "files/pasta_dados.h"
 #include "shell/arquivoatual.h"
 #include "shell/biblioteca.h"
+#include "shell/caixa_zoom.h"
 #include "shell/capa.h"
 #include "shell/icones.h"
 #include "shell/janela_ajuda.h"
@@ -18,6 +20,7 @@
 #include "shell/observacoes.h"
 #include "shell/preferencias.h"
 #include "shell/sobre.h"
+#include "shell/visualizar_impressao.h"
 #include "simulation/controle_simulacao.h"
 
 #include <QActionGroup>
@@ -51,6 +54,7 @@ TForm1::TForm1(TEstado &estado, bool mostrar_capa) : estado_(estado), ui_(this),
     criar_barra();
     criar_janelas();
     ligar_comandos();
+    addToolBar(QStringLiteral("BarraZoom"))->addWidget(new TCaixaZoom(FormArquivo, this));
     preparar_velocidades();
     criar_recentes();
     atualizar_controles();
@@ -258,7 +262,6 @@ void TForm1::executar(const QString &nome)
         (*it)();
     if (FormArquivo)
         FormArquivo->marcar_alterado();
-    // Items without a command (Imprimir) are present and do nothing.
     depois_do_comando(antes);
 }
 
@@ -270,6 +273,8 @@ void TForm1::ligar_comandos()
     c["salvar"] = c["TBsalvar"] = [this] { salvarClick(estado_, ui_); };
     c["salvarcomo"] = [this] { salvarcomoClick(estado_, ui_); };
     c["sair"] = c["TBfechar"] = [this] { sairClick(); };
+    c["exportar"] = [this] { exportarClick(estado_, ui_); };
+    c["imprimir"] = [this] { imprimirClick(estado_, this); };
 
     c["cortar"] = c["TBcortar"] = [this] { cortarClick(estado_); };
     c["copiar"] = c["TBcopiar"] = [this] { copiarClick(estado_); };
@@ -315,6 +320,10 @@ void TForm1::ligar_comandos()
         const QString item = QString::fromLatin1(d.item);
         c[item] = [this, item] { abrir_ajuda(item); };
     }
+    c["ampliar"] = [this] { FormArquivo->ampliar(); };
+    c["reduzir"] = [this] { FormArquivo->reduzir(); };
+    c["tamanhonormal"] = [this] { FormArquivo->definir_zoom(1.0); };
+    c["ajustarajanela"] = [this] { FormArquivo->ajustar_janela(); };
     c["sobre"] = [this] {
         Formsobre->exec();
         activateWindow();

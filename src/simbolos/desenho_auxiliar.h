@@ -1,7 +1,10 @@
 #pragma once
-// Pixel primitives shared by the symbol drawings. Everything is plotted one pixel at a time
-// with drawPoint, so the result does not depend on how the paint engine rasterises aliased
-// lines and ellipses: at 25 x 25 a single stray pixel changes what a symbol says.
+// Primitives shared by the symbol drawings. On a 1x picture under an integer translation
+// everything is plotted one pixel at a time with drawPoint, so the result does not depend on
+// how the paint engine rasterises aliased lines and ellipses: at 25 x 25 a single stray pixel
+// changes what a symbol says. Under any other transform or device (zoom, high-DPI screens,
+// printers, SVG, PDF) the same drawing is done as vectors: pixel (x, y) is the unit square
+// [x, x+1) x [y, y+1), so lines run through pixel centres with a pen one pixel wide.
 
 #include <QPainter>
 
@@ -19,6 +22,10 @@ struct Desenho {
 const Desenho *desenhos_valvulas(int &quantidade);
 const Desenho *desenhos_acionadores(int &quantidade);
 const Desenho *desenhos_componentes(int &quantidade);
+
+// True when p paints exact pixels: a 1x raster image, transform at most an integer
+// translation. Everything else gets vectors.
+bool pixels_exatos(const QPainter &p);
 
 void ponto(QPainter &p, int x, int y);
 // Straight line, both ends included (Bresenham).
@@ -38,7 +45,8 @@ void disco(QPainter &p, int cx, int cy, int r);
 // Flow line from `de` to `para` ending in a filled head whose tip is exactly `para`.
 // Vertical arrows and sloped ones are supported (no horizontal flow in these symbols).
 void seta(QPainter &p, QPoint de, QPoint para);
-// Paints `f` on a scratch picture and copies it left-right mirrored, pixel for pixel.
+// Paints `f` left-right mirrored: on a scratch picture copied pixel for pixel, or as vectors
+// under a mirroring transform.
 void espelhar(QPainter &p, int largura, int altura, Funcao f);
 
 // The mirror image of drawing F, for the left-hand actuators.

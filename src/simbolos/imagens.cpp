@@ -87,6 +87,13 @@ TImagens::TImagens()
         if (nome != QLatin1String("nada"))
             figuras.insert(nome + SUFIXO_SELEC, avermelhar(figura));
     }
+    for (auto it = figuras.cbegin(); it != figuras.cend(); ++it)
+        nomes.insert(it.value().cacheKey(), it.key());
+}
+
+QString TImagens::nome_de(const QImage &figura) const
+{
+    return figura.isNull() ? QString() : nomes.value(figura.cacheKey());
 }
 
 QImage TImagens::copiar(const QString &nome) const { return figuras.value(nome); }

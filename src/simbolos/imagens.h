@@ -22,6 +22,9 @@ public:
     // Width and height of the named picture; an invalid size for an unknown name.
     QSize tamanho(const QString &nome) const;
     bool existe(const QString &nome) const;
+    // The name (with "_selec" for a red one) of a picture handed out by this library, found by
+    // the pixels it shares; "" for any other image. Lets a painter redraw the symbol as vectors.
+    QString nome_de(const QImage &figura) const;
 
     // The base names and their sizes, in table order (without "_selec").
     struct Entrada {
@@ -33,6 +36,7 @@ public:
 
 private:
     QHash<QString, QImage> figuras;
+    QHash<qint64, QString> nomes;
 };
 
 } // namespace zefira

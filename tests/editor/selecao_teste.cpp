@@ -183,3 +183,28 @@ TEST(Selecao, SelecionarTudoELiberar)
     EXPECT_FALSE(a.valvula_direcional->parte(2)->selecionado());
     EXPECT_EQ(e.numero_selecionados, 0);
 }
+
+// Zoomed out, a tolerance of n circuit pixels would shrink below n screen pixels; the view
+// widens it to n screen pixels. Zoomed in it stays n circuit pixels.
+TEST(Tolerancia, PortasPontosESegmentosSeguemOZoomAfastado)
+{
+    struct Caso {
+        double zoom;
+        int dentro, fora; // distances in circuit pixels
+    } casos[] = {{1, 4, 5}, {2, 4, 5}, {0.5, 9, 10}, {0.25, 19, 20}};
+    for (const Caso &c : casos) {
+        TEstado e;
+        e.vista.definir_zoom(c.zoom, QPointF(0, 0));
+        TComponente &v = valvula2(e, 300, 300);
+        TComponente &w = polilinha(e, {Ponto(100, 100), Ponto(100, 200), Ponto(250, 200)});
+        const int iw = e.lista().indice(w.codigo);
+        const TPonto p1 = v.ponto(1);
+        SCOPED_TRACE(c.zoom);
+        EXPECT_TRUE(DesenharBolinha(e, p1.x + c.dentro, p1.y));
+        EXPECT_FALSE(DesenharBolinha(e, p1.x + c.fora, p1.y));
+        EXPECT_EQ(Achar_Ponto(e, iw, Ponto(100, 200 - c.dentro)), 1);
+        EXPECT_EQ(Achar_Ponto(e, iw, Ponto(100, 200 - c.fora)), -1);
+        EXPECT_EQ(Perto_Das_Semi_Retas(e, iw, Ponto(175, 200 + c.dentro)).segmento, 1);
+        EXPECT_EQ(Perto_Das_Semi_Retas(e, iw, Ponto(175, 200 + c.fora + 1)).segmento, -1);
+    }
+}

@@ -27,6 +27,7 @@ struct Entrada {
 const Entrada MENUS[] = {
     {"", "arquivo_menu", "&Arquivo", "", ""},
     {"", "editar", "&Editar", "", ""},
+    {"", "exibir", "E&xibir", "", ""},
     {"", "componentes", "&Componentes", "", ""},
     {"", "simulacao", "&Simulação", "", ""},
     {"", "demo", "&Demo", "", ""},
@@ -40,6 +41,7 @@ const Entrada MENUS[] = {
     {"arquivo_menu", "arquivosrecentes", "<sub>Arqui&vos Recentes", "", ""},
     {"arquivosrecentes", "recentes_vazio", "Nenhum arquivo recente", "", ""},
     {"arquivo_menu", "N1", "-", "", ""},
+    {"arquivo_menu", "exportar", "&Exportar...", "", ""},
     {"arquivo_menu", "imprimir", "&Imprimir...", "", ""},
     {"arquivo_menu", "N8", "-", "", ""},
     {"arquivo_menu", "sair", "Sai&r", "Ctrl+R", "TBfechar"},
@@ -53,6 +55,11 @@ const Entrada MENUS[] = {
     {"editar", "N2", "-", "", ""},
     {"editar", "Biblioteca1", "B&iblioteca", "", "TBbiblioteca"},
     {"editar", "propriedades", "&Propriedades...", "Ctrl+P", ""},
+
+    {"exibir", "ampliar", "&Ampliar", "Ctrl++", ""},
+    {"exibir", "reduzir", "&Reduzir", "Ctrl+-", ""},
+    {"exibir", "tamanhonormal", "Tamanho &normal (100%)", "Ctrl+0", ""},
+    {"exibir", "ajustarajanela", "A&justar à janela", "", ""},
 
     {"componentes", "cilindrosimplesacao", "Cilindro de &Simples Ação", "S", ""},
     {"componentes", "cilindrodehs", "Cilindro de Dupla Ação &Haste Simples", "H", ""},
@@ -313,7 +320,7 @@ TEST(Principal, ItensSemAcaoEstaoHabilitadosENaoFazemNada)
     const QStringList antes = estados();
     GuardaModal guarda;
     // Propriedades with several components selected has no one dialog to open.
-    for (const char *nome : {"imprimir", "propriedades"}) {
+    for (const char *nome : {"propriedades"}) {
         QAction *a = p.form.acao(nome);
         ASSERT_TRUE(a) << nome;
         EXPECT_TRUE(a->isEnabled()) << nome;

@@ -1,0 +1,49 @@
+#include "shell/caixa_zoom.h"
+
+#include "model/estado.h"
+#include "shell/arquivoatual.h"
+
+#include <QLineEdit>
+#include <cmath>
+
+namespace zefira {
+
+TCaixaZoom::TCaixaZoom(TFormArquivo *area, QWidget *pai) : QComboBox(pai), area_(area)
+{
+    setObjectName(QStringLiteral("CaixaZoom"));
+    setToolTip(QStringLiteral("Zoom"));
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setFocusPolicy(Qt::ClickFocus);
+    for (int p : {25, 50, 75, 100, 150, 200, 300, 400})
+        addItem(texto(p / 100.0));
+    mostrar(1.0);
+    connect(area_, &TFormArquivo::zoom_mudou, this, &TCaixaZoom::mostrar);
+    connect(this, &QComboBox::textActivated, this, [this](const QString &t) {
+        const double z = ler(t);
+        if (z > 0)
+            area_->definir_zoom(z);
+        mostrar(area_->zoom()); // clamped, or unchanged after a text that is not a number
+        area_->setFocus();
+    });
+}
+
+QString TCaixaZoom::texto(double zoom) { return QStringLiteral("%1%").arg(std::lround(zoom * 100)); }
+
+double TCaixaZoom::ler(const QString &t)
+{
+    QString s = t.trimmed();
+    if (s.endsWith(QLatin1Char('%')))
+        s.chop(1);
+    bool ok = false;
+    const double v = s.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok && v > 0 ? v / 100.0 : 0;
+}
+
+void TCaixaZoom::mostrar(double zoom)
+{
+    const QSignalBlocker bloqueio(this);
+    setEditText(texto(zoom));
+}
+
+} // namespace zefira

@@ -1,0 +1,124 @@
+// The work area drawn under a view transform or on a vector device: the same circuit as the
+// exact-pixel picture, as vectors throughout.
+#include "apoio/circuito.h"
+#include "demos/demonstracoes.h"
+#include "desenho/figura_acionador.h"
+#include "desenho/renderizador.h"
+#include "model/interface_roteirizada.h"
+
+#include <QBuffer>
+#include <QSvgGenerator>
+
+#include <gtest/gtest.h>
+
+using namespace zefira;
+
+namespace {
+
+QImage ampliada(TEstado &e, int escala, QSize tamanho = QSize(1000, 650))
+{
+    QImage img(tamanho * escala, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.scale(escala, escala);
+    Desenhar(e, p, false, false, TSegmento());
+    return img;
+}
+
+// Darkness of the escala x escala block over circuit pixel (x, y), 0 (white) .. 1 (black).
+double escuridao(const QImage &img, int escala, int x, int y)
+{
+    double soma = 0;
+    for (int j = 0; j < escala; ++j)
+        for (int i = 0; i < escala; ++i)
+            soma += 1 - qGray(img.pixel(x * escala + i, y * escala + j)) / 255.0;
+    return soma / (escala * escala);
+}
+
+QByteArray em_svg(TEstado &e)
+{
+    QByteArray dados;
+    QBuffer buffer(&dados);
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&buffer);
+    svg.setSize(QSize(1000, 650));
+    {
+        QPainter p(&svg);
+        Desenhar(e, p, false, false, TSegmento());
+    }
+    return dados;
+}
+
+} // namespace
+
+// A line misplaced by half a pixel smears over two blocks at half darkness each, a missing or
+// mirrored picture leaves its pixels white: both show up as most of the ink disagreeing, while
+// edges, steep plotted lines and the texts' own hinting at each size account for about a tenth.
+TEST(RenderizadorVetorial, CadaDemonstracaoAmpliadaConfereComOsPixels)
+{
+    for (const QString &nome : Nomes_Demonstracoes()) {
+        TEstado e;
+        TInterfaceRoteirizada ui;
+        Carregar_Figura_Acionador(e);
+        ASSERT_TRUE(Construir_Demonstracao(e, ui, nome));
+        const QImage pixels = Imagem_Area_Trabalho(e);
+        for (int escala : {2, 3}) {
+            const QImage vetor = ampliada(e, escala);
+            int tinta = 0, diferentes = 0;
+            for (int y = 0; y < pixels.height(); ++y)
+                for (int x = 0; x < pixels.width(); ++x) {
+                    const bool escuro = qGray(pixels.pixel(x, y)) < 128;
+                    tinta += escuro;
+                    diferentes += escuro != (escuridao(vetor, escala, x, y) >= 0.6);
+                }
+            ASSERT_GT(tinta, 500) << nome.toStdString();
+            EXPECT_LE(diferentes, tinta / 6) << nome.toStdString() << " x" << escala << ": " << diferentes
+                                               << " of " << tinta;
+        }
+    }
+}
+
+TEST(RenderizadorVetorial, SelecionadoFicaVermelhoAmpliado)
+{
+    TEstado e;
+    TComponente &v = teste::valvula2(e, 300, 300);
+    TComponente &cil = teste::componente(e, TIPO_CILINDRO, 500, 300, -1, 2);
+    struct Caso {
+        TComponente *c;
+    } casos[] = {{&v}, {&cil}};
+    for (const Caso &caso : casos) {
+        TComponente &c = *caso.c;
+        c.selecionar();
+        const QImage img = ampliada(e, 2);
+        int vermelhos = 0, pretos = 0;
+        for (int y = (c.topo + 2) * 2; y < (c.baixo - 1) * 2; ++y)
+            for (int x = (c.esquerda + 2) * 2; x < (c.direita - 1) * 2; ++x) {
+                const QRgb p = img.pixel(x, y);
+                vermelhos += qRed(p) > 200 && qGreen(p) < 60;
+                pretos += qGray(p) < 60 && qRed(p) < 60;
+            }
+        EXPECT_GT(vermelhos, 50) << c.tipo;
+        EXPECT_EQ(pretos, 0) << c.tipo;
+        c.desselecionar();
+    }
+}
+
+// Every picture the model holds, and the cam, is redrawn as vectors: a vector file gets paths
+// and texts, never a copied picture.
+TEST(RenderizadorVetorial, SvgSemFiguraCopiada)
+{
+    for (const QString &nome : Nomes_Demonstracoes()) {
+        TEstado e;
+        TInterfaceRoteirizada ui;
+        Carregar_Figura_Acionador(e);
+        ASSERT_TRUE(Construir_Demonstracao(e, ui, nome));
+        // Cams drawn too, wherever a valve has a left actuator to press.
+        for (int i = 0; i < e.lista().numero_componentes(); ++i)
+            if (e.lista()[i].valvula_direcional)
+                e.lista()[i].valvula_direcional->redesenhar = true;
+        const QByteArray svg = em_svg(e);
+        EXPECT_FALSE(svg.contains("<image")) << nome.toStdString();
+        EXPECT_TRUE(svg.contains("<path") || svg.contains("<polyline")) << nome.toStdString();
+        EXPECT_TRUE(svg.contains("<text")) << nome.toStdString();
+    }
+}
