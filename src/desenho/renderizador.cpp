@@ -43,20 +43,26 @@ QImage Imagem_Area_Trabalho(TEstado &estado, int largura, int altura)
 TRenderizador::TRenderizador(TEstado &estado, QPainter &p)
     : estado_(estado), p_(p), cor_(PRETO), vetor_(!desenho::pixels_exatos(p))
 {
-    // Scaled vectors are smoothed; exact pixels stay two-coloured.
-    p_.setRenderHint(QPainter::Antialiasing, vetor_);
-    p_.setRenderHint(QPainter::TextAntialiasing, vetor_);
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setRenderHint(QPainter::TextAntialiasing, false);
     p_.setBackgroundMode(Qt::TransparentMode);
     QFont fonte = p_.font();
     fonte.setPointSize(PONTO_TEXTO);
     // Plain two-colour text, like the symbols: a selected caption is pure red, nothing in between.
-    if (!vetor_)
-        fonte.setStyleStrategy(QFont::NoAntialias);
+    fonte.setStyleStrategy(QFont::NoAntialias);
     p_.setFont(fonte);
 }
 
 void TRenderizador::desenhar(bool mostrar_mira, bool mostrar_cruz, const TSegmento &segmento)
 {
+    if (vetor_) {
+        // Scaled vectors are smoothed, texts too; exact pixels stay two-coloured.
+        p_.setRenderHint(QPainter::Antialiasing);
+        p_.setRenderHint(QPainter::TextAntialiasing);
+        QFont fonte = p_.font();
+        fonte.setStyleStrategy(QFont::PreferAntialias);
+        p_.setFont(fonte);
+    }
     limpar();
     TLista_Componente &lista = estado_.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i) {

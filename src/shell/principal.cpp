@@ -44,6 +44,8 @@ TForm1::TForm1(TEstado &estado, bool mostrar_capa) : estado_(estado), ui_(this),
     criar_janelas();
     ligar_comandos();
     addToolBar(QStringLiteral("BarraZoom"))->addWidget(new TCaixaZoom(FormArquivo, this));
+    // Ctrl+= too: on many keyboards + is the shifted =.
+    acao("ampliar")->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
     atualizar_controles();
 }
 

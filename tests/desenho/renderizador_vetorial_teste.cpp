@@ -2,6 +2,7 @@
 // exact-pixel picture, as vectors throughout.
 #include "apoio/circuito.h"
 #include "demos/demonstracoes.h"
+#include "desenho/arquivo_cursor.h"
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
 #include "model/interface_roteirizada.h"
@@ -10,6 +11,10 @@
 #include <QSvgGenerator>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
 
 using namespace zefira;
 
@@ -120,5 +125,33 @@ TEST(RenderizadorVetorial, SvgSemFiguraCopiada)
         EXPECT_FALSE(svg.contains("<image")) << nome.toStdString();
         EXPECT_TRUE(svg.contains("<path") || svg.contains("<polyline")) << nome.toStdString();
         EXPECT_TRUE(svg.contains("<text")) << nome.toStdString();
+    }
+}
+
+// Placement cursors for dense screens come from the vectors: the real pixel size of the screen,
+// ink of the symbol from the hot spot on, and the surroundings left transparent.
+TEST(RenderizadorVetorial, CursorDeTelaDensaDesenhadoNaDensidadeDaTela)
+{
+    TImagens imagens;
+    for (double dpr : {1.5, 2.0}) {
+        for (int i = 1; i <= 13; ++i) {
+            const QImage c = Desenhar_Cursor(imagens, i, dpr);
+            SCOPED_TRACE(Figura_Cursor(i).toStdString() + " " + std::to_string(dpr));
+            EXPECT_EQ(c.size(), QSize(int(std::ceil(32 * dpr)), int(std::ceil(32 * dpr))));
+            EXPECT_EQ(c.devicePixelRatio(), dpr);
+            QRect tinta;
+            for (int y = 0; y < c.height(); ++y)
+                for (int x = 0; x < c.width(); ++x)
+                    if (qAlpha(c.pixel(x, y)) > 128)
+                        tinta |= QRect(x, y, 1, 1);
+            ASSERT_TRUE(tinta.isValid());
+            // The symbol (scaled down when larger than 32 x 32) starts at the hot spot.
+            const QSize s = imagens.tamanho(Figura_Cursor(i));
+            const double k = dpr * std::min({1.0, 32.0 / s.width(), 32.0 / s.height()});
+            EXPECT_LE(tinta.left(), int(3 * k));
+            EXPECT_LE(tinta.right(), int(std::ceil(s.width() * k)));
+            EXPECT_LE(tinta.bottom(), int(std::ceil(s.height() * k)));
+            EXPECT_EQ(qAlpha(c.pixel(c.width() - 1, c.height() - 1)), 0);
+        }
     }
 }
