@@ -155,3 +155,38 @@ TEST(RenderizadorVetorial, CursorDeTelaDensaDesenhadoNaDensidadeDaTela)
         }
     }
 }
+
+// The sight and the move cross stand in for the pointer: the same size on the screen at any
+// zoom, centred on the pointer's circuit pixel.
+TEST(RenderizadorVetorial, MiraECruzGuardamOTamanhoDeTela)
+{
+    auto tinta = [](double zoom, bool mira) {
+        TEstado e;
+        e.mouse_x = 100;
+        e.mouse_y = 80;
+        QImage img(int(300 * zoom) + 40, int(250 * zoom) + 40, QImage::Format_RGB32);
+        QPainter p(&img);
+        p.scale(zoom, zoom);
+        Desenhar(e, p, mira, !mira, TSegmento());
+        p.end();
+        QRect r;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qGray(img.pixel(x, y)) < 128)
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    for (bool mira : {true, false}) {
+        const QRect base = tinta(1, mira);
+        ASSERT_GT(base.width(), 15);
+        for (double zoom : {0.25, 0.5, 2.0, 4.0}) {
+            const QRect r = tinta(zoom, mira);
+            SCOPED_TRACE(std::to_string(zoom) + (mira ? " mira" : " cruz"));
+            EXPECT_NEAR(r.width(), base.width(), 2);
+            EXPECT_NEAR(r.height(), base.height(), 2);
+            // The same offset from the pointer's pixel as at 100 %.
+            EXPECT_NEAR(r.center().x() - 100.5 * zoom, base.center().x() - 100.5, 1.5);
+            EXPECT_NEAR(r.center().y() - 80.5 * zoom, base.center().y() - 80.5, 1.5);
+        }
+    }
+}
