@@ -32,6 +32,15 @@ void Desenhar(TEstado &estado, QPainter &p, bool mostrar_mira, bool mostrar_cruz
     TRenderizador(estado, p).desenhar(mostrar_mira, mostrar_cruz, segmento);
 }
 
+bool Desenho_Pendente(const TEstado &estado)
+{
+    const TLista_Componente &lista = *estado.lista_componentes;
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL && lista[i].valvula_direcional->redesenhar)
+            return true;
+    return false;
+}
+
 QImage Imagem_Area_Trabalho(TEstado &estado, int largura, int altura)
 {
     QImage imagem(largura, altura, QImage::Format_RGB32);
@@ -65,10 +74,15 @@ void TRenderizador::desenhar(bool mostrar_mira, bool mostrar_cruz, const TSegmen
     }
     limpar();
     TLista_Componente &lista = estado_.lista();
+    const QRectF visivel = area_visivel();
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         TComponente &c = lista[i];
         if (c.tipo == TIPO_FIO)
             continue;
+        if (!visivel.intersects(caixa_desenhada(c))) {
+            anotar_sem_desenhar(c);
+            continue;
+        }
         desenhar_simbolo(c);
         marcar_porta(c);
     }
@@ -84,6 +98,34 @@ void TRenderizador::desenhar(bool mostrar_mira, bool mostrar_cruz, const TSegmen
         desenhar_mira();
     else if (mostrar_cruz)
         desenhar_cruz(segmento);
+}
+
+QRectF TRenderizador::area_visivel() const
+{
+    const QPaintDevice *d = p_.device();
+    const QRectF dispositivo(0, 0, d->width(), d->height());
+    const QRectF logica = p_.combinedTransform().inverted().mapRect(dispositivo);
+    return p_.hasClipping() ? logica.intersected(p_.clipBoundingRect()) : logica;
+}
+
+QRectF TRenderizador::caixa_desenhada(const TComponente &c)
+{
+    // Names, labels, force values and cams are drawn around the box, never farther than this.
+    constexpr double FOLGA = 150;
+    return QRectF(QPointF(double(c.esquerda) - FOLGA, double(c.topo) - FOLGA),
+                  QPointF(double(c.direita) + FOLGA, double(c.baixo) + FOLGA));
+}
+
+void TRenderizador::anotar_sem_desenhar(TComponente &c)
+{
+    // What drawing a valve writes back happens for a valve out of sight too, so what is seen
+    // and saved never depends on where the view is.
+    if (c.tipo != TIPO_VALVULA_DIRECIONAL)
+        return;
+    TValvula_Direcional &v = *c.valvula_direcional;
+    v.redesenhar = false;
+    if (!v.rotulo.isEmpty())
+        v.descricao = v.rotulo;
 }
 
 void TRenderizador::limpar()

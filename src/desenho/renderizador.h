@@ -17,6 +17,10 @@ namespace zefira {
 // cleared once its cam is drawn, and a valve's `rotulo` is copied into its `descricao`.
 void Desenhar(TEstado &estado, QPainter &p, bool mostrar_mira, bool mostrar_cruz, const TSegmento &segmento);
 
+// True when the next repaint would differ from the last one with nothing else changed: a cam
+// shown for the step that pressed it is taken down by the repaint after it.
+bool Desenho_Pendente(const TEstado &estado);
+
 // The work area as a picture, painted with the editor's current pointer overlay.
 QImage Imagem_Area_Trabalho(TEstado &estado, int largura = 1000, int altura = 650);
 
@@ -30,6 +34,11 @@ public:
 private:
     // Passes of one repaint (renderizador.cpp).
     void limpar();
+    // Culling: the part of the circuit the painter can reach, and the area a component's
+    // drawing may cover; components outside are skipped, with the same write-backs.
+    QRectF area_visivel() const;
+    static QRectF caixa_desenhada(const TComponente &c);
+    void anotar_sem_desenhar(TComponente &c);
     void desenhar_simbolo(TComponente &c);
     void desenhar_figura_simples(TComponente &c);
     void marcar_porta(const TComponente &c);

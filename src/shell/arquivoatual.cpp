@@ -4,6 +4,7 @@
 #include "desenho/arquivo_cursor.h"
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
+#include "files/pasta_dados.h"
 #include "model/estado.h"
 #include "simulation/controle_simulacao.h"
 
@@ -75,6 +76,9 @@ TFormArquivo::TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai)
     atualizar_superficie();
     estado_.tempo_acumulado = 0;
     carregar_cursores();
+    // Any input anywhere in the program may change what the work area shows (menus, dialogs,
+    // the palette, the notes), so every input event marks the picture for repainting.
+    qApp->installEventFilter(this);
     Timer1.setInterval(20);
     connect(&Timer1, &QTimer::timeout, this, &TFormArquivo::Timer1Timer);
     Timer1.start();
@@ -82,6 +86,7 @@ TFormArquivo::TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai)
 
 void TFormArquivo::carregar_cursores()
 {
+    cursores_lidos_ = 0;
     dpr_cursores_ = devicePixelRatioF();
     for (int i = 1; i <= 13; ++i) {
         QImage figura;
@@ -89,12 +94,15 @@ void TFormArquivo::carregar_cursores()
         // On a dense screen the cursor is drawn again from the symbol's vectors.
         if (dpr_cursores_ > 1) {
             cursores_[i] = QCursor(QPixmap::fromImage(Desenhar_Cursor(estado_.imagens, i, dpr_cursores_)), 0, 0);
+            ++cursores_lidos_;
             continue;
         }
-        if (Ler_Cursor(estado_.pasta_programa + Arquivo_Cursor(i), figura, ponto))
+        if (Ler_Cursor(Caminho_Dados(estado_.pasta_programa, Arquivo_Cursor(i)), figura, ponto)) {
             cursores_[i] = QCursor(QPixmap::fromImage(figura), ponto.x(), ponto.y());
-        else
+            ++cursores_lidos_;
+        } else {
             cursores_[i] = QCursor(Qt::CrossCursor);
+        }
     }
 }
 
@@ -121,13 +129,42 @@ void TFormArquivo::Timer1Timer()
     avisar_mudancas();
 }
 
+bool TFormArquivo::eventFilter(QObject *objeto, QEvent *evento)
+{
+    switch (evento->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::Show:
+    case QEvent::Resize:
+        alterado_ = true;
+        break;
+    default: break;
+    }
+    return QAbstractScrollArea::eventFilter(objeto, evento);
+}
+
 void TFormArquivo::desenhar()
 {
-    // The picture has one pixel per screen pixel, so the drawing follows the screen's density.
+    // The 20 ms tick stays the clock, but the picture is painted again only when something it
+    // shows may have changed: input, a simulation step, or a cam due to be taken down. The
+    // picture has one pixel per screen pixel, so the drawing follows the screen's density.
     const double dpr = devicePixelRatioF();
     const QSize tamanho = viewport()->size().expandedTo(QSize(1, 1));
     const QSize pixels(int(std::ceil(tamanho.width() * dpr)), int(std::ceil(tamanho.height() * dpr)));
-    if (imagem_.size() != pixels || imagem_.devicePixelRatio() != dpr) {
+    const bool tamanho_certo = imagem_.size() == pixels && imagem_.devicePixelRatio() == dpr;
+    if (!alterado_ && tamanho_certo && revisao_vista_ == estado_.revisao_simulacao)
+        return;
+    alterado_ = Desenho_Pendente(estado_);
+    revisao_vista_ = estado_.revisao_simulacao;
+    ++quadros_;
+    if (!tamanho_certo) {
         imagem_ = QImage(pixels, QImage::Format_RGB32);
         imagem_.setDevicePixelRatio(dpr);
     }
@@ -163,6 +200,7 @@ void TFormArquivo::atualizar_superficie()
 
 void TFormArquivo::scrollContentsBy(int, int)
 {
+    alterado_ = true;
     estado_.vista.rolar_para(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()),
                              viewport()->size(), Limites_Circuito(estado_.lista()));
     desenhar();
@@ -173,6 +211,7 @@ void TFormArquivo::definir_zoom(double zoom, QPointF ancora)
     if (ancora.x() < 0)
         ancora = QRectF(viewport()->rect()).center();
     const double antes = estado_.vista.zoom();
+    alterado_ = true;
     estado_.vista.definir_zoom(zoom, ancora);
     atualizar_superficie();
     desenhar();
@@ -189,6 +228,7 @@ void TFormArquivo::reduzir() { definir_zoom(TVista::proximo_passo(estado_.vista.
 void TFormArquivo::ajustar_janela()
 {
     const double antes = estado_.vista.zoom();
+    alterado_ = true;
     estado_.vista.ajustar(Limites_Circuito(estado_.lista()), viewport()->size());
     atualizar_superficie();
     desenhar();
@@ -198,6 +238,7 @@ void TFormArquivo::ajustar_janela()
 
 void TFormArquivo::mostrar_circuito()
 {
+    alterado_ = true;
     estado_.vista.mostrar(Limites_Circuito(estado_.lista()), viewport()->size());
     atualizar_superficie();
 }

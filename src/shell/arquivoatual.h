@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QTimer>
 
+#include <cstdint>
+
 namespace zefira {
 
 struct TEstado;
@@ -27,6 +29,14 @@ public:
     // What the window shows, at the screen's pixel density.
     const QImage &imagem() const { return imagem_; }
     void carregar_cursores();
+    // How many placement cursors the last load got, read from their files or, on a dense
+    // screen, drawn (the rest are crosses).
+    int cursores_lidos() const { return cursores_lidos_; }
+    // Something the picture shows changed without passing through this window's input (a menu
+    // command, a dialog, a document loaded): the next tick repaints.
+    void marcar_alterado() { alterado_ = true; }
+    // Repaints made so far; the timer skips them while nothing visible changes.
+    int quadros() const { return quadros_; }
 
     // Zoom (clamped to 25..400 %) keeping the circuit point under `ancora` still; by default
     // the window's centre.
@@ -49,6 +59,7 @@ protected:
     bool viewportEvent(QEvent *evento) override;
     void scrollContentsBy(int dx, int dy) override;
     void wheelEvent(QWheelEvent *evento) override;
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
     void mousePressEvent(QMouseEvent *evento) override;
     void mouseMoveEvent(QMouseEvent *evento) override;
@@ -76,6 +87,10 @@ private:
     int botao_paleta_anterior_ = 0;
     QString documento_anterior_;
     double dpr_cursores_ = 1;
+    int cursores_lidos_ = 0;
+    bool alterado_ = true;
+    std::uint64_t revisao_vista_ = 0;
+    int quadros_ = 0;
 };
 
 } // namespace zefira

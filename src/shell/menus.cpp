@@ -62,6 +62,12 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"simulacao", "pausar", "Pa&usar", "F8", 9, false},
         {"simulacao", "N3", "-", "", -1, false},
         {"simulacao", "unicopasso", "Ú&nico Passo", "F7", -1, false},
+        {"simulacao", "N14", "-", "", -1, false},
+        {"simulacao", "velocidade", "Velocidade", "", -1, true},
+        {"velocidade", "velocidadelenta", "Lenta", "", -1, false},
+        {"velocidade", "velocidadenormal", "Normal", "", -1, false},
+        {"velocidade", "velocidaderapida", "Rápida", "", -1, false},
+        {"simulacao", "diagramatrajetopasso", "Diagrama Trajeto-Passo", "", -1, false},
 
         {"demo", "comandobasico1", "Comando Básico &1", "", -1, false},
         {"demo", "comandobasico2", "Comando Básico &2", "", -1, false},
@@ -122,8 +128,9 @@ const std::vector<TBotaoBarra> &Botoes_Barra()
         {231, "TBparar", "Parar (F5)", 7, false},
         {254, "TBiniciar", "Iniciar (F9)", 8, true},
         {277, "TBpausar", "Pausar (F8)", 9, true},
-        {300, "", "", -1, false},
-        {308, "TBfechar", "Fechar (Ctrl+R)", 10, false},
+        {300, "TBunicopasso", "Único Passo (F7)", 13, false},
+        {323, "", "", -1, false},
+        {331, "TBfechar", "Fechar (Ctrl+R)", 10, false},
     };
     return botoes;
 }

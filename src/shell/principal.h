@@ -21,6 +21,7 @@ class TFormBiblioteca;
 class TFormArquivo;
 class TFormsobre;
 class TJanelaAjuda;
+class TJanelaDiagrama;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -44,12 +45,15 @@ public:
     TFormArquivo *FormArquivo = nullptr;
     TFormsobre *Formsobre = nullptr;
     TJanelaAjuda *janela_ajuda = nullptr;
+    TJanelaDiagrama *janela_diagrama = nullptr;
 
     // Mirrors the core's control states (enabled, down) onto the menus, toolbar and palette.
     void atualizar_controles();
     void Biblioteca1Click();
     void sairClick() { close(); }
     void abrir_ajuda(const QString &item);
+    // A circuit file to open when the window is first shown, after the splash.
+    void abrir_ao_iniciar(const QString &nome) { arquivo_inicial_ = nome; }
 
 protected:
     void showEvent(QShowEvent *evento) override;
@@ -64,11 +68,15 @@ private:
     void ligar_comandos();
     void executar(const QString &nome);
     void construir_demo(const QString &nome);
+    // The speed items form one exclusive group; the choice is kept between runs.
+    void preparar_velocidades();
+    void escolher_velocidade(int intervalo);
 
     TEstado &estado_;
     TInterfaceQt ui_;
     bool primeira_exibicao = true;
     bool mostrar_capa_;
+    QString arquivo_inicial_;
     QMap<QString, QAction *> acoes_;
     QMap<QString, QMenu *> menus_;
     QMap<QString, std::function<void()>> comandos_;
