@@ -52,9 +52,8 @@ QImage Imagem_Area_Trabalho(TEstado &estado, int largura, int altura)
 TRenderizador::TRenderizador(TEstado &estado, QPainter &p)
     : estado_(estado), p_(p), cor_(PRETO), vetor_(!desenho::pixels_exatos(p))
 {
-    // Scaled vectors are smoothed; exact pixels stay two-coloured.
-    p_.setRenderHint(QPainter::Antialiasing, vetor_);
-    p_.setRenderHint(QPainter::TextAntialiasing, vetor_);
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setRenderHint(QPainter::TextAntialiasing, false);
     p_.setBackgroundMode(Qt::TransparentMode);
     QFont fonte = p_.font();
     fonte.setPointSize(PONTO_TEXTO);
@@ -66,13 +65,20 @@ TRenderizador::TRenderizador(TEstado &estado, QPainter &p)
         d->logicalDpiY() > 0 && d->logicalDpiY() != 96)
         fonte.setPointSizeF(PONTO_TEXTO * 96.0 / d->logicalDpiY());
     // Plain two-colour text, like the symbols: a selected caption is pure red, nothing in between.
-    if (!vetor_)
-        fonte.setStyleStrategy(QFont::NoAntialias);
+    fonte.setStyleStrategy(QFont::NoAntialias);
     p_.setFont(fonte);
 }
 
 void TRenderizador::desenhar(bool mostrar_mira, bool mostrar_cruz, const TSegmento &segmento)
 {
+    if (vetor_) {
+        // Scaled vectors are smoothed, texts too; exact pixels stay two-coloured.
+        p_.setRenderHint(QPainter::Antialiasing);
+        p_.setRenderHint(QPainter::TextAntialiasing);
+        QFont fonte = p_.font();
+        fonte.setStyleStrategy(QFont::PreferAntialias);
+        p_.setFont(fonte);
+    }
     limpar();
     TLista_Componente &lista = estado_.lista();
     const QRectF visivel = area_visivel();
@@ -223,20 +229,35 @@ void TRenderizador::desenhar_faixa_selecao()
     linha_pontilhada(b.x, b.y, b.x, a.y);
 }
 
-void TRenderizador::desenhar_mira()
+void TRenderizador::no_ponteiro(const std::function<void(int x, int y)> &f)
 {
     const int x = estado_.mouse_x, y = estado_.mouse_y;
+    const QTransform t = p_.worldTransform();
+    if (!vetor_ || t.type() > QTransform::TxScale) {
+        f(x, y);
+        return;
+    }
+    const QPointF centro = t.map(QPointF(x + 0.5, y + 0.5));
+    p_.save();
+    p_.setWorldTransform(QTransform::fromTranslate(centro.x() - x - 0.5, centro.y() - y - 0.5));
+    f(x, y);
+    p_.restore();
+}
+
+void TRenderizador::desenhar_mira()
+{
     caneta(PRETO);
-    elipse(x - 9, y - 9, x + 8, y + 8, QColor());
-    linha(x - 12, y - 1, x - 3, y - 1);
-    linha(x + 11, y - 1, x + 2, y - 1);
-    linha(x - 1, y - 12, x - 1, y - 3);
-    linha(x - 1, y + 10, x - 1, y + 2);
+    no_ponteiro([this](int x, int y) {
+        elipse(x - 9, y - 9, x + 8, y + 8, QColor());
+        linha(x - 12, y - 1, x - 3, y - 1);
+        linha(x + 11, y - 1, x + 2, y - 1);
+        linha(x - 1, y - 12, x - 1, y - 3);
+        linha(x - 1, y + 10, x - 1, y + 2);
+    });
 }
 
 void TRenderizador::desenhar_cruz(const TSegmento &segmento)
 {
-    const int x = estado_.mouse_x, y = estado_.mouse_y;
     struct Traco {
         int x0, y0, x1, y1;
     };
@@ -246,8 +267,10 @@ void TRenderizador::desenhar_cruz(const TSegmento &segmento)
         {-10, -2, -2, -2}, {-10, 2, -2, 2}, {10, -2, 2, -2},  {10, 2, 2, 2},
     };
     caneta(PRETO);
-    for (const Traco &t : CRUZ)
-        linha(x + t.x0, y + t.y0, x + t.x1, y + t.y1);
+    no_ponteiro([this](int x, int y) {
+        for (const Traco &t : CRUZ)
+            linha(x + t.x0, y + t.y0, x + t.x1, y + t.y1);
+    });
 
     // The segment under the pointer, which a drag would move, is shown in lime. A stale record
     // (wire deleted, segment gone) shows nothing.

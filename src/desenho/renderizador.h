@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPainter>
+#include <functional>
 #include <vector>
 
 namespace zefira {
@@ -46,6 +47,9 @@ private:
     void desenhar_faixa_selecao();
     void desenhar_mira();
     void desenhar_cruz(const TSegmento &segmento);
+    // Runs `f` with the pointer's place: the pointer's drawings keep their screen size at any
+    // zoom, so under a view transform they are drawn one unit per screen pixel around it.
+    void no_ponteiro(const std::function<void(int x, int y)> &f);
 
     // Directional valve (desenhar_valvula.cpp).
     void desenhar_valvula(TComponente &c);

@@ -201,6 +201,7 @@ void TFormArquivo::atualizar_superficie()
 
 void TFormArquivo::scrollContentsBy(int, int)
 {
+    alterado_ = true;
     estado_.vista.rolar_para(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()),
                              viewport()->size(), Limites_Circuito(estado_.lista()));
     desenhar();
@@ -211,6 +212,7 @@ void TFormArquivo::definir_zoom(double zoom, QPointF ancora)
     if (ancora.x() < 0)
         ancora = QRectF(viewport()->rect()).center();
     const double antes = estado_.vista.zoom();
+    alterado_ = true;
     estado_.vista.definir_zoom(zoom, ancora);
     atualizar_superficie();
     desenhar();
@@ -227,6 +229,7 @@ void TFormArquivo::reduzir() { definir_zoom(TVista::proximo_passo(estado_.vista.
 void TFormArquivo::ajustar_janela()
 {
     const double antes = estado_.vista.zoom();
+    alterado_ = true;
     estado_.vista.ajustar(Limites_Circuito(estado_.lista()), viewport()->size());
     atualizar_superficie();
     desenhar();
@@ -236,6 +239,7 @@ void TFormArquivo::ajustar_janela()
 
 void TFormArquivo::mostrar_circuito()
 {
+    alterado_ = true;
     estado_.vista.mostrar(Limites_Circuito(estado_.lista()), viewport()->size());
     atualizar_superficie();
 }

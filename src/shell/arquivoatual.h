@@ -30,7 +30,8 @@ public:
     // What the window shows, at the screen's pixel density.
     const QImage &imagem() const { return imagem_; }
     void carregar_cursores();
-    // How many placement cursors the last load read from their files (the rest are crosses).
+    // How many placement cursors the last load got, read from their files or, on a dense
+    // screen, drawn (the rest are crosses).
     int cursores_lidos() const { return cursores_lidos_; }
     // Something the picture shows changed without passing through this window's input (a menu
     // command, a dialog, a document loaded): the next tick repaints.

@@ -19,13 +19,10 @@ TCaixaZoom::TCaixaZoom(TFormArquivo *area, QWidget *pai) : QComboBox(pai), area_
         addItem(texto(p / 100.0));
     mostrar(1.0);
     connect(area_, &TFormArquivo::zoom_mudou, this, &TCaixaZoom::mostrar);
-    connect(this, &QComboBox::textActivated, this, [this](const QString &t) {
-        const double z = ler(t);
-        if (z > 0)
-            area_->definir_zoom(z);
-        mostrar(area_->zoom()); // clamped, or unchanged after a text that is not a number
-        area_->setFocus();
-    });
+    // A value chosen from the list, or typed and confirmed with Enter (typed values need not be
+    // in the list, which the combo box alone would not act on).
+    connect(this, &QComboBox::textActivated, this, &TCaixaZoom::aplicar);
+    connect(lineEdit(), &QLineEdit::returnPressed, this, [this] { aplicar(lineEdit()->text()); });
 }
 
 QString TCaixaZoom::texto(double zoom) { return QStringLiteral("%1%").arg(std::lround(zoom * 100)); }
@@ -38,6 +35,15 @@ double TCaixaZoom::ler(const QString &t)
     bool ok = false;
     const double v = s.trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
     return ok && v > 0 ? v / 100.0 : 0;
+}
+
+void TCaixaZoom::aplicar(const QString &t)
+{
+    const double z = ler(t);
+    if (z > 0)
+        area_->definir_zoom(z);
+    mostrar(area_->zoom()); // clamped, or unchanged after a text that is not a number
+    area_->setFocus();
 }
 
 void TCaixaZoom::mostrar(double zoom)

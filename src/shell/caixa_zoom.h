@@ -18,6 +18,7 @@ public:
     static double ler(const QString &texto);
 
 private:
+    void aplicar(const QString &texto);
     void mostrar(double zoom);
     TFormArquivo *area_;
 };

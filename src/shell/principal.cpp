@@ -54,9 +54,11 @@ TForm1::TForm1(TEstado &estado, bool mostrar_capa) : estado_(estado), ui_(this),
     criar_barra();
     criar_janelas();
     ligar_comandos();
-    addToolBar(QStringLiteral("BarraZoom"))->addWidget(new TCaixaZoom(FormArquivo, this));
     preparar_velocidades();
     criar_recentes();
+    addToolBar(QStringLiteral("BarraZoom"))->addWidget(new TCaixaZoom(FormArquivo, this));
+    // Ctrl+= too: on many keyboards + is the shifted =.
+    acao("ampliar")->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
     atualizar_controles();
 }
 

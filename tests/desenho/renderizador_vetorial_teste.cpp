@@ -2,6 +2,7 @@
 // exact-pixel picture, as vectors throughout.
 #include "apoio/circuito.h"
 #include "demos/demonstracoes.h"
+#include "desenho/arquivo_cursor.h"
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
 #include "model/interface_roteirizada.h"
@@ -10,6 +11,10 @@
 #include <QSvgGenerator>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
 
 using namespace zefira;
 
@@ -120,5 +125,68 @@ TEST(RenderizadorVetorial, SvgSemFiguraCopiada)
         EXPECT_FALSE(svg.contains("<image")) << nome.toStdString();
         EXPECT_TRUE(svg.contains("<path") || svg.contains("<polyline")) << nome.toStdString();
         EXPECT_TRUE(svg.contains("<text")) << nome.toStdString();
+    }
+}
+
+// Placement cursors for dense screens come from the vectors: the real pixel size of the screen,
+// ink of the symbol from the hot spot on, and the surroundings left transparent.
+TEST(RenderizadorVetorial, CursorDeTelaDensaDesenhadoNaDensidadeDaTela)
+{
+    TImagens imagens;
+    for (double dpr : {1.5, 2.0}) {
+        for (int i = 1; i <= 13; ++i) {
+            const QImage c = Desenhar_Cursor(imagens, i, dpr);
+            SCOPED_TRACE(Figura_Cursor(i).toStdString() + " " + std::to_string(dpr));
+            EXPECT_EQ(c.size(), QSize(int(std::ceil(32 * dpr)), int(std::ceil(32 * dpr))));
+            EXPECT_EQ(c.devicePixelRatio(), dpr);
+            QRect tinta;
+            for (int y = 0; y < c.height(); ++y)
+                for (int x = 0; x < c.width(); ++x)
+                    if (qAlpha(c.pixel(x, y)) > 128)
+                        tinta |= QRect(x, y, 1, 1);
+            ASSERT_TRUE(tinta.isValid());
+            // The symbol (scaled down when larger than 32 x 32) starts at the hot spot.
+            const QSize s = imagens.tamanho(Figura_Cursor(i));
+            const double k = dpr * std::min({1.0, 32.0 / s.width(), 32.0 / s.height()});
+            EXPECT_LE(tinta.left(), int(3 * k));
+            EXPECT_LE(tinta.right(), int(std::ceil(s.width() * k)));
+            EXPECT_LE(tinta.bottom(), int(std::ceil(s.height() * k)));
+            EXPECT_EQ(qAlpha(c.pixel(c.width() - 1, c.height() - 1)), 0);
+        }
+    }
+}
+
+// The sight and the move cross stand in for the pointer: the same size on the screen at any
+// zoom, centred on the pointer's circuit pixel.
+TEST(RenderizadorVetorial, MiraECruzGuardamOTamanhoDeTela)
+{
+    auto tinta = [](double zoom, bool mira) {
+        TEstado e;
+        e.mouse_x = 100;
+        e.mouse_y = 80;
+        QImage img(int(300 * zoom) + 40, int(250 * zoom) + 40, QImage::Format_RGB32);
+        QPainter p(&img);
+        p.scale(zoom, zoom);
+        Desenhar(e, p, mira, !mira, TSegmento());
+        p.end();
+        QRect r;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (qGray(img.pixel(x, y)) < 128)
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    for (bool mira : {true, false}) {
+        const QRect base = tinta(1, mira);
+        ASSERT_GT(base.width(), 15);
+        for (double zoom : {0.25, 0.5, 2.0, 4.0}) {
+            const QRect r = tinta(zoom, mira);
+            SCOPED_TRACE(std::to_string(zoom) + (mira ? " mira" : " cruz"));
+            EXPECT_NEAR(r.width(), base.width(), 2);
+            EXPECT_NEAR(r.height(), base.height(), 2);
+            // The same offset from the pointer's pixel as at 100 %.
+            EXPECT_NEAR(r.center().x() - 100.5 * zoom, base.center().x() - 100.5, 1.5);
+            EXPECT_NEAR(r.center().y() - 80.5 * zoom, base.center().y() - 80.5, 1.5);
+        }
     }
 }

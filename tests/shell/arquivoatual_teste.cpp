@@ -10,8 +10,10 @@
 #include "shell/arquivoatual.h"
 #include "simulation/controle_simulacao.h"
 #include "shell/biblioteca.h"
+#include "shell/caixa_zoom.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -360,6 +362,44 @@ TEST(AreaTrabalho, ComponenteLongeAbreComRolagemEPodeSerEditado)
     EXPECT_EQ(a.estado.vista.origem(), QPoint(0, 0));
 }
 
+TEST(AreaTrabalho, CaixaDeZoomMostraEDefineOZoom)
+{
+    struct Caso {
+        const char *texto;
+        double zoom;
+    } leituras[] = {{"150", 1.5}, {"150 %", 1.5}, {"75%", 0.75}, {"12,5", 0.125},
+                    {"abc", 0},   {"0", 0},       {"-50", 0},    {"", 0}};
+    for (const Caso &c : leituras)
+        EXPECT_DOUBLE_EQ(TCaixaZoom::ler(c.texto), c.zoom) << c.texto;
+
+    Principal p;
+    p.form.show();
+    processar_eventos();
+    auto *caixa = p.form.findChild<TCaixaZoom *>("CaixaZoom");
+    ASSERT_TRUE(caixa);
+    EXPECT_EQ(caixa->currentText(), "100%");
+    struct Passo {
+        const char *digitado; // or "" for a menu item
+        const char *item;
+        double zoom;
+        const char *mostrado;
+    } passos[] = {
+        {"200", "", 2, "200%"},   {"", "reduzir", 1.5, "150%"}, {"", "ampliar", 2, "200%"},
+        {"900", "", 4, "400%"},   {"abc", "", 4, "400%"},       {"", "tamanhonormal", 1, "100%"},
+        {"10%", "", 0.25, "25%"},
+    };
+    for (const Passo &s : passos) {
+        if (*s.digitado) {
+            caixa->lineEdit()->setText(QString::fromUtf8(s.digitado));
+            tecla(caixa->lineEdit(), Qt::Key_Return);
+        } else {
+            p.form.acao(s.item)->trigger();
+        }
+        EXPECT_DOUBLE_EQ(p.estado.vista.zoom(), s.zoom) << s.digitado << s.item;
+        EXPECT_EQ(caixa->currentText(), QString(s.mostrado)) << s.digitado << s.item;
+    }
+}
+
 // The 20 ms tick repaints only when something shown may have changed: nothing while idle or
 // paused, once per simulation step (twice when a step showed a cam, which the next repaint
 // takes down), and after any input.
@@ -397,7 +437,7 @@ TEST(AreaTrabalho, RepintaSoQuandoAlgoMuda)
         area.Timer1Timer();
     EXPECT_EQ(area.quadros(), pausado) << "pausado";
 
-    mover(&area, QPoint(500, 300));
+    mover(area.viewport(), QPoint(500, 300));
     area.Timer1Timer();
     EXPECT_EQ(area.quadros(), pausado + 1) << "o ponteiro mexeu";
 }
