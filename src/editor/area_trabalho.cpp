@@ -242,7 +242,7 @@ TCursor imagemMouseMove(TEstado &estado, TShiftState, int x, int y)
     TLista_Componente &lista = estado.lista();
 
     if (estado.indice_arrasto != -1) {
-        const int dx = x - estado.x_anterior, dy = y - estado.y_anterior;
+        const int dx = somar(x, -std::int64_t(estado.x_anterior)), dy = somar(y, -std::int64_t(estado.y_anterior));
         for (int i = 0; i < lista.numero_componentes(); ++i)
             if (lista[i].selecionado())
                 Mover_Componentes(estado, i, dx, dy);

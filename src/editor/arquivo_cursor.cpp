@@ -1,5 +1,7 @@
 #include "editor/arquivo_cursor.h"
 
+#include "files/gravacao_segura.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QtEndian>
@@ -61,8 +63,7 @@ bool Gravar_Cursor(const QString &nome, const QImage &figura, const QPoint &pont
     qToLittleEndian<quint32>(quint32(CABECALHO + ENTRADA), d + 18);
     dados += png;
 
-    QFile f(nome);
-    return f.open(QIODevice::WriteOnly) && f.write(dados) == dados.size();
+    return Gravar_Arquivo_Seguro(nome, dados);
 }
 
 bool Ler_Cursor(const QString &nome, QImage &figura, QPoint &ponto_quente)

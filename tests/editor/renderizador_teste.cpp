@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <limits>
+#include <vector>
+
 using namespace zefira;
 
 namespace {
@@ -431,4 +435,121 @@ TEST(Renderizador, MiraECruzDoPonteiro)
 
     e.segmento_destacado = TSegmento{f.codigo, 7}; // stale: no such segment
     EXPECT_EQ(cor(desenhar(e), 200, 150), PRETO);
+}
+
+namespace {
+
+// Bresenham's line walked pixel by pixel, last pixel excluded: the reference for the windowed
+// pixel search.
+std::vector<QPoint> linha_passo_a_passo(int x0, int y0, int x1, int y1)
+{
+    std::vector<QPoint> pixels;
+    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    int erro = dx + dy, x = x0, y = y0;
+    while (x != x1 || y != y1) {
+        pixels.emplace_back(x, y);
+        const int e2 = 2 * erro;
+        if (e2 >= dy) {
+            erro += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            erro += dx;
+            y += sy;
+        }
+    }
+    return pixels;
+}
+
+} // namespace
+
+TEST(Renderizador, PixelsDaLinhaNaJanelaSaoOsDaLinhaInteira)
+{
+    const QRect janelas[] = {QRect(-100, -100, 400, 400), QRect(0, 0, 20, 20), QRect(7, -3, 5, 30),
+                             QRect(-40, 12, 100, 1), QRect(25, 25, 1, 1)};
+    const int extremos[] = {-37, -9, 0, 3, 13, 20, 41};
+    for (const QRect &janela : janelas)
+        for (const int x0 : extremos)
+            for (const int y0 : extremos)
+                for (const int x1 : extremos)
+                    for (const int y1 : extremos)
+                        for (const auto &[periodo, ligados] : {std::pair{1, 1}, std::pair{6, 3}}) {
+                            std::vector<QPoint> esperado;
+                            const std::vector<QPoint> todos = linha_passo_a_passo(x0, y0, x1, y1);
+                            for (size_t k = 0; k < todos.size(); ++k)
+                                if (janela.contains(todos[k]) && int(k % size_t(periodo)) < ligados)
+                                    esperado.push_back(todos[k]);
+                            ASSERT_EQ(TRenderizador::pixels_da_linha(x0, y0, x1, y1, janela, periodo, ligados), esperado)
+                                << x0 << "," << y0 << " -> " << x1 << "," << y1 << " periodo " << periodo;
+                        }
+}
+
+TEST(Renderizador, LinhaDeTodaAFaixaCustaSoAJanela)
+{
+    const int MIN = std::numeric_limits<int>::min(), MAX = std::numeric_limits<int>::max();
+    const QRect janela(0, 0, 1000, 650);
+    struct {
+        int x0, y0, x1, y1;
+        size_t pixels;
+        QPoint primeiro;
+    } const casos[] = {
+        {0, 0, MAX, 0, 1000, QPoint(0, 0)},
+        {MIN, 10, MAX, 10, 1000, QPoint(0, 10)},
+        {MAX, 20, MIN, 20, 1000, QPoint(999, 20)},
+        {MIN, MIN, MAX, MAX, 650, QPoint(0, 0)},
+        {5, MAX, 5, MIN, 650, QPoint(5, 649)},
+        {MIN, MAX, MAX, MAX, 0, QPoint()},
+    };
+    for (const auto &c : casos) {
+        const std::vector<QPoint> p = TRenderizador::pixels_da_linha(c.x0, c.y0, c.x1, c.y1, janela);
+        ASSERT_EQ(p.size(), c.pixels) << c.x0 << "," << c.y0;
+        if (!p.empty())
+            EXPECT_EQ(p.front(), c.primeiro);
+    }
+}
+
+TEST(Renderizador, SimbolosNoExtremoDaFaixaNaoAparecemMasAValvulaTomaONomeDoRotulo)
+{
+    const int MIN = std::numeric_limits<int>::min(), MAX = std::numeric_limits<int>::max();
+    for (const int v : {MIN, MAX, MIN / 2, MAX - 30}) {
+        TEstado e;
+        Carregar_Figura_Acionador(e);
+        TComponente &valvula = e.lista().adicionar(TIPO_VALVULA_DIRECIONAL, v, -1, -1, 3, v);
+        valvula.valvula_direcional->definir_parte(1, 5);
+        valvula.valvula_direcional->definir_parte(2, 4);
+        valvula.atualizar_geometria();
+        valvula.valvula_direcional->rotulo = QStringLiteral("a1");
+        valvula.valvula_direcional->definir_acao_mecanica(false, 1);
+        valvula.valvula_direcional->redesenhar = true;
+        valvula.ponto_ativo = 1;
+        for (const int tipo : {TIPO_TOMADA_AR, TIPO_JUMP})
+            teste::componente(e, tipo, v, v);
+        teste::componente(e, TIPO_CILINDRO, v, v, -1, 2).cilindro->posicao = v;
+        teste::componente(e, TIPO_E_OU_ESC_REG, v, v, EOU_REGULADORA);
+        e.mouse_x = e.mouse_y = v;
+        e.mostrar_mira = true;
+        const QImage img = desenhar(e);
+        for (int y = 0; y < img.height(); y += 7)
+            for (int x = 0; x < img.width(); x += 7)
+                ASSERT_EQ(cor(img, x, y), BRANCO) << v << " at " << x << "," << y;
+        EXPECT_EQ(valvula.valvula_direcional->descricao, QStringLiteral("a1"));
+        EXPECT_FALSE(valvula.valvula_direcional->redesenhar);
+    }
+}
+
+TEST(Renderizador, CilindroComPosicaoForaDoCursoDesenhaOCorpo)
+{
+    const int MIN = std::numeric_limits<int>::min(), MAX = std::numeric_limits<int>::max();
+    for (const int v : {MIN, MAX}) {
+        TEstado e;
+        TComponente &c = teste::componente(e, TIPO_CILINDRO, 300, 100, -1, 2);
+        c.cilindro->posicao = v;
+        c.cilindro->definir_rotulo(1, QStringLiteral("a"), v);
+        const QImage img = desenhar(e);
+        // The rod and the label are far off the area; the barrel is untouched.
+        const QImage &corpo = c.cilindro->figura_corpo;
+        EXPECT_TRUE(contem_figura(img, 300, 100, corpo.copy(0, 0, corpo.width(), corpo.height() - 2))) << v;
+        EXPECT_EQ(cor(img, c.ponto(1).x, c.ponto(1).y - 1), PRETO) << v; // port 1's stub
+    }
 }
