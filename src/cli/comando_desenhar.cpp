@@ -5,9 +5,11 @@
 #include "editor/figura_acionador.h"
 #include "editor/renderizador.h"
 #include "files/arquivo_circuito.h"
+#include "files/gravacao_segura.h"
 #include "simulation/roteiro_simulacao.h"
 #include "simulation/simulacao.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 
 namespace zefira::cli {
@@ -68,8 +70,12 @@ int desenhar(const QStringList &args)
     }
 
     const QImage imagem = Imagem_Area_Trabalho(estado, LARGURA_AREA, ALTURA_AREA);
-    QImageWriter escritor(posicionais[1], "png");
-    if (!escritor.write(imagem)) {
+    // Encoded in memory first, so that the file is written (or left alone) in one piece.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter escritor(&buffer, "png");
+    if (!escritor.write(imagem) || !Gravar_Arquivo_Seguro(posicionais[1], png)) {
         erro(QStringLiteral("Erro ao salvar arquivo!"));
         return ERRO_ESCRITA;
     }
