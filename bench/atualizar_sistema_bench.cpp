@@ -1,5 +1,6 @@
 // One simulation step on generated circuits of about 100, 1,000 and 10,000 components:
-// valve-and-cylinder units, a junction mesh full of loops, and units clicked every step.
+// valve-and-cylinder units, a junction mesh full of loops, and units clicked every step; and
+// a ring of 50, 200 and 800 supplied junctions, whose step grows with the square of the supplies.
 #include "model/estado.h"
 #include "simulation/controle_simulacao.h"
 #include "simulation/simulacao.h"
@@ -9,6 +10,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 using namespace zefira;
 
@@ -76,6 +78,21 @@ void malha(TEstado &e, int componentes)
     }
 }
 
+// A ring of junctions, each fed by its own supply: every supply starts its own walk over the
+// whole connected network, so one step grows with the square of the number of supplies.
+void anel_de_tomadas(TEstado &e, int componentes)
+{
+    const int n = std::max(2, componentes / 4);
+    std::vector<TComponente *> j(size_t(n));
+    for (int i = 0; i < n; ++i)
+        j[size_t(i)] = &e.lista().adicionar(TIPO_JUMP, 10 + (i % 100) * 20, -1, -1, -1, 40 + (i / 100) * 60);
+    for (int i = 0; i < n; ++i) {
+        fio(e, *j[size_t(i)], 4, *j[size_t((i + 1) % n)], 3);
+        TComponente &s = e.lista().adicionar(TIPO_TOMADA_AR, 10 + (i % 100) * 20, -1, -1, -1, 10 + (i / 100) * 60);
+        fio(e, s, 1, *j[size_t(i)], 1);
+    }
+}
+
 std::unique_ptr<TEstado> circuito(void (*gerar)(TEstado &, int), int componentes)
 {
     auto e = std::make_unique<TEstado>();
@@ -121,8 +138,18 @@ void BM_UnidadesAcionadas(benchmark::State &st)
     st.counters["componentes"] = e->lista().numero_componentes();
 }
 
+void BM_AnelDeTomadas(benchmark::State &st)
+{
+    auto e = circuito(anel_de_tomadas, int(st.range(0)));
+    for (auto _ : st)
+        Atualizar_Sistema(*e);
+    st.counters["componentes"] = e->lista().numero_componentes();
+    st.counters["tomadas"] = e->lista().numero_componentes() / 4;
+}
+
 } // namespace
 
+BENCHMARK(BM_AnelDeTomadas)->Arg(200)->Arg(800)->Arg(3200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Unidades)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Malha)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UnidadesAcionadas)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
