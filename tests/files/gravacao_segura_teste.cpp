@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <vector>
 
 #include <fcntl.h>
+#include <sys/sysmacros.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,16 +30,18 @@ TEST(GravacaoSegura, AlvosQueNaoSaoArquivosComunsSaoRecusadosEFicamComoEstavam)
     const QString fifo = d.filePath(QStringLiteral("fifo"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString sem_pasta = d.filePath(QStringLiteral("nao_existe/c.zfr"));
+    // A device node of our own (a copy of /dev/null's), when allowed to make one.
+    const QString dispositivo = d.filePath(QStringLiteral("dispositivo"));
+    const bool com_dispositivo =
+        ::mknod(QFile::encodeName(dispositivo).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
 
-    struct {
+    struct Caso {
         QString alvo;
         mode_t tipo; // what the target must still be afterwards (0: still absent)
-    } const casos[] = {
-        {pasta, S_IFDIR},
-        {fifo, S_IFIFO},
-        {QStringLiteral("/dev/null"), S_IFCHR},
-        {sem_pasta, 0},
     };
+    std::vector<Caso> casos = {{pasta, S_IFDIR}, {fifo, S_IFIFO}, {sem_pasta, 0}};
+    if (com_dispositivo)
+        casos.push_back({dispositivo, S_IFCHR});
     for (const auto &c : casos) {
         QString motivo;
         EXPECT_FALSE(Gravar_Arquivo_Seguro(c.alvo, "dados", &motivo)) << c.alvo.toStdString();
@@ -46,7 +50,10 @@ TEST(GravacaoSegura, AlvosQueNaoSaoArquivosComunsSaoRecusadosEFicamComoEstavam)
         const bool existe = ::stat(QFile::encodeName(c.alvo).constData(), &info) == 0;
         EXPECT_EQ(existe ? info.st_mode & S_IFMT : 0, c.tipo) << c.alvo.toStdString();
     }
-    EXPECT_EQ(conteudo_pasta(d), (QStringList{"fifo", "pasta"}));
+    QStringList esperado{"fifo", "pasta"};
+    if (com_dispositivo)
+        esperado.prepend(QStringLiteral("dispositivo"));
+    EXPECT_EQ(conteudo_pasta(d), esperado);
 }
 
 TEST(GravacaoSegura, SubstituiOConteudoMantendoPermissoesEVinculo)
