@@ -1,8 +1,8 @@
 // One repaint of the work area, as the 20 ms timer does, for every demonstration circuit:
 // the repaint must stay well inside the tick.
 #include "demos/demonstracoes.h"
-#include "editor/figura_acionador.h"
-#include "editor/renderizador.h"
+#include "desenho/figura_acionador.h"
+#include "desenho/renderizador.h"
 #include "model/estado.h"
 #include "model/interface_roteirizada.h"
 

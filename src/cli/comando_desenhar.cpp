@@ -2,8 +2,8 @@
 // Paints the work area of a circuit, optionally after some simulation steps, into a PNG.
 #include "cli/comandos.h"
 
-#include "editor/figura_acionador.h"
-#include "editor/renderizador.h"
+#include "desenho/figura_acionador.h"
+#include "desenho/renderizador.h"
 #include "files/arquivo_circuito.h"
 #include "files/gravacao_segura.h"
 #include "simulation/roteiro_simulacao.h"

@@ -2,9 +2,9 @@
 #include "editor/area_trabalho.h"
 
 #include "editor/area_transferencia.h"
-#include "editor/direcao_porta.h"
+#include "model/direcao_porta.h"
 #include "editor/fio_editor.h"
-#include "editor/mover_componentes.h"
+#include "model/mover_componentes.h"
 #include "editor/paleta.h"
 #include "simulation/simulacao.h"
 

@@ -2,7 +2,7 @@
 // TEstado: the document, editor and simulation state of one running program. Every operation
 // takes it by reference; tests create a fresh one.
 
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 #include "model/controles.h"
 #include "model/lista_componente.h"
 #include "model/lista_no.h"

@@ -1,9 +1,9 @@
 #include "shell/arquivoatual.h"
 
 #include "editor/area_trabalho.h"
-#include "editor/arquivo_cursor.h"
-#include "editor/figura_acionador.h"
-#include "editor/renderizador.h"
+#include "desenho/arquivo_cursor.h"
+#include "desenho/figura_acionador.h"
+#include "desenho/renderizador.h"
 #include "model/estado.h"
 #include "simulation/controle_simulacao.h"
 

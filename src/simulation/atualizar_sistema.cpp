@@ -1,7 +1,7 @@
 // One simulation step: reset the marks of the previous step, feed from every supply, move
 // cylinders fed directly or pushed back by their spring, shift every directional valve.
 
-#include "editor/mover_componentes.h"
+#include "model/mover_componentes.h"
 #include "simulation/percurso.h"
 #include "simulation/simulacao.h"
 

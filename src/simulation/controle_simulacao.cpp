@@ -1,6 +1,6 @@
 #include "simulation/controle_simulacao.h"
 
-#include "editor/mover_componentes.h"
+#include "model/mover_componentes.h"
 #include "simulation/percurso.h"
 #include "simulation/simulacao.h"
 

@@ -1,0 +1,385 @@
+#include "desenho/renderizador.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+
+namespace zefira {
+
+const QColor TRenderizador::BRANCO(255, 255, 255);
+const QColor TRenderizador::PRETO(0, 0, 0);
+const QColor TRenderizador::VERMELHO(255, 0, 0);
+const QColor TRenderizador::LIMA(0, 255, 0);
+const QColor TRenderizador::AZUL(0, 0, 255);
+const QColor TRenderizador::MARINHO(0, 0, 128);
+
+namespace {
+
+constexpr int MODO_FIO = 1;
+constexpr int MODO_SIMULACAO = 15;
+constexpr int PONTO_TEXTO = 8;
+constexpr int LONGE = 1 << 29;
+constexpr double MARGEM_CORTE = 4096;
+
+// Liang-Barsky: cuts the segment a-b to the rectangle; false when nothing of it is inside.
+bool cortar_segmento(QPointF &a, QPointF &b, const QRectF &r)
+{
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF origem = a;
+    a = origem + t0 * QPointF(dx, dy);
+    b = origem + t1 * QPointF(dx, dy);
+    return true;
+}
+
+// The pointer's overlays are drawn at most LONGE away: beyond that nothing shows anyway.
+int perto(int v) { return std::clamp(v, -LONGE, LONGE); }
+
+} // namespace
+
+void Desenhar(TEstado &estado, QPainter &p, bool mostrar_mira, bool mostrar_cruz, const TSegmento &segmento)
+{
+    TRenderizador(estado, p).desenhar(mostrar_mira, mostrar_cruz, segmento);
+}
+
+QImage Imagem_Area_Trabalho(TEstado &estado, int largura, int altura)
+{
+    QImage imagem(largura, altura, QImage::Format_RGB32);
+    QPainter p(&imagem);
+    Desenhar(estado, p, estado.mostrar_mira, estado.mostrar_cruz, estado.segmento_destacado);
+    return imagem;
+}
+
+TRenderizador::TRenderizador(TEstado &estado, QPainter &p) : estado_(estado), p_(p), cor_(PRETO)
+{
+    janela_ = janela_visivel();
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setRenderHint(QPainter::TextAntialiasing, false);
+    p_.setBackgroundMode(Qt::TransparentMode);
+    QFont fonte = p_.font();
+    fonte.setPointSize(PONTO_TEXTO);
+    // Plain two-colour text, like the symbols: a selected caption is pure red, nothing in between.
+    fonte.setStyleStrategy(QFont::NoAntialias);
+    p_.setFont(fonte);
+}
+
+void TRenderizador::desenhar(bool mostrar_mira, bool mostrar_cruz, const TSegmento &segmento)
+{
+    limpar();
+    TLista_Componente &lista = estado_.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        TComponente &c = lista[i];
+        if (c.tipo == TIPO_FIO)
+            continue;
+        desenhar_simbolo(c);
+        marcar_porta(c);
+    }
+    // Wires go over every symbol so that a tube is never hidden under a neighbour's picture.
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        if (lista[i].tipo == TIPO_FIO)
+            desenhar_fio(lista[i]);
+    if (estado_.modo == MODO_FIO)
+        desenhar_fio_em_andamento();
+    if (estado_.selecionando)
+        desenhar_faixa_selecao();
+    if (mostrar_mira)
+        desenhar_mira();
+    else if (mostrar_cruz)
+        desenhar_cruz(segmento);
+}
+
+bool TRenderizador::longe(const TComponente &c)
+{
+    const auto fora = [](int v) { return v < -LONGE || v > LONGE; };
+    return fora(c.esquerda) || fora(c.topo) || fora(c.direita) || fora(c.baixo);
+}
+
+QRect TRenderizador::janela_visivel() const
+{
+    const QRect limite(-LONGE, -LONGE, 2 * LONGE, 2 * LONGE);
+    const QPaintDevice *d = p_.device();
+    bool inversivel = false;
+    const QTransform inversa = p_.combinedTransform().inverted(&inversivel);
+    if (!d || !inversivel)
+        return limite;
+    const QRectF area = inversa.mapRect(QRectF(0, 0, d->width(), d->height()));
+    if (!limite.contains(area.toAlignedRect()))
+        return limite;
+    return area.toAlignedRect().adjusted(-2, -2, 2, 2);
+}
+
+void TRenderizador::limpar()
+{
+    const QPaintDevice *d = p_.device();
+    p_.fillRect(0, 0, d->width(), d->height(), BRANCO);
+}
+
+void TRenderizador::desenhar_simbolo(TComponente &c)
+{
+    // A far valve still gets its name from its label; nothing else of a far symbol matters.
+    if (longe(c) && c.tipo != TIPO_VALVULA_DIRECIONAL)
+        return;
+    using Metodo = void (TRenderizador::*)(TComponente &);
+    static const std::map<int, Metodo> POR_TIPO = {
+        {TIPO_VALVULA_DIRECIONAL, &TRenderizador::desenhar_valvula},
+        {TIPO_TOMADA_AR, &TRenderizador::desenhar_figura_simples},
+        {TIPO_CILINDRO, &TRenderizador::desenhar_cilindro},
+        {TIPO_E_OU_ESC_REG, &TRenderizador::desenhar_figura_simples},
+        {TIPO_JUMP, &TRenderizador::desenhar_figura_simples},
+    };
+    const auto it = POR_TIPO.find(c.tipo);
+    if (it != POR_TIPO.end())
+        (this->*(it->second))(c);
+}
+
+void TRenderizador::desenhar_figura_simples(TComponente &c)
+{
+    if (c.tomada_ar)
+        figura(c.esquerda, c.topo, c.tomada_ar->figura);
+    else if (c.valvula_e_ou_esc_reg)
+        figura(c.esquerda, c.topo, c.valvula_e_ou_esc_reg->figura);
+    else if (c.jump)
+        figura(c.esquerda, c.topo, c.jump->figura);
+}
+
+void TRenderizador::marcar_porta(const TComponente &c)
+{
+    if (c.ponto_ativo == -1 || longe(c))
+        return;
+    const TPonto p = c.ponto(c.ponto_ativo);
+    if (p == TPonto(-1, -1))
+        return;
+    caneta(PRETO);
+    elipse(p.x - 3, p.y - 3, p.x + 4, p.y + 4, LIMA);
+}
+
+void TRenderizador::desenhar_fio(const TComponente &c)
+{
+    if (!c.fio)
+        return;
+    const TFio &f = *c.fio;
+    int largura = 1;
+    if (estado_.modo == MODO_SIMULACAO) {
+        // While simulating the colour shows where the air is, not what is selected.
+        const bool com_pressao = f.pressao != 0;
+        caneta(com_pressao ? MARINHO : AZUL);
+        largura = com_pressao ? 3 : 1;
+    } else {
+        caneta(f.selecionado() ? VERMELHO : PRETO);
+    }
+    for (int i = 0; i + 1 < f.numero_pontos(); ++i) {
+        const TPonto &a = f.ponto(i), &b = f.ponto(i + 1);
+        if (largura == 1)
+            linha(a.x, a.y, b.x, b.y);
+        else
+            linha_larga(a.x, a.y, b.x, b.y, largura);
+    }
+}
+
+void TRenderizador::desenhar_fio_em_andamento()
+{
+    const auto &atual = estado_.componente_atual;
+    if (!atual || atual->tipo != TIPO_FIO || !atual->fio)
+        return;
+    const TFio &f = *atual->fio;
+    caneta(PRETO);
+    for (int i = 0; i + 1 < f.numero_pontos(); ++i)
+        linha(f.ponto(i).x, f.ponto(i).y, f.ponto(i + 1).x, f.ponto(i + 1).y);
+}
+
+void TRenderizador::desenhar_faixa_selecao()
+{
+    const TPonto a = estado_.cantos_selecao[0], b = estado_.cantos_selecao[1];
+    caneta(PRETO);
+    linha_pontilhada(a.x, a.y, b.x, a.y);
+    linha_pontilhada(a.x, a.y, a.x, b.y);
+    linha_pontilhada(b.x, b.y, a.x, b.y);
+    linha_pontilhada(b.x, b.y, b.x, a.y);
+}
+
+void TRenderizador::desenhar_mira()
+{
+    const int x = perto(estado_.mouse_x), y = perto(estado_.mouse_y);
+    caneta(PRETO);
+    elipse(x - 9, y - 9, x + 8, y + 8, QColor());
+    linha(x - 12, y - 1, x - 3, y - 1);
+    linha(x + 11, y - 1, x + 2, y - 1);
+    linha(x - 1, y - 12, x - 1, y - 3);
+    linha(x - 1, y + 10, x - 1, y + 2);
+}
+
+void TRenderizador::desenhar_cruz(const TSegmento &segmento)
+{
+    const int x = perto(estado_.mouse_x), y = perto(estado_.mouse_y);
+    struct Traco {
+        int x0, y0, x1, y1;
+    };
+    // Two parallel strokes per arm, leaving the centre open.
+    static const Traco CRUZ[] = {
+        {-2, -10, -2, -2}, {2, -10, 2, -2}, {-2, 10, -2, 2},  {2, 10, 2, 2},
+        {-10, -2, -2, -2}, {-10, 2, -2, 2}, {10, -2, 2, -2},  {10, 2, 2, 2},
+    };
+    caneta(PRETO);
+    for (const Traco &t : CRUZ)
+        linha(x + t.x0, y + t.y0, x + t.x1, y + t.y1);
+
+    // The segment under the pointer, which a drag would move, is shown in lime. A stale record
+    // (wire deleted, segment gone) shows nothing.
+    if (segmento.componente == -1)
+        return;
+    const TComponente *fio = estado_.lista().procurar(segmento.componente);
+    if (!fio || fio->tipo != TIPO_FIO || !fio->fio || segmento.segmento < 0 ||
+        segmento.segmento + 1 >= fio->fio->numero_pontos())
+        return;
+    const TComponente &w = *fio;
+    const TPonto a = w.fio->ponto(segmento.segmento), b = w.fio->ponto(segmento.segmento + 1);
+    caneta(LIMA);
+    linha(a.x, a.y, b.x, b.y);
+}
+
+// --- primitives ---
+
+std::vector<QPoint> TRenderizador::pixels_da_linha(int x0, int y0, int x1, int y1, const QRect &janela, int periodo,
+                                                   int ligados)
+{
+    // Bresenham's line. Along the major axis pixel k (0 <= k < maior) is k steps from the start;
+    // the error term keeps the minor axis at floor((2k * menor + maior) / (2 * maior)) steps, so
+    // any pixel is found directly and only the run inside the window is produced.
+    using L = std::int64_t;
+    const L dx = std::llabs(L(x1) - x0), dy = std::llabs(L(y1) - y0);
+    const bool x_maior = dx >= dy;
+    const L maior = x_maior ? dx : dy, menor = x_maior ? dy : dx;
+    if (maior == 0 || janela.isEmpty())
+        return {};
+    const L sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    const L a0 = x_maior ? x0 : y0, b0 = x_maior ? y0 : x0;
+    const L sa = x_maior ? sx : sy, sb = x_maior ? sy : sx;
+    const L a_min = x_maior ? janela.left() : janela.top(), a_max = x_maior ? janela.right() : janela.bottom();
+    const L b_min = x_maior ? janela.top() : janela.left(), b_max = x_maior ? janela.bottom() : janela.right();
+    const auto passos_menor = [maior, menor](L k) {
+        return L((__int128(2) * k * menor + maior) / (__int128(2) * maior));
+    };
+
+    // The steps whose major coordinate is inside the window.
+    L k_ini = std::max<L>(0, sa > 0 ? a_min - a0 : a0 - a_max);
+    L k_fim = std::min<L>(maior - 1, sa > 0 ? a_max - a0 : a0 - a_min);
+    if (k_ini > k_fim)
+        return {};
+    // Minor steps go up with k: bisect for the first step at or past the window's near edge
+    // and the last one before its far edge.
+    const L m_min = sb > 0 ? b_min - b0 : b0 - b_max, m_max = sb > 0 ? b_max - b0 : b0 - b_min;
+    const auto primeiro = [&](auto condicao, L lo, L hi) { // first k in [lo, hi] meeting it, else hi + 1
+        L fim = hi + 1;
+        while (lo < fim) {
+            const L meio = lo + (fim - lo) / 2;
+            if (condicao(meio))
+                fim = meio;
+            else
+                lo = meio + 1;
+        }
+        return lo;
+    };
+    k_ini = primeiro([&](L k) { return passos_menor(k) >= m_min; }, k_ini, k_fim);
+    k_fim = primeiro([&](L k) { return passos_menor(k) > m_max; }, k_ini, k_fim) - 1;
+
+    std::vector<QPoint> pixels;
+    if (k_ini > k_fim)
+        return pixels;
+    pixels.reserve(size_t(k_fim - k_ini + 1));
+    // From the first pixel on, the usual incremental walk; its error term at step k is
+    // (maior - menor) - k * menor + m * maior, which stays within about 2 * maior.
+    L m = passos_menor(k_ini);
+    L erro = L(__int128(maior - menor) - __int128(k_ini) * menor + __int128(m) * maior);
+    for (L k = k_ini; k <= k_fim; ++k) {
+        if (periodo == 1 || k % periodo < ligados) {
+            const L a = a0 + sa * k, b = b0 + sb * m;
+            pixels.emplace_back(int(x_maior ? a : b), int(x_maior ? b : a));
+        }
+        const bool passo_menor = 2 * erro <= maior;
+        erro -= menor;
+        if (passo_menor) {
+            erro += maior;
+            ++m;
+        }
+    }
+    return pixels;
+}
+
+void TRenderizador::linha(int x0, int y0, int x1, int y1)
+{
+    const std::vector<QPoint> pixels = pixels_da_linha(x0, y0, x1, y1, janela_);
+    if (pixels.empty())
+        return;
+    p_.setPen(QPen(cor_, 1));
+    p_.drawPoints(pixels.data(), int(pixels.size()));
+}
+
+void TRenderizador::linha_pontilhada(int x0, int y0, int x1, int y1)
+{
+    // Three pixels on, three off, starting on at the first corner.
+    const std::vector<QPoint> pontos = pixels_da_linha(x0, y0, x1, y1, janela_, 6, 3);
+    if (pontos.empty())
+        return;
+    p_.setPen(QPen(cor_, 1));
+    p_.drawPoints(pontos.data(), int(pontos.size()));
+}
+
+void TRenderizador::linha_larga(int x0, int y0, int x1, int y1, int largura)
+{
+    // Pixel (x, y) covers [x, x+1) x [y, y+1): going through pixel centres keeps a 3-wide
+    // line centred on the 1-wide one, one pixel on each side.
+    QPointF a(x0 + 0.5, y0 + 0.5), b(x1 + 0.5, y1 + 0.5);
+    // A segment reaching far outside the surface is cut to the part near it first; one that
+    // stays near is drawn as given, pixel for pixel as always.
+    const QRectF perto = QRectF(janela_).adjusted(-MARGEM_CORTE, -MARGEM_CORTE, MARGEM_CORTE, MARGEM_CORTE);
+    if (!perto.contains(a) || !perto.contains(b)) {
+        if (!cortar_segmento(a, b, QRectF(janela_).adjusted(-largura, -largura, largura, largura)))
+            return;
+    }
+    p_.setPen(QPen(cor_, largura, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p_.drawLine(a, b);
+}
+
+void TRenderizador::elipse(int x0, int y0, int x1, int y1, const QColor &preenchimento)
+{
+    p_.setPen(QPen(cor_, 1));
+    p_.setBrush(preenchimento.isValid() ? QBrush(preenchimento) : QBrush(Qt::NoBrush));
+    // An aliased outline of a w x h rectangle covers w + 1 columns, so the box ends one short.
+    p_.drawEllipse(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
+    p_.setBrush(Qt::NoBrush);
+}
+
+void TRenderizador::texto(int x, int y, const QString &s, const QColor &cor)
+{
+    if (s.isEmpty())
+        return;
+    p_.setPen(QPen(cor, 1));
+    p_.drawText(QPoint(x, y + QFontMetrics(p_.font()).ascent()), s);
+}
+
+void TRenderizador::figura(int x, int y, const QImage &imagem)
+{
+    if (!imagem.isNull())
+        p_.drawImage(x, y, imagem);
+}
+
+} // namespace zefira
