@@ -8,9 +8,12 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/sysmacros.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace zefira {
@@ -83,6 +86,42 @@ TEST(GravacaoSegura, SubstituiOConteudoMantendoPermissoesEVinculo)
     EXPECT_EQ(info.st_mode & 0777, mode_t(0644));
     EXPECT_EQ(info.st_size, 0);
     EXPECT_EQ(conteudo_pasta(d), (QStringList{"atalho.zfr", "c.zfr", "novo.zfr"}));
+}
+
+TEST(GravacaoSegura, LimiteDeTamanhoComoDiscoCheioNuncaDestroiOArquivo)
+{
+    QTemporaryDir d;
+    ASSERT_TRUE(d.isValid());
+    const QString alvo = d.filePath(QStringLiteral("c.zfr"));
+    const QByteArray antigo(700, 'A');
+    struct {
+        qsizetype tamanho; // of the new content
+        rlim_t limite;     // largest file the child may write
+        bool gravado;
+    } const casos[] = {
+        {1000, 512, false}, {1 << 20, 64 << 10, false}, {512, 512, true}, {513, 512, false}, {0, 0, true},
+    };
+    for (const auto &c : casos) {
+        ASSERT_TRUE(teste::gravar_bytes(alvo, antigo));
+        const QByteArray novo(c.tamanho, 'n');
+        // In a child, where a lowered RLIMIT_FSIZE makes writes fail with EFBIG as a full disk
+        // fails them with ENOSPC.
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit r{c.limite, c.limite};
+            ::setrlimit(RLIMIT_FSIZE, &r);
+            QString motivo;
+            const bool ok = Gravar_Arquivo_Seguro(alvo, novo, &motivo);
+            ::_exit(ok ? 0 : motivo.isEmpty() ? 4 : 3);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), c.gravado ? 0 : 3) << c.tamanho;
+        EXPECT_EQ(teste::ler_bytes(alvo), c.gravado ? novo : antigo) << c.tamanho;
+        EXPECT_EQ(conteudo_pasta(d), QStringList{"c.zfr"}) << c.tamanho;
+    }
 }
 
 TEST(NomeArquivo, BytesQualquerIdaEVolta)
