@@ -4,8 +4,8 @@
 // accepts also goes through layout, drawing and the step. Any violation aborts.
 // Built as a libFuzzer target with clang (-DZEFIRA_FUZZ=ON), and replayed over the seed corpus
 // by an ordinary test with any compiler (reproduzir_corpus.cpp).
-#include "editor/figura_acionador.h"
-#include "editor/renderizador.h"
+#include "desenho/figura_acionador.h"
+#include "desenho/renderizador.h"
 #include "files/arquivo_circuito.h"
 #include "files/leitor_circuito.h"
 #include "simulation/roteiro_simulacao.h"
