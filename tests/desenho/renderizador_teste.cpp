@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <limits>
 #include <vector>
 
 using namespace zefira;
@@ -483,73 +482,4 @@ TEST(Renderizador, PixelsDaLinhaNaJanelaSaoOsDaLinhaInteira)
                             ASSERT_EQ(TRenderizador::pixels_da_linha(x0, y0, x1, y1, janela, periodo, ligados), esperado)
                                 << x0 << "," << y0 << " -> " << x1 << "," << y1 << " periodo " << periodo;
                         }
-}
-
-TEST(Renderizador, LinhaDeTodaAFaixaCustaSoAJanela)
-{
-    const int MIN = std::numeric_limits<int>::min(), MAX = std::numeric_limits<int>::max();
-    const QRect janela(0, 0, 1000, 650);
-    struct {
-        int x0, y0, x1, y1;
-        size_t pixels;
-        QPoint primeiro;
-    } const casos[] = {
-        {0, 0, MAX, 0, 1000, QPoint(0, 0)},
-        {MIN, 10, MAX, 10, 1000, QPoint(0, 10)},
-        {MAX, 20, MIN, 20, 1000, QPoint(999, 20)},
-        {MIN, MIN, MAX, MAX, 650, QPoint(0, 0)},
-        {5, MAX, 5, MIN, 650, QPoint(5, 649)},
-        {MIN, MAX, MAX, MAX, 0, QPoint()},
-    };
-    for (const auto &c : casos) {
-        const std::vector<QPoint> p = TRenderizador::pixels_da_linha(c.x0, c.y0, c.x1, c.y1, janela);
-        ASSERT_EQ(p.size(), c.pixels) << c.x0 << "," << c.y0;
-        if (!p.empty())
-            EXPECT_EQ(p.front(), c.primeiro);
-    }
-}
-
-TEST(Renderizador, SimbolosNoExtremoDaFaixaNaoAparecemMasAValvulaTomaONomeDoRotulo)
-{
-    const int MIN = std::numeric_limits<int>::min(), MAX = std::numeric_limits<int>::max();
-    for (const int v : {MIN, MAX, MIN / 2, MAX - 30}) {
-        TEstado e;
-        Carregar_Figura_Acionador(e);
-        TComponente &valvula = e.lista().adicionar(TIPO_VALVULA_DIRECIONAL, v, -1, -1, 3, v);
-        valvula.valvula_direcional->definir_parte(1, 5);
-        valvula.valvula_direcional->definir_parte(2, 4);
-        valvula.atualizar_geometria();
-        valvula.valvula_direcional->rotulo = QStringLiteral("a1");
-        valvula.valvula_direcional->definir_acao_mecanica(false, 1);
-        valvula.valvula_direcional->redesenhar = true;
-        valvula.ponto_ativo = 1;
-        for (const int tipo : {TIPO_TOMADA_AR, TIPO_JUMP})
-            teste::componente(e, tipo, v, v);
-        teste::componente(e, TIPO_CILINDRO, v, v, -1, 2).cilindro->posicao = v;
-        teste::componente(e, TIPO_E_OU_ESC_REG, v, v, EOU_REGULADORA);
-        e.mouse_x = e.mouse_y = v;
-        e.mostrar_mira = true;
-        const QImage img = desenhar(e);
-        for (int y = 0; y < img.height(); y += 7)
-            for (int x = 0; x < img.width(); x += 7)
-                ASSERT_EQ(cor(img, x, y), BRANCO) << v << " at " << x << "," << y;
-        EXPECT_EQ(valvula.valvula_direcional->descricao, QStringLiteral("a1"));
-        EXPECT_FALSE(valvula.valvula_direcional->redesenhar);
-    }
-}
-
-TEST(Renderizador, CilindroComPosicaoForaDoCursoDesenhaOCorpo)
-{
-    const int MIN = std::numeric_limits<int>::min(), MAX = std::numeric_limits<int>::max();
-    for (const int v : {MIN, MAX}) {
-        TEstado e;
-        TComponente &c = teste::componente(e, TIPO_CILINDRO, 300, 100, -1, 2);
-        c.cilindro->posicao = v;
-        c.cilindro->definir_rotulo(1, QStringLiteral("a"), v);
-        const QImage img = desenhar(e);
-        // The rod and the label are far off the area; the barrel is untouched.
-        const QImage &corpo = c.cilindro->figura_corpo;
-        EXPECT_TRUE(contem_figura(img, 300, 100, corpo.copy(0, 0, corpo.width(), corpo.height() - 2))) << v;
-        EXPECT_EQ(cor(img, c.ponto(1).x, c.ponto(1).y - 1), PRETO) << v; // port 1's stub
-    }
 }

@@ -118,17 +118,6 @@ TEST_F(ListaComponente, ContadorNoTopoDaFaixaNaoDaVoltaNemRepete)
     }
 }
 
-TEST_F(ListaComponente, CopiaLongeDaOrigemNaoTransborda)
-{
-    const int MAX = std::numeric_limits<int>::max();
-    auto longe = std::make_shared<TComponente>(imagens, 1, -1, -1, -1, MAX - 2, MAX - 2, TIPO_JUMP);
-    longe->atualizar_geometria();
-    EXPECT_EQ(longe->direita, MAX);
-    const TComponente &copia = lista.adicionar_existente(longe, false, true);
-    EXPECT_EQ(copia.esquerda, MAX);
-    EXPECT_EQ(copia.topo, MAX);
-}
-
 TEST_F(ListaComponente, CopiaDeValvulaDeslocaConformeAPosicao)
 {
     const struct {
