@@ -261,7 +261,8 @@ void TComponente::geometria_valvula()
         direita = somar(direita, p3->figura().width() - 1);
 
     const int meio = somar(T, R(H / 2.0));
-    pontos_[6] = v.piloto_esq ? TPonto(somar(L, -20), somar(meio, v.mola_esq ? 8 : 0)) : TPonto(FORA_DO_DESENHO, FORA_DO_DESENHO);
+    pontos_[6] = v.piloto_esq ? TPonto(somar(L, -20), somar(meio, v.mola_esq ? 8 : 0))
+                              : TPonto(FORA_DO_DESENHO, FORA_DO_DESENHO);
     pontos_[7] = v.piloto_dir ? TPonto(somar(direita, 19), somar(meio, v.mola_dir ? 8 : 0))
                               : TPonto(FORA_DO_DESENHO, FORA_DO_DESENHO);
 

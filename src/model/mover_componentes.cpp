@@ -18,7 +18,8 @@ bool dentro_dos_limites(const TEstado &estado, const TComponente &c, int dx, int
 {
     // In 64 bits: a component read from a file may sit anywhere in the 32-bit range.
     using L = std::int64_t;
-    return L(c.esquerda) + dx > 0 && L(c.topo) + dy > 0 && L(c.direita) + dx < L(estado.largura_area) - MARGEM_DIREITA &&
+    return L(c.esquerda) + dx > 0 && L(c.topo) + dy > 0 &&
+           L(c.direita) + dx < L(estado.largura_area) - MARGEM_DIREITA &&
            L(c.baixo) + dy < L(estado.altura_area) - MARGEM_BAIXO;
 }
 

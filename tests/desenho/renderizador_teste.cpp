@@ -479,7 +479,8 @@ TEST(Renderizador, PixelsDaLinhaNaJanelaSaoOsDaLinhaInteira)
                             for (size_t k = 0; k < todos.size(); ++k)
                                 if (janela.contains(todos[k]) && int(k % size_t(periodo)) < ligados)
                                     esperado.push_back(todos[k]);
-                            ASSERT_EQ(TRenderizador::pixels_da_linha(x0, y0, x1, y1, janela, periodo, ligados), esperado)
+                            ASSERT_EQ(TRenderizador::pixels_da_linha(x0, y0, x1, y1, janela, periodo, ligados),
+                                      esperado)
                                 << x0 << "," << y0 << " -> " << x1 << "," << y1 << " periodo " << periodo;
                         }
 }
