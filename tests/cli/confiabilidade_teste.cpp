@@ -87,9 +87,9 @@ TEST_F(CliConfiabilidade, FioAtravesDeTodaAFaixaDesenhadoComPoucaMemoria)
                                                    limitar(RLIMIT_AS, 1024ul << 20));
             ASSERT_EQ(r.status, 0) << nome << r.erros.toStdString();
         }
-        // The last one: the diagonal runs on y = x, in blue once simulating.
+        // The last one: the diagonal (selected) runs on y = x, red, or blue once simulating.
         const QImage img(png);
-        const QRgb cor = extra.isEmpty() ? qRgb(0, 0, 0) : qRgb(0, 0, 255);
+        const QRgb cor = extra.isEmpty() ? qRgb(255, 0, 0) : qRgb(0, 0, 255);
         EXPECT_EQ(img.pixel(300, 300) | 0xFF000000u, cor);
         EXPECT_EQ(img.pixel(300, 301) | 0xFF000000u, qRgb(255, 255, 255));
     }
