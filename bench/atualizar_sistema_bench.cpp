@@ -1,5 +1,7 @@
 // One simulation step on generated circuits of about 100, 1,000 and 10,000 components:
-// valve-and-cylinder units, a junction mesh full of loops, and units clicked every step.
+// valve-and-cylinder units, a junction mesh full of loops, and units clicked every step; one
+// label shared by every valve and cylinder, whose step must grow linearly; and a ring of
+// supplied junctions, whose step grows with the square of the supplies.
 #include "gerar_circuitos.h"
 #include "model/estado.h"
 #include "simulation/controle_simulacao.h"
@@ -10,6 +12,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 using namespace zefira;
 
@@ -36,6 +39,21 @@ void malha(TEstado &e, int componentes)
     for (int c = 0; c < lado; c += 2) {
         TComponente &cil = e.lista().adicionar(TIPO_CILINDRO, 10 + c * 20, -1, 2, -1, 10 + lado * 20);
         fio(e, *j[size_t((lado - 1) * lado + c)], 2, cil, 1);
+    }
+}
+
+// A ring of junctions, each fed by its own supply: every supply starts its own walk over the
+// whole connected network, so one step grows with the square of the number of supplies.
+void anel_de_tomadas(TEstado &e, int componentes)
+{
+    const int n = std::max(2, componentes / 4);
+    std::vector<TComponente *> j(size_t(n));
+    for (int i = 0; i < n; ++i)
+        j[size_t(i)] = &e.lista().adicionar(TIPO_JUMP, 10 + (i % 100) * 20, -1, -1, -1, 40 + (i / 100) * 60);
+    for (int i = 0; i < n; ++i) {
+        fio(e, *j[size_t(i)], 4, *j[size_t((i + 1) % n)], 3);
+        TComponente &s = e.lista().adicionar(TIPO_TOMADA_AR, 10 + (i % 100) * 20, -1, -1, -1, 10 + (i / 100) * 60);
+        fio(e, s, 1, *j[size_t(i)], 1);
     }
 }
 
@@ -98,9 +116,19 @@ void BM_RotuloCompartilhado(benchmark::State &st)
     st.counters["componentes"] = e->lista().numero_componentes();
 }
 
+void BM_AnelDeTomadas(benchmark::State &st)
+{
+    auto e = circuito(anel_de_tomadas, int(st.range(0)));
+    for (auto _ : st)
+        Atualizar_Sistema(*e);
+    st.counters["componentes"] = e->lista().numero_componentes();
+    st.counters["tomadas"] = e->lista().numero_componentes() / 4;
+}
+
 } // namespace
 
 BENCHMARK(BM_RotuloCompartilhado)->Arg(2500)->Arg(5000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AnelDeTomadas)->Arg(200)->Arg(800)->Arg(3200)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Unidades)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Malha)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UnidadesAcionadas)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);

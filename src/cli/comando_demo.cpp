@@ -18,7 +18,8 @@ int demo(const QStringList &args)
             saida(nome);
         return OK;
     }
-    if (args.size() != 2) {
+    // "--lista" goes alone; with anything after it the call is malformed, not a name.
+    if (args.size() != 2 || args[0].startsWith(QLatin1String("--"))) {
         erro(QString::fromUtf8(USO_DEMO));
         return ERRO_USO;
     }

@@ -5,9 +5,11 @@
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
 #include "files/arquivo_circuito.h"
+#include "files/gravacao_segura.h"
 #include "simulation/roteiro_simulacao.h"
 #include "simulation/simulacao.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 
 namespace zefira::cli {
@@ -83,8 +85,12 @@ int desenhar(const QStringList &args)
         return status;
 
     const QImage imagem = Imagem_Area_Trabalho(estado, LARGURA_AREA, ALTURA_AREA);
-    QImageWriter escritor(posicionais[1], "png");
-    if (!escritor.write(imagem)) {
+    // Encoded in memory first, so that the file is written (or left alone) in one piece.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter escritor(&buffer, "png");
+    if (!escritor.write(imagem) || !Gravar_Arquivo_Seguro(posicionais[1], png)) {
         erro(QStringLiteral("Erro ao salvar arquivo!"));
         return ERRO_ESCRITA;
     }

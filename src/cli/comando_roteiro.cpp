@@ -5,9 +5,9 @@
 #include "editor/area_trabalho.h"
 #include "editor/roteiro.h"
 #include "files/arquivo_circuito.h"
+#include "files/nome_arquivo.h"
 #include "model/interface_roteirizada.h"
 
-#include <QFile>
 
 namespace zefira::cli {
 
@@ -49,13 +49,14 @@ int roteiro(const QStringList &args)
         return uso();
     const QString &entrada = posicionais[0], &nome_roteiro = posicionais[1], &nome_saida = posicionais[2];
 
-    QFile arquivo(nome_roteiro);
-    if (!arquivo.open(QIODevice::ReadOnly)) {
+    // Only a regular file: a device could feed an endless stream and a pipe block forever.
+    QByteArray texto;
+    if (!Ler_Arquivo_Comum(nome_roteiro, texto)) {
         erro(QStringLiteral("roteiro: não foi possível ler ") + nome_roteiro);
         return ERRO_LEITURA;
     }
     TRoteiro roteiro;
-    if (const int linha = roteiro.analisar(QString::fromUtf8(arquivo.readAll())); linha != 0) {
+    if (const int linha = roteiro.analisar(QString::fromUtf8(texto)); linha != 0) {
         erro(QStringLiteral("roteiro: linha %1 inválida").arg(linha));
         return ERRO_USO;
     }

@@ -69,8 +69,11 @@ int simular(const QStringList &args)
     TRoteiro_Simulacao roteiro;
     QStringList posicionais;
     QString mensagem;
-    if (!roteiro.ler(args, posicionais, mensagem) || posicionais.size() != 1
-        || posicionais[0].startsWith(QLatin1String("--")))
+    if (!roteiro.ler(args, posicionais, mensagem)) {
+        erro(QStringLiteral("zefira-cli: ") + mensagem);
+        return uso();
+    }
+    if (posicionais.size() != 1 || posicionais[0].startsWith(QLatin1String("--")))
         return uso();
 
     TEstado estado;

@@ -3,6 +3,8 @@
 
 #include "cli/comandos.h"
 
+#include "files/nome_arquivo.h"
+
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
@@ -12,14 +14,16 @@ namespace zefira::cli {
 
 void saida(const QString &linha)
 {
-    const QByteArray b = (linha + QLatin1Char('\n')).toUtf8();
+    // A file name quoted in the line comes out as the bytes it was given as.
+    const QByteArray b = zefira::Bytes_Nome_Arquivo(linha + QLatin1Char('\n'));
     std::fwrite(b.constData(), 1, size_t(b.size()), stdout);
     std::fflush(stdout);
 }
 
 void erro(const QString &linha)
 {
-    const QByteArray b = (linha + QLatin1Char('\n')).toUtf8();
+    // A file name quoted in the line comes out as the bytes it was given as.
+    const QByteArray b = zefira::Bytes_Nome_Arquivo(linha + QLatin1Char('\n'));
     std::fwrite(b.constData(), 1, size_t(b.size()), stderr);
     std::fflush(stderr);
 }
@@ -75,7 +79,11 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    QStringList args = app.arguments().mid(1);
+    // Arguments as given: a file name that is not valid UTF-8 keeps its bytes (see
+    // Nome_Arquivo), which app.arguments() would replace.
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << zefira::Nome_Arquivo(QByteArray(argv[i]));
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         std::fputs(USO, args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? zefira::cli::ERRO_USO : zefira::cli::OK;

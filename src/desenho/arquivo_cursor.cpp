@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include "files/gravacao_segura.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -68,8 +69,7 @@ bool Gravar_Cursor(const QString &nome, const QImage &figura, const QPoint &pont
     qToLittleEndian<quint32>(quint32(CABECALHO + ENTRADA), d + 18);
     dados += png;
 
-    QFile f(nome);
-    return f.open(QIODevice::WriteOnly) && f.write(dados) == dados.size();
+    return Gravar_Arquivo_Seguro(nome, dados);
 }
 
 bool Ler_Cursor(const QString &nome, QImage &figura, QPoint &ponto_quente)

@@ -12,7 +12,7 @@ constexpr int SIMPLES_ACAO = 1;
 constexpr int HASTE_SIMPLES = 2;
 
 // Pixels of travel for a stroke position in mm: the 100 mm stroke spans 60 pixels.
-int deslocamento(int posicao) { return R(posicao * 6 / 10.0); }
+int deslocamento(int posicao) { return R(double(posicao) * 6 / 10.0); }
 
 } // namespace
 

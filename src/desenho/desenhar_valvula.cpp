@@ -67,11 +67,22 @@ const std::map<int, Tocos> TOCOS = {
     {5, {{2, 4}, {1, 3, 5}}},
 };
 
+// A valve worked by a cylinder label is named after that label.
+void nomear_pelo_rotulo(TValvula_Direcional &v)
+{
+    if (!v.rotulo.isEmpty())
+        v.descricao = v.rotulo;
+}
+
 } // namespace
 
 void TRenderizador::desenhar_valvula(TComponente &c)
 {
     desenhar_came(c);
+    if (longe(c)) {
+        nomear_pelo_rotulo(*c.valvula_direcional);
+        return;
+    }
     const TValvula_Direcional &v = *c.valvula_direcional;
     caneta(v.selecionado() ? VERMELHO : PRETO);
     p_.setBrush(Qt::NoBrush);
@@ -93,7 +104,8 @@ void TRenderizador::desenhar_came(TComponente &c)
     if (!presente || oculto)
         return;
     const QImage &came = estado_.figura_acionador;
-    figura(c.esquerda - came.width() - v.figura_mecanica_esq.width(), c.topo, came);
+    if (!longe(c))
+        figura(c.esquerda - came.width() - v.figura_mecanica_esq.width(), c.topo, came);
     v.redesenhar = false;
 }
 
@@ -150,9 +162,7 @@ void TRenderizador::desenhar_tocos(const TComponente &c)
 void TRenderizador::desenhar_legenda(TComponente &c)
 {
     TValvula_Direcional &v = *c.valvula_direcional;
-    // A valve worked by a cylinder label is named after that label.
-    if (!v.rotulo.isEmpty())
-        v.descricao = v.rotulo;
+    nomear_pelo_rotulo(v);
     if (v.mostrar_nome)
         texto(c.ponto(1).x - 25, c.topo - 20, v.descricao, PRETO);
 }

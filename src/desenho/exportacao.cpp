@@ -1,12 +1,13 @@
 #include "desenho/exportacao.h"
 
+#include "files/gravacao_segura.h"
+
 #include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include <cmath>
@@ -76,16 +77,10 @@ QByteArray em_pdf(QSizeF tamanho, double escala, const std::function<void(QPaint
     return dados;
 }
 
+// Through the safe writer: a failed export leaves any previous file as it was.
 bool gravar(const QString &caminho, const QByteArray &dados, QString *erro)
 {
-    QSaveFile arquivo(caminho);
-    if (!arquivo.open(QIODevice::WriteOnly) || arquivo.write(dados) != dados.size()
-        || !arquivo.commit()) {
-        if (erro)
-            *erro = arquivo.errorString();
-        return false;
-    }
-    return true;
+    return Gravar_Arquivo_Seguro(caminho, dados, erro);
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 
@@ -24,6 +26,38 @@ namespace {
 constexpr int MODO_FIO = 1;
 constexpr int MODO_SIMULACAO = 15;
 constexpr int PONTO_TEXTO = 8;
+constexpr int LONGE = 1 << 29;
+constexpr double MARGEM_CORTE = 4096;
+
+// Liang-Barsky: cuts the segment a-b to the rectangle; false when nothing of it is inside.
+bool cortar_segmento(QPointF &a, QPointF &b, const QRectF &r)
+{
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF origem = a;
+    a = origem + t0 * QPointF(dx, dy);
+    b = origem + t1 * QPointF(dx, dy);
+    return true;
+}
+
+// The pointer's overlays are drawn at most LONGE away: beyond that nothing shows anyway.
+int perto(int v) { return std::clamp(v, -LONGE, LONGE); }
 
 } // namespace
 
@@ -52,6 +86,7 @@ QImage Imagem_Area_Trabalho(TEstado &estado, int largura, int altura)
 TRenderizador::TRenderizador(TEstado &estado, QPainter &p)
     : estado_(estado), p_(p), cor_(PRETO), vetor_(!desenho::pixels_exatos(p))
 {
+    janela_ = janela_visivel();
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.setRenderHint(QPainter::TextAntialiasing, false);
     p_.setBackgroundMode(Qt::TransparentMode);
@@ -135,6 +170,26 @@ void TRenderizador::anotar_sem_desenhar(TComponente &c)
         v.descricao = v.rotulo;
 }
 
+bool TRenderizador::longe(const TComponente &c)
+{
+    const auto fora = [](int v) { return v < -LONGE || v > LONGE; };
+    return fora(c.esquerda) || fora(c.topo) || fora(c.direita) || fora(c.baixo);
+}
+
+QRect TRenderizador::janela_visivel() const
+{
+    const QRect limite(-LONGE, -LONGE, 2 * LONGE, 2 * LONGE);
+    const QPaintDevice *d = p_.device();
+    bool inversivel = false;
+    const QTransform inversa = p_.combinedTransform().inverted(&inversivel);
+    if (!d || !inversivel)
+        return limite;
+    const QRectF area = inversa.mapRect(QRectF(0, 0, d->width(), d->height()));
+    if (!limite.contains(area.toAlignedRect()))
+        return limite;
+    return area.toAlignedRect().adjusted(-2, -2, 2, 2);
+}
+
 void TRenderizador::limpar()
 {
     const QPaintDevice *d = p_.device();
@@ -151,6 +206,9 @@ void TRenderizador::limpar()
 
 void TRenderizador::desenhar_simbolo(TComponente &c)
 {
+    // A far valve still gets its name from its label; nothing else of a far symbol matters.
+    if (longe(c) && c.tipo != TIPO_VALVULA_DIRECIONAL)
+        return;
     using Metodo = void (TRenderizador::*)(TComponente &);
     static const std::map<int, Metodo> POR_TIPO = {
         {TIPO_VALVULA_DIRECIONAL, &TRenderizador::desenhar_valvula},
@@ -176,7 +234,7 @@ void TRenderizador::desenhar_figura_simples(TComponente &c)
 
 void TRenderizador::marcar_porta(const TComponente &c)
 {
-    if (c.ponto_ativo == -1)
+    if (c.ponto_ativo == -1 || longe(c))
         return;
     const TPonto p = c.ponto(c.ponto_ativo);
     if (p == TPonto(-1, -1))
@@ -231,7 +289,7 @@ void TRenderizador::desenhar_faixa_selecao()
 
 void TRenderizador::no_ponteiro(const std::function<void(int x, int y)> &f)
 {
-    const int x = estado_.mouse_x, y = estado_.mouse_y;
+    const int x = perto(estado_.mouse_x), y = perto(estado_.mouse_y);
     const QTransform t = p_.worldTransform();
     if (!vetor_ || t.type() > QTransform::TxScale) {
         f(x, y);
@@ -288,24 +346,67 @@ void TRenderizador::desenhar_cruz(const TSegmento &segmento)
 
 // --- primitives ---
 
-std::vector<QPoint> TRenderizador::pixels_da_linha(int x0, int y0, int x1, int y1)
+std::vector<QPoint> TRenderizador::pixels_da_linha(int x0, int y0, int x1, int y1, const QRect &janela, int periodo,
+                                                   int ligados)
 {
-    std::vector<QPoint> pixels;
-    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    int erro = dx + dy;
-    int x = x0, y = y0;
-    pixels.reserve(size_t(std::max(dx, -dy)));
-    while (x != x1 || y != y1) {
-        pixels.emplace_back(x, y);
-        const int e2 = 2 * erro;
-        if (e2 >= dy) {
-            erro += dy;
-            x += sx;
+    // Bresenham's line. Along the major axis pixel k (0 <= k < maior) is k steps from the start;
+    // the error term keeps the minor axis at floor((2k * menor + maior) / (2 * maior)) steps, so
+    // any pixel is found directly and only the run inside the window is produced.
+    using L = std::int64_t;
+    const L dx = std::llabs(L(x1) - x0), dy = std::llabs(L(y1) - y0);
+    const bool x_maior = dx >= dy;
+    const L maior = x_maior ? dx : dy, menor = x_maior ? dy : dx;
+    if (maior == 0 || janela.isEmpty())
+        return {};
+    const L sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    const L a0 = x_maior ? x0 : y0, b0 = x_maior ? y0 : x0;
+    const L sa = x_maior ? sx : sy, sb = x_maior ? sy : sx;
+    const L a_min = x_maior ? janela.left() : janela.top(), a_max = x_maior ? janela.right() : janela.bottom();
+    const L b_min = x_maior ? janela.top() : janela.left(), b_max = x_maior ? janela.bottom() : janela.right();
+    const auto passos_menor = [maior, menor](L k) {
+        return L((__int128(2) * k * menor + maior) / (__int128(2) * maior));
+    };
+
+    // The steps whose major coordinate is inside the window.
+    L k_ini = std::max<L>(0, sa > 0 ? a_min - a0 : a0 - a_max);
+    L k_fim = std::min<L>(maior - 1, sa > 0 ? a_max - a0 : a0 - a_min);
+    if (k_ini > k_fim)
+        return {};
+    // Minor steps go up with k: bisect for the first step at or past the window's near edge
+    // and the last one before its far edge.
+    const L m_min = sb > 0 ? b_min - b0 : b0 - b_max, m_max = sb > 0 ? b_max - b0 : b0 - b_min;
+    const auto primeiro = [&](auto condicao, L lo, L hi) { // first k in [lo, hi] meeting it, else hi + 1
+        L fim = hi + 1;
+        while (lo < fim) {
+            const L meio = lo + (fim - lo) / 2;
+            if (condicao(meio))
+                fim = meio;
+            else
+                lo = meio + 1;
         }
-        if (e2 <= dx) {
-            erro += dx;
-            y += sy;
+        return lo;
+    };
+    k_ini = primeiro([&](L k) { return passos_menor(k) >= m_min; }, k_ini, k_fim);
+    k_fim = primeiro([&](L k) { return passos_menor(k) > m_max; }, k_ini, k_fim) - 1;
+
+    std::vector<QPoint> pixels;
+    if (k_ini > k_fim)
+        return pixels;
+    pixels.reserve(size_t(k_fim - k_ini + 1));
+    // From the first pixel on, the usual incremental walk; its error term at step k is
+    // (maior - menor) - k * menor + m * maior, which stays within about 2 * maior.
+    L m = passos_menor(k_ini);
+    L erro = L(__int128(maior - menor) - __int128(k_ini) * menor + __int128(m) * maior);
+    for (L k = k_ini; k <= k_fim; ++k) {
+        if (periodo == 1 || k % periodo < ligados) {
+            const L a = a0 + sa * k, b = b0 + sb * m;
+            pixels.emplace_back(int(x_maior ? a : b), int(x_maior ? b : a));
+        }
+        const bool passo_menor = 2 * erro <= maior;
+        erro -= menor;
+        if (passo_menor) {
+            erro += maior;
+            ++m;
         }
     }
     return pixels;
@@ -330,7 +431,7 @@ void TRenderizador::linha(int x0, int y0, int x1, int y1)
         linha_vetorial(x0, y0, x1, y1, Qt::SolidLine);
         return;
     }
-    const std::vector<QPoint> pixels = pixels_da_linha(x0, y0, x1, y1);
+    const std::vector<QPoint> pixels = pixels_da_linha(x0, y0, x1, y1, janela_);
     if (pixels.empty())
         return;
     p_.setPen(QPen(cor_, 1));
@@ -344,11 +445,7 @@ void TRenderizador::linha_pontilhada(int x0, int y0, int x1, int y1)
         return;
     }
     // Three pixels on, three off, starting on at the first corner.
-    std::vector<QPoint> pixels = pixels_da_linha(x0, y0, x1, y1);
-    std::vector<QPoint> pontos;
-    for (size_t i = 0; i < pixels.size(); ++i)
-        if (i % 6 < 3)
-            pontos.push_back(pixels[i]);
+    const std::vector<QPoint> pontos = pixels_da_linha(x0, y0, x1, y1, janela_, 6, 3);
     if (pontos.empty())
         return;
     p_.setPen(QPen(cor_, 1));
@@ -359,8 +456,16 @@ void TRenderizador::linha_larga(int x0, int y0, int x1, int y1, int largura)
 {
     // Pixel (x, y) covers [x, x+1) x [y, y+1): going through pixel centres keeps a 3-wide
     // line centred on the 1-wide one, one pixel on each side.
+    QPointF a(x0 + 0.5, y0 + 0.5), b(x1 + 0.5, y1 + 0.5);
+    // A segment reaching far outside the surface is cut to the part near it first; one that
+    // stays near is drawn as given, pixel for pixel as always.
+    const QRectF perto = QRectF(janela_).adjusted(-MARGEM_CORTE, -MARGEM_CORTE, MARGEM_CORTE, MARGEM_CORTE);
+    if (!perto.contains(a) || !perto.contains(b)) {
+        if (!cortar_segmento(a, b, QRectF(janela_).adjusted(-largura, -largura, largura, largura)))
+            return;
+    }
     p_.setPen(QPen(cor_, largura, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p_.drawLine(QPointF(x0 + 0.5, y0 + 0.5), QPointF(x1 + 0.5, y1 + 0.5));
+    p_.drawLine(a, b);
 }
 
 void TRenderizador::elipse(int x0, int y0, int x1, int y1, const QColor &preenchimento)

@@ -78,15 +78,29 @@ private:
     // A picture at its natural size, top-left at (x, y), opaque. As pixels on a 1x image under
     // an integer translation; otherwise the symbol's drawing is run again as vectors.
     void figura(int x, int y, const QImage &imagem);
-    static std::vector<QPoint> pixels_da_linha(int x0, int y0, int x1, int y1);
     // The vector form of a line that leaves out its last pixel: the stroke through the pixel
     // centres, moved back half a pixel, so it covers the same squares.
     void linha_vetorial(int x0, int y0, int x1, int y1, Qt::PenStyle estilo);
+
+    // A symbol this far from the origin cannot show on any surface; it is not painted, which
+    // keeps its layout offsets well inside the int range.
+    static bool longe(const TComponente &c);
+    // The part of the plane the surface shows, in circuit coordinates, with a small margin.
+    QRect janela_visivel() const;
 
     TEstado &estado_;
     QPainter &p_;
     QColor cor_;
     bool vetor_; // anything but exact pixels: zoom, high-DPI screens, printers, SVG, PDF
+    QRect janela_;
+
+public:
+    // The pixels of the line from (x0, y0) to (x1, y1), last one excluded, that fall inside
+    // `janela`: exactly those of the whole line there, found without walking the part outside,
+    // so a line's cost depends on the window, not on its length. With `periodo` > 1, only the
+    // pixels whose index along the whole line, modulo `periodo`, is below `ligados`.
+    static std::vector<QPoint> pixels_da_linha(int x0, int y0, int x1, int y1, const QRect &janela, int periodo = 1,
+                                               int ligados = 1);
 };
 
 } // namespace zefira

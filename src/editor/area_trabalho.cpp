@@ -153,19 +153,19 @@ void Encaixar_Acoplados(TEstado &estado)
             if (!host)
                 continue;
             if (host->tipo == TIPO_VALVULA_DIRECIONAL) {
-                c.esquerda = host->ponto(1).x - 6;
-                c.topo = host->baixo + 6;
+                c.esquerda = somar(host->ponto(1).x, -6);
+                c.topo = somar(host->baixo, 6);
             } else {
-                c.esquerda = host->ponto(c.tomada_ar->pino).x - 6;
-                c.topo = host->baixo + 5;
+                c.esquerda = somar(host->ponto(c.tomada_ar->pino).x, -6);
+                c.topo = somar(host->baixo, 5);
             }
             c.atualizar_geometria();
         } else if (eh_reguladora(c) && c.valvula_e_ou_esc_reg->pino != -1) {
             const TComponente *host = lista.procurar(c.conexao(1));
             if (!host || host->tipo != TIPO_CILINDRO)
                 continue;
-            c.esquerda = host->ponto(c.valvula_e_ou_esc_reg->pino).x - 10;
-            c.topo = host->baixo + 5;
+            c.esquerda = somar(host->ponto(c.valvula_e_ou_esc_reg->pino).x, -10);
+            c.topo = somar(host->baixo, 5);
             c.atualizar_geometria();
             Mover_Componentes(estado, i, 0, 0);
         }
@@ -178,8 +178,8 @@ void Acoplar_Tomada(TEstado &estado, TComponente &valvula)
 {
     if (!valvula.valvula_direcional->tomada_ar || valvula.conexao(1) != LIVRE)
         return;
-    TComponente &tomada = estado.lista().adicionar(TIPO_TOMADA_AR, valvula.ponto(1).x - 6, -1, -1, -1,
-                                                   valvula.baixo + 6);
+    TComponente &tomada = estado.lista().adicionar(TIPO_TOMADA_AR, somar(valvula.ponto(1).x, -6), -1, -1, -1,
+                                                   somar(valvula.baixo, 6));
     Soltar_Botao_Paleta(estado, 6);
     tomada.atualizar_geometria();
     tomada.tomada_ar->ligar(valvula.codigo, 1);
@@ -245,7 +245,7 @@ TCursor imagemMouseMove(TEstado &estado, TShiftState, int x, int y)
     TLista_Componente &lista = estado.lista();
 
     if (estado.indice_arrasto != -1) {
-        const int dx = x - estado.x_anterior, dy = y - estado.y_anterior;
+        const int dx = somar(x, -std::int64_t(estado.x_anterior)), dy = somar(y, -std::int64_t(estado.y_anterior));
         for (int i = 0; i < lista.numero_componentes(); ++i)
             if (lista[i].selecionado())
                 Mover_Componentes(estado, i, dx, dy);
@@ -384,7 +384,7 @@ void FormKeyDown(TEstado &estado, int tecla, TShiftState shift)
     if (estado.numero_selecionados < 1)
         return;
     estado.indice_arrasto = -2;
-    imagemMouseMove(estado, shift, estado.mouse_x + dx, estado.mouse_y + dy);
+    imagemMouseMove(estado, shift, somar(estado.mouse_x, dx), somar(estado.mouse_y, dy));
     estado.indice_arrasto = -1;
 }
 

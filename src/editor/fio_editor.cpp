@@ -6,6 +6,8 @@
 #include "editor/selecao.h"
 
 #include <QtGlobal>
+#include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace zefira {
@@ -102,7 +104,8 @@ struct Valores {
 // Evaluates one coordinate expression starting at *p; leaves *p after it.
 int avaliar(const char *&p, const Valores &v)
 {
-    int valor = 0;
+    // 64 bits, saturated at the end: ports read from a file may lie anywhere in the int range.
+    std::int64_t valor = 0;
     if (p[0] == 'S' && p[1] == 'x')
         valor = v.sx;
     else if (p[0] == 'S' && p[1] == 'y')
@@ -133,9 +136,9 @@ int avaliar(const char *&p, const Valores &v)
         } else {
             Q_ASSERT_X(false, "avaliar", "route table: unknown term");
         }
-        valor += sinal * termo;
+        valor += std::int64_t(sinal) * termo;
     }
-    return valor;
+    return saturar(valor);
 }
 
 void pular_espacos(const char *&p)
@@ -143,6 +146,9 @@ void pular_espacos(const char *&p)
     while (*p == ' ' || *p == ',')
         ++p;
 }
+
+// Half the distance between two coordinates, rounded half to even like R().
+int metade(int a, int b) { return saturar(std::int64_t(std::nearbyint(std::fabs(double(b) - a) / 2.0))); }
 
 int quadrante(const TPonto &s, const TPonto &e)
 {
@@ -173,7 +179,7 @@ bool Porta_Marcada_Livre(const TComponente &c)
 
 std::vector<TPonto> Rota_Fio(const TPonto &s, const TPonto &e, int ds, int de, int r)
 {
-    const Valores v{s.x, s.y, e.x, e.y, r, R(std::abs(e.x - s.x) / 2.0), R(std::abs(e.y - s.y) / 2.0)};
+    const Valores v{s.x, s.y, e.x, e.y, r, metade(s.x, e.x), metade(s.y, e.y)};
     const char *p = ROTAS[quadrante(s, e)][(direcao_valida(ds) - 1) * 4 + direcao_valida(de) - 1];
     std::vector<TPonto> dobras;
     pular_espacos(p);

@@ -155,7 +155,7 @@ TComponente &Posicionar_Componente(TEstado &estado, int codigo, int x, int y)
     estado.modo = 0;
 
     if (m.tipo == TIPO_VALVULA_DIRECIONAL) {
-        TComponente &tomada = lista.adicionar(TIPO_TOMADA_AR, c.ponto(1).x - 6, -1, -1, -1, c.baixo + 6);
+        TComponente &tomada = lista.adicionar(TIPO_TOMADA_AR, somar(c.ponto(1).x, -6), -1, -1, -1, somar(c.baixo, 6));
         tomada.atualizar_geometria();
         tomada.tomada_ar->ligar(c.codigo, 1);
         c.ligar(1, tomada.codigo);

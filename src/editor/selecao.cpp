@@ -53,7 +53,7 @@ int porta_livre_perto(const TVista &vista, const TComponente &c, const TPonto &p
 }
 
 // Strict range test of one axis, tolerant by 5 pixels, for segments running either way.
-bool dentro_da_faixa(int r, int d, int perto)
+bool dentro_da_faixa(std::int64_t r, std::int64_t d, std::int64_t perto)
 {
     return (-perto < r && r < d + perto) || (d - perto < r && r < perto);
 }
@@ -90,17 +90,18 @@ TSegmento Perto_Das_Semi_Retas(const TEstado &estado, int indice_fio, const TPon
         return resultado;
     for (int i = 0; i + 1 < fio->numero_pontos(); ++i) {
         const TPonto &a = fio->ponto(i), &b = fio->ponto(i + 1);
-        const int dx = b.x - a.x, dy = b.y - a.y;
-        const int rx = p.x - a.x, ry = p.y - a.y;
+        // 64-bit differences: points read from a file may lie anywhere in the 32-bit range.
+        const std::int64_t dx = std::int64_t(b.x) - a.x, dy = std::int64_t(b.y) - a.y;
+        const std::int64_t rx = std::int64_t(p.x) - a.x, ry = std::int64_t(p.y) - a.y;
         const int perto = estado.vista.tolerancia(PERTO);
         if (!dentro_da_faixa(rx, dx, perto) || !dentro_da_faixa(ry, dy, perto))
             continue;
         double distancia;
         if (dx != 0) {
             const double m = double(dy) / dx;
-            distancia = std::fabs(m * rx - ry) / std::sqrt(m * m + 1);
+            distancia = std::fabs(m * double(rx) - double(ry)) / std::sqrt(m * m + 1);
         } else {
-            distancia = std::abs(rx);
+            distancia = double(std::llabs(rx));
         }
         if (distancia <= perto) {
             resultado.componente = (*estado.lista_componentes)[indice_fio].codigo;

@@ -24,8 +24,11 @@ struct TResultadoLeitura {
 TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome,
                                 const std::function<void(int, int)> &progresso = {});
 
-// Writes the whole document. The previous file is replaced only after a complete write, so a
-// failed save leaves it intact. Returns false when the file could not be written.
-bool Salvar_Arquivo(TEstado &estado, const QString &nome);
+// Writes the whole document through Gravar_Arquivo_Seguro: the previous file is replaced only
+// after a complete, flushed write, so a failed save leaves it intact. Returns false when the
+// file could not be written, with the system's reason in `motivo` when given.
+bool Salvar_Arquivo(TEstado &estado, const QString &nome, QString *motivo = nullptr);
+// The bytes Salvar_Arquivo writes for the document (line 2 holds the current date and time).
+QByteArray Conteudo_Arquivo(const TEstado &estado);
 
 } // namespace zefira

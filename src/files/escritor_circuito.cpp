@@ -2,11 +2,11 @@
 #include "files/arquivo_circuito.h"
 
 #include "files/cp1252.h"
+#include "files/gravacao_segura.h"
 #include "files/tipo_arquivo.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace zefira {
 
@@ -94,18 +94,11 @@ QByteArray conteudo(const TEstado &estado)
 
 } // namespace
 
-bool Salvar_Arquivo(TEstado &estado, const QString &nome)
+QByteArray Conteudo_Arquivo(const TEstado &estado) { return conteudo(estado); }
+
+bool Salvar_Arquivo(TEstado &estado, const QString &nome, QString *motivo)
 {
-    const QByteArray dados = conteudo(estado);
-    // Written beside the target and renamed over it only once complete and flushed.
-    QSaveFile arquivo(nome);
-    if (!arquivo.open(QIODevice::WriteOnly))
-        return false;
-    if (arquivo.write(dados) != dados.size()) {
-        arquivo.cancelWriting();
-        return false;
-    }
-    if (!arquivo.commit())
+    if (!Gravar_Arquivo_Seguro(nome, conteudo(estado), motivo))
         return false;
     // Only a save that reached the disk makes the document unmodified.
     estado.modificado = false;

@@ -1,10 +1,9 @@
 #include "files/leitor_circuito.h"
 
 #include "files/campos_linha.h"
+#include "files/nome_arquivo.h"
 #include "files/tipo_arquivo.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 namespace zefira {
 
@@ -149,14 +148,8 @@ TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome,
 {
     estado.modificado = false;
     const TResultadoLeitura erro_abrir{StatusLeitura::ErroAbrir, QStringLiteral("Erro ao abrir arquivo!")};
-    // Only regular files: a device or a pipe could feed an endless stream.
-    if (!QFileInfo(nome).isFile())
-        return erro_abrir;
-    QFile arquivo(nome);
-    if (!arquivo.open(QIODevice::ReadOnly))
-        return erro_abrir;
-    QByteArray dados = arquivo.readAll();
-    if (arquivo.error() != QFileDevice::NoError)
+    QByteArray dados;
+    if (!Ler_Arquivo_Comum(nome, dados))
         return erro_abrir;
     TLeitor_Circuito leitor(estado, std::move(dados));
     leitor.progresso = progresso;

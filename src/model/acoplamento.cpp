@@ -91,11 +91,11 @@ void Posicionar_Acoplado(const TComponente &hospedeiro, int porta, TComponente &
 {
     if (hospedeiro.tipo == TIPO_VALVULA_DIRECIONAL) {
         // A supply always docks on a valve's supply port.
-        acoplado.esquerda = hospedeiro.ponto(1).x - 6;
-        acoplado.topo = hospedeiro.baixo + 6;
+        acoplado.esquerda = somar(hospedeiro.ponto(1).x, -6);
+        acoplado.topo = somar(hospedeiro.baixo, 6);
     } else {
-        acoplado.esquerda = hospedeiro.ponto(porta).x - (acoplado.tipo == TIPO_TOMADA_AR ? 6 : 10);
-        acoplado.topo = hospedeiro.baixo + 5;
+        acoplado.esquerda = somar(hospedeiro.ponto(porta).x, acoplado.tipo == TIPO_TOMADA_AR ? -6 : -10);
+        acoplado.topo = somar(hospedeiro.baixo, 5);
     }
     acoplado.atualizar_geometria();
 }

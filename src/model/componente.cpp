@@ -168,7 +168,7 @@ void TComponente::atualizar_geometria()
     case TIPO_VALVULA_DIRECIONAL: geometria_valvula(); break;
     case TIPO_TOMADA_AR: {
         geometria_caixa(tomada_ar->figura);
-        pontos_[1] = TPonto(R(tomada_ar->figura.width() / 2.0) + esquerda, topo);
+        pontos_[1] = TPonto(somar(esquerda, R(tomada_ar->figura.width() / 2.0)), topo);
         break;
     }
     case TIPO_CILINDRO: geometria_cilindro(); break;
@@ -176,10 +176,10 @@ void TComponente::atualizar_geometria()
     case TIPO_JUMP: {
         geometria_caixa(jump->figura);
         const int w = jump->figura.width(), h = jump->figura.height();
-        pontos_[1] = TPonto(R(w / 2.0) + esquerda, topo);
-        pontos_[2] = TPonto(R(w / 2.0) + esquerda, baixo);
-        pontos_[3] = TPonto(esquerda, R(h / 2.0) + topo);
-        pontos_[4] = TPonto(direita, R(h / 2.0) + topo);
+        pontos_[1] = TPonto(somar(esquerda, R(w / 2.0)), topo);
+        pontos_[2] = TPonto(somar(esquerda, R(w / 2.0)), baixo);
+        pontos_[3] = TPonto(esquerda, somar(topo, R(h / 2.0)));
+        pontos_[4] = TPonto(direita, somar(topo, R(h / 2.0)));
         break;
     }
     default: break; // a wire's geometry is its polyline
@@ -188,8 +188,8 @@ void TComponente::atualizar_geometria()
 
 void TComponente::geometria_caixa(const QImage &figura)
 {
-    direita = esquerda + figura.width();
-    baixo = topo + figura.height();
+    direita = somar(esquerda, figura.width());
+    baixo = somar(topo, figura.height());
 }
 
 namespace {
@@ -245,24 +245,25 @@ void TComponente::geometria_valvula()
     if (v.posicao_atual != v.posicao_desenhada) {
         const auto valida = [](int pos) { return pos >= 1 && pos <= 3; };
         if (valida(v.posicao_atual) && valida(v.posicao_desenhada))
-            esquerda += (v.posicao_desenhada - v.posicao_atual) * passo;
+            esquerda = somar(esquerda, std::int64_t(v.posicao_desenhada - v.posicao_atual) * passo);
         v.posicao_desenhada = v.posicao_atual;
     }
 
     const int L = esquerda, T = topo;
     direita = L;
     if (p1) {
-        direita += p1->figura().width();
-        baixo = T + p1->figura().height();
+        direita = somar(direita, p1->figura().width());
+        baixo = somar(T, p1->figura().height());
     }
     if (const TParte *p2 = v.parte(2))
-        direita += p2->figura().width() - 1;
+        direita = somar(direita, p2->figura().width() - 1);
     if (const TParte *p3 = v.parte(3))
-        direita += p3->figura().width() - 1;
+        direita = somar(direita, p3->figura().width() - 1);
 
-    const int meio = R(H / 2.0) + T;
-    pontos_[6] = v.piloto_esq ? TPonto(L - 20, meio + (v.mola_esq ? 8 : 0)) : TPonto(FORA_DO_DESENHO, FORA_DO_DESENHO);
-    pontos_[7] = v.piloto_dir ? TPonto(direita + 19, meio + (v.mola_dir ? 8 : 0))
+    const int meio = somar(T, R(H / 2.0));
+    pontos_[6] = v.piloto_esq ? TPonto(somar(L, -20), somar(meio, v.mola_esq ? 8 : 0))
+                              : TPonto(FORA_DO_DESENHO, FORA_DO_DESENHO);
+    pontos_[7] = v.piloto_dir ? TPonto(somar(direita, 19), somar(meio, v.mola_dir ? 8 : 0))
                               : TPonto(FORA_DO_DESENHO, FORA_DO_DESENHO);
 
     const int p = v.posicao_atual;
@@ -271,16 +272,16 @@ void TComponente::geometria_valvula()
     if (v.numero_vias == 2 && p == 3)
         return; // a 2-way valve has no third position to lay out
     for (const PortaCorpo &pc : PORTAS_CORPO[v.numero_vias]) {
-        const int x = L + deslocamento(pc.familia, p, W);
-        pontos_[pc.porta] = TPonto(x, pc.em_cima ? T - 5 : baixo + 5);
+        const int x = somar(L, deslocamento(pc.familia, p, W));
+        pontos_[pc.porta] = TPonto(x, pc.em_cima ? somar(T, -5) : somar(baixo, 5));
     }
 }
 
 void TComponente::geometria_cilindro()
 {
     geometria_caixa(cilindro->figura_corpo);
-    pontos_[1] = TPonto(esquerda + 4, baixo + 4);
-    pontos_[2] = TPonto(direita - 4, baixo + 4);
+    pontos_[1] = TPonto(somar(esquerda, 4), somar(baixo, 4));
+    pontos_[2] = TPonto(somar(direita, -4), somar(baixo, 4));
 }
 
 void TComponente::geometria_e_ou()
@@ -288,13 +289,14 @@ void TComponente::geometria_e_ou()
     const TValvula_E_OU_ESC_REG &e = *valvula_e_ou_esc_reg;
     geometria_caixa(e.figura);
     const int L = esquerda, T = topo;
-    const int ym = R(I((T + baixo) / 2.0)) + 3;
-    const int xm = R(I((L + direita) / 2.0));
+    // Midpoints in double: the sum of two ints is exact there and cannot overflow.
+    const int ym = somar(I((double(T) + baixo) / 2.0), 3);
+    const int xm = I((double(L) + direita) / 2.0);
     switch (e.tipo()) {
     case EOU_E:
     case EOU_OU:
         pontos_[1] = TPonto(L, ym);
-        pontos_[3] = TPonto(direita - 1, ym);
+        pontos_[3] = TPonto(somar(direita, -1), ym);
         pontos_[2] = TPonto(xm, T);
         break;
     case EOU_ESCAPE:
@@ -302,9 +304,9 @@ void TComponente::geometria_e_ou()
         pontos_[2] = TPonto(xm, T);
         break;
     case EOU_REGULADORA: {
-        const int xr = R(I((direita + L) / 2.0)) - 6;
+        const int xr = somar(I((double(direita) + L) / 2.0), -6);
         pontos_[1] = TPonto(xr, T);
-        pontos_[2] = TPonto(xr, baixo - 1);
+        pontos_[2] = TPonto(xr, somar(baixo, -1));
         break;
     }
     default: break;

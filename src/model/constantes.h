@@ -3,6 +3,7 @@
 // simulation formula: R() rounds to the nearest integer with halves to the even neighbour,
 // I() truncates toward zero.
 
+#include <climits>
 #include <cmath>
 #include <cstdint>
 
@@ -10,6 +11,12 @@ namespace zefira {
 
 inline int R(double v) { return static_cast<int>(std::nearbyint(v)); }
 inline int I(double v) { return static_cast<int>(std::trunc(v)); }
+
+// Positions and coordinates read from a file may lie anywhere in the 32-bit range: arithmetic
+// on them is done in 64 bits and brought back into range, so it never overflows.
+constexpr int saturar(std::int64_t v) { return v > INT_MAX ? INT_MAX : v < INT_MIN ? INT_MIN : int(v); }
+// a + b without overflow, saturated.
+constexpr int somar(int a, std::int64_t b) { return saturar(std::int64_t(a) + b); }
 
 // Kind tags of TComponente::tipo.
 enum TipoComponente : int {

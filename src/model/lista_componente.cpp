@@ -1,5 +1,8 @@
 #include "model/lista_componente.h"
 
+#include <algorithm>
+#include <climits>
+
 namespace zefira {
 
 namespace {
@@ -23,11 +26,32 @@ void liberar_hospedeiro(TComponente &hospedeiro, int codigo_acoplado, int pino)
 
 } // namespace
 
+int TLista_Componente::proximo_codigo()
+{
+    if (ultimo_codigo < INT_MAX)
+        return ++ultimo_codigo;
+    // A file holding the largest code leaves no room above it: the counter stays there and new
+    // components take the lowest positive code no component uses, so codes never wrap or repeat.
+    std::vector<int> usados;
+    for (const auto &c : componentes)
+        if (c->codigo > 0)
+            usados.push_back(c->codigo);
+    std::sort(usados.begin(), usados.end());
+    int livre = 1;
+    for (const int u : usados) {
+        if (u > livre)
+            break;
+        if (u == livre)
+            ++livre;
+    }
+    return livre;
+}
+
 TComponente &TLista_Componente::adicionar(int tipo, int esquerda, int tipo_e_ou, int tipo_cilindro, int numero_vias,
                                           int topo)
 {
-    ++ultimo_codigo;
-    componentes.push_back(std::make_shared<TComponente>(*imagens_, ultimo_codigo, tipo_e_ou, tipo_cilindro,
+    const int codigo = proximo_codigo();
+    componentes.push_back(std::make_shared<TComponente>(*imagens_, codigo, tipo_e_ou, tipo_cilindro,
                                                         numero_vias, topo, esquerda, tipo));
     return *componentes.back();
 }
@@ -40,10 +64,10 @@ TComponente &TLista_Componente::adicionar_existente(const std::shared_ptr<TCompo
         return *componentes.back();
     }
     if (renumerar) {
-        componente->codigo = ++ultimo_codigo;
+        componente->codigo = proximo_codigo();
     } else if (componente->codigo >= ultimo_codigo) {
         // The counter lands one above the kept code, so the next new code skips one.
-        ultimo_codigo = componente->codigo + 1;
+        ultimo_codigo = somar(componente->codigo, 1);
     }
     componentes.push_back(componente);
     return *componentes.back();
@@ -51,12 +75,12 @@ TComponente &TLista_Componente::adicionar_existente(const std::shared_ptr<TCompo
 
 std::shared_ptr<TComponente> TLista_Componente::copia(const TComponente &o)
 {
-    ++ultimo_codigo;
+    const int codigo = proximo_codigo();
     const int vias = o.valvula_direcional ? o.valvula_direcional->numero_vias : -1;
     const int tipo_cil = o.cilindro ? o.cilindro->tipo() : -1;
     const int tipo_e_ou = o.valvula_e_ou_esc_reg ? o.valvula_e_ou_esc_reg->tipo() : -1;
-    auto c = std::make_shared<TComponente>(*imagens_, ultimo_codigo, tipo_e_ou, tipo_cil, vias, o.topo + 50,
-                                           o.esquerda + 30, o.tipo);
+    auto c = std::make_shared<TComponente>(*imagens_, codigo, tipo_e_ou, tipo_cil, vias, somar(o.topo, 50),
+                                           somar(o.esquerda, 30), o.tipo);
     if (const TValvula_Direcional *v = o.valvula_direcional.get()) {
         TValvula_Direcional &n = *c->valvula_direcional;
         n.posicao_inicial = v->posicao_inicial;

@@ -38,6 +38,9 @@ public:
     std::vector<std::shared_ptr<TComponente>> componentes;
 
 private:
+    // The code for a new record: one above the counter, or a free one once the counter is at
+    // the top of the range.
+    int proximo_codigo();
     std::shared_ptr<TComponente> copia(const TComponente &origem);
     void remover_fio_se_houver(int codigo);
 

@@ -4,6 +4,8 @@
 #include "model/acoplamento.h"
 #include "model/direcao_porta.h"
 
+#include <cstdint>
+
 namespace zefira {
 
 namespace {
@@ -14,8 +16,11 @@ constexpr int MARGEM_BAIXO = 34;
 
 bool dentro_dos_limites(const TEstado &estado, const TComponente &c, int dx, int dy)
 {
-    return c.esquerda + dx > 0 && c.topo + dy > 0 && c.direita + dx < estado.largura_area - MARGEM_DIREITA &&
-           c.baixo + dy < estado.altura_area - MARGEM_BAIXO;
+    // In 64 bits: a component read from a file may sit anywhere in the 32-bit range.
+    using L = std::int64_t;
+    return L(c.esquerda) + dx > 0 && L(c.topo) + dy > 0 &&
+           L(c.direita) + dx < L(estado.largura_area) - MARGEM_DIREITA &&
+           L(c.baixo) + dy < L(estado.altura_area) - MARGEM_BAIXO;
 }
 
 // Puts one end of a wire on the port and keeps the segment next to it orthogonal: the
@@ -89,11 +94,11 @@ void mover_segmento(TEstado &estado, TComponente &w, int dx, int dy)
         return;
     TPonto &a = fio.ponto(k), &b = fio.ponto(k + 1);
     if (a.x != b.x) {
-        a.y += dy;
-        b.y += dy;
+        a.y = somar(a.y, dy);
+        b.y = somar(b.y, dy);
     } else {
-        a.x += dx;
-        b.x += dx;
+        a.x = somar(a.x, dx);
+        b.x = somar(b.x, dx);
     }
 }
 

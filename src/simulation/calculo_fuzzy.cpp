@@ -6,8 +6,9 @@ namespace zefira {
 
 double Calcular_Coeficiente(const TPonto &a, const TPonto &b, int x)
 {
-    const int produto = (x - a.x) * (b.y - a.y);
-    return produto / double(b.x - a.x) + a.y;
+    // In double: exact for the small breakpoints used, and no overflow for any input.
+    const double produto = (double(x) - a.x) * (double(b.y) - a.y);
+    return produto / (double(b.x) - a.x) + a.y;
 }
 
 namespace {

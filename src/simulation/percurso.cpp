@@ -519,7 +519,7 @@ TPercurso::Passo TPercurso::continuar_chegada(Quadro &f, bool r)
 
 int TPercurso::ProcurarProximaPosicao(TCilindro &c, bool avancar, int vazao, int pressao)
 {
-    c.forca = Calculo_Fuzzy(pressao * 10, R(vazao / 20.0));
+    c.forca = Calculo_Fuzzy(saturar(std::int64_t(pressao) * 10), R(vazao / 20.0));
     c.marcado = true;
 
     const int passo = avancar ? 1 : -1;
@@ -528,19 +528,24 @@ int TPercurso::ProcurarProximaPosicao(TCilindro &c, bool avancar, int vazao, int
         const TRotulo r = c.rotulo(i);
         posicoes[i - 1] = r.posicao;
         if (r.posicao == c.posicao && !valvulas_com_rotulo(r.texto).empty())
-            return c.posicao + passo; // leave the contact by one millimetre
+            return saturar(std::int64_t(c.posicao) + passo); // leave the contact by one millimetre
     }
-    // Every label is a stop, whether or not a valve refers to it.
-    auto rotulada = [&posicoes](int p) {
-        return std::find(std::begin(posicoes), std::end(posicoes), p) != std::end(posicoes);
-    };
-    int p = c.posicao + passo;
-    while (avancar ? p < 100 : p > 0) {
-        if (rotulada(p))
-            return p;
-        p += passo;
+    // Every label strictly inside the stroke is a stop, whether or not a valve refers to it;
+    // without one the rod runs to the end (100 or 0). The stop is found directly, so a position
+    // stored far outside the stroke costs no more than one inside it.
+    const std::int64_t inicio = std::int64_t(c.posicao) + passo;
+    if (avancar) {
+        std::int64_t parada = std::max<std::int64_t>(inicio, 100);
+        for (const int p : posicoes)
+            if (p >= inicio && p < 100)
+                parada = std::min<std::int64_t>(parada, p);
+        return saturar(parada);
     }
-    return p;
+    std::int64_t parada = std::min<std::int64_t>(inicio, 0);
+    for (const int p : posicoes)
+        if (p <= inicio && p > 0)
+            parada = std::max<std::int64_t>(parada, p);
+    return saturar(parada);
 }
 
 TPercurso::Grupo *TPercurso::grupo(const QString &texto)

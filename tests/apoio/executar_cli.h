@@ -2,6 +2,7 @@
 // Runs zefira-cli as a separate process and collects its exit status and both outputs.
 
 #include <QProcess>
+#include <functional>
 #include <QString>
 #include <QStringList>
 
@@ -13,9 +14,13 @@ struct Execucao {
     QString erros;
 };
 
-inline Execucao executar_cli(const QStringList &args)
+// `no_filho`, when given, runs in the child just before zefira-cli starts (to lower a resource
+// limit, for instance).
+inline Execucao executar_cli(const QStringList &args, const std::function<void()> &no_filho = {})
 {
     QProcess p;
+    if (no_filho)
+        p.setChildProcessModifier(no_filho);
     p.start(QStringLiteral(ZEFIRA_CLI), args);
     Execucao e;
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <vector>
+
 using namespace zefira;
 
 namespace {
@@ -431,4 +434,53 @@ TEST(Renderizador, MiraECruzDoPonteiro)
 
     e.segmento_destacado = TSegmento{f.codigo, 7}; // stale: no such segment
     EXPECT_EQ(cor(desenhar(e), 200, 150), PRETO);
+}
+
+namespace {
+
+// Bresenham's line walked pixel by pixel, last pixel excluded: the reference for the windowed
+// pixel search.
+std::vector<QPoint> linha_passo_a_passo(int x0, int y0, int x1, int y1)
+{
+    std::vector<QPoint> pixels;
+    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    int erro = dx + dy, x = x0, y = y0;
+    while (x != x1 || y != y1) {
+        pixels.emplace_back(x, y);
+        const int e2 = 2 * erro;
+        if (e2 >= dy) {
+            erro += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            erro += dx;
+            y += sy;
+        }
+    }
+    return pixels;
+}
+
+} // namespace
+
+TEST(Renderizador, PixelsDaLinhaNaJanelaSaoOsDaLinhaInteira)
+{
+    const QRect janelas[] = {QRect(-100, -100, 400, 400), QRect(0, 0, 20, 20), QRect(7, -3, 5, 30),
+                             QRect(-40, 12, 100, 1), QRect(25, 25, 1, 1)};
+    const int extremos[] = {-37, -9, 0, 3, 13, 20, 41};
+    for (const QRect &janela : janelas)
+        for (const int x0 : extremos)
+            for (const int y0 : extremos)
+                for (const int x1 : extremos)
+                    for (const int y1 : extremos)
+                        for (const auto &[periodo, ligados] : {std::pair{1, 1}, std::pair{6, 3}}) {
+                            std::vector<QPoint> esperado;
+                            const std::vector<QPoint> todos = linha_passo_a_passo(x0, y0, x1, y1);
+                            for (size_t k = 0; k < todos.size(); ++k)
+                                if (janela.contains(todos[k]) && int(k % size_t(periodo)) < ligados)
+                                    esperado.push_back(todos[k]);
+                            ASSERT_EQ(TRenderizador::pixels_da_linha(x0, y0, x1, y1, janela, periodo, ligados),
+                                      esperado)
+                                << x0 << "," << y0 << " -> " << x1 << "," << y1 << " periodo " << periodo;
+                        }
 }

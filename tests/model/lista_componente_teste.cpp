@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <vector>
 
 using namespace zefira;
@@ -86,6 +88,35 @@ TEST_F(ListaComponente, ExistenteMantemOuRenovaOCodigo)
 }
 
 // --- copies ---
+
+TEST_F(ListaComponente, ContadorNoTopoDaFaixaNaoDaVoltaNemRepete)
+{
+    const int MAX = std::numeric_limits<int>::max();
+    struct {
+        Codigos lidos;     // codes kept from a file, in order
+        Codigos novos;     // codes of the next three records placed
+        int contador;      // the counter afterwards
+    } const casos[] = {
+        {{MAX}, {1, 2, 3}, MAX},
+        {{1, 2, 4, MAX}, {3, 5, 6}, MAX},
+        {{MAX - 3}, {MAX - 1, MAX, 1}, MAX},
+        {{-7, MAX}, {1, 2, 3}, MAX},
+        {{5}, {7, 8, 9}, 9},
+    };
+    for (const auto &c : casos) {
+        TLista_Componente l(imagens);
+        for (const int codigo : c.lidos)
+            l.adicionar_existente(std::make_shared<TComponente>(imagens, codigo, -1, -1, -1, 0, 0, TIPO_JUMP), false,
+                                  false);
+        Codigos novos;
+        novos.push_back(l.adicionar(TIPO_JUMP, 0, -1, -1, -1, 0).codigo);
+        novos.push_back(l.adicionar_existente(l.componente(0), false, true).codigo); // a copy
+        auto renumerado = std::make_shared<TComponente>(imagens, 0, -1, -1, -1, 0, 0, TIPO_JUMP);
+        novos.push_back(l.adicionar_existente(renumerado, true, false).codigo);
+        EXPECT_EQ(novos, c.novos) << c.lidos.back();
+        EXPECT_EQ(l.ultimo_codigo, c.contador) << c.lidos.back();
+    }
+}
 
 TEST_F(ListaComponente, CopiaDeValvulaDeslocaConformeAPosicao)
 {

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <set>
 
@@ -496,4 +497,74 @@ TEST(Percurso, RotuloCompartilhadoPorCilindrosEValvulas)
     // The other cylinder, off the label, releases it again.
     percurso.Atualizar_Contatos(*b.cilindro, TFormaContato::direto);
     EXPECT_EQ(pressionadas(), (P{false, false, false}));
+}
+
+namespace {
+
+// The next stop found by walking millimetre by millimetre, as it was once computed: the
+// reference for the direct search.
+int parada_passo_a_passo(const TCilindro &c, bool avancar)
+{
+    const int passo = avancar ? 1 : -1;
+    auto rotulada = [&c](int p) {
+        for (int i = 1; i <= NUMERO_ROTULOS; ++i)
+            if (c.rotulo(i).posicao == p)
+                return true;
+        return false;
+    };
+    int p = c.posicao + passo;
+    while (avancar ? p < 100 : p > 0) {
+        if (rotulada(p))
+            return p;
+        p += passo;
+    }
+    return p;
+}
+
+} // namespace
+
+TEST(Percurso, ProximaParadaIgualAoPercursoMilimetroAMilimetro)
+{
+    // Label positions (0 = the slot's default), none referred to by a valve.
+    const std::vector<std::vector<int>> rotulos = {
+        {}, {50}, {0, 100}, {1, 99}, {30, 30, 70}, {-5, 105, 60}, {10, 20, 30, 40, 50, 60},
+    };
+    for (const auto &r : rotulos) {
+        Circuito k;
+        TCilindro &c = *k.cilindro(2, 0).cilindro;
+        for (size_t i = 0; i < r.size(); ++i)
+            c.definir_rotulo(int(i) + 1, QStringLiteral("r%1").arg(i), r[i]);
+        TPercurso percurso(k.estado);
+        for (int pos = -3; pos <= 103; ++pos)
+            for (const bool avancar : {true, false}) {
+                c.posicao = pos;
+                const int esperado = parada_passo_a_passo(c, avancar);
+                EXPECT_EQ(percurso.ProcurarProximaPosicao(c, avancar, 1000, 6), esperado)
+                    << "posição " << pos << (avancar ? " avançando" : " recuando");
+            }
+    }
+}
+
+TEST(Percurso, ProximaParadaDePosicoesExtremas)
+{
+    const int MIN = std::numeric_limits<int>::min(), MAX = std::numeric_limits<int>::max();
+    struct {
+        int posicao;
+        bool avancar;
+        int rotulo; // the position of all six labels
+        int esperado;
+    } const casos[] = {
+        {MIN, true, 100, 100},      {MIN, true, 40, 40},         {MIN, true, MIN + 1, MIN + 1},
+        {MAX, false, 0, 0},         {MAX, false, 40, 40},        {MAX, false, MAX - 1, MAX - 1},
+        {MAX, true, 0, MAX},        {MIN, false, 0, MIN},        {MAX - 1, true, 0, MAX},
+    };
+    for (const auto &k : casos) {
+        Circuito circuito;
+        TCilindro &c = *circuito.cilindro(2, 0).cilindro;
+        for (int i = 1; i <= NUMERO_ROTULOS; ++i)
+            c.definir_rotulo(i, QStringLiteral("r%1").arg(i), k.rotulo);
+        c.posicao = k.posicao;
+        TPercurso percurso(circuito.estado);
+        EXPECT_EQ(percurso.ProcurarProximaPosicao(c, k.avancar, 1000, 6), k.esperado) << k.posicao << " " << k.rotulo;
+    }
 }
