@@ -98,8 +98,8 @@ TEST(PrincipalComandos, MenuDeContextoCortaCopiaECola)
         SCOPED_TRACE(passo.item);
         const QPoint em(passo.em->esquerda + 10, passo.em->topo + 10);
         escolher_no_menu(QString::fromUtf8(passo.item));
-        evento_mouse(p.form.FormArquivo, QEvent::MouseButtonPress, em, Qt::RightButton, Qt::RightButton);
-        evento_mouse(p.form.FormArquivo, QEvent::MouseButtonRelease, em, Qt::RightButton, Qt::NoButton);
+        evento_mouse(p.form.FormArquivo->viewport(), QEvent::MouseButtonPress, em, Qt::RightButton, Qt::RightButton);
+        evento_mouse(p.form.FormArquivo->viewport(), QEvent::MouseButtonRelease, em, Qt::RightButton, Qt::NoButton);
         EXPECT_EQ(p.estado.lista().numero_componentes(), passo.na_lista);
         EXPECT_EQ(int(p.estado.area_transferencia.size()), passo.na_area);
     }
@@ -202,11 +202,11 @@ TEST(PrincipalComandos, SimulacaoNaoModificaOCircuito)
     ASSERT_TRUE(atalho(&p.form, QKeySequence(Qt::Key_F9)));
     // The student holds the push button down for a few steps, then lets go.
     const QPoint botao(v->esquerda - 10, v->topo + 5);
-    pressionar(p.form.FormArquivo, botao);
+    pressionar(p.form.FormArquivo->viewport(), botao);
     for (int i = 0; i < 60; ++i)
         p.form.FormArquivo->Timer1Timer();
     EXPECT_NE(v->valvula_direcional->posicao_atual, posicao); // the valve did shift
-    soltar(p.form.FormArquivo, botao);
+    soltar(p.form.FormArquivo->viewport(), botao);
     for (int i = 0; i < 60; ++i)
         p.form.FormArquivo->Timer1Timer();
     ASSERT_TRUE(atalho(&p.form, QKeySequence(Qt::Key_F5)));
