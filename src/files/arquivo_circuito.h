@@ -23,7 +23,15 @@ struct TResultadoLeitura {
 TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome);
 
 // Writes the whole document. The previous file is replaced only after a complete write, so a
-// failed save leaves it intact. Returns false when the file could not be written.
-bool Salvar_Arquivo(TEstado &estado, const QString &nome);
+// failed save leaves it intact. Returns false when the file could not be written, with the
+// reason in `motivo` when given.
+bool Salvar_Arquivo(TEstado &estado, const QString &nome, QString *motivo = nullptr);
+
+// The file's bytes, as Salvar_Arquivo writes them.
+QByteArray Conteudo_Arquivo(const TEstado &estado);
+// The circuit as an undo snapshot: the file's bytes with an empty date and nothing selected.
+QByteArray Conteudo_Instantaneo(const TEstado &estado);
+// Writes bytes atomically (complete or not at all); the reason of a failure in `motivo`.
+bool Gravar_Bytes(const QString &nome, const QByteArray &dados, QString *motivo = nullptr);
 
 } // namespace zefira

@@ -52,6 +52,8 @@ private:
     QString legenda_;
     TControles controles_anteriores_;
     int botao_paleta_anterior_ = 0;
+    unsigned revisao_anterior_ = 0;   // the history's revision last told
+    bool em_repouso_anterior_ = true; // whether undo was possible then
 };
 
 } // namespace zefira

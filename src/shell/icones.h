@@ -1,5 +1,5 @@
 #pragma once
-// The 13 icons of the menus and the toolbar, 16 x 16, drawn in code.
+// The icons of the menus and the toolbar, 16 x 16, drawn in code.
 
 #include <QIcon>
 
@@ -8,7 +8,7 @@ namespace zefira {
 enum IndiceIcone {
     ICONE_NOVO, ICONE_ABRIR, ICONE_SALVAR, ICONE_CORTAR, ICONE_COPIAR, ICONE_COLAR, ICONE_EXCLUIR,
     ICONE_PARAR, ICONE_INICIAR, ICONE_PAUSAR, ICONE_FECHAR, ICONE_OBSERVACOES, ICONE_BIBLIOTECA,
-    NUMERO_ICONES
+    ICONE_DESFAZER, ICONE_REFAZER, NUMERO_ICONES
 };
 
 QIcon Icone(int indice);

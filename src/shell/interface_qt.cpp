@@ -97,6 +97,14 @@ void TInterfaceQt::mensagem(const QString &texto)
     QMessageBox::information(pai_, QStringLiteral("ZEFIRA"), texto);
 }
 
+void TInterfaceQt::aviso(const QString &texto, const QString &detalhe)
+{
+    DevolverFoco foco{pai_};
+    QMessageBox caixa(QMessageBox::Warning, QStringLiteral("ZEFIRA"), texto, QMessageBox::Ok, pai_);
+    caixa.setDetailedText(detalhe);
+    caixa.exec();
+}
+
 QString TInterfaceQt::escolher_arquivo_abrir(const QString &pasta)
 {
     DevolverFoco foco{pai_};

@@ -20,6 +20,7 @@ public:
 
     Resposta perguntar(const QString &texto, bool com_cancelar) override;
     void mensagem(const QString &texto) override;
+    void aviso(const QString &texto, const QString &detalhe) override;
     QString escolher_arquivo_abrir(const QString &pasta) override;
     QString escolher_arquivo_salvar(const QString &pasta) override;
     ItemMenuContexto menu_contexto(const TItensMenuContexto &habilitados, int x, int y) override;

@@ -24,6 +24,9 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"arquivo_menu", "N8", "-", "", -1, false},
         {"arquivo_menu", "sair", "Sai&r", "Ctrl+R", 10, false},
 
+        {"editar", "desfazer", "&Desfazer", "Ctrl+Z", 13, false},
+        {"editar", "refazer", "&Refazer", "Ctrl+Y", 14, false},
+        {"editar", "N_desfazer", "-", "", -1, false},
         {"editar", "cortar", "Cor&tar", "Ctrl+X", 3, false},
         {"editar", "copiar", "&Copiar", "Ctrl+C", 4, false},
         {"editar", "colar", "C&olar", "Ctrl+V", 5, false},
@@ -118,6 +121,9 @@ const std::vector<TBotaoBarra> &Botoes_Barra()
         {277, "TBpausar", "Pausar (F8)", 9, true},
         {300, "", "", -1, false},
         {308, "TBfechar", "Fechar (Ctrl+R)", 10, false},
+        {331, "", "", -1, false},
+        {339, "TBdesfazer", "Desfazer (Ctrl+Z)", 13, false},
+        {362, "TBrefazer", "Refazer (Ctrl+Y)", 14, false},
     };
     return botoes;
 }

@@ -21,6 +21,7 @@ class TFormBiblioteca;
 class TFormArquivo;
 class TFormsobre;
 class TJanelaAjuda;
+class TCopia_Recuperacao;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -50,6 +51,10 @@ public:
     void Biblioteca1Click();
     void sairClick() { close(); }
     void abrir_ajuda(const QString &item);
+    // The run's recovery copy: written on the work area's ticks, deleted on a clean exit.
+    void definir_recuperacao(TCopia_Recuperacao *copia);
+    // At start-up: offers the circuits left by runs that did not end cleanly.
+    void oferecer_recuperacao();
 
 protected:
     void showEvent(QShowEvent *evento) override;
@@ -74,6 +79,7 @@ private:
     QMap<QString, std::function<void()>> comandos_;
     QStringList ordem_criacao_;
     QList<QWidget *> dialogos_; // property dialogs and the hidden symbol window
+    TCopia_Recuperacao *recuperacao_ = nullptr;
 };
 
 } // namespace zefira
