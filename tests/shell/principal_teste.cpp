@@ -283,7 +283,7 @@ TEST(Principal, MenusEBarraSaoOsDoPrograma)
         EXPECT_FALSE(icones.contains(img)) << b.nome;
         icones << img;
     }
-    EXPECT_EQ(icones.size(), 13);
+    EXPECT_EQ(icones.size(), 15);
 }
 
 TEST(Principal, ItensSemAcaoEstaoHabilitadosENaoFazemNada)
