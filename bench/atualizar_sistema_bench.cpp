@@ -1,5 +1,6 @@
 // One simulation step on generated circuits of about 100, 1,000 and 10,000 components:
 // valve-and-cylinder units, a junction mesh full of loops, and units clicked every step.
+#include "gerar_circuitos.h"
 #include "model/estado.h"
 #include "simulation/controle_simulacao.h"
 #include "simulation/simulacao.h"
@@ -13,44 +14,6 @@
 using namespace zefira;
 
 namespace {
-
-TComponente &fio(TEstado &e, TComponente &a, int pa, TComponente &b, int pb)
-{
-    TComponente &w = e.lista().adicionar(TIPO_FIO, 0, -1, -1, -1, 0);
-    w.fio->ligar(true, a.codigo, pa);
-    w.fio->ligar(false, b.codigo, pb);
-    a.ligar(pa, w.codigo);
-    b.ligar(pb, w.codigo);
-    return w;
-}
-
-// Units of five components: a supply docked on a 5/2 valve (lever with latch on the left,
-// spring on the right) driving a double-acting cylinder with two labelled stops, the end
-// one pressing the roller of the next unit's valve.
-void unidades(TEstado &e, int componentes)
-{
-    for (int u = 0; u < componentes / 5; ++u) {
-        const int x = 40 + (u % 20) * 45, y = 40 + (u / 20) % 12 * 50;
-        TComponente &s = e.lista().adicionar(TIPO_TOMADA_AR, x, -1, -1, -1, y + 40);
-        TComponente &v = e.lista().adicionar(TIPO_VALVULA_DIRECIONAL, x, -1, -1, 5, y);
-        v.valvula_direcional->definir_parte(1, 15);
-        v.valvula_direcional->definir_parte(2, 16);
-        v.valvula_direcional->mola_dir = true;
-        v.valvula_direcional->definir_acao_manual(false, 4);
-        v.valvula_direcional->rotulo = QStringLiteral("a%1").arg(u - 1);
-        v.valvula_direcional->definir_acao_mecanica(false, 2);
-        TComponente &c = e.lista().adicionar(TIPO_CILINDRO, x, -1, 2, -1, y - 40);
-        c.cilindro->definir_rotulo(1, QStringLiteral("a%1").arg(u), 100);
-        c.cilindro->definir_rotulo(2, QStringLiteral("b%1").arg(u), 50);
-        for (TComponente *k : {&s, &v, &c})
-            k->atualizar_geometria();
-        s.tomada_ar->ligar(v.codigo, 1);
-        v.ligar(1, s.codigo);
-        v.valvula_direcional->tomada_ar = true;
-        fio(e, v, 2, c, 1);
-        fio(e, v, 4, c, 2);
-    }
-}
 
 // A square mesh of junctions, every inner port wired to its neighbour (loops everywhere),
 // fed at one corner, with a cylinder hanging from each junction of the bottom row.
@@ -89,9 +52,12 @@ std::unique_ptr<TEstado> circuito(void (*gerar)(TEstado &, int), int componentes
     return e;
 }
 
+void unidades_proprias(TEstado &e, int componentes) { unidades(e, componentes, false, false); }
+void unidades_um_rotulo(TEstado &e, int componentes) { unidades(e, componentes, true, false); }
+
 void BM_Unidades(benchmark::State &st)
 {
-    auto e = circuito(unidades, int(st.range(0)));
+    auto e = circuito(unidades_proprias, int(st.range(0)));
     for (auto _ : st)
         Atualizar_Sistema(*e);
     st.counters["componentes"] = e->lista().numero_componentes();
@@ -110,7 +76,7 @@ void BM_Malha(benchmark::State &st)
 // travels in every step.
 void BM_UnidadesAcionadas(benchmark::State &st)
 {
-    auto e = circuito(unidades, int(st.range(0)));
+    auto e = circuito(unidades_proprias, int(st.range(0)));
     for (auto _ : st) {
         for (int i = 0; i < e->lista().numero_componentes(); ++i)
             if (e->lista()[i].tipo == TIPO_VALVULA_DIRECIONAL)
@@ -121,8 +87,20 @@ void BM_UnidadesAcionadas(benchmark::State &st)
     st.counters["componentes"] = e->lista().numero_componentes();
 }
 
+// Every valve refers to one label and every cylinder carries it: the contact updates of one
+// step meet every valve of the label once per cylinder unless they are indexed. A step of 2N
+// components should cost about twice a step of N.
+void BM_RotuloCompartilhado(benchmark::State &st)
+{
+    auto e = circuito(unidades_um_rotulo, int(st.range(0)));
+    for (auto _ : st)
+        Atualizar_Sistema(*e);
+    st.counters["componentes"] = e->lista().numero_componentes();
+}
+
 } // namespace
 
+BENCHMARK(BM_RotuloCompartilhado)->Arg(2500)->Arg(5000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Unidades)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Malha)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UnidadesAcionadas)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);

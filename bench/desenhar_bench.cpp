@@ -1,13 +1,18 @@
 // One repaint of the work area, as the 20 ms timer does, for every demonstration circuit:
-// the repaint must stay well inside the tick.
+// the repaint must stay well inside the tick. Also a 20,000-component circuit whose most part
+// lies outside the 1000 x 650 view (culled: compare with the largest demonstration), and
+// reading a file alone against reading and drawing it (as zefira-cli verificar and desenhar).
 #include "demos/demonstracoes.h"
-#include "editor/figura_acionador.h"
-#include "editor/renderizador.h"
+#include "files/arquivo_circuito.h"
+#include "gerar_circuitos.h"
+#include "desenho/figura_acionador.h"
+#include "desenho/renderizador.h"
 #include "model/estado.h"
 #include "model/interface_roteirizada.h"
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace zefira;
@@ -28,8 +33,61 @@ void desenhar_demonstracao(benchmark::State &s, const char *nome)
     }
 }
 
+void desenhar_gerado(benchmark::State &s)
+{
+    TEstado estado;
+    estado.largura_area = estado.altura_area = 1000000;
+    unidades(estado, int(s.range(0)), false, true);
+    Carregar_Figura_Acionador(estado);
+    QImage superficie(1000, 650, QImage::Format_RGB32);
+    for (auto _ : s) {
+        QPainter p(&superficie);
+        Desenhar(estado, p, false, false, TSegmento());
+        benchmark::DoNotOptimize(superficie.bits());
+    }
+    s.counters["componentes"] = estado.lista().numero_componentes();
+}
+
+// A saved circuit of n generated components, written once per size.
+QString arquivo_gerado(int n)
+{
+    static QTemporaryDir pasta;
+    const QString nome = pasta.filePath(QStringLiteral("gerado_%1.zfr").arg(n));
+    if (!QFile::exists(nome)) {
+        TEstado estado;
+        estado.largura_area = estado.altura_area = 1000000;
+        unidades(estado, n, false, true);
+        Salvar_Arquivo(estado, nome);
+    }
+    return nome;
+}
+
+void ler_arquivo(benchmark::State &s)
+{
+    const QString nome = arquivo_gerado(int(s.range(0)));
+    for (auto _ : s) {
+        TEstado estado;
+        benchmark::DoNotOptimize(Abrir_Arquivo(estado, nome));
+    }
+}
+
+void ler_e_desenhar_arquivo(benchmark::State &s)
+{
+    const QString nome = arquivo_gerado(int(s.range(0)));
+    for (auto _ : s) {
+        TEstado estado;
+        Abrir_Arquivo(estado, nome);
+        Carregar_Figura_Acionador(estado);
+        const QImage figura = Imagem_Area_Trabalho(estado);
+        benchmark::DoNotOptimize(figura.constBits());
+    }
+}
+
 } // namespace
 
+BENCHMARK(desenhar_gerado)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ler_arquivo)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ler_e_desenhar_arquivo)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(desenhar_demonstracao, comandobasico1, "comandobasico1")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(desenhar_demonstracao, cascata, "cascata")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(desenhar_demonstracao, passoapasso, "passoapasso")->Unit(benchmark::kMillisecond);

@@ -61,17 +61,17 @@ void BM_RegistrarPasso(benchmark::State &st)
     int n = 0;
     for (auto _ : st) {
         mover_um(*e, ++n);
-        Registrar_Passo(*e, QStringLiteral("mover"));
+        Registrar_Edicao(*e, QStringLiteral("mover"));
     }
     st.counters["componentes"] = e->lista().numero_componentes();
-    st.counters["bytes_por_passo"] = double(e->historico.bytes()) / e->historico.numero_passos();
+    st.counters["bytes_por_passo"] = double(e->historico_edicao.bytes()) / e->historico_edicao.numero_passos();
 }
 
 void BM_DesfazerRefazer(benchmark::State &st)
 {
     auto e = circuito(int(st.range(0)));
     mover_um(*e, 1);
-    Registrar_Passo(*e, QStringLiteral("mover"));
+    Registrar_Edicao(*e, QStringLiteral("mover"));
     for (auto _ : st) {
         Desfazer(*e);
         Refazer(*e);

@@ -2,8 +2,12 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 
-PACOTES=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libbenchmark-dev
-         fonts-dejavu-core qt6-translations-l10n xvfb xauth)
+# qt6-svg-dev draws the program's icon; dpkg-dev and file let "cpack -G DEB" compute the
+# package's dependencies; desktop-file-utils, appstream and shared-mime-info check the
+# desktop integration files in the tests.
+PACOTES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
+         fonts-dejavu-core qt6-translations-l10n xvfb xauth
+         dpkg-dev file desktop-file-utils appstream shared-mime-info)
 
 faltando=()
 for p in "${PACOTES[@]}"; do

@@ -2,8 +2,8 @@
 // component that a click will place, scaled to fit 32 x 32, with the hot spot at the top-left
 // corner where the component's box will start.
 
-#include "editor/arquivo_cursor.h"
-#include "editor/imagens.h"
+#include "desenho/arquivo_cursor.h"
+#include "simbolos/imagens.h"
 
 #include <QDir>
 #include <QGuiApplication>

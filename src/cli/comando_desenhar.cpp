@@ -1,9 +1,9 @@
-// zefira-cli desenhar ARQUIVO SAIDA.png [--passos N] [--clique K:CODIGO:esq|dir]... [--soltar K]...
+// zefira-cli desenhar ARQUIVO SAIDA.png [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...
 // Paints the work area of a circuit, optionally after some simulation steps, into a PNG.
 #include "cli/comandos.h"
 
-#include "editor/figura_acionador.h"
-#include "editor/renderizador.h"
+#include "desenho/figura_acionador.h"
+#include "desenho/renderizador.h"
 #include "files/arquivo_circuito.h"
 #include "simulation/roteiro_simulacao.h"
 #include "simulation/simulacao.h"
@@ -17,7 +17,7 @@ namespace {
 const Status STATUS_LEITURA[] = {OK, INVALIDO, ERRO_LEITURA}; // by StatusLeitura
 
 const char *const USO_DESENHAR =
-    "Uso: zefira-cli desenhar ARQUIVO SAIDA.png [--passos N] [--clique K:CODIGO:esq|dir]... [--soltar K]...\n"
+    "Uso: zefira-cli desenhar ARQUIVO SAIDA.png [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...\n"
     "  Desenha a área de trabalho (1000 x 650) do circuito em SAIDA.png. Com --passos, desenha\n"
     "  depois de N passos de simulação, com os mesmos eventos do comando \"simular\" (com --clique\n"
     "  ou --soltar sem --passos, 10 passos).\n"

@@ -1,4 +1,4 @@
-// zefira-cli simular ARQUIVO [--passos N] [--clique K:CODIGO:esq|dir]... [--soltar K]...
+// zefira-cli simular ARQUIVO [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...
 // Opens the circuit, starts the simulation as the toolbar does and prints the state after
 // every step as one line of JSON.
 #include "cli/comandos.h"
@@ -11,11 +11,12 @@ namespace zefira::cli {
 namespace {
 
 const char *const USO_SIMULAR =
-    "Uso: zefira-cli simular ARQUIVO [--passos N] [--clique K:CODIGO:esq|dir]... [--soltar K]...\n"
+    "Uso: zefira-cli simular ARQUIVO [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...\n"
     "  Imprime o estado inicial (passo 0) e o estado após cada passo, uma linha JSON por passo.\n"
     "  --passos N                número de passos (10 se omitido)\n"
-    "  --clique K:CODIGO:esq|dir antes do passo K, clica no acionador esquerdo ou direito da\n"
-    "                            válvula direcional CODIGO\n"
+    "  --clique K:ALVO:esq|dir   antes do passo K, clica no acionador esquerdo ou direito da\n"
+    "                            válvula direcional ALVO: o seu código ou o seu nome (a primeira\n"
+    "                            com esse nome, sem distinguir maiúsculas)\n"
     "  --soltar K                antes do passo K, solta o botão do mouse (sem Shift)\n"
     "  Saída: 0 sucesso; 1 arquivo inválido; 2 erro ao abrir; 4 uso incorreto.";
 

@@ -5,6 +5,11 @@
 #include <QString>
 #include <QStringList>
 
+namespace zefira {
+struct TEstado;
+class TRoteiro_Simulacao;
+} // namespace zefira
+
 namespace zefira::cli {
 
 int verificar(const QStringList &args);
@@ -13,6 +18,13 @@ int roteiro(const QStringList &args);
 int simular(const QStringList &args);
 int demo(const QStringList &args);
 int desenhar(const QStringList &args);
+int sequencia(const QStringList &args);
+int diagrama(const QStringList &args);
+int avaliar(const QStringList &args);
+
+// Opens a circuit and runs the simulation options on it as "simular" does; the record of
+// every step stays in estado.historico. OK, or the exit status with its message.
+int Simular_Arquivo(TEstado &estado, const QString &arquivo, TRoteiro_Simulacao &roteiro, QString &mensagem);
 
 // Output helpers: one line each, UTF-8, flushed.
 void saida(const QString &linha);

@@ -36,11 +36,20 @@ const char *const USO =
     "  regravar ENTRADA SAIDA            lê ENTRADA e grava o circuito em SAIDA\n"
     "  roteiro ENTRADA ROTEIRO SAIDA [--desvio R]\n"
     "                                    repete ações do usuário e grava o resultado\n"
-    "  simular ARQUIVO [--passos N] [--clique K:CODIGO:esq|dir]... [--soltar K]...\n"
+    "  simular ARQUIVO [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...\n"
     "                                    simula o circuito e imprime cada passo em JSON\n"
     "  demo NOME SAIDA | demo --lista    grava um circuito de demonstração\n"
     "  desenhar ARQUIVO SAIDA.png [--passos N] [--clique ...] [--soltar ...]\n"
     "                                    desenha a área de trabalho em PNG\n"
+    "  sequencia ARQUIVO [--passos N] [--clique ...] [--soltar ...]\n"
+    "                                    imprime os movimentos dos cilindros a cada passo\n"
+    "  diagrama ARQUIVO SAIDA.png|svg|pdf [--passos N] [--clique ...] [--soltar ...]\n"
+    "                                    desenha o diagrama trajeto-passo da simulação\n"
+    "  avaliar --sequencia \"A+ B+ B- A-\" [--passos N] [--clique ...] [--soltar ...] ARQUIVO...\n"
+    "                                    confere a sequência de movimentos de cada circuito\n"
+    "\n"
+    "ALVO em --clique: o código de uma válvula direcional ou o seu nome (a primeira com esse\n"
+    "nome, sem distinguir maiúsculas).\n"
     "\n"
     "Saída: 0 sucesso; 1 arquivo inválido; 2 erro ao abrir; 3 erro ao salvar; 4 uso incorreto.\n";
 
@@ -72,6 +81,8 @@ int main(int argc, char **argv)
         {"verificar", zefira::cli::verificar}, {"regravar", zefira::cli::regravar},
         {"roteiro", zefira::cli::roteiro},     {"simular", zefira::cli::simular},
         {"demo", zefira::cli::demo},           {"desenhar", zefira::cli::desenhar},
+        {"sequencia", zefira::cli::sequencia}, {"diagrama", zefira::cli::diagrama},
+        {"avaliar", zefira::cli::avaliar},
     };
     const QString nome = args.takeFirst();
     auto it = comandos.find(nome);

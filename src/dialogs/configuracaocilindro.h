@@ -2,7 +2,7 @@
 // TFormconfiguracaocilindro: the cylinder dialog (name, rod position, piston and rod
 // diameters); its button opens the label editor. The rules live in TConfiguracao_Cilindro.
 
-#include "editor/configuracao_cilindro.h"
+#include "propriedades/configuracao_cilindro.h"
 #include "dialogs/dialogo_fixo.h"
 
 class QLabel;

@@ -1,7 +1,7 @@
 #pragma once
 // TFormconfiguracaotomadaar: the air supply dialog, the supply's pressure in bar.
 
-#include "editor/configuracao_tomada_ar.h"
+#include "propriedades/configuracao_tomada_ar.h"
 #include "dialogs/dialogo_valor_fuzzy.h"
 
 namespace zefira {

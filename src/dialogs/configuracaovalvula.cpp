@@ -2,7 +2,7 @@
 
 #include "dialogs/figuras.h"
 #include "dialogs/validador_texto.h"
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // TFormconfiguracaovalvula: the directional valve dialog. Its controls mirror the working copy
 // of TConfiguracao_Valvula, which holds every rule; the valve is written only by "&OK".
 
-#include "editor/configuracao_valvula.h"
+#include "propriedades/configuracao_valvula.h"
 #include "dialogs/dialogo_fixo.h"
 
 class QCheckBox;

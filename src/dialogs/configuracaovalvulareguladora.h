@@ -1,7 +1,7 @@
 #pragma once
 // TFormconfiguracaovalvulareguladora: the flow regulator dialog, the valve's flow in L/min.
 
-#include "editor/configuracao_reguladora.h"
+#include "propriedades/configuracao_reguladora.h"
 #include "dialogs/dialogo_valor_fuzzy.h"
 
 namespace zefira {

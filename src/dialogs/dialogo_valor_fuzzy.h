@@ -3,7 +3,7 @@
 // Fuzzy box, the numeric box with its range and the three grades. The rules live in
 // TConfiguracao_Valor_Fuzzy.
 
-#include "editor/configuracao_valor_fuzzy.h"
+#include "propriedades/configuracao_valor_fuzzy.h"
 #include "dialogs/dialogo_fixo.h"
 
 class QCheckBox;

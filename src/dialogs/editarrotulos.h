@@ -2,7 +2,7 @@
 // TFormeditarrotulos: the label editor, six rows of text and stroke position. The rules live
 // in TEditar_Rotulos.
 
-#include "editor/editar_rotulos.h"
+#include "propriedades/editar_rotulos.h"
 #include "dialogs/dialogo_fixo.h"
 
 class QLineEdit;

@@ -1,6 +1,6 @@
 #include "dialogs/figuras.h"
 
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -2,7 +2,7 @@
 // TFormfiguras: the drop-down symbol picker of the valve dialog. A borderless list of pictures
 // under the pressed image; a click stores the row's code in the shared working copy.
 
-#include "editor/configuracao_figuras.h"
+#include "propriedades/configuracao_figuras.h"
 
 #include <QWidget>
 

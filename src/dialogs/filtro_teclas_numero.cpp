@@ -1,6 +1,6 @@
 #include "dialogs/filtro_teclas_numero.h"
 
-#include "editor/configuracao_entrada.h"
+#include "propriedades/configuracao_entrada.h"
 
 #include <QAbstractSpinBox>
 #include <QKeyEvent>

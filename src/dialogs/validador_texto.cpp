@@ -1,6 +1,6 @@
 #include "dialogs/validador_texto.h"
 
-#include "editor/configuracao_entrada.h"
+#include "propriedades/configuracao_entrada.h"
 
 namespace zefira {
 

@@ -2,9 +2,9 @@
 #include "editor/area_trabalho.h"
 
 #include "editor/area_transferencia.h"
-#include "editor/direcao_porta.h"
+#include "model/direcao_porta.h"
 #include "editor/fio_editor.h"
-#include "editor/mover_componentes.h"
+#include "model/mover_componentes.h"
 #include "editor/paleta.h"
 #include "files/historico_documento.h"
 #include "simulation/simulacao.h"
@@ -235,7 +235,7 @@ void imagemMouseDown(TEstado &estado, TInterfaceUsuario &ui, BotaoMouse botao, T
             Menu_Contexto(estado, ui, x, y);
         }
     }
-    Registrar_Passo(estado, modo_antes == 1 ? QStringLiteral("ligar fio") : QStringLiteral("inserir"));
+    Registrar_Edicao(estado, modo_antes == 1 ? QStringLiteral("ligar fio") : QStringLiteral("inserir"));
 }
 
 TCursor imagemMouseMove(TEstado &estado, TShiftState, int x, int y)
@@ -299,7 +299,7 @@ void imagemMouseUp(TEstado &estado, TShiftState shift, int x, int y)
     if (estado.modo == 15)
         Soltar_Acionadores(estado, shift == SHIFT_SHIFT);
     // One whole drag, with the docking it caused, is one step.
-    Registrar_Passo(estado, QStringLiteral("mover"));
+    Registrar_Edicao(estado, QStringLiteral("mover"));
 }
 
 void imagemDblClick(TEstado &estado, TInterfaceUsuario &ui)
@@ -346,7 +346,7 @@ void imagemDblClick(TEstado &estado, TInterfaceUsuario &ui)
         estado.ignorar_clique = false;
         estado.ignorar_selecao = false;
     }
-    Registrar_Passo(estado, QStringLiteral("alterar propriedades"));
+    Registrar_Edicao(estado, QStringLiteral("alterar propriedades"));
 }
 
 void FormKeyDown(TEstado &estado, int tecla, TShiftState shift)
@@ -363,7 +363,7 @@ void FormKeyDown(TEstado &estado, int tecla, TShiftState shift)
             // Only the stop command ends a simulation; the palette button stays down.
             estado.modo = 0;
         }
-        Registrar_Passo(estado, QStringLiteral("ligar fio"));
+        Registrar_Edicao(estado, QStringLiteral("ligar fio"));
         return;
     }
 
@@ -380,7 +380,7 @@ void FormKeyDown(TEstado &estado, int tecla, TShiftState shift)
     estado.indice_arrasto = -2;
     imagemMouseMove(estado, shift, estado.mouse_x + dx, estado.mouse_y + dy);
     estado.indice_arrasto = -1;
-    Registrar_Passo(estado, QStringLiteral("mover"));
+    Registrar_Edicao(estado, QStringLiteral("mover"));
 }
 
 void FormKeyUp(TEstado &estado, int, TShiftState shift) { imagemMouseUp(estado, shift, 0, 0); }
@@ -400,7 +400,7 @@ void rotacionarClick(TEstado &estado)
         return;
     TValvula_E_OU_ESC_REG &v = *c->valvula_e_ou_esc_reg;
     v.definir_estado(v.estado() == 1 ? 2 : 1);
-    Registrar_Passo(estado, QStringLiteral("rotacionar"));
+    Registrar_Edicao(estado, QStringLiteral("rotacionar"));
 }
 
 } // namespace zefira

@@ -52,7 +52,7 @@ void TBexcluirClick(TEstado &estado, TInterfaceUsuario &ui)
             estado.modificado = true;
     }
     Liberar_Componentes(estado);
-    Registrar_Passo(estado, QStringLiteral("excluir"));
+    Registrar_Edicao(estado, QStringLiteral("excluir"));
 }
 
 void copiarClick(TEstado &estado)
@@ -75,7 +75,7 @@ void cortarClick(TEstado &estado)
     if (remover_selecionados(lista, false))
         estado.modificado = true;
     estado.numero_selecionados = contar_selecionados(lista);
-    Registrar_Passo(estado, QStringLiteral("cortar"));
+    Registrar_Edicao(estado, QStringLiteral("cortar"));
 }
 
 void colarClick(TEstado &estado)
@@ -93,7 +93,7 @@ void colarClick(TEstado &estado)
         estado.modificado = true;
     }
     estado.numero_selecionados = contar_selecionados(lista);
-    Registrar_Passo(estado, QStringLiteral("colar"));
+    Registrar_Edicao(estado, QStringLiteral("colar"));
 }
 
 } // namespace zefira

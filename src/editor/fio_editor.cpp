@@ -2,7 +2,7 @@
 // one row per quadrant and pair of port directions, read by a tiny evaluator.
 #include "editor/fio_editor.h"
 
-#include "editor/direcao_porta.h"
+#include "model/direcao_porta.h"
 #include "editor/selecao.h"
 
 #include <QtGlobal>

@@ -7,8 +7,6 @@
 namespace zefira {
 
 TPonto Ponto(int x, int y);
-// Euclidean distance rounded half to even.
-int Distancia(const TPonto &a, const TPonto &b);
 // List index of the topmost non-wire component containing the point, or -1.
 int Achar_Componente(const TEstado &estado, const TPonto &p);
 // Index of the first point of the wire at list index `indice_fio` within distance < 5, or -1.

@@ -4,6 +4,7 @@
 #include "model/estado.h"
 
 #include <QString>
+#include <functional>
 
 namespace zefira {
 
@@ -20,7 +21,8 @@ struct TResultadoLeitura {
 
 // Appends the file's components and notes to the (already emptied) document. Clears
 // `modificado`. The caller shows `mensagem` to the user.
-TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome);
+TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome,
+                                const std::function<void(int, int)> &progresso = {});
 
 // Writes the whole document. The previous file is replaced only after a complete write, so a
 // failed save leaves it intact. Returns false when the file could not be written, with the

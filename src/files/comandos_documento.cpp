@@ -2,6 +2,7 @@
 
 #include "files/arquivo_circuito.h"
 #include "files/historico_documento.h"
+#include "files/pasta_dados.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,12 +21,12 @@ QString pergunta_salvar() { return QString::fromUtf8(PERGUNTA_SALVAR); }
 
 } // namespace
 
-// The folder for circuit files beside the program; an installed program's folder may be
-// read-only, so the user's documents folder is the fallback.
+// The folder for circuit files beside the program; an installed program's folder belongs to
+// the system (and is often read-only), so the user's documents folder is the fallback.
 QString Preparar_Pasta_Arquivos(const QString &pasta_programa)
 {
     const QString junto = pasta_programa + QStringLiteral("MeusArquivos");
-    if (QDir().mkpath(junto) && QFileInfo(junto).isWritable())
+    if (!Programa_Instalado(pasta_programa) && QDir().mkpath(junto) && QFileInfo(junto).isWritable())
         return junto;
     const QString documentos = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString alternativa = QDir(documentos.isEmpty() ? QDir::homePath() : documentos).filePath("MeusArquivos");
@@ -63,6 +64,7 @@ void Limpar_Lista(TEstado &estado)
     estado.lista_componentes = std::make_unique<TLista_Componente>(estado.imagens);
     estado.lista_nos = std::make_unique<TLista_No>();
     estado.observacoes.clear();
+    estado.historico.limpar();
     estado.indice_arrasto = -1;
     estado.modo = 0;
     estado.componente_nulo = std::make_shared<TComponente>(estado.imagens, -1, -1, -1, -1, -1, -1, TIPO_NENHUM);
@@ -101,7 +103,11 @@ void novoClick(TEstado &estado, TInterfaceUsuario &ui)
 bool Abrir_Documento(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
 {
     Limpar_Lista(estado);
-    const TResultadoLeitura r = Abrir_Arquivo(estado, nome);
+    const QString texto = QStringLiteral("Abrindo circuito...");
+    const TResultadoLeitura r = Abrir_Arquivo(estado, nome, [&](int feito, int total) {
+        ui.progresso(texto, feito, total);
+    });
+    ui.progresso(texto, 1, 1);
     if (r.status == StatusLeitura::ErroAbrir) {
         ui.mensagem(QStringLiteral("Erro ao abrir arquivo!"));
         return false;
@@ -140,6 +146,17 @@ void abrirClick(TEstado &estado, TInterfaceUsuario &ui)
         }
     }
     Abrir_Documento(estado, ui, nome);
+}
+
+bool Abrir_Arquivo_Inicial(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
+{
+    if (!QFileInfo::exists(nome)) {
+        ui.mensagem(QStringLiteral("Arquivo não encontrado!"));
+        return false;
+    }
+    // The document keeps the full name, so a later save goes to the same file whatever the
+    // current folder is then.
+    return Abrir_Documento(estado, ui, QFileInfo(nome).absoluteFilePath());
 }
 
 bool salvarClick(TEstado &estado, TInterfaceUsuario &ui)

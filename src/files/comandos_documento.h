@@ -13,7 +13,7 @@ extern const char *const PERGUNTA_SALVAR; // "Deseja salvar o Sistema Atual?"
 // root node; makes sure the folder for circuit files exists.
 void Limpar_Lista(TEstado &estado);
 // Makes sure "MeusArquivos" exists beside the program, or in the user's documents folder when
-// the program's folder cannot hold it; returns the folder used.
+// the program is installed or its folder cannot hold it; returns the folder used.
 QString Preparar_Pasta_Arquivos(const QString &pasta_programa);
 
 void novoClick(TEstado &estado, TInterfaceUsuario &ui);
@@ -27,5 +27,9 @@ bool FormClose(TEstado &estado, TInterfaceUsuario &ui);
 // Opens a file into an emptied document as the open command does, without its dialogs and
 // questions; shows the reader's message. Returns false when the file could not be read.
 bool Abrir_Documento(TEstado &estado, TInterfaceUsuario &ui, const QString &nome);
+// The file named when the program starts (command line, a file manager's double click): read
+// as the open command reads the file its dialog chose. A relative name is taken from the
+// current folder. Returns false when nothing was read.
+bool Abrir_Arquivo_Inicial(TEstado &estado, TInterfaceUsuario &ui, const QString &nome);
 
 } // namespace zefira

@@ -1,5 +1,7 @@
 #include "files/documentos_ajuda.h"
 
+#include "files/pasta_dados.h"
+
 namespace zefira {
 
 const std::vector<TDocumentoAjuda> &Documentos_Ajuda()
@@ -29,7 +31,7 @@ QString Caminho_Ajuda(const QString &pasta_programa, const QString &item)
 {
     for (const TDocumentoAjuda &d : Documentos_Ajuda())
         if (item == QLatin1String(d.item))
-            return pasta_programa + QString::fromUtf8(d.caminho);
+            return Caminho_Dados(pasta_programa, QString::fromUtf8(d.caminho));
     return QString();
 }
 

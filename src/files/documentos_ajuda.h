@@ -10,11 +10,12 @@ namespace zefira {
 struct TDocumentoAjuda {
     const char *item;    // menu item name
     const char *legenda; // menu caption
-    const char *caminho; // relative to the program folder
+    const char *caminho; // relative to the data folder
 };
 
 const std::vector<TDocumentoAjuda> &Documentos_Ajuda();
-// Full path of the document of a menu item; empty for an unknown item.
+// Full path of the document of a menu item, beside the program or installed; empty for an
+// unknown item.
 QString Caminho_Ajuda(const QString &pasta_programa, const QString &item);
 
 } // namespace zefira

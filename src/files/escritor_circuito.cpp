@@ -144,7 +144,7 @@ bool Salvar_Arquivo(TEstado &estado, const QString &nome, QString *motivo)
     // Only a save that reached the disk makes the document unmodified; undoing back to this
     // point makes it unmodified again.
     estado.modificado = false;
-    estado.historico.marcar_limpo();
+    estado.historico_edicao.marcar_limpo();
     return true;
 }
 

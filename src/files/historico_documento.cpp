@@ -16,7 +16,7 @@ std::vector<int> codigos_selecionados(const TLista_Componente &lista)
     return codigos;
 }
 
-void atualizar_modificado(TEstado &estado) { estado.modificado = !estado.historico.limpo(); }
+void atualizar_modificado(TEstado &estado) { estado.modificado = !estado.historico_edicao.limpo(); }
 
 } // namespace
 
@@ -49,9 +49,9 @@ void Restaurar_Instantaneo(TEstado &estado, const TInstantaneo &instantaneo)
 
 void Iniciar_Historico(TEstado &estado)
 {
-    estado.historico.iniciar(Instantaneo_Documento(estado));
+    estado.historico_edicao.iniciar(Instantaneo_Documento(estado));
     if (estado.modificado)
-        estado.historico.marcar_sujo();
+        estado.historico_edicao.marcar_sujo();
 }
 
 bool Em_Repouso(const TEstado &estado)
@@ -59,11 +59,11 @@ bool Em_Repouso(const TEstado &estado)
     return estado.indice_arrasto == -1 && !estado.selecionando && estado.modo != 1 && estado.modo != 15;
 }
 
-void Registrar_Passo(TEstado &estado, const QString &nome)
+void Registrar_Edicao(TEstado &estado, const QString &nome)
 {
     if (!Em_Repouso(estado))
         return;
-    THistorico &h = estado.historico;
+    THistorico &h = estado.historico_edicao;
     TInstantaneo agora = Instantaneo_Documento(estado);
     if (!h.iniciado()) {
         h.iniciar(std::move(agora));
@@ -81,9 +81,9 @@ void Registrar_Passo(TEstado &estado, const QString &nome)
     atualizar_modificado(estado);
 }
 
-bool Pode_Desfazer(const TEstado &estado) { return Em_Repouso(estado) && estado.historico.pode_desfazer(); }
+bool Pode_Desfazer(const TEstado &estado) { return Em_Repouso(estado) && estado.historico_edicao.pode_desfazer(); }
 
-bool Pode_Refazer(const TEstado &estado) { return Em_Repouso(estado) && estado.historico.pode_refazer(); }
+bool Pode_Refazer(const TEstado &estado) { return Em_Repouso(estado) && estado.historico_edicao.pode_refazer(); }
 
 namespace {
 
@@ -95,8 +95,8 @@ void ir(TEstado &estado, bool desfazer)
 {
     if (!Em_Repouso(estado))
         return;
-    Registrar_Passo(estado, QStringLiteral("editar"));
-    THistorico &h = estado.historico;
+    Registrar_Edicao(estado, QStringLiteral("editar"));
+    THistorico &h = estado.historico_edicao;
     if (!h.iniciado() || !(desfazer ? h.pode_desfazer() : h.pode_refazer()))
         return;
     h.atual().selecionados = codigos_selecionados(*estado.lista_componentes);
@@ -117,13 +117,13 @@ void Refazer(TEstado &estado) { ir(estado, false); }
 
 QString Legenda_Desfazer(const TEstado &estado)
 {
-    const QString nome = estado.historico.nome_desfazer();
+    const QString nome = estado.historico_edicao.nome_desfazer();
     return nome.isEmpty() ? QStringLiteral("&Desfazer") : QStringLiteral("&Desfazer ") + nome;
 }
 
 QString Legenda_Refazer(const TEstado &estado)
 {
-    const QString nome = estado.historico.nome_refazer();
+    const QString nome = estado.historico_edicao.nome_refazer();
     return nome.isEmpty() ? QStringLiteral("&Refazer") : QStringLiteral("&Refazer ") + nome;
 }
 

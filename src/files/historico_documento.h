@@ -20,7 +20,7 @@ bool Em_Repouso(const TEstado &estado);
 // After an edit: when the circuit differs from the current snapshot, records a step named
 // `nome` (shown as "Desfazer nome"). Selecting alone makes no step. Then `modificado`
 // follows the history: false exactly in the snapshot last saved.
-void Registrar_Passo(TEstado &estado, const QString &nome);
+void Registrar_Edicao(TEstado &estado, const QString &nome);
 
 bool Pode_Desfazer(const TEstado &estado);
 bool Pode_Refazer(const TEstado &estado);

@@ -50,6 +50,8 @@ TResultadoLeitura TLeitor_Circuito::ler()
     if (!converter_inteiro(aparar(linhas_.proxima_ou_vazia()), quantidade))
         return {StatusLeitura::Invalido, invalido("Número de Componentes inválido.")};
     for (int i = 0; i < quantidade; ++i) {
+        if (progresso && i % 500 == 0)
+            progresso(i, quantidade);
         const QString erro = ler_componente();
         if (!erro.isEmpty())
             return {StatusLeitura::Invalido, erro};
@@ -142,7 +144,8 @@ void TLeitor_Circuito::concluir(TComponente &componente)
         componente.selecionar();
 }
 
-TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome)
+TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome,
+                                const std::function<void(int, int)> &progresso)
 {
     estado.modificado = false;
     const TResultadoLeitura erro_abrir{StatusLeitura::ErroAbrir, QStringLiteral("Erro ao abrir arquivo!")};
@@ -155,7 +158,9 @@ TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome)
     QByteArray dados = arquivo.readAll();
     if (arquivo.error() != QFileDevice::NoError)
         return erro_abrir;
-    return TLeitor_Circuito(estado, std::move(dados)).ler();
+    TLeitor_Circuito leitor(estado, std::move(dados));
+    leitor.progresso = progresso;
+    return leitor.ler();
 }
 
 } // namespace zefira

@@ -5,6 +5,8 @@
 #include "files/arquivo_circuito.h"
 #include "files/linhas_arquivo.h"
 
+#include <functional>
+
 namespace zefira {
 
 struct TTipo_Arquivo;
@@ -13,6 +15,8 @@ struct TCampo_Arquivo;
 class TLeitor_Circuito {
 public:
     TLeitor_Circuito(TEstado &estado, QByteArray dados) : estado_(estado), linhas_(std::move(dados)) {}
+    // Called every few hundred components with (components read, components announced).
+    std::function<void(int, int)> progresso;
 
     TResultadoLeitura ler();
 

@@ -1,6 +1,6 @@
 #include "model/componente.h"
 
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 
 namespace zefira {
 

@@ -2,9 +2,10 @@
 // TEstado: the document, editor and simulation state of one running program. Every operation
 // takes it by reference; tests create a fresh one.
 
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 #include "model/controles.h"
 #include "model/historico.h"
+#include "model/historico_passos.h"
 #include "model/lista_componente.h"
 #include "model/lista_no.h"
 #include "model/ponto.h"
@@ -12,6 +13,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -40,7 +42,7 @@ struct TEstado {
     bool novo_confirmado = false;
     QString pasta_programa;  // folder of the executable, with a trailing separator
     QString pasta_arquivos;  // where the open and save dialogs start ("MeusArquivos")
-    THistorico historico;    // undo and redo; `modificado` follows its saved snapshot
+    THistorico historico_edicao; // undo and redo; `modificado` follows its saved snapshot
 
     // --- editor ---
     int modo = 0; // 0 editing, 1 drawing a wire, 2..14 placing, 15 simulating
@@ -72,7 +74,12 @@ struct TEstado {
     int vazao_minima = 2000;
     int tempo_acumulado = 0;
     bool acionadores_atualizados = false;
+    // Counts simulation steps and rest-state updates: a view that saw the same count and no
+    // input since its last repaint has nothing new to show.
+    std::uint64_t revisao_simulacao = 0;
     TControles controles;
+    int intervalo_passo = 400;    // ms between steps: the chosen speed
+    THistorico_Passos historico;  // positions after each step since the last fresh start
 
     // Source of the wire routing's random offset: returns an integer in [0, n).
     std::function<int(int)> aleatorio;

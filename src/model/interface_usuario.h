@@ -44,6 +44,14 @@ public:
         (void)componente;
         return false;
     }
+    // Progress of a long task: `feito` of `total` done; feito >= total closes the indicator.
+    // The shell shows it only when the task outlasts half a second.
+    virtual void progresso(const QString &texto, int feito, int total)
+    {
+        (void)texto;
+        (void)feito;
+        (void)total;
+    }
     // Shows the work area's context menu at the press point (x, y) of the work area (the shell
     // maps it to the screen) and returns the item chosen; a disabled item is never returned.
     virtual ItemMenuContexto menu_contexto(const TItensMenuContexto &habilitados, int x, int y)

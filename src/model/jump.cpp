@@ -1,6 +1,6 @@
 #include "model/jump.h"
 
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 
 namespace zefira {
 

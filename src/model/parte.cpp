@@ -1,6 +1,6 @@
 #include "model/parte.h"
 
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 
 namespace zefira {
 

@@ -12,4 +12,7 @@ struct TPonto {
     bool operator!=(const TPonto &o) const { return !(*this == o); }
 };
 
+// Euclidean distance rounded half to even; saturates at INT_MAX.
+int Distancia(const TPonto &a, const TPonto &b);
+
 } // namespace zefira

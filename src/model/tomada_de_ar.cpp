@@ -1,6 +1,6 @@
 #include "model/tomada_de_ar.h"
 
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 
 namespace zefira {
 

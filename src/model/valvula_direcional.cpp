@@ -1,6 +1,6 @@
 #include "model/valvula_direcional.h"
 
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 
 namespace zefira {
 

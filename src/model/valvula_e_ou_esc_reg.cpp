@@ -1,6 +1,6 @@
 #include "model/valvula_e_ou_esc_reg.h"
 
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 
 namespace zefira {
 

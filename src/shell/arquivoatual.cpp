@@ -1,9 +1,10 @@
 #include "shell/arquivoatual.h"
 
 #include "editor/area_trabalho.h"
-#include "editor/arquivo_cursor.h"
-#include "editor/figura_acionador.h"
-#include "editor/renderizador.h"
+#include "desenho/arquivo_cursor.h"
+#include "desenho/figura_acionador.h"
+#include "desenho/renderizador.h"
+#include "files/pasta_dados.h"
 #include "files/historico_documento.h"
 #include "model/estado.h"
 #include "simulation/controle_simulacao.h"
@@ -66,6 +67,9 @@ TFormArquivo::TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai)
     FormCreate(estado_, 1000, 650);
     estado_.tempo_acumulado = 0;
     carregar_cursores();
+    // Any input anywhere in the program may change what the work area shows (menus, dialogs,
+    // the palette, the notes), so every input event marks the picture for repainting.
+    qApp->installEventFilter(this);
     Timer1.setInterval(20);
     connect(&Timer1, &QTimer::timeout, this, &TFormArquivo::Timer1Timer);
     Timer1.start();
@@ -73,13 +77,16 @@ TFormArquivo::TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai)
 
 void TFormArquivo::carregar_cursores()
 {
+    cursores_lidos_ = 0;
     for (int i = 1; i <= 13; ++i) {
         QImage figura;
         QPoint ponto;
-        if (Ler_Cursor(estado_.pasta_programa + Arquivo_Cursor(i), figura, ponto))
+        if (Ler_Cursor(Caminho_Dados(estado_.pasta_programa, Arquivo_Cursor(i)), figura, ponto)) {
             cursores_[i] = QCursor(QPixmap::fromImage(figura), ponto.x(), ponto.y());
-        else
+            ++cursores_lidos_;
+        } else {
             cursores_[i] = QCursor(Qt::CrossCursor);
+        }
     }
 }
 
@@ -98,9 +105,38 @@ void TFormArquivo::Timer1Timer()
     avisar_mudancas();
 }
 
+bool TFormArquivo::eventFilter(QObject *objeto, QEvent *evento)
+{
+    switch (evento->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::Enter:
+    case QEvent::Leave:
+    case QEvent::Show:
+    case QEvent::Resize:
+        alterado_ = true;
+        break;
+    default: break;
+    }
+    return QWidget::eventFilter(objeto, evento);
+}
+
 void TFormArquivo::desenhar()
 {
-    if (imagem_.size() != size() || imagem_.isNull())
+    // The 20 ms tick stays the clock, but the picture is painted again only when something it
+    // shows may have changed: input, a simulation step, or a cam due to be taken down.
+    const bool tamanho_certo = imagem_.size() == size() && !imagem_.isNull();
+    if (!alterado_ && tamanho_certo && revisao_vista_ == estado_.revisao_simulacao)
+        return;
+    alterado_ = Desenho_Pendente(estado_);
+    revisao_vista_ = estado_.revisao_simulacao;
+    ++quadros_;
+    if (!tamanho_certo)
         imagem_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     {
         QPainter p(&imagem_);
@@ -127,11 +163,11 @@ void TFormArquivo::avisar_mudancas()
     // Placing a component or cancelling a placement here lifts the palette's button too.
     // An edit here changes what undo and redo offer.
     if (std::memcmp(&controles_anteriores_, &estado_.controles, sizeof(TControles)) != 0
-        || botao_paleta_anterior_ != estado_.botao_paleta || revisao_anterior_ != estado_.historico.revisao()
+        || botao_paleta_anterior_ != estado_.botao_paleta || revisao_anterior_ != estado_.historico_edicao.revisao()
         || em_repouso_anterior_ != Em_Repouso(estado_)) {
         controles_anteriores_ = estado_.controles;
         botao_paleta_anterior_ = estado_.botao_paleta;
-        revisao_anterior_ = estado_.historico.revisao();
+        revisao_anterior_ = estado_.historico_edicao.revisao();
         em_repouso_anterior_ = Em_Repouso(estado_);
         emit controles_mudaram();
     }

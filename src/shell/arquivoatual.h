@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <cstdint>
+
 namespace zefira {
 
 struct TEstado;
@@ -24,12 +26,20 @@ public:
     void Timer1Timer();
     const QImage &imagem() const { return imagem_; }
     void carregar_cursores();
+    // How many placement cursors the last load read from their files (the rest are crosses).
+    int cursores_lidos() const { return cursores_lidos_; }
+    // Something the picture shows changed without passing through this window's input (a menu
+    // command, a dialog, a document loaded): the next tick repaints.
+    void marcar_alterado() { alterado_ = true; }
+    // Repaints made so far; the timer skips them while nothing visible changes.
+    int quadros() const { return quadros_; }
 
 signals:
     void legenda_mudou(const QString &legenda);
     void controles_mudaram();
 
 protected:
+    bool eventFilter(QObject *objeto, QEvent *evento) override;
     void paintEvent(QPaintEvent *evento) override;
     void mousePressEvent(QMouseEvent *evento) override;
     void mouseMoveEvent(QMouseEvent *evento) override;
@@ -54,6 +64,10 @@ private:
     int botao_paleta_anterior_ = 0;
     unsigned revisao_anterior_ = 0;   // the history's revision last told
     bool em_repouso_anterior_ = true; // whether undo was possible then
+    int cursores_lidos_ = 0;
+    bool alterado_ = true;
+    std::uint64_t revisao_vista_ = 0;
+    int quadros_ = 0;
 };
 
 } // namespace zefira

@@ -1,7 +1,7 @@
 #include "shell/biblioteca.h"
 
 #include "editor/paleta.h"
-#include "editor/renderizador.h"
+#include "desenho/renderizador.h"
 #include "model/estado.h"
 
 #include <QKeyEvent>

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgRenderer>
 
 namespace zefira {
 
@@ -145,6 +146,18 @@ void biblioteca(QPainter &p)
     p.drawLine(7, 13, 7, 15);
 }
 
+void unico_passo(QPainter &p)
+{
+    // The start triangle against a bar: run up to the next step and stop there.
+    p.setPen(QColor(0, 90, 0));
+    p.setBrush(QColor(30, 170, 30));
+    p.drawPolygon(QPolygon({QPoint(2, 2), QPoint(10, 8), QPoint(2, 14)}));
+    p.setPen(QColor(0, 0, 110));
+    p.setBrush(QColor(40, 80, 200));
+    p.drawRect(11, 2, 3, 12);
+}
+
+
 // A half-turn arrow, its head on the left (undo) or mirrored to the right (redo).
 void seta_curva(QPainter &p, bool espelhar)
 {
@@ -168,8 +181,8 @@ void seta_curva(QPainter &p, bool espelhar)
 void desfazer(QPainter &p) { seta_curva(p, false); }
 void refazer(QPainter &p) { seta_curva(p, true); }
 
-const Desenho DESENHOS[NUMERO_ICONES] = {novo,   abrir,  salvar, cortar, copiar,      colar,      excluir, parar,
-                                         iniciar, pausar, fechar, observacoes, biblioteca, desfazer, refazer};
+const Desenho DESENHOS[NUMERO_ICONES] = {novo,    abrir,  salvar, cortar, copiar,      colar,      excluir,    parar,
+                                         iniciar, pausar, fechar, observacoes, biblioteca, unico_passo, desfazer, refazer};
 
 } // namespace
 
@@ -185,5 +198,29 @@ QImage Figura_Icone(int indice)
 }
 
 QIcon Icone(int indice) { return QIcon(QPixmap::fromImage(Figura_Icone(indice))); }
+
+const int TAMANHOS_ICONE_PROGRAMA[8] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+QImage Figura_Programa(int tamanho)
+{
+    QImage figura(tamanho, tamanho, QImage::Format_ARGB32_Premultiplied);
+    figura.fill(Qt::transparent);
+    QSvgRenderer svg(QStringLiteral(":/br.edu.zefira.Zefira.svg"));
+    if (!svg.isValid())
+        return QImage();
+    QPainter p(&figura);
+    p.setRenderHint(QPainter::Antialiasing);
+    svg.render(&p, QRectF(0, 0, tamanho, tamanho));
+    return figura;
+}
+
+// Drawn once per size here, so no icon plugin is needed at run time.
+QIcon Icone_Programa()
+{
+    QIcon icone;
+    for (int tamanho : TAMANHOS_ICONE_PROGRAMA)
+        icone.addPixmap(QPixmap::fromImage(Figura_Programa(tamanho)));
+    return icone;
+}
 
 } // namespace zefira

@@ -1,5 +1,5 @@
 #pragma once
-// The icons of the menus and the toolbar, 16 x 16, drawn in code.
+// The icons of the menus and the toolbar, 16 x 16, drawn in code; and the program's icon.
 
 #include <QIcon>
 
@@ -8,10 +8,16 @@ namespace zefira {
 enum IndiceIcone {
     ICONE_NOVO, ICONE_ABRIR, ICONE_SALVAR, ICONE_CORTAR, ICONE_COPIAR, ICONE_COLAR, ICONE_EXCLUIR,
     ICONE_PARAR, ICONE_INICIAR, ICONE_PAUSAR, ICONE_FECHAR, ICONE_OBSERVACOES, ICONE_BIBLIOTECA,
-    ICONE_DESFAZER, ICONE_REFAZER, NUMERO_ICONES
+    ICONE_UNICO_PASSO, ICONE_DESFAZER, ICONE_REFAZER,
+    NUMERO_ICONES
 };
 
 QIcon Icone(int indice);
 QImage Figura_Icone(int indice);
+
+// The program's own icon (windows, menu entry, file type), drawn from its vector picture.
+extern const int TAMANHOS_ICONE_PROGRAMA[8]; // 16 to 256 pixels
+QImage Figura_Programa(int tamanho);
+QIcon Icone_Programa();
 
 } // namespace zefira

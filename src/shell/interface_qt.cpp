@@ -152,4 +152,24 @@ ItemMenuContexto TInterfaceQt::menu_contexto(const TItensMenuContexto &habilitad
     return escolhida ? ItemMenuContexto(escolhida->data().toInt()) : ItemMenuContexto::Nenhum;
 }
 
+void TInterfaceQt::progresso(const QString &texto, int feito, int total)
+{
+    if (feito >= total) {
+        progresso_.reset();
+        return;
+    }
+    if (!progresso_) {
+        // Window-modal: the circuit cannot be touched while it is being read, but the window
+        // keeps painting. Qt shows the dialog only if the task outlasts its minimum duration.
+        progresso_ = std::make_unique<QProgressDialog>(texto, QString(), 0, total, pai_);
+        progresso_->setWindowTitle(QStringLiteral("ZEFIRA"));
+        progresso_->setWindowModality(Qt::WindowModal);
+        progresso_->setMinimumDuration(500);
+        progresso_->setAutoReset(false);
+        progresso_->setAutoClose(false);
+    }
+    progresso_->setMaximum(total);
+    progresso_->setValue(feito);
+}
+
 } // namespace zefira

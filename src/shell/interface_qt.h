@@ -4,6 +4,8 @@
 #include "model/interface_usuario.h"
 
 #include <QList>
+#include <QProgressDialog>
+#include <memory>
 
 class QWidget;
 
@@ -25,11 +27,13 @@ public:
     QString escolher_arquivo_salvar(const QString &pasta) override;
     ItemMenuContexto menu_contexto(const TItensMenuContexto &habilitados, int x, int y) override;
     bool editar_propriedades(TEstado &estado, TComponente &componente) override;
+    void progresso(const QString &texto, int feito, int total) override;
 
 private:
     QWidget *pai_;
     QWidget *area_ = nullptr;
     QList<QWidget *> dialogos_;
+    std::unique_ptr<QProgressDialog> progresso_;
 };
 
 } // namespace zefira

@@ -24,8 +24,8 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"arquivo_menu", "N8", "-", "", -1, false},
         {"arquivo_menu", "sair", "Sai&r", "Ctrl+R", 10, false},
 
-        {"editar", "desfazer", "&Desfazer", "Ctrl+Z", 13, false},
-        {"editar", "refazer", "&Refazer", "Ctrl+Y", 14, false},
+        {"editar", "desfazer", "&Desfazer", "Ctrl+Z", 14, false},
+        {"editar", "refazer", "&Refazer", "Ctrl+Y", 15, false},
         {"editar", "N_desfazer", "-", "", -1, false},
         {"editar", "cortar", "Cor&tar", "Ctrl+X", 3, false},
         {"editar", "copiar", "&Copiar", "Ctrl+C", 4, false},
@@ -59,6 +59,12 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"simulacao", "pausar", "Pa&usar", "F8", 9, false},
         {"simulacao", "N3", "-", "", -1, false},
         {"simulacao", "unicopasso", "Ú&nico Passo", "F7", -1, false},
+        {"simulacao", "N14", "-", "", -1, false},
+        {"simulacao", "velocidade", "Velocidade", "", -1, true},
+        {"velocidade", "velocidadelenta", "Lenta", "", -1, false},
+        {"velocidade", "velocidadenormal", "Normal", "", -1, false},
+        {"velocidade", "velocidaderapida", "Rápida", "", -1, false},
+        {"simulacao", "diagramatrajetopasso", "Diagrama Trajeto-Passo", "", -1, false},
 
         {"demo", "comandobasico1", "Comando Básico &1", "", -1, false},
         {"demo", "comandobasico2", "Comando Básico &2", "", -1, false},
@@ -119,11 +125,12 @@ const std::vector<TBotaoBarra> &Botoes_Barra()
         {231, "TBparar", "Parar (F5)", 7, false},
         {254, "TBiniciar", "Iniciar (F9)", 8, true},
         {277, "TBpausar", "Pausar (F8)", 9, true},
-        {300, "", "", -1, false},
-        {308, "TBfechar", "Fechar (Ctrl+R)", 10, false},
-        {331, "", "", -1, false},
-        {339, "TBdesfazer", "Desfazer (Ctrl+Z)", 13, false},
-        {362, "TBrefazer", "Refazer (Ctrl+Y)", 14, false},
+        {300, "TBunicopasso", "Único Passo (F7)", 13, false},
+        {323, "", "", -1, false},
+        {331, "TBfechar", "Fechar (Ctrl+R)", 10, false},
+        {354, "", "", -1, false},
+        {362, "TBdesfazer", "Desfazer (Ctrl+Z)", 14, false},
+        {385, "TBrefazer", "Refazer (Ctrl+Y)", 15, false},
     };
     return botoes;
 }

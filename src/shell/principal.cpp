@@ -7,18 +7,22 @@
 #include "files/copia_recuperacao.h"
 #include "files/historico_documento.h"
 #include "files/documentos_ajuda.h"
+#include "files/pasta_dados.h"
 #include "shell/arquivoatual.h"
 #include "shell/biblioteca.h"
 #include "shell/capa.h"
 #include "shell/icones.h"
 #include "shell/janela_ajuda.h"
+#include "shell/janela_diagrama.h"
 #include "shell/janelas_dialogo.h"
 #include "shell/menus.h"
 #include "shell/observacoes.h"
 #include "shell/sobre.h"
 #include "simulation/controle_simulacao.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QSettings>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -46,6 +50,7 @@ TForm1::TForm1(TEstado &estado, bool mostrar_capa) : estado_(estado), ui_(this),
     criar_barra();
     criar_janelas();
     ligar_comandos();
+    preparar_velocidades();
     atualizar_controles();
 }
 
@@ -84,13 +89,15 @@ void TForm1::criar_janelas()
         dialogos_ << Criar_Janela_Dialogo(nome, estado_, this);
         ordem_criacao_ << nome;
         if (nome == QLatin1String("TFormconfiguracaotomadaar")) {
-            Formsobre = new TFormsobre(estado_.pasta_programa + QStringLiteral("sobre.jpg"), this);
+            Formsobre = new TFormsobre(Caminho_Dados(estado_.pasta_programa, QStringLiteral("sobre.jpg")), this);
             ordem_criacao_ << QStringLiteral("TFormsobre");
         }
     }
     ui_.definir_dialogos(dialogos_);
     ordem_criacao_ << QStringLiteral("TFormimagens"); // the symbol library: held by the state, never shown
     janela_ajuda = new TJanelaAjuda(this);
+    janela_diagrama = new TJanelaDiagrama(estado_, ui_, this);
+    connect(&FormArquivo->Timer1, &QTimer::timeout, janela_diagrama, &TJanelaDiagrama::atualizar);
 }
 
 void TForm1::criar_menus()
@@ -149,7 +156,9 @@ void TForm1::executar(const QString &nome)
     auto it = comandos_.find(nome);
     if (it != comandos_.end())
         (*it)();
-    // Items without a command (Imprimir, Propriedades, Único Passo) are present and do nothing.
+    if (FormArquivo)
+        FormArquivo->marcar_alterado();
+    // Items without a command (Imprimir, Propriedades) are present and do nothing.
     atualizar_controles();
 }
 
@@ -170,7 +179,7 @@ void TForm1::ligar_comandos()
         // The notes window has its own undo while open (Ctrl+Z in the text); what it changed
         // becomes one step of the circuit's history when it closes.
         Formobs->exec();
-        Registrar_Passo(estado_, QStringLiteral("editar observações"));
+        Registrar_Edicao(estado_, QStringLiteral("editar observações"));
         activateWindow();
     };
     c["desfazer"] = c["TBdesfazer"] = [this] { Desfazer(estado_); };
@@ -194,6 +203,13 @@ void TForm1::ligar_comandos()
         TBpausarClick(estado_);
     };
     c["pausar"] = [this] { pausarClick(estado_); };
+    c["unicopasso"] = c["TBunicopasso"] = [this] { unicopassoClick(estado_); };
+    c["diagramatrajetopasso"] = [this] {
+        janela_diagrama->show();
+        janela_diagrama->raise();
+        janela_diagrama->activateWindow();
+        janela_diagrama->atualizar();
+    };
 
     for (const QString &nome : Nomes_Demonstracoes())
         c[nome] = [this, nome] { construir_demo(nome); };
@@ -205,6 +221,41 @@ void TForm1::ligar_comandos()
         Formsobre->exec();
         activateWindow();
     };
+}
+
+namespace {
+
+const char *const CHAVE_INTERVALO = "simulacao/intervalo_passo";
+const std::pair<const char *, int> VELOCIDADES[] = {
+    {"velocidadelenta", INTERVALO_LENTO}, {"velocidadenormal", INTERVALO_NORMAL}, {"velocidaderapida", INTERVALO_RAPIDO}};
+
+const char *const ORGANIZACAO = "ZEFIRA";
+
+} // namespace
+
+void TForm1::preparar_velocidades()
+{
+    auto *grupo = new QActionGroup(this);
+    for (const auto &[item, intervalo] : VELOCIDADES) {
+        QAction *a = acao(QString::fromLatin1(item));
+        a->setCheckable(true);
+        grupo->addAction(a);
+        comandos_[QString::fromLatin1(item)] = [this, intervalo = intervalo] {
+            escolher_velocidade(intervalo);
+            QSettings(QString::fromLatin1(ORGANIZACAO), QString::fromLatin1(ORGANIZACAO))
+                .setValue(QString::fromLatin1(CHAVE_INTERVALO), intervalo);
+        };
+    }
+    // A missing or damaged setting leaves the normal speed.
+    const QSettings guardada(QString::fromLatin1(ORGANIZACAO), QString::fromLatin1(ORGANIZACAO));
+    escolher_velocidade(guardada.value(QString::fromLatin1(CHAVE_INTERVALO), INTERVALO_NORMAL).toInt());
+}
+
+void TForm1::escolher_velocidade(int intervalo)
+{
+    Definir_Intervalo_Passo(estado_, intervalo);
+    for (const auto &[item, valor] : VELOCIDADES)
+        acao(QString::fromLatin1(item))->setChecked(valor == estado_.intervalo_passo);
 }
 
 void TForm1::construir_demo(const QString &nome)
@@ -272,6 +323,11 @@ void TForm1::showEvent(QShowEvent *evento)
             FormCapa->exec();
         activateWindow();
         setFocus();
+        if (!arquivo_inicial_.isEmpty()) {
+            Abrir_Arquivo_Inicial(estado_, ui_, arquivo_inicial_);
+            atualizar_controles();
+            activateWindow();
+        }
     }
 }
 
@@ -307,7 +363,7 @@ void TForm1::definir_recuperacao(TCopia_Recuperacao *copia)
 void TForm1::oferecer_recuperacao()
 {
     if (recuperacao_ && Oferecer_Recuperacao(estado_, ui_, *recuperacao_))
-        FormArquivo->Timer1Timer();
+        FormArquivo->marcar_alterado();
     atualizar_controles();
 }
 

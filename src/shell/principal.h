@@ -22,6 +22,7 @@ class TFormArquivo;
 class TFormsobre;
 class TJanelaAjuda;
 class TCopia_Recuperacao;
+class TJanelaDiagrama;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -45,6 +46,7 @@ public:
     TFormArquivo *FormArquivo = nullptr;
     TFormsobre *Formsobre = nullptr;
     TJanelaAjuda *janela_ajuda = nullptr;
+    TJanelaDiagrama *janela_diagrama = nullptr;
 
     // Mirrors the core's control states (enabled, down) onto the menus, toolbar and palette.
     void atualizar_controles();
@@ -55,6 +57,8 @@ public:
     void definir_recuperacao(TCopia_Recuperacao *copia);
     // At start-up: offers the circuits left by runs that did not end cleanly.
     void oferecer_recuperacao();
+    // A circuit file to open when the window is first shown, after the splash.
+    void abrir_ao_iniciar(const QString &nome) { arquivo_inicial_ = nome; }
 
 protected:
     void showEvent(QShowEvent *evento) override;
@@ -69,11 +73,15 @@ private:
     void ligar_comandos();
     void executar(const QString &nome);
     void construir_demo(const QString &nome);
+    // The speed items form one exclusive group; the choice is kept between runs.
+    void preparar_velocidades();
+    void escolher_velocidade(int intervalo);
 
     TEstado &estado_;
     TInterfaceQt ui_;
     bool primeira_exibicao = true;
     bool mostrar_capa_;
+    QString arquivo_inicial_;
     QMap<QString, QAction *> acoes_;
     QMap<QString, QMenu *> menus_;
     QMap<QString, std::function<void()>> comandos_;

@@ -1,8 +1,9 @@
 // One simulation step: reset the marks of the previous step, feed from every supply, move
 // cylinders fed directly or pushed back by their spring, shift every directional valve.
 
-#include "editor/mover_componentes.h"
+#include "model/mover_componentes.h"
 #include "simulation/percurso.h"
+#include "simulation/registro_movimentos.h"
 #include "simulation/simulacao.h"
 
 #include <algorithm>
@@ -215,6 +216,7 @@ void Atualizar_Sistema(TEstado &estado)
 {
     if (estado.modo != 15 || !estado.controles.TBiniciar_baixo)
         return;
+    ++estado.revisao_simulacao;
     TPercurso percurso(estado);
     const TLista_Componente &lista = estado.lista();
 
@@ -238,6 +240,8 @@ void Atualizar_Sistema(TEstado &estado)
     for (int i = 0; i < lista.numero_componentes(); ++i)
         if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL)
             deslocar_valvula(estado, i);
+
+    Registrar_Passo(estado);
 }
 
 } // namespace zefira

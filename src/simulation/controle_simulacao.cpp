@@ -1,7 +1,8 @@
 #include "simulation/controle_simulacao.h"
 
-#include "editor/mover_componentes.h"
+#include "model/mover_componentes.h"
 #include "simulation/percurso.h"
+#include "simulation/registro_movimentos.h"
 #include "simulation/simulacao.h"
 
 namespace zefira {
@@ -55,6 +56,9 @@ void TBiniciarClick(TEstado &estado)
         }
         // Everything was just deselected; a stale count would drive the editor after the stop.
         estado.numero_selecionados = 0;
+        // A fresh start begins a new record: step 0 is the state it starts from.
+        estado.historico.limpar();
+        Registrar_Passo(estado);
     }
     estado.modo = 15;
     TControles &k = estado.controles;
@@ -92,6 +96,7 @@ void TBpararClick(TEstado &estado)
     k.TBpausar_baixo = false;
     if (!simulando)
         return;
+    estado.historico.limpar();
 
     const TLista_Componente &lista = estado.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i) {
@@ -127,11 +132,36 @@ void pausarClick(TEstado &estado)
 
 void pararClick(TEstado &estado) { TBpararClick(estado); }
 
+void unicopassoClick(TEstado &estado)
+{
+    if (estado.modo == 15 && estado.controles.TBiniciar_baixo) {
+        pausarClick(estado);
+        return;
+    }
+    if (estado.modo != 15) {
+        iniciarClick(estado);
+        pausarClick(estado);
+    }
+    // The step runs only while the start button is down: it is held down for this one step.
+    estado.controles.TBiniciar_baixo = true;
+    Atualizar_Sistema(estado);
+    estado.controles.TBiniciar_baixo = false;
+    estado.acionadores_atualizados = false;
+}
+
+bool Definir_Intervalo_Passo(TEstado &estado, int intervalo)
+{
+    if (intervalo != INTERVALO_LENTO && intervalo != INTERVALO_NORMAL && intervalo != INTERVALO_RAPIDO)
+        return false;
+    estado.intervalo_passo = intervalo;
+    return true;
+}
+
 void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
 {
     estado.tempo_acumulado += PERIODO_TIMER;
     if (estado.modo == 15) {
-        if (estado.tempo_acumulado >= PERIODO_PASSO) {
+        if (estado.tempo_acumulado >= estado.intervalo_passo) {
             Atualizar_Sistema(estado); // does nothing while paused
             estado.acionadores_atualizados = false;
         }
@@ -145,12 +175,13 @@ void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
         apresentacao.definir_titulo(QStringLiteral("Área de Trabalho") + estado.nome_documento);
     if (apresentacao.atualizar_cursor)
         apresentacao.atualizar_cursor();
-    if (estado.tempo_acumulado >= PERIODO_PASSO)
+    if (estado.tempo_acumulado >= estado.intervalo_passo)
         estado.tempo_acumulado = 0;
 }
 
 void AtualizarAcionadores(TEstado &estado)
 {
+    ++estado.revisao_simulacao;
     const TLista_Componente &lista = estado.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         TComponente &c = lista[i];

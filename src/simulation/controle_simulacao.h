@@ -8,7 +8,15 @@
 namespace zefira {
 
 constexpr int PERIODO_TIMER = 20;  // ms between ticks
-constexpr int PERIODO_PASSO = 400; // ms between simulation steps
+constexpr int PERIODO_PASSO = 400; // ms between simulation steps at the normal speed
+
+// The speeds the user may choose: ms between steps. Redrawing keeps the timer's pace.
+constexpr int INTERVALO_LENTO = 1600;
+constexpr int INTERVALO_NORMAL = PERIODO_PASSO;
+constexpr int INTERVALO_RAPIDO = 100;
+// Sets the step interval; any value other than the three speeds is refused (false), so a
+// damaged setting cannot leave the simulation without a pace.
+bool Definir_Intervalo_Passo(TEstado &estado, int intervalo);
 
 // Start or resume. A fresh start puts valves at rest and remembers cylinder positions.
 void TBiniciarClick(TEstado &estado);
@@ -19,6 +27,9 @@ void TBpararClick(TEstado &estado);
 void iniciarClick(TEstado &estado);
 void pausarClick(TEstado &estado);
 void pararClick(TEstado &estado);
+// Single step: stopped, starts paused and runs one step; paused, runs one step; running,
+// pauses.
+void unicopassoClick(TEstado &estado);
 
 // One tick of the work area's timer.
 void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao);

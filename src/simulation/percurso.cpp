@@ -59,8 +59,23 @@ TPercurso::TPercurso(TEstado &estado) : estado_(estado)
         TComponente &c = lista[i];
         por_codigo_.emplace(c.codigo, &c); // the first of duplicated codes wins, as in procurar
         if (c.tipo == TIPO_VALVULA_DIRECIONAL && c.valvula_direcional &&
-            !c.valvula_direcional->rotulo.trimmed().isEmpty())
-            por_rotulo_[c.valvula_direcional->rotulo].push_back(&c);
+            !c.valvula_direcional->rotulo.trimmed().isEmpty()) {
+            TValvula_Direcional &v = *c.valvula_direcional;
+            por_rotulo_[v.rotulo].push_back(&c);
+            // Only the left mechanical actuator is driven by labels.
+            if (v.acao_mecanica(false) == 0)
+                continue;
+            auto g = grupo_por_rotulo_.find(v.rotulo);
+            if (g == grupo_por_rotulo_.end()) {
+                g = grupo_por_rotulo_.insert(v.rotulo, int(grupos_.size()));
+                grupos_.emplace_back();
+            }
+            const int indice = int(contatos_.size());
+            contatos_.push_back({&v, true});
+            grupos_[size_t(*g)].contatos.push_back(indice);
+            grupos_[size_t(*g)].alterados.push_back(indice);
+            contato_da_valvula_.emplace(&v, indice);
+        }
     }
     limite_nos = 8 * (int64_t(lista.numero_componentes()) + 128);
 }
@@ -352,6 +367,7 @@ TPercurso::Passo TPercurso::entrar_valvula(Quadro &f, TComponente &componente, i
     // Pilot ports take the signal (exhaust probes included) and lead nowhere.
     if (q == 6) {
         v.acionado_esq = true;
+        alterar(v);
         return retornar(false);
     }
     if (q == 7) {
@@ -527,10 +543,31 @@ int TPercurso::ProcurarProximaPosicao(TCilindro &c, bool avancar, int vazao, int
     return p;
 }
 
-bool TPercurso::refere(const TComponente &v, const QString &texto) const
+TPercurso::Grupo *TPercurso::grupo(const QString &texto)
 {
-    // Only the left mechanical actuator is driven by labels.
-    return v.valvula_direcional->rotulo == texto && v.valvula_direcional->acao_mecanica(false) != 0;
+    auto it = grupo_por_rotulo_.constFind(texto);
+    return it == grupo_por_rotulo_.constEnd() ? nullptr : &grupos_[size_t(*it)];
+}
+
+void TPercurso::alterar(const TValvula_Direcional &v)
+{
+    auto it = contato_da_valvula_.find(&v);
+    if (it == contato_da_valvula_.end() || contatos_[size_t(it->second)].alterada)
+        return;
+    contatos_[size_t(it->second)].alterada = true;
+    grupo(v.rotulo)->alterados.push_back(it->second);
+}
+
+void TPercurso::liberar(Grupo &g)
+{
+    for (int indice : g.alterados) {
+        Contato &k = contatos_[size_t(indice)];
+        k.valvula->acionado_esq = false;
+        k.valvula->liberado = true;
+        k.valvula->redesenhar = false;
+        k.alterada = false;
+    }
+    g.alterados.clear();
 }
 
 void TPercurso::Atualizar_Contatos(TCilindro &c, TFormaContato forma)
@@ -538,25 +575,18 @@ void TPercurso::Atualizar_Contatos(TCilindro &c, TFormaContato forma)
     TRotulo rotulos[NUMERO_ROTULOS];
     for (int i = 1; i <= NUMERO_ROTULOS; ++i)
         rotulos[i - 1] = c.rotulo(i);
-    for (const TRotulo &r : rotulos) {
-        for (TComponente *v : valvulas_com_rotulo(r.texto)) {
-            if (!refere(*v, r.texto))
-                continue;
-            TValvula_Direcional &vd = *v->valvula_direcional;
-            vd.acionado_esq = false;
-            vd.liberado = true;
-            vd.redesenhar = false;
-        }
-    }
+    for (const TRotulo &r : rotulos)
+        if (Grupo *g = grupo(r.texto))
+            liberar(*g);
     for (const TRotulo &r : rotulos) {
         if (r.posicao != c.posicao)
             continue;
-        const auto &valvulas = valvulas_com_rotulo(r.texto);
-        auto primeira = std::find_if(valvulas.begin(), valvulas.end(),
-                                     [&](const TComponente *v) { return refere(*v, r.texto); });
-        if (primeira == valvulas.end())
+        Grupo *g = grupo(r.texto);
+        if (!g)
             continue;
-        TValvula_Direcional &v = *(*primeira)->valvula_direcional;
+        const int primeira = g->contatos.front();
+        TValvula_Direcional &v = *contatos_[size_t(primeira)].valvula;
+        alterar(v);
         switch (forma) {
         case TFormaContato::movido:
             if (c.marcado) {

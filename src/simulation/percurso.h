@@ -112,11 +112,29 @@ private:
     Passo sequencia(Quadro &f, int componente, const int *portas, int quantidade, Plano plano);
     static Passo retornar(bool r);
 
-    bool refere(const TComponente &v, const QString &texto) const;
+    // The valves a label presses (same label text, a left mechanical actuator), in list
+    // order. A contact update releases them all; to keep that linear when many cylinders and
+    // valves share a label, a group remembers which of its valves may differ from the released
+    // state, and releasing touches only those.
+    struct Contato {
+        TValvula_Direcional *valvula = nullptr;
+        bool alterada = true; // may differ from the released state
+    };
+    struct Grupo {
+        std::vector<int> contatos;  // indices into contatos_, in list order
+        std::vector<int> alterados; // the ones that may need releasing
+    };
+    Grupo *grupo(const QString &texto);
+    void liberar(Grupo &g);
+    void alterar(const TValvula_Direcional &v);
 
     TEstado &estado_;
     std::unordered_map<int, TComponente *> por_codigo_;
     QHash<QString, std::vector<TComponente *>> por_rotulo_;
+    std::vector<Contato> contatos_;
+    std::vector<Grupo> grupos_;
+    QHash<QString, int> grupo_por_rotulo_;
+    std::unordered_map<const TValvula_Direcional *, int> contato_da_valvula_;
 
     // Walk state of the current Montar_Lista call.
     bool pressurizando_ = true;

@@ -21,8 +21,12 @@ bool ler_clique(const QString &s, TEvento_Simulacao &e)
         return false;
     bool ok = false;
     e.codigo = partes[1].toInt(&ok);
-    if (!ok)
-        return false;
+    if (!ok) {
+        e.codigo = -1;
+        e.nome = partes[1].trimmed();
+        if (e.nome.isEmpty())
+            return false;
+    }
     if (partes[2] == QLatin1String("esq"))
         e.dir = false;
     else if (partes[2] == QLatin1String("dir"))
@@ -75,12 +79,23 @@ bool TRoteiro_Simulacao::ler(const QStringList &args, QStringList &restantes, QS
     return true;
 }
 
-QString TRoteiro_Simulacao::validar(const TEstado &estado) const
+QString TRoteiro_Simulacao::validar(const TEstado &estado)
 {
-    for (const TEvento_Simulacao &e : eventos) {
+    const TLista_Componente &lista = *estado.lista_componentes;
+    for (TEvento_Simulacao &e : eventos) {
         if (e.soltar)
             continue;
-        const TComponente *c = estado.lista_componentes->procurar(e.codigo);
+        if (!e.nome.isEmpty()) {
+            e.codigo = -1;
+            for (int i = 0; i < lista.numero_componentes() && e.codigo == -1; ++i)
+                if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL
+                    && lista[i].valvula_direcional->descricao.trimmed().compare(e.nome, Qt::CaseInsensitive) == 0)
+                    e.codigo = lista[i].codigo;
+            if (e.codigo == -1)
+                return QStringLiteral("nenhuma válvula direcional com o nome: %1").arg(e.nome);
+            continue;
+        }
+        const TComponente *c = lista.procurar(e.codigo);
         if (!c || c->tipo != TIPO_VALVULA_DIRECIONAL)
             return QStringLiteral("não é uma válvula direcional: %1").arg(e.codigo);
     }

@@ -2,7 +2,7 @@
 // undo takes back and redo does again, the modified flag follows the history, and random
 // scripts on an empty circuit and on each demonstration undo back to where they started.
 #include "editor/area_trabalho.h"
-#include "editor/configuracao_valvula.h"
+#include "propriedades/configuracao_valvula.h"
 #include "editor/roteiro.h"
 #include "demos/demonstracoes.h"
 #include "files/apoio_arquivos.h"
@@ -137,12 +137,12 @@ TEST(HistoricoEdicao, CadaTipoDePassoDesfazERefaz)
         x.rodar(p.preparo);
         const std::string antes = x.bytes();
         const int n_antes = x.e.lista().numero_componentes();
-        const int passos_antes = x.e.historico.numero_passos();
+        const int passos_antes = x.e.historico_edicao.numero_passos();
         x.rodar(p.acao(x.e));
         const std::string depois = x.bytes();
         ASSERT_NE(antes, depois);
         EXPECT_EQ(x.e.lista().numero_componentes() - n_antes, p.componentes_depois);
-        EXPECT_EQ(x.e.historico.numero_passos(), passos_antes + 1) << "one step, not more";
+        EXPECT_EQ(x.e.historico_edicao.numero_passos(), passos_antes + 1) << "one step, not more";
         EXPECT_EQ(Legenda_Desfazer(x.e), QStringLiteral("&Desfazer ") + QString::fromUtf8(p.nome));
 
         x.rodar("menu desfazer\n");
@@ -173,9 +173,9 @@ TEST(HistoricoEdicao, SelecionarEGestosSemEfeitoNaoSaoPassos)
         SCOPED_TRACE(r);
         Editor x;
         x.rodar(TRES);
-        const int passos = x.e.historico.numero_passos();
+        const int passos = x.e.historico_edicao.numero_passos();
         x.rodar(QString::fromUtf8(r));
-        EXPECT_EQ(x.e.historico.numero_passos(), passos);
+        EXPECT_EQ(x.e.historico_edicao.numero_passos(), passos);
     }
 }
 
@@ -223,7 +223,7 @@ TEST(HistoricoEdicao, DocumentoNovoEDemonstracaoComecamHistoricoNovo)
 
     // A simulation run and stopped leaves no step behind, and undo waits while it runs.
     x.rodar("pressionar 5 5\nsoltar 5 5\n");
-    const int passos = x.e.historico.numero_passos();
+    const int passos = x.e.historico_edicao.numero_passos();
     x.e.controles.TBiniciar_baixo = true;
     TBiniciarClick(x.e);
     EXPECT_FALSE(Pode_Desfazer(x.e));
@@ -233,7 +233,7 @@ TEST(HistoricoEdicao, DocumentoNovoEDemonstracaoComecamHistoricoNovo)
     for (int i = 0; i < 3; ++i)
         Timer1Timer(x.e, TApresentacaoSimulacao{});
     x.rodar("pressionar 5 5\nsoltar 5 5\n");
-    EXPECT_EQ(x.e.historico.numero_passos(), passos);
+    EXPECT_EQ(x.e.historico_edicao.numero_passos(), passos);
 }
 
 // The property every script must have: undo as far as possible gives the starting circuit,

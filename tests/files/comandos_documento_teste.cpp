@@ -184,3 +184,32 @@ TEST_F(Documento, PastaDoProgramaSemEscritaUsaOsDocumentosDoUsuario)
     EXPECT_TRUE(escolhida.endsWith("MeusArquivos"));
     EXPECT_TRUE(QDir(escolhida).exists());
 }
+
+// Opening reports its progress every few hundred components and always closes the indicator,
+// also when the file ends before the components it announced.
+TEST_F(Documento, AbrirMostraProgressoEFechaNoFim)
+{
+    struct Registro : TInterfaceRoteirizada {
+        QList<QPair<int, int>> chamadas;
+        void progresso(const QString &texto, int feito, int total) override
+        {
+            EXPECT_EQ(texto, QStringLiteral("Abrindo circuito..."));
+            chamadas.append({feito, total});
+        }
+    } registro;
+    for (int i = 0; i < 1200; ++i)
+        estado.lista().adicionar(TIPO_JUMP, 10 + i % 50 * 20, -1, -1, -1, 10 + i / 50 * 20).atualizar_geometria();
+    ASSERT_TRUE(Salvar_Arquivo(estado, arquivo("grande.zfr")));
+    ASSERT_TRUE(Abrir_Documento(estado, registro, arquivo("grande.zfr")));
+    EXPECT_EQ(estado.lista().numero_componentes(), 1200);
+    const QList<QPair<int, int>> esperado{{0, 1200}, {500, 1200}, {1000, 1200}, {1, 1}};
+    EXPECT_EQ(registro.chamadas, esperado);
+
+    QByteArray cortado = teste::ler_bytes(arquivo("grande.zfr"));
+    cortado.truncate(cortado.size() / 2);
+    ASSERT_TRUE(teste::gravar_bytes(arquivo("cortado.zfr"), cortado));
+    registro.chamadas.clear();
+    Abrir_Documento(estado, registro, arquivo("cortado.zfr"));
+    ASSERT_FALSE(registro.chamadas.isEmpty());
+    EXPECT_EQ(registro.chamadas.back(), qMakePair(1, 1));
+}

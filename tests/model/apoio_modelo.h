@@ -3,7 +3,7 @@
 // wiring of components the way the editor leaves them (both sides of every connection set).
 
 #include "apoio/circuito.h"
-#include "editor/imagens.h"
+#include "simbolos/imagens.h"
 #include "model/lista_componente.h"
 
 #include <QImage>

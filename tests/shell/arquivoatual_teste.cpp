@@ -5,6 +5,7 @@
 #include "editor/paleta.h"
 #include "model/interface_roteirizada.h"
 #include "shell/arquivoatual.h"
+#include "simulation/controle_simulacao.h"
 #include "shell/biblioteca.h"
 
 #include <QDir>
@@ -226,4 +227,46 @@ TEST(AreaTrabalho, DesenhoDeUmaDemonstracaoConfereComAReferencia)
         for (int x = 0; x < img.width(); ++x)
             tinta += (img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
     EXPECT_GT(tinta, 2000);
+}
+
+// The 20 ms tick repaints only when something shown may have changed: nothing while idle or
+// paused, once per simulation step (twice when a step showed a cam, which the next repaint
+// takes down), and after any input.
+TEST(AreaTrabalho, RepintaSoQuandoAlgoMuda)
+{
+    TEstado estado;
+    TInterfaceRoteirizada ui;
+    TFormArquivo area(estado, ui);
+    area.Timer1.stop();
+    ASSERT_TRUE(Construir_Demonstracao(estado, ui, "passoapasso"));
+    area.marcar_alterado();
+    area.Timer1Timer();
+    area.Timer1Timer();
+    const int inicio = area.quadros();
+    for (int i = 0; i < 200; ++i)
+        area.Timer1Timer();
+    EXPECT_LE(area.quadros() - inicio, 1) << "parado";
+
+    iniciarClick(estado);
+    area.marcar_alterado();
+    const int simulando = area.quadros();
+    const std::uint64_t passos = estado.revisao_simulacao;
+    for (int i = 0; i < 200; ++i) // 4 s: ten steps of 400 ms
+        area.Timer1Timer();
+    const int quadros_passos = area.quadros() - simulando;
+    EXPECT_EQ(estado.revisao_simulacao - passos, 10u);
+    EXPECT_GE(quadros_passos, 10);
+    EXPECT_LE(quadros_passos, 21);
+
+    pausarClick(estado);
+    area.Timer1Timer();
+    area.Timer1Timer();
+    const int pausado = area.quadros();
+    for (int i = 0; i < 200; ++i)
+        area.Timer1Timer();
+    EXPECT_EQ(area.quadros(), pausado) << "pausado";
+
+    mover(&area, QPoint(500, 300));
+    area.Timer1Timer();
+    EXPECT_EQ(area.quadros(), pausado + 1) << "o ponteiro mexeu";
 }

@@ -76,6 +76,12 @@ const Entrada MENUS[] = {
     {"simulacao", "pausar", "Pa&usar", "F8", "TBpausar"},
     {"simulacao", "N3", "-", "", ""},
     {"simulacao", "unicopasso", "Ú&nico Passo", "F7", ""},
+    {"simulacao", "N14", "-", "", ""},
+    {"simulacao", "velocidade", "<sub>Velocidade", "", ""},
+    {"velocidade", "velocidadelenta", "Lenta", "", ""},
+    {"velocidade", "velocidadenormal", "Normal", "", ""},
+    {"velocidade", "velocidaderapida", "Rápida", "", ""},
+    {"simulacao", "diagramatrajetopasso", "Diagrama Trajeto-Passo", "", ""},
 
     {"demo", "comandobasico1", "Comando Básico &1", "", ""},
     {"demo", "comandobasico2", "Comando Básico &2", "", ""},
@@ -138,6 +144,7 @@ const Botao BARRA[] = {
     {"TBparar", "Parar (F5)", false},
     {"TBiniciar", "Iniciar (F9)", true},
     {"TBpausar", "Pausar (F8)", true},
+    {"TBunicopasso", "Único Passo (F7)", false},
     {"", "", false},
     {"TBfechar", "Fechar (Ctrl+R)", false},
     {"", "", false},
@@ -260,7 +267,7 @@ TEST(Principal, MenusEBarraSaoOsDoPrograma)
     EXPECT_EQ(p.form.acao("cilindrosimplesacao")->shortcut(), QKeySequence(Qt::Key_S));
     EXPECT_EQ(p.form.acao("deletar")->shortcut(), QKeySequence(Qt::Key_Delete));
 
-    // The toolbar: order, hints as tooltips, check buttons, 13 distinct icons.
+    // The toolbar: order, hints as tooltips, check buttons, 14 distinct icons.
     auto *barra = p.form.findChild<QToolBar *>("ToolBar1");
     ASSERT_TRUE(barra);
     const QList<QAction *> acoes = barra->actions();
@@ -283,7 +290,7 @@ TEST(Principal, MenusEBarraSaoOsDoPrograma)
         EXPECT_FALSE(icones.contains(img)) << b.nome;
         icones << img;
     }
-    EXPECT_EQ(icones.size(), 15);
+    EXPECT_EQ(icones.size(), 16);
 }
 
 TEST(Principal, ItensSemAcaoEstaoHabilitadosENaoFazemNada)
@@ -305,7 +312,7 @@ TEST(Principal, ItensSemAcaoEstaoHabilitadosENaoFazemNada)
     };
     const QStringList antes = estados();
     GuardaModal guarda;
-    for (const char *nome : {"imprimir", "propriedades", "unicopasso"}) {
+    for (const char *nome : {"imprimir", "propriedades"}) {
         QAction *a = p.form.acao(nome);
         ASSERT_TRUE(a) << nome;
         EXPECT_TRUE(a->isEnabled()) << nome;

@@ -457,3 +457,43 @@ TEST(Percurso, CadeiaMuitoLongaLidaDeArquivo)
     ASSERT_EQ(c.tipo, TIPO_CILINDRO);
     EXPECT_EQ(c.cilindro->posicao, 100);
 }
+
+// Contacts on a label shared by several cylinders and valves: each update releases every valve
+// of the cylinder's labels, then presses the first valve (in list order) of the label it
+// stands on. The order of the updates decides, however the releases are indexed.
+TEST(Percurso, RotuloCompartilhadoPorCilindrosEValvulas)
+{
+    Circuito k;
+    TComponente &v1 = k.valvula(3, {1, 2, -1});
+    TComponente &sem_rolete = k.valvula(3, {1, 2, -1});
+    TComponente &v2 = k.valvula(3, {1, 2, -1});
+    for (TComponente *v : {&v1, &sem_rolete, &v2}) {
+        v->valvula_direcional->rotulo = QStringLiteral("x");
+        v->valvula_direcional->definir_acao_mecanica(false, v == &sem_rolete ? 0 : 2);
+    }
+    TComponente &a = k.cilindro(2, 40);
+    TComponente &b = k.cilindro(2, 0);
+    a.cilindro->definir_rotulo(1, QStringLiteral("x"), 40);
+    b.cilindro->definir_rotulo(1, QStringLiteral("x"), 40);
+
+    TPercurso percurso(k.estado);
+    auto pressionadas = [&] {
+        return std::array<bool, 3>{v1.valvula_direcional->acionado_esq,
+                                   sem_rolete.valvula_direcional->acionado_esq,
+                                   v2.valvula_direcional->acionado_esq};
+    };
+    using P = std::array<bool, 3>;
+    v2.valvula_direcional->acionado_esq = true; // left over from before the step
+    percurso.Atualizar_Contatos(*a.cilindro, TFormaContato::direto);
+    EXPECT_EQ(pressionadas(), (P{true, false, false}));
+    EXPECT_FALSE(v1.valvula_direcional->liberado);
+    percurso.Atualizar_Contatos(*b.cilindro, TFormaContato::direto);
+    EXPECT_EQ(pressionadas(), (P{false, false, false}));
+    EXPECT_TRUE(v1.valvula_direcional->liberado);
+    percurso.Atualizar_Contatos(*a.cilindro, TFormaContato::direto);
+    percurso.Atualizar_Contatos(*a.cilindro, TFormaContato::passo);
+    EXPECT_EQ(pressionadas(), (P{true, false, false}));
+    // The other cylinder, off the label, releases it again.
+    percurso.Atualizar_Contatos(*b.cilindro, TFormaContato::direto);
+    EXPECT_EQ(pressionadas(), (P{false, false, false}));
+}

@@ -1,0 +1,61 @@
+// zefira-cli diagrama ARQUIVO SAIDA.png|svg|pdf [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...
+// Runs the circuit as "simular" does and draws that run's displacement-step diagram, as the
+// diagram window shows it, in the format the output's extension names.
+#include "cli/comandos.h"
+
+#include "desenho/diagrama_trajeto_passo.h"
+#include "desenho/exportacao.h"
+#include "model/estado.h"
+#include "simulation/roteiro_simulacao.h"
+
+#include <QPainter>
+
+namespace zefira::cli {
+
+namespace {
+
+const char *const USO_DIAGRAMA =
+    "Uso: zefira-cli diagrama ARQUIVO SAIDA.png|svg|pdf [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...\n"
+    "  Simula como \"simular\" e desenha o diagrama trajeto-passo da simulação em SAIDA, no\n"
+    "  formato indicado pela extensão.\n"
+    "  Saída: 0 gravado; 1 arquivo inválido; 2 erro ao abrir; 3 erro ao salvar; 4 uso incorreto.";
+
+} // namespace
+
+int diagrama(const QStringList &args)
+{
+    TRoteiro_Simulacao roteiro;
+    QStringList posicionais;
+    QString mensagem;
+    if (!roteiro.ler(args, posicionais, mensagem) || posicionais.size() != 2
+        || posicionais[0].startsWith(QLatin1String("--")) || posicionais[1].startsWith(QLatin1String("--"))) {
+        if (!mensagem.isEmpty())
+            erro(QStringLiteral("zefira-cli: ") + mensagem);
+        erro(QString::fromUtf8(USO_DIAGRAMA));
+        return ERRO_USO;
+    }
+    TEstado estado;
+    const int status = Simular_Arquivo(estado, posicionais[0], roteiro, mensagem);
+    if (status != OK) {
+        erro(status == ERRO_USO ? QStringLiteral("zefira-cli: ") + mensagem : mensagem);
+        return status;
+    }
+    const TDiagrama_Trajeto_Passo diagrama(estado.historico, estado.observacoes);
+    const QSizeF tamanho = diagrama.tamanho_natural();
+    QString falha;
+    const ResultadoExportacao r = exportar_desenho(
+        posicionais[1], tamanho, 1.0, [&](QPainter &p) { diagrama.desenhar(p, QRectF(QPointF(0, 0), tamanho)); },
+        &falha);
+    if (r == ResultadoExportacao::formato_desconhecido) {
+        erro(QStringLiteral("zefira-cli: formato desconhecido: ") + posicionais[1]);
+        erro(QString::fromUtf8(USO_DIAGRAMA));
+        return ERRO_USO;
+    }
+    if (r != ResultadoExportacao::ok) {
+        erro(QStringLiteral("Erro ao salvar arquivo!"));
+        return ERRO_ESCRITA;
+    }
+    return OK;
+}
+
+} // namespace zefira::cli

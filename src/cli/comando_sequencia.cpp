@@ -1,0 +1,49 @@
+// zefira-cli sequencia ARQUIVO [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...
+// Runs the circuit as "simular" does and prints, for each step in which a cylinder moved, the
+// movements of that step.
+#include "cli/comandos.h"
+
+#include "model/estado.h"
+#include "simulation/registro_movimentos.h"
+#include "simulation/roteiro_simulacao.h"
+
+namespace zefira::cli {
+
+namespace {
+
+const char *const USO_SEQUENCIA =
+    "Uso: zefira-cli sequencia ARQUIVO [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...\n"
+    "  Simula como \"simular\" e imprime, para cada passo K em que algum cilindro se moveu, uma\n"
+    "  linha \"passo K: A+ B-\": os movimentos na ordem da lista de componentes, cada um o nome do\n"
+    "  cilindro (\"C\" e o código quando não tem nome) seguido de + (avançou) ou - (recuou).\n"
+    "  Saída: 0 sucesso; 1 arquivo inválido; 2 erro ao abrir; 4 uso incorreto.";
+
+} // namespace
+
+int sequencia(const QStringList &args)
+{
+    TRoteiro_Simulacao roteiro;
+    QStringList posicionais;
+    QString mensagem;
+    if (!roteiro.ler(args, posicionais, mensagem) || posicionais.size() != 1
+        || posicionais[0].startsWith(QLatin1String("--"))) {
+        if (!mensagem.isEmpty())
+            erro(QStringLiteral("zefira-cli: ") + mensagem);
+        erro(QString::fromUtf8(USO_SEQUENCIA));
+        return ERRO_USO;
+    }
+    TEstado estado;
+    const int status = Simular_Arquivo(estado, posicionais[0], roteiro, mensagem);
+    if (status != OK) {
+        erro(status == ERRO_USO ? QStringLiteral("zefira-cli: ") + mensagem : mensagem);
+        return status;
+    }
+    for (int k = 1; k < estado.historico.numero_passos(); ++k) {
+        const QStringList movimentos = Movimentos_Passo(estado.historico, k);
+        if (!movimentos.isEmpty())
+            saida(QStringLiteral("passo %1: %2").arg(k).arg(movimentos.join(QLatin1Char(' '))));
+    }
+    return OK;
+}
+
+} // namespace zefira::cli

@@ -1,0 +1,91 @@
+#include "desenho/arquivo_cursor.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QtEndian>
+
+namespace zefira {
+
+namespace {
+
+struct Cursor {
+    const char *arquivo;
+    const char *figura;
+};
+
+const Cursor CURSORES[13] = {
+    {"figuras/valvula2vias.cur", "fig_2va"},  {"figuras/valvula3vias.cur", "fig_3va"},
+    {"figuras/valvula4vias.cur", "fig_4d"},   {"figuras/valvula5vias.cur", "fig_5d"},
+    {"figuras/tomada_de_ar.cur", "tomada_de_ar"}, {"figuras/cilindro_se.cur", "cilindro_se_dehs"},
+    {"figuras/cilindro_dehs.cur", "cilindro_se_dehs"}, {"figuras/cilindro_dehd.cur", "cilindro_dehd"},
+    {"figuras/e.cur", "valvula_e"},           {"figuras/ou.cur", "valvula_ou"},
+    {"figuras/escape.cur", "valvula_escape"}, {"figuras/reguladora.cur", "valvula_reguladora"},
+    {"figuras/jump.cur", "jump"},
+};
+
+constexpr int CABECALHO = 6;
+constexpr int ENTRADA = 16;
+
+} // namespace
+
+QString Arquivo_Cursor(int indice)
+{
+    return indice >= 1 && indice <= 13 ? QString::fromLatin1(CURSORES[indice - 1].arquivo) : QString();
+}
+
+QString Figura_Cursor(int indice)
+{
+    return indice >= 1 && indice <= 13 ? QString::fromLatin1(CURSORES[indice - 1].figura) : QString();
+}
+
+bool Gravar_Cursor(const QString &nome, const QImage &figura, const QPoint &ponto_quente)
+{
+    if (figura.isNull() || figura.width() > 256 || figura.height() > 256)
+        return false;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!figura.save(&buffer, "PNG"))
+        return false;
+
+    QByteArray dados(CABECALHO + ENTRADA, '\0');
+    auto *d = reinterpret_cast<uchar *>(dados.data());
+    qToLittleEndian<quint16>(0, d);     // reserved
+    qToLittleEndian<quint16>(2, d + 2); // 2 = cursor
+    qToLittleEndian<quint16>(1, d + 4); // one picture
+    d[6] = uchar(figura.width() == 256 ? 0 : figura.width());
+    d[7] = uchar(figura.height() == 256 ? 0 : figura.height());
+    qToLittleEndian<quint16>(quint16(ponto_quente.x()), d + 10);
+    qToLittleEndian<quint16>(quint16(ponto_quente.y()), d + 12);
+    qToLittleEndian<quint32>(quint32(png.size()), d + 14);
+    qToLittleEndian<quint32>(quint32(CABECALHO + ENTRADA), d + 18);
+    dados += png;
+
+    QFile f(nome);
+    return f.open(QIODevice::WriteOnly) && f.write(dados) == dados.size();
+}
+
+bool Ler_Cursor(const QString &nome, QImage &figura, QPoint &ponto_quente)
+{
+    QFile f(nome);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray dados = f.readAll();
+    if (dados.size() < CABECALHO + ENTRADA)
+        return false;
+    const auto *d = reinterpret_cast<const uchar *>(dados.constData());
+    if (qFromLittleEndian<quint16>(d + 2) != 2 || qFromLittleEndian<quint16>(d + 4) < 1)
+        return false;
+    const quint32 tamanho = qFromLittleEndian<quint32>(d + 14);
+    const quint32 inicio = qFromLittleEndian<quint32>(d + 18);
+    if (inicio > quint32(dados.size()) || tamanho > quint32(dados.size()) - inicio)
+        return false;
+    QImage lida;
+    if (!lida.loadFromData(dados.mid(int(inicio), int(tamanho)), "PNG"))
+        return false;
+    figura = lida;
+    ponto_quente = QPoint(qFromLittleEndian<quint16>(d + 10), qFromLittleEndian<quint16>(d + 12));
+    return true;
+}
+
+} // namespace zefira

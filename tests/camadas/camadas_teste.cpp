@@ -1,0 +1,103 @@
+// The layers of src/ point downwards only: every #include "pasta/arquivo.h" of a source file
+// must name its own folder or one the table below allows. The build already refuses upward
+// includes in the core libraries; this test also covers the windows and the command line.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QString>
+
+#include <map>
+
+namespace {
+
+// Each folder and the folders below it that it may include. Written once, here.
+const std::map<QString, QSet<QString>> &camadas_permitidas()
+{
+    static const QSet<QString> nucleo{"simbolos", "model", "files", "simulation",
+                                      "desenho", "editor", "propriedades", "demos"};
+    static const std::map<QString, QSet<QString>> tabela{
+        {"simbolos", {}},
+        {"model", {"simbolos"}},
+        {"files", {"simbolos", "model"}},
+        {"simulation", {"simbolos", "model", "files"}},
+        {"desenho", {"simbolos", "model", "files", "simulation"}},
+        {"editor", {"simbolos", "model", "files", "simulation", "desenho"}},
+        {"propriedades", {"simbolos", "model", "files", "simulation", "desenho", "editor"}},
+        {"demos", {"simbolos", "model", "files", "simulation", "desenho", "editor",
+                   "propriedades"}},
+        {"dialogs", nucleo},
+        {"shell", nucleo + QSet<QString>{"dialogs"}},
+        {"cli", nucleo},
+    };
+    return tabela;
+}
+
+// True when a file in folder `pasta` may include a header of folder `alvo`.
+bool inclusao_permitida(const QString &pasta, const QString &alvo)
+{
+    if (pasta == alvo)
+        return true;
+    const auto &tabela = camadas_permitidas();
+    const auto linha = tabela.find(pasta);
+    return linha != tabela.end() && linha->second.contains(alvo);
+}
+
+// "arquivo:linha: pasta -> alvo" for every include of `texto` that leaves the allowed layers.
+QStringList inclusoes_proibidas(const QString &pasta, const QString &nome, const QString &texto)
+{
+    static const QRegularExpression inclusao(R"(^\s*#\s*include\s*"([a-z_]+)/)");
+    QStringList erros;
+    const QStringList linhas = texto.split('\n');
+    for (int i = 0; i < linhas.size(); ++i) {
+        const auto m = inclusao.match(linhas[i]);
+        if (m.hasMatch() && !inclusao_permitida(pasta, m.captured(1)))
+            erros << QString("%1:%2: %3 -> %4").arg(nome).arg(i + 1).arg(pasta, m.captured(1));
+    }
+    return erros;
+}
+
+TEST(Camadas, CadaPastaIncluiApenasSuaCamadaOuAsDeBaixo)
+{
+    const QDir src(QStringLiteral(ZEFIRA_FONTES));
+    ASSERT_TRUE(src.exists()) << ZEFIRA_FONTES;
+    QStringList erros;
+    int lidos = 0;
+    for (const QString &pasta : src.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        EXPECT_TRUE(camadas_permitidas().count(pasta)) << "pasta sem camada na tabela: " << pasta.toStdString();
+        QDirIterator it(src.filePath(pasta), {"*.h", "*.cpp"}, QDir::Files);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+            erros << inclusoes_proibidas(pasta, f.fileName(), QString::fromUtf8(f.readAll()));
+            ++lidos;
+        }
+    }
+    EXPECT_GT(lidos, 100);
+    EXPECT_TRUE(erros.isEmpty()) << erros.join('\n').toStdString();
+}
+
+TEST(Camadas, InclusaoParaCimaEhRecusada)
+{
+    struct Caso { const char *pasta, *linha; bool aceita; };
+    const Caso casos[] = {
+        {"model", "#include \"simbolos/imagens.h\"", true},
+        {"model", "#include \"editor/selecao.h\"", false},
+        {"simbolos", "#include \"model/estado.h\"", false},
+        {"simulation", " #  include \"desenho/renderizador.h\"", false},
+        {"editor", "#include \"simulation/simulacao.h\"", true},
+        {"propriedades", "#include \"dialogs/figuras.h\"", false},
+        {"cli", "#include \"shell/principal.h\"", false},
+        {"shell", "#include \"dialogs/figuras.h\"", true},
+        {"desenho", "#include <QPainter>", true},
+    };
+    for (const Caso &c : casos)
+        EXPECT_EQ(inclusoes_proibidas(c.pasta, "x.cpp", c.linha).isEmpty(), c.aceita)
+            << c.pasta << ": " << c.linha;
+}
+
+} // namespace

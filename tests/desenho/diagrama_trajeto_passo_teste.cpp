@@ -1,0 +1,89 @@
+// The displacement-step diagram of a known run: its rows, texts and where it plots.
+
+#include "demos/demonstracoes.h"
+#include "desenho/diagrama_trajeto_passo.h"
+#include "model/estado.h"
+#include "model/interface_roteirizada.h"
+#include "simulation/roteiro_simulacao.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace zefira;
+
+namespace {
+
+// "Cascata" with its lever latched before step 1: A+ at step 4, B+ at 6, B- at 9, A- at 11.
+THistorico_Passos cascata(int passos)
+{
+    TEstado estado;
+    TInterfaceRoteirizada ui;
+    EXPECT_TRUE(Construir_Demonstracao(estado, ui, QStringLiteral("cascata")));
+    TRoteiro_Simulacao roteiro;
+    QStringList resto;
+    QString erro;
+    EXPECT_TRUE(roteiro.ler({"--clique", "1:a4:esq", "--passos", QString::number(passos)}, resto, erro));
+    EXPECT_EQ(roteiro.validar(estado), QString());
+    roteiro.iniciar(estado);
+    for (int k = 1; k <= roteiro.passos; ++k)
+        roteiro.executar_passo(estado, k);
+    return estado.historico;
+}
+
+TEST(DiagramaTrajetoPasso, LinhasETextosDeUmaExecucaoConhecida)
+{
+    const THistorico_Passos h = cascata(12);
+    const TDiagrama_Trajeto_Passo com_valvulas(h, {"Turma B", "Sequência: A+ B+ B- A-"});
+    EXPECT_EQ(com_valvulas.numero_passos(), 13);
+    QStringList rotulos;
+    for (const TLinha_Diagrama &l : com_valvulas.linhas())
+        rotulos << l.rotulo + (l.cilindro ? "" : "*");
+    // Cylinders first, then every directional valve in list order (* marks a valve row), the
+    // roller valves named by their labels.
+    EXPECT_EQ(rotulos.join(' ').toStdString(), "A B a0* a4* a1* b0* a2* b2* b1* E1*");
+    const TLinha_Diagrama &a = com_valvulas.linhas()[0];
+    EXPECT_EQ(a.valores, (std::vector<int>{0, 0, 0, 0, 100, 100, 100, 100, 100, 100, 100, 0, 0}));
+    EXPECT_EQ(com_valvulas.texto_observada(), QStringLiteral("Sequência observada: A+ B+ B- A-"));
+    EXPECT_EQ(com_valvulas.texto_esperada(), QStringLiteral("Sequência esperada: A+ B+ B- A- — cumprida"));
+
+    const TDiagrama_Trajeto_Passo sem_valvulas(h, {"Sequência: A+ B+ A- B-"}, false);
+    ASSERT_EQ(sem_valvulas.linhas().size(), 2u);
+    EXPECT_EQ(sem_valvulas.texto_esperada(), QStringLiteral("Sequência esperada: A+ B+ A- B- — não cumprida"));
+    EXPECT_EQ(TDiagrama_Trajeto_Passo(h, {}).texto_esperada(), QString());
+}
+
+TEST(DiagramaTrajetoPasso, TracaAsPosicoesEmLinhasDePassoEMostraOsUltimosPassosQuandoFaltaEspaco)
+{
+    const THistorico_Passos h = cascata(12);
+    const TDiagrama_Trajeto_Passo d(h, {}, false);
+    const QRectF area(0, 0, 600, 300);
+    ASSERT_EQ(d.primeiro_passo(area), 0);
+    // Steps are equally spaced; 100 is plotted above 0 within the same row, B's row below A's.
+    const QPointF a3 = d.ponto(area, 0, 3), a4 = d.ponto(area, 0, 4), a5 = d.ponto(area, 0, 5);
+    EXPECT_DOUBLE_EQ(a4.x() - a3.x(), a5.x() - a4.x());
+    EXPECT_GT(a3.y(), a4.y());
+    EXPECT_DOUBLE_EQ(a4.y(), a5.y());
+    EXPECT_GT(d.ponto(area, 1, 0).y(), a3.y());
+    EXPECT_LT(d.ponto(area, 1, 12).x(), area.right());
+
+    // Painted, the rod's line is in the cylinder colour between the two points of a rest.
+    QImage img(600, 300, QImage::Format_RGB32);
+    {
+        QPainter p(&img);
+        d.desenhar(p, area);
+    }
+    const QPoint meio = ((a4 + a5) / 2).toPoint();
+    EXPECT_EQ(img.pixel(meio), qRgb(0, 0, 128));
+    EXPECT_EQ(img.pixel(2, 2), qRgb(255, 255, 255));
+
+    // A long run in a narrow window shows its latest steps.
+    const TDiagrama_Trajeto_Passo longo(cascata(200), {}, false);
+    const QRectF estreita(0, 0, 300, 200);
+    const int primeiro = longo.primeiro_passo(estreita);
+    EXPECT_GT(primeiro, 150);
+    EXPECT_LE(longo.ponto(estreita, 0, 200).x(), estreita.right());
+    EXPECT_GE(longo.ponto(estreita, 0, primeiro).x(), estreita.left());
+}
+
+} // namespace

@@ -1,0 +1,434 @@
+#include "apoio/circuito.h"
+#include "desenho/figura_acionador.h"
+#include "desenho/renderizador.h"
+
+#include <gtest/gtest.h>
+
+using namespace zefira;
+
+namespace {
+
+const QRgb BRANCO = qRgb(255, 255, 255);
+const QRgb PRETO = qRgb(0, 0, 0);
+const QRgb VERMELHO = qRgb(255, 0, 0);
+const QRgb LIMA = qRgb(0, 255, 0);
+const QRgb AZUL = qRgb(0, 0, 255);
+const QRgb MARINHO = qRgb(0, 0, 128);
+
+QRgb cor(const QImage &img, int x, int y) { return img.pixel(x, y) | 0xFF000000u; }
+
+QImage desenhar(TEstado &e) { return Imagem_Area_Trabalho(e); }
+
+// True when the part of img at (x, y) has exactly the pixels of `figura`.
+bool contem_figura(const QImage &img, int x, int y, const QImage &figura)
+{
+    if (figura.isNull())
+        return false;
+    for (int j = 0; j < figura.height(); ++j)
+        for (int i = 0; i < figura.width(); ++i)
+            if (cor(img, x + i, y + j) != (figura.pixel(i, j) | 0xFF000000u))
+                return false;
+    return true;
+}
+
+// Bounding box of the pixels where two renders differ; empty when identical.
+QRect diferenca(const QImage &a, const QImage &b)
+{
+    QRect r;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (cor(a, x, y) != cor(b, x, y))
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+int contar(const QImage &img, const QRect &area, QRgb c)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += cor(img, x, y) == c;
+    return n;
+}
+
+TComponente &valvula(TEstado &e, int esquerda, int topo, int vias = 4)
+{
+    TComponente &c = e.lista().adicionar(TIPO_VALVULA_DIRECIONAL, esquerda, -1, -1, vias, topo);
+    c.valvula_direcional->definir_parte(1, 8);
+    c.valvula_direcional->definir_parte(2, 10);
+    c.valvula_direcional->desselecionar(); // loads the actuator pictures
+    c.atualizar_geometria();
+    return c;
+}
+
+TComponente &cilindro(TEstado &e, int tipo, int esquerda, int topo, int posicao = 0)
+{
+    TComponente &c = e.lista().adicionar(TIPO_CILINDRO, esquerda, -1, tipo, -1, topo);
+    c.cilindro->posicao = posicao;
+    c.atualizar_geometria();
+    return c;
+}
+
+} // namespace
+
+TEST(Renderizador, CircuitoVazioEBrancoEAFaixaDeSelecaoEPontilhada)
+{
+    TEstado e;
+    const QImage vazio = desenhar(e);
+    ASSERT_EQ(vazio.size(), QSize(1000, 650));
+    EXPECT_EQ(contar(vazio, vazio.rect(), BRANCO), 1000 * 650);
+
+    e.selecionando = true;
+    e.cantos_selecao[0] = TPonto(300, 200); // dragged from bottom-right to top-left
+    e.cantos_selecao[1] = TPonto(100, 100);
+    const QImage faixa = desenhar(e);
+    // Along each side: three pixels on, three off.
+    for (int x = 300; x > 280; --x)
+        EXPECT_EQ(cor(faixa, x, 200), (300 - x) % 6 < 3 ? PRETO : BRANCO) << x;
+    EXPECT_EQ(cor(faixa, 100, 100 + 1), PRETO);
+    EXPECT_GT(contar(faixa, QRect(100, 100, 1, 100), BRANCO), 40);
+    EXPECT_GT(contar(faixa, QRect(100, 100, 1, 100), PRETO), 40);
+    EXPECT_EQ(cor(faixa, 200, 150), BRANCO); // no fill
+}
+
+TEST(Renderizador, FioPretoVermelhoSelecionadoEAzulOuMarinhoAoSimular)
+{
+    TEstado e;
+    TComponente &f = teste::polilinha(e, {TPonto(100, 300), TPonto(200, 300), TPonto(200, 400)});
+    const QImage editando = desenhar(e);
+    EXPECT_EQ(cor(editando, 100, 300), PRETO);
+    EXPECT_EQ(cor(editando, 199, 300), PRETO);
+    EXPECT_EQ(cor(editando, 200, 350), PRETO);
+    EXPECT_EQ(cor(editando, 150, 299), BRANCO);
+    EXPECT_EQ(cor(editando, 150, 301), BRANCO);
+
+    f.selecionar();
+    EXPECT_EQ(cor(desenhar(e), 150, 300), VERMELHO);
+
+    // Simulating: selection no longer shows, the pressure does.
+    e.modo = 15;
+    const QImage sem_pressao = desenhar(e);
+    EXPECT_EQ(cor(sem_pressao, 150, 300), AZUL);
+    EXPECT_EQ(cor(sem_pressao, 150, 301), BRANCO);
+
+    f.fio->pressao = 6;
+    const QImage com_pressao = desenhar(e);
+    for (int y = 299; y <= 301; ++y)
+        EXPECT_EQ(cor(com_pressao, 150, y), MARINHO) << y;
+    EXPECT_EQ(cor(com_pressao, 150, 298), BRANCO);
+    EXPECT_EQ(cor(com_pressao, 150, 302), BRANCO);
+    for (int x = 199; x <= 201; ++x)
+        EXPECT_EQ(cor(com_pressao, x, 350), MARINHO) << x;
+    EXPECT_EQ(cor(com_pressao, 202, 350), BRANCO);
+}
+
+TEST(Renderizador, FiosFicamSobreOsSimbolosEOFioEmAndamentoAparece)
+{
+    TEstado e;
+    TComponente &v = valvula(e, 300, 300);
+    v.valvula_direcional->selecionar();
+    // A wire crossing the valve's squares, listed before it.
+    e.lista().componentes.insert(e.lista().componentes.begin(),
+                                 std::make_shared<TComponente>(e.imagens, 99, -1, -1, -1, -1, -1, TIPO_FIO));
+    e.lista()[0].fio->adicionar_ponto(290, 312);
+    e.lista()[0].fio->adicionar_ponto(360, 312);
+    EXPECT_EQ(cor(desenhar(e), 310, 312), PRETO);
+
+    auto andamento = std::make_shared<TComponente>(e.imagens, 100, -1, -1, -1, -1, -1, TIPO_FIO);
+    andamento->fio->adicionar_ponto(500, 500);
+    andamento->fio->adicionar_ponto(600, 500);
+    e.componente_atual = andamento;
+    EXPECT_EQ(cor(desenhar(e), 550, 500), BRANCO); // only while drawing a wire
+    e.modo = 1;
+    EXPECT_EQ(cor(desenhar(e), 550, 500), PRETO);
+}
+
+TEST(Renderizador, ValvulaSelecionadaEVermelhaComTocosNasPortas)
+{
+    TEstado e;
+    TComponente &c = valvula(e, 300, 300);
+    const QRect caixa(c.esquerda, c.topo, c.direita - c.esquerda, c.baixo - c.topo);
+    const QImage normal = desenhar(e);
+    EXPECT_GT(contar(normal, caixa, PRETO), 0);
+    EXPECT_EQ(contar(normal, caixa, VERMELHO), 0);
+    // Stubs of 6 pixels above port 2 and below port 1, none for a pilot port.
+    const int x2 = c.ponto(2).x, x1 = c.ponto(1).x;
+    for (int y = c.topo - 5; y <= c.topo; ++y)
+        EXPECT_EQ(cor(normal, x2, y), PRETO) << y;
+    EXPECT_EQ(cor(normal, x2, c.topo - 6), BRANCO);
+    for (int y = c.baixo; y <= c.baixo + 5; ++y)
+        EXPECT_EQ(cor(normal, x1, y), PRETO) << y;
+    EXPECT_EQ(cor(normal, x1, c.baixo + 6), BRANCO);
+
+    c.valvula_direcional->selecionar();
+    const QImage selecionada = desenhar(e);
+    EXPECT_EQ(contar(selecionada, caixa, PRETO), 0);
+    EXPECT_GT(contar(selecionada, caixa, VERMELHO), 0);
+    EXPECT_EQ(cor(selecionada, x2, c.topo - 3), VERMELHO);
+}
+
+TEST(Renderizador, QuadradosCompartilhamABordaESoSeguemOsAnteriores)
+{
+    TEstado e;
+    TComponente &c = valvula(e, 300, 300);
+    TValvula_Direcional &v = *c.valvula_direcional;
+    v.definir_parte(3, 11);
+    v.desselecionar();
+    QImage img = desenhar(e);
+    EXPECT_TRUE(contem_figura(img, 300, 300, v.parte(1)->figura()));
+    EXPECT_TRUE(contem_figura(img, 324, 300, v.parte(2)->figura()));
+    EXPECT_TRUE(contem_figura(img, 348, 300, v.parte(3)->figura()));
+
+    v.definir_parte(2, -1); // a gap: the third square is not drawn either
+    img = desenhar(e);
+    EXPECT_EQ(contar(img, QRect(326, 302, 40, 20), PRETO), 0);
+}
+
+TEST(Renderizador, AcionadoresDaValvulaNasAlturasCertas)
+{
+    TEstado e;
+    TComponente &c = valvula(e, 300, 300);
+    TValvula_Direcional &v = *c.valvula_direcional;
+
+    // Spring and pilot on the left: spring at the top, pilot one pixel above the bottom.
+    v.mola_esq = true;
+    v.piloto_esq = true;
+    QImage img = desenhar(e);
+    const QImage &piloto = v.figura_piloto_esq, &mola = v.figura_mola_esq;
+    EXPECT_TRUE(contem_figura(img, 300 - piloto.width(), c.baixo - piloto.height() - 1, piloto));
+    EXPECT_TRUE(contem_figura(img, 300 - mola.width(), c.topo, mola));
+
+    // Pilot alone: 9 pixels above the bottom. Spring alone: 6 below the top.
+    v.mola_esq = false;
+    EXPECT_TRUE(contem_figura(desenhar(e), 300 - piloto.width(), c.baixo - piloto.height() - 9, piloto));
+    v.piloto_esq = false;
+    v.mola_dir = true;
+    EXPECT_TRUE(contem_figura(desenhar(e), c.direita, c.topo + 6, v.figura_mola_dir));
+
+    // Manual and mechanical on the same side: only the manual picture.
+    v.mola_dir = false;
+    v.definir_acao_manual(false, 1);
+    v.definir_acao_mecanica(false, 2);
+    img = desenhar(e);
+    const QImage &manual = v.figura_manual_esq;
+    EXPECT_TRUE(contem_figura(img, 300 - manual.width(), c.baixo - manual.height() - 5, manual));
+    const QImage &rolete = v.figura_mecanica_esq;
+    EXPECT_FALSE(contem_figura(img, 300 - rolete.width(), c.baixo - rolete.height() - 8, rolete));
+
+    // Right roller with a spring: bottom-aligned, spring above it.
+    v.definir_acao_mecanica(true, 2);
+    v.mola_dir = true;
+    img = desenhar(e);
+    EXPECT_TRUE(contem_figura(img, c.direita, c.baixo - v.figura_mecanica_dir.height(), v.figura_mecanica_dir));
+}
+
+TEST(Renderizador, CameDoRoleteLimpaRedesenharEGatilhoSoAoSimular)
+{
+    TEstado e;
+    Carregar_Figura_Acionador(e);
+    ASSERT_EQ(e.figura_acionador.size(), QSize(18, 47));
+    TComponente &c = valvula(e, 300, 300);
+    TValvula_Direcional &v = *c.valvula_direcional;
+    v.definir_acao_mecanica(false, 2);
+    const int x_came = 300 - 18 - v.figura_mecanica_esq.width();
+
+    EXPECT_EQ(contar(desenhar(e), QRect(x_came, 300, 18, 47), PRETO), 0);
+
+    v.redesenhar = true;
+    QImage img = desenhar(e);
+    EXPECT_TRUE(contem_figura(img, x_came, 300, e.figura_acionador));
+    EXPECT_FALSE(v.redesenhar);
+
+    // Held by a label (acionado) it stays drawn, redrawn at every tick.
+    v.acionado_esq = true;
+    EXPECT_TRUE(contem_figura(desenhar(e), x_came, 300, e.figura_acionador));
+
+    // A trigger roller shows its cam only while simulating, and keeps the flag until then.
+    v.definir_acao_mecanica(false, 3);
+    v.redesenhar = true;
+    const int x_gatilho = 300 - 18 - v.figura_mecanica_esq.width();
+    img = desenhar(e);
+    EXPECT_EQ(contar(img, QRect(x_gatilho, 300, 18, 47), PRETO), 0);
+    EXPECT_TRUE(v.redesenhar);
+    e.modo = 15;
+    EXPECT_TRUE(contem_figura(desenhar(e), x_gatilho, 300, e.figura_acionador));
+    EXPECT_FALSE(v.redesenhar);
+}
+
+TEST(Renderizador, LegendaDaValvulaVemDoRotuloEPodeSerOcultada)
+{
+    TEstado e;
+    TComponente &c = valvula(e, 300, 300);
+    TValvula_Direcional &v = *c.valvula_direcional;
+    const QImage sem_nome = desenhar(e);
+    v.descricao = QStringLiteral("V1");
+    const QImage com_nome = desenhar(e);
+    const QRect d = diferenca(sem_nome, com_nome);
+    ASSERT_FALSE(d.isEmpty());
+    EXPECT_GE(d.left(), c.ponto(1).x - 25);
+    EXPECT_GE(d.top(), c.topo - 20);
+    EXPECT_LT(d.bottom(), c.topo - 5);
+
+    v.rotulo = QStringLiteral("a1");
+    desenhar(e);
+    EXPECT_EQ(v.descricao, QStringLiteral("a1"));
+
+    v.mostrar_nome = false;
+    EXPECT_TRUE(diferenca(sem_nome, desenhar(e)).isEmpty());
+}
+
+TEST(Renderizador, HasteEPistaoAcompanhamAPosicaoDoCilindro)
+{
+    for (int tipo : {2, 3}) {
+        TEstado e;
+        TComponente &c = cilindro(e, tipo, 300, 300, 0);
+        const TCilindro &cil = *c.cilindro;
+        QImage img = desenhar(e);
+        EXPECT_TRUE(contem_figura(img, 308, 301, cil.figura_dentro)) << tipo;
+        if (tipo == 2) {
+            EXPECT_TRUE(contem_figura(img, 300 + 6 + 10 + 79, 304, cil.figura_fora));
+        } else {
+            EXPECT_TRUE(contem_figura(img, 300 - 72 + 166, 304, cil.figura_fora));
+            EXPECT_TRUE(contem_figura(img, 300 + 89 - 166, 304, cil.figura_fora));
+        }
+        c.cilindro->posicao = 100; // full stroke: 60 pixels to the right
+        img = desenhar(e);
+        EXPECT_TRUE(contem_figura(img, 368, 301, cil.figura_dentro)) << tipo;
+        if (tipo == 2)
+            EXPECT_TRUE(contem_figura(img, 300 + 6 + 10 + 79 + 60, 304, cil.figura_fora));
+        else
+            EXPECT_TRUE(contem_figura(img, 300 + 89 - 166 + 60, 304, cil.figura_fora));
+        c.cilindro->posicao = 50; // 30 pixels
+        EXPECT_TRUE(contem_figura(desenhar(e), 338, 301, cil.figura_dentro)) << tipo;
+    }
+}
+
+TEST(Renderizador, MolaDoCilindroDeSimplesAcaoSeComprimeComAHaste)
+{
+    // The spring is what a single-acting render has and a double-acting one (same barrel) lacks.
+    auto mola = [](int posicao) {
+        TEstado e1, e2;
+        TComponente &c = cilindro(e1, 1, 300, 300, posicao);
+        cilindro(e2, 2, 300, 300, posicao);
+        const QImage a = desenhar(e1), b = desenhar(e2);
+        QRect r;
+        for (int y = c.topo; y <= c.baixo - 2; ++y)
+            for (int x = 0; x < 1000; ++x)
+                if (cor(a, x, y) != cor(b, x, y))
+                    r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    const QRect recolhido = mola(0), estendido = mola(100);
+    EXPECT_EQ(recolhido.left(), 317);
+    EXPECT_EQ(recolhido.top(), 301);
+    EXPECT_LE(recolhido.right(), 385);
+    EXPECT_GE(recolhido.right(), 380);
+    EXPECT_EQ(estendido.left(), 377);
+    EXPECT_LE(estendido.right(), 385);
+}
+
+TEST(Renderizador, TextosDoCilindroSoOndeDevem)
+{
+    TEstado e;
+    TComponente &c = cilindro(e, 2, 300, 300);
+    const QImage forca0 = desenhar(e);
+    // "Força: " is written even at rest, to the right of the barrel's top.
+    EXPECT_GT(contar(forca0, QRect(c.direita, c.topo - 20, 60, 15), PRETO), 10);
+
+    c.cilindro->forca = 750;
+    QRect d = diferenca(forca0, desenhar(e));
+    ASSERT_FALSE(d.isEmpty());
+    EXPECT_GE(d.left(), c.direita);
+    EXPECT_GE(d.top(), c.topo - 20);
+    EXPECT_LT(d.bottom(), c.topo - 5);
+
+    c.cilindro->forca = 0;
+    c.cilindro->nome = QStringLiteral("A");
+    d = diferenca(forca0, desenhar(e));
+    ASSERT_FALSE(d.isEmpty());
+    EXPECT_GE(d.left(), c.esquerda + 35);
+    EXPECT_LT(d.right(), c.direita);
+    EXPECT_GE(d.top(), c.topo - 20);
+
+    // Selected: the texts and stubs turn red with the pictures.
+    c.cilindro->selecionar();
+    const QImage sel = desenhar(e);
+    EXPECT_EQ(contar(sel, QRect(c.direita, c.topo - 20, 60, 15), PRETO), 0);
+    EXPECT_GT(contar(sel, QRect(c.direita, c.topo - 20, 60, 15), VERMELHO), 10);
+    EXPECT_EQ(cor(sel, c.ponto(1).x, c.ponto(1).y - 3), VERMELHO);
+}
+
+TEST(Renderizador, RotulosNaMesmaPosicaoSeEmpilham)
+{
+    TEstado e;
+    TComponente &c = cilindro(e, 2, 300, 300);
+    const QImage sem = desenhar(e);
+    c.cilindro->definir_rotulo(1, QStringLiteral("b1"), 50);
+    const QImage um = desenhar(e);
+    const QRect d1 = diferenca(sem, um);
+    ASSERT_FALSE(d1.isEmpty());
+    // Tick 30 pixels (50 mm) along, then the text below it.
+    EXPECT_EQ(cor(um, c.direita + 13 + 30, c.baixo), PRETO);
+    EXPECT_GE(d1.left(), c.direita + 10 + 30);
+    EXPECT_LE(d1.left(), c.direita + 10 + 30 + 2); // the glyph's own left bearing
+
+    c.cilindro->definir_rotulo(2, QStringLiteral("b1"), 50);
+    const QImage dois = desenhar(e);
+    const QRect d2 = diferenca(um, dois);
+    ASSERT_FALSE(d2.isEmpty());
+    EXPECT_GE(d2.top(), d1.top() + 10);
+    // The second text is the first one moved 16 pixels down.
+    const QRect texto1 = d1.adjusted(0, 7, 0, 0); // without the tick
+    for (int y = texto1.top(); y <= texto1.bottom(); ++y)
+        for (int x = texto1.left(); x <= texto1.right(); ++x)
+            ASSERT_EQ(cor(dois, x, y + 16), cor(um, x, y)) << x << "," << y;
+}
+
+TEST(Renderizador, BolinhaLimaNaPortaMarcada)
+{
+    TEstado e;
+    TComponente &t = e.lista().adicionar(TIPO_TOMADA_AR, 400, -1, -1, -1, 300);
+    t.atualizar_geometria();
+    EXPECT_TRUE(contem_figura(desenhar(e), 400, 300, t.tomada_ar->figura));
+    t.ponto_ativo = 1;
+    const TPonto p = t.ponto(1);
+    const QImage img = desenhar(e);
+    EXPECT_EQ(cor(img, p.x, p.y), LIMA);
+    EXPECT_EQ(cor(img, p.x, p.y - 2), LIMA);
+    EXPECT_EQ(cor(img, p.x, p.y - 3), PRETO);
+    EXPECT_EQ(cor(img, p.x, p.y - 4), BRANCO);
+    EXPECT_EQ(cor(img, p.x - 3, p.y), PRETO);
+    EXPECT_EQ(cor(img, p.x + 3, p.y), PRETO);
+    EXPECT_NE(cor(img, p.x + 4, p.y - 1), PRETO);
+}
+
+TEST(Renderizador, MiraECruzDoPonteiro)
+{
+    TEstado e;
+    e.mouse_x = 500;
+    e.mouse_y = 300;
+    e.mostrar_mira = true;
+    e.mostrar_cruz = true; // the sight wins
+    QImage img = desenhar(e);
+    EXPECT_EQ(cor(img, 500 - 12, 299), PRETO); // left tick
+    EXPECT_EQ(cor(img, 500 - 9, 299), PRETO);  // circle
+    EXPECT_EQ(cor(img, 500 - 10, 299), PRETO);
+    EXPECT_EQ(cor(img, 499, 299), BRANCO);     // open centre
+    EXPECT_EQ(cor(img, 499, 300 - 9), PRETO);
+    EXPECT_EQ(cor(img, 498, 300 + 2), BRANCO);
+    EXPECT_EQ(cor(img, 502, 290), BRANCO);     // no cross
+
+    e.lista().adicionar(TIPO_JUMP, 800, -1, -1, -1, 100).atualizar_geometria();
+    TComponente &f = teste::polilinha(e, {TPonto(100, 100), TPonto(200, 100), TPonto(200, 200)});
+    e.mostrar_mira = false;
+    e.segmento_destacado = TSegmento{f.codigo, 1}; // the wire's code, not its list index
+    img = desenhar(e);
+    EXPECT_EQ(cor(img, 498, 292), PRETO);
+    EXPECT_EQ(cor(img, 502, 292), PRETO);
+    EXPECT_EQ(cor(img, 500, 292), BRANCO);
+    EXPECT_EQ(cor(img, 200, 150), LIMA);
+    EXPECT_EQ(cor(img, 150, 100), PRETO);
+
+    e.segmento_destacado = TSegmento{f.codigo, 7}; // stale: no such segment
+    EXPECT_EQ(cor(desenhar(e), 200, 150), PRETO);
+}

@@ -1,0 +1,115 @@
+// The cylinder dialog without its window.
+#include "propriedades/configuracao_cilindro.h"
+#include "propriedades/editar_rotulos.h"
+#include "editor/paleta.h"
+#include "model/estado.h"
+
+#include <gtest/gtest.h>
+
+using namespace zefira;
+
+namespace {
+
+struct Cilindro {
+    TEstado e;
+    TConfiguracao_Cilindro d;
+    TComponente *c;
+    explicit Cilindro(int tipo = 1)
+    {
+        c = &Posicionar_Componente(e, 6 + tipo, 100, 100);
+        d.preparar(e.lista(), *c);
+        d.FormShow();
+    }
+    TCilindro &ci() { return *c->cilindro; }
+};
+
+} // namespace
+
+TEST(ConfiguracaoCilindro, LegendaPeloTipoEValoresDoCilindro)
+{
+    Cilindro s;
+    EXPECT_EQ(s.d.legenda, QStringLiteral("Cilindro de Ação Simples"));
+    EXPECT_EQ(s.d.haste.maximo, 71);
+    EXPECT_EQ(s.d.texto_haste, QStringLiteral("mm  (12..71)"));
+
+    TEstado e;
+    TComponente &c = Posicionar_Componente(e, 8, 100, 100);
+    c.cilindro->posicao = 100;
+    c.cilindro->pistao = 50;
+    c.cilindro->haste = 20;
+    c.cilindro->nome = QStringLiteral("b");
+    TConfiguracao_Cilindro d;
+    d.preparar(e.lista(), c);
+    d.FormShow();
+    EXPECT_EQ(d.legenda, QStringLiteral("Cilindro de Ação Dupla"));
+    EXPECT_EQ(d.posicao.valor, 100);
+    EXPECT_EQ(d.pistao.valor, 50);
+    EXPECT_EQ(d.haste.valor, 20);
+    EXPECT_EQ(d.nome, QStringLiteral("B"));
+}
+
+TEST(ConfiguracaoCilindro, PistaoLimitaAHaste)
+{
+    Cilindro s;
+    s.d.haste.definir(40);
+    s.d.definir_pistao(50);
+    EXPECT_EQ(s.d.haste.maximo, 35);
+    EXPECT_EQ(s.d.texto_haste, QStringLiteral("mm  (12..35)"));
+    EXPECT_EQ(s.d.haste.valor, 35);
+    s.d.definir_pistao(32);
+    EXPECT_EQ(s.d.haste.maximo, 23); // 22.624
+    EXPECT_EQ(s.d.haste.valor, 23);
+    // An empty box or the first digit of a diameter leaves the rod alone.
+    s.d.definir_pistao(0, true);
+    s.d.definir_pistao(8);
+    EXPECT_EQ(s.d.haste.maximo, 23);
+    s.d.definir_pistao(80);
+    EXPECT_EQ(s.d.haste.maximo, 57);
+    EXPECT_EQ(s.d.haste.valor, 23);
+}
+
+TEST(ConfiguracaoCilindro, OKComCaixasVaziasGravaOsMinimos)
+{
+    Cilindro s;
+    s.ci().selecionar();
+    s.d.posicao.vazio = s.d.pistao.vazio = s.d.haste.vazio = true;
+    s.d.definir_nome(QStringLiteral("abc)d\nefg"));
+    s.d.ButOKClick();
+    EXPECT_EQ(s.ci().posicao, 0);
+    EXPECT_EQ(s.ci().pistao, 32);
+    EXPECT_EQ(s.ci().haste, 12);
+    EXPECT_EQ(s.ci().nome, QStringLiteral("ABCDE"));
+    EXPECT_FALSE(s.ci().selecionado());
+}
+
+TEST(ConfiguracaoCilindro, OKLimitaOsValores)
+{
+    Cilindro s;
+    s.d.posicao.valor = 140;
+    s.d.pistao.valor = 20;
+    s.d.haste.valor = 90;
+    s.d.ButOKClick();
+    EXPECT_EQ(s.ci().posicao, 100);
+    EXPECT_EQ(s.ci().pistao, 32);
+    // Bringing the piston to 32 runs the piston rule, so the rod's limit is 23 by then.
+    EXPECT_EQ(s.ci().haste, 23);
+}
+
+TEST(ConfiguracaoCilindro, VoltaDosRotulosMantemOQueEstavaSendoEditado)
+{
+    Cilindro s;
+    s.d.posicao.definir(30);
+    s.d.definir_nome(QStringLiteral("a"));
+    // The label editor's trip: the dialog is shown again with the flag clear.
+    TEditar_Rotulos r;
+    r.preparar(*s.d.lista, *s.d.componente);
+    r.FormShow();
+    r.definir_texto(1, QStringLiteral("a1"));
+    r.ButOKClick();
+    s.d.FormShow();
+    EXPECT_EQ(s.d.posicao.valor, 30);
+    EXPECT_EQ(s.d.nome, QStringLiteral("A"));
+    EXPECT_EQ(s.ci().rotulo(1).texto, QStringLiteral("a1"));
+    // Cancelar after the trip: the labels stay, the rest was never stored.
+    EXPECT_EQ(s.ci().posicao, 0);
+}

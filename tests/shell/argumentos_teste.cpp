@@ -1,0 +1,111 @@
+// The program's command line, read in-process, and the program itself run with it as a
+// separate process.
+#include "shell/argumentos.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zefira;
+
+TEST(Argumentos, LinhaDeComando)
+{
+    const struct {
+        QStringList argumentos; // after the program's name
+        AcaoInicial acao;
+        const char *arquivo;
+        const char *erro;
+    } casos[] = {
+        {{}, AcaoInicial::Abrir, "", ""},
+        {{"circuito.zfr"}, AcaoInicial::Abrir, "circuito.zfr", ""},
+        {{"--help"}, AcaoInicial::Ajuda, "", ""},
+        {{"-h"}, AcaoInicial::Ajuda, "", ""},
+        {{"--version"}, AcaoInicial::Versao, "", ""},
+        {{"-v"}, AcaoInicial::Versao, "", ""},
+        {{"--verificar"}, AcaoInicial::Verificar, "", ""},
+        // Help and version answer whatever else is on the line.
+        {{"a.zfr", "b.zfr", "--help"}, AcaoInicial::Ajuda, "", ""},
+        {{"--xyz", "--version"}, AcaoInicial::Versao, "", ""},
+        {{"--xyz"}, AcaoInicial::Erro, "", "opção desconhecida: --xyz"},
+        {{"a.zfr", "-q", "-r"}, AcaoInicial::Erro, "", "opção desconhecida: -q"},
+        {{"a.zfr", "b.zfr"}, AcaoInicial::Erro, "", "apenas um arquivo pode ser aberto por vez"},
+        // After "--" everything is a file name, even one that looks like an option.
+        {{"--", "--help"}, AcaoInicial::Abrir, "--help", ""},
+        {{"--", "-x.zfr"}, AcaoInicial::Abrir, "-x.zfr", ""},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.argumentos.join(' ').toStdString());
+        const TArgumentos r = Ler_Argumentos(QStringList{"zefira"} + c.argumentos);
+        EXPECT_EQ(r.acao, c.acao);
+        EXPECT_EQ(r.arquivo, QString::fromUtf8(c.arquivo));
+        EXPECT_EQ(r.erro, QString::fromUtf8(c.erro));
+    }
+}
+
+namespace {
+
+struct Saida {
+    int status = -1;
+    QString saida, erros;
+};
+
+Saida executar(const QStringList &args, const QProcessEnvironment &ambiente)
+{
+    QProcess p;
+    p.setProcessEnvironment(ambiente);
+    p.start(QStringLiteral(ZEFIRA_PROGRAMA), args);
+    Saida s;
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+        return s;
+    s.status = p.exitCode();
+    s.saida = QString::fromLocal8Bit(p.readAllStandardOutput());
+    s.erros = QString::fromLocal8Bit(p.readAllStandardError());
+    return s;
+}
+
+} // namespace
+
+// The program as a separate process: options that print and leave. Help and version answer
+// before any window exists, so they work with no display at all.
+TEST(Programa, OpcoesQueImprimemESaem)
+{
+    QProcessEnvironment sem_tela = QProcessEnvironment::systemEnvironment();
+    for (const char *v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        sem_tela.remove(v);
+    QProcessEnvironment fora_da_tela = QProcessEnvironment::systemEnvironment();
+    fora_da_tela.insert("QT_QPA_PLATFORM", "offscreen");
+    const struct {
+        QStringList args;
+        bool tela; // with the offscreen platform, else with no display
+        int status;
+        const char *saida;     // exact, or the start with `inicio`
+        bool inicio;
+        const char *erros;     // the error message
+    } casos[] = {
+        {{"--version"}, false, 0, "ZEFIRA 1.0\n", false, ""},
+        {{"-v"}, false, 0, "ZEFIRA 1.0\n", false, ""},
+        {{"--help"}, false, 0, "Uso: zefira [OPÇÃO] [ARQUIVO.zfr]\n", true, ""},
+        {{"--xyz"}, true, 4, "", false, "zefira: opção desconhecida: --xyz\n"},
+        {{"a.zfr", "b.zfr"}, true, 4, "", false, "zefira: apenas um arquivo"},
+        // Run from its build folder, the program finds its data beside itself.
+        {{"--verificar"}, true, 0, "Pasta do programa: " ZEFIRA_PASTA_PROGRAMA "\n"
+                                   "Documentos de ajuda: 16 de 16 em " ZEFIRA_PASTA_PROGRAMA "/Ajuda\n"
+                                   "Cursores de posicionamento: 13 de 13 em " ZEFIRA_PASTA_PROGRAMA "/figuras\n"
+                                   "Figura do Sobre: " ZEFIRA_PASTA_PROGRAMA "/sobre.jpg\n", true, ""},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const Saida s = executar(c.args, c.tela ? fora_da_tela : sem_tela);
+        EXPECT_EQ(s.status, c.status);
+        if (c.inicio)
+            EXPECT_TRUE(s.saida.startsWith(QString::fromUtf8(c.saida))) << s.saida.toStdString();
+        else
+            EXPECT_EQ(s.saida, QString::fromUtf8(c.saida));
+        // The toolkit may warn first (no runtime folder in a test's environment).
+        if (*c.erros)
+            EXPECT_TRUE(s.erros.contains(QString::fromUtf8(c.erros))) << s.erros.toStdString();
+        else if (!c.tela)
+            EXPECT_TRUE(s.erros.isEmpty()) << s.erros.toStdString();
+    }
+}
