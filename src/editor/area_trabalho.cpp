@@ -125,8 +125,11 @@ void Menu_Contexto(TEstado &estado, TInterfaceUsuario &ui, int x, int y)
     estado.modificado = true;
     ++estado.numero_selecionados;
 
-    // The menu's clipboard items have no action here: the Edit menu carries those commands.
+    // The clipboard items act on the selection exactly as the Edit menu's do.
     switch (ui.menu_contexto(itens, x, y)) {
+    case ItemMenuContexto::Cortar: cortarClick(estado); break;
+    case ItemMenuContexto::Copiar: copiarClick(estado); break;
+    case ItemMenuContexto::Colar: colarClick(estado); break;
     case ItemMenuContexto::Excluir: deletarClick(estado, ui); break;
     case ItemMenuContexto::Rotacionar:
         if (itens.rotacionar)
@@ -302,9 +305,11 @@ void imagemMouseUp(TEstado &estado, TShiftState shift, int x, int y)
     Registrar_Edicao(estado, QStringLiteral("mover"));
 }
 
-void imagemDblClick(TEstado &estado, TInterfaceUsuario &ui)
+namespace {
+
+// The property dialog of the component at index i (-1: none), and what follows its OK.
+void Abrir_Propriedades(TEstado &estado, TInterfaceUsuario &ui, int i)
 {
-    const int i = estado.modo == 0 ? Achar_Componente(estado, TPonto(estado.mouse_x, estado.mouse_y)) : -1;
     if (i != -1) {
         TLista_Componente &lista = estado.lista();
         const std::shared_ptr<TComponente> c = lista.componente(i);
@@ -349,6 +354,14 @@ void imagemDblClick(TEstado &estado, TInterfaceUsuario &ui)
     Registrar_Edicao(estado, QStringLiteral("alterar propriedades"));
 }
 
+} // namespace
+
+void imagemDblClick(TEstado &estado, TInterfaceUsuario &ui)
+{
+    const int i = estado.modo == 0 ? Achar_Componente(estado, TPonto(estado.mouse_x, estado.mouse_y)) : -1;
+    Abrir_Propriedades(estado, ui, i);
+}
+
 void FormKeyDown(TEstado &estado, int tecla, TShiftState shift)
 {
     if (tecla == Qt::Key_Escape) {
@@ -391,6 +404,25 @@ void propriedadesClick(TEstado &estado, TInterfaceUsuario &ui)
 {
     estado.via_menu = true;
     imagemDblClick(estado, ui);
+}
+
+void propriedadesSelecionadoClick(TEstado &estado, TInterfaceUsuario &ui)
+{
+    if (estado.modo != 0)
+        return;
+    const TLista_Componente &lista = estado.lista();
+    int unico = -1;
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        if (!lista[i].selecionado())
+            continue;
+        if (unico != -1)
+            return; // several selected: whose dialog would it be?
+        unico = i;
+    }
+    if (unico == -1)
+        return;
+    estado.via_menu = true;
+    Abrir_Propriedades(estado, ui, unico);
 }
 
 void rotacionarClick(TEstado &estado)

@@ -44,5 +44,8 @@ void FormKeyUp(TEstado &estado, int tecla, TShiftState shift);
 void deletarClick(TEstado &estado, TInterfaceUsuario &ui);
 void propriedadesClick(TEstado &estado, TInterfaceUsuario &ui);
 void rotacionarClick(TEstado &estado);
+// Editar › Propriedades: the dialog of the selected component when exactly one is selected;
+// otherwise nothing.
+void propriedadesSelecionadoClick(TEstado &estado, TInterfaceUsuario &ui);
 
 } // namespace zefira

@@ -131,21 +131,26 @@ void abrirClick(TEstado &estado, TInterfaceUsuario &ui)
     const QString nome = ui.escolher_arquivo_abrir(estado.pasta_arquivos);
     if (nome.isEmpty())
         return;
+    Abrir_Escolhido(estado, ui, nome);
+}
+
+bool Abrir_Escolhido(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
+{
     if (!QFileInfo::exists(nome)) {
         ui.mensagem(QStringLiteral("Arquivo não encontrado!"));
-        return;
+        return false;
     }
     if (estado.lista_componentes->numero_componentes() > 0 && estado.modificado) {
         switch (ui.perguntar(pergunta_salvar(), true)) {
         case Resposta::Sim:
             if (!salvar_antes(estado, ui))
-                return;
+                return false;
             break;
         case Resposta::Nao: break;
-        case Resposta::Cancelar: return;
+        case Resposta::Cancelar: return false;
         }
     }
-    Abrir_Documento(estado, ui, nome);
+    return Abrir_Documento(estado, ui, nome);
 }
 
 bool Abrir_Arquivo_Inicial(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)

@@ -18,6 +18,10 @@ QString Preparar_Pasta_Arquivos(const QString &pasta_programa);
 
 void novoClick(TEstado &estado, TInterfaceUsuario &ui);
 void abrirClick(TEstado &estado, TInterfaceUsuario &ui);
+// The open command once a file is chosen (its dialog, a recent file, a link in a help
+// document): "Arquivo não encontrado!" for a missing file, the save question for a modified
+// circuit, then the file is read. True when the document now holds the file.
+bool Abrir_Escolhido(TEstado &estado, TInterfaceUsuario &ui, const QString &nome);
 // Both return true when the document was written.
 bool salvarClick(TEstado &estado, TInterfaceUsuario &ui);
 bool salvarcomoClick(TEstado &estado, TInterfaceUsuario &ui);

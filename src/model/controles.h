@@ -18,6 +18,7 @@ struct TControles {
     bool TBnovo = true, TBabrir = true, TBsalvar = true;
     bool TBcortar = true, TBcopiar = true, TBcolar = true, TBexcluir = true;
     bool paleta = true; // the component palette window
+    bool demo = true;   // the Demo menu: a demonstration replaces the circuit, as Novo does
 };
 
 } // namespace zefira

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 namespace zefira {
 
@@ -26,7 +27,9 @@ QLabel *rotulo(QWidget *pai, const QString &texto, int tamanho, bool negrito, co
 TFormCapa::TFormCapa(QWidget *pai) : QDialog(pai)
 {
     setWindowTitle(QStringLiteral("ZEFIRA"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint);
+    // Without CustomizeWindowHint the window manager adds minimise and maximise buttons.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(714, 348);
     setAutoFillBackground(true);
     QPalette paleta = palette();
@@ -55,6 +58,14 @@ TFormCapa::TFormCapa(QWidget *pai) : QDialog(pai)
 void TFormCapa::showEvent(QShowEvent *evento)
 {
     contador_capa = 0;
+    // Centred on the screen the program starts on, not on the main window, which may still be
+    // taking its maximised size when the splash appears.
+    const QScreen *tela = parentWidget() ? parentWidget()->screen() : screen();
+    if (tela) {
+        QRect r = frameGeometry();
+        r.moveCenter(tela->availableGeometry().center());
+        move(r.topLeft());
+    }
     QDialog::showEvent(evento);
 }
 

@@ -7,6 +7,7 @@
 #include "model/estado.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -105,27 +106,41 @@ void TInterfaceQt::aviso(const QString &texto, const QString &detalhe)
     caixa.exec();
 }
 
+QString TInterfaceQt::pasta_inicial(const QString &pasta) const
+{
+    return !ultima_pasta_.isEmpty() && QFileInfo(ultima_pasta_).isDir() ? ultima_pasta_ : pasta;
+}
+
+QString TInterfaceQt::lembrar_pasta(const QString &nome)
+{
+    if (!nome.isEmpty())
+        ultima_pasta_ = QFileInfo(nome).absolutePath();
+    return nome;
+}
+
 QString TInterfaceQt::escolher_arquivo_abrir(const QString &pasta)
 {
     DevolverFoco foco{pai_};
-    QFileDialog dialogo(pai_, QString(), pasta, FILTRO_ABRIR);
+    QFileDialog dialogo(pai_, QString(), pasta_inicial(pasta), FILTRO_ABRIR);
     dialogo.setAcceptMode(QFileDialog::AcceptOpen);
     dialogo.setFileMode(QFileDialog::ExistingFile);
     dialogo.setDefaultSuffix(QStringLiteral("zfr"));
-    return dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty() ? dialogo.selectedFiles().first()
-                                                                                   : QString();
+    return lembrar_pasta(dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty()
+                             ? dialogo.selectedFiles().first()
+                             : QString());
 }
 
 QString TInterfaceQt::escolher_arquivo_salvar(const QString &pasta)
 {
     DevolverFoco foco{pai_};
-    QFileDialog dialogo(pai_, QString(), pasta, FILTRO_SALVAR);
+    QFileDialog dialogo(pai_, QString(), pasta_inicial(pasta), FILTRO_SALVAR);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     dialogo.setDefaultSuffix(QStringLiteral("zfr"));
     // The replace question is the program's own, asked after the dialog closes.
     dialogo.setOption(QFileDialog::DontConfirmOverwrite);
-    return dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty() ? dialogo.selectedFiles().first()
-                                                                                   : QString();
+    return lembrar_pasta(dialogo.exec() == QDialog::Accepted && !dialogo.selectedFiles().isEmpty()
+                             ? dialogo.selectedFiles().first()
+                             : QString());
 }
 
 ItemMenuContexto TInterfaceQt::menu_contexto(const TItensMenuContexto &habilitados, int x, int y)

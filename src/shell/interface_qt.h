@@ -19,6 +19,9 @@ public:
     // The property dialogs created at start-up, among which editar_propriedades finds the one
     // for a component's kind.
     void definir_dialogos(const QList<QWidget *> &dialogos) { dialogos_ = dialogos; }
+    // The folder of the last file chosen in a file dialog; the next dialog starts there.
+    void definir_ultima_pasta(const QString &pasta) { ultima_pasta_ = pasta; }
+    const QString &ultima_pasta() const { return ultima_pasta_; }
 
     Resposta perguntar(const QString &texto, bool com_cancelar) override;
     void mensagem(const QString &texto) override;
@@ -30,9 +33,13 @@ public:
     void progresso(const QString &texto, int feito, int total) override;
 
 private:
+    QString pasta_inicial(const QString &pasta) const;
+    QString lembrar_pasta(const QString &nome);
+
     QWidget *pai_;
     QWidget *area_ = nullptr;
     QList<QWidget *> dialogos_;
+    QString ultima_pasta_;
     std::unique_ptr<QProgressDialog> progresso_;
 };
 

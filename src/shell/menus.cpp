@@ -135,4 +135,16 @@ const std::vector<TBotaoBarra> &Botoes_Barra()
     return botoes;
 }
 
+const std::vector<TAtalhoAdicional> &Atalhos_Adicionais()
+{
+    // None of these collides with a shortcut of the menus or of the work area.
+    static const std::vector<TAtalhoAdicional> atalhos = {
+        {"novo", "Ctrl+N"},
+        {"salvar", "Ctrl+S"},
+        {"salvarcomo", "Ctrl+Shift+S"},
+        {"sair", "Ctrl+Q"},
+    };
+    return atalhos;
+}
+
 } // namespace zefira

@@ -27,8 +27,16 @@ struct TBotaoBarra {
     bool verificavel;     // a check button
 };
 
+// A further shortcut of a menu item, the one most programs use for the same command. The
+// item's own shortcut stays first, so the menu shows it.
+struct TAtalhoAdicional {
+    const char *item;
+    const char *atalho;
+};
+
 const std::vector<TMenuPrincipal> &Menus_Principais();
 const std::vector<TItemMenu> &Itens_Menu();
 const std::vector<TBotaoBarra> &Botoes_Barra();
+const std::vector<TAtalhoAdicional> &Atalhos_Adicionais();
 
 } // namespace zefira

@@ -1,6 +1,7 @@
 #include "shell/principal.h"
 
 #include "demos/demonstracoes.h"
+#include "editor/area_trabalho.h"
 #include "editor/area_transferencia.h"
 #include "editor/selecao.h"
 #include "files/comandos_documento.h"
@@ -17,11 +18,13 @@
 #include "shell/janelas_dialogo.h"
 #include "shell/menus.h"
 #include "shell/observacoes.h"
+#include "shell/preferencias.h"
 #include "shell/sobre.h"
 #include "simulation/controle_simulacao.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QSettings>
 #include <QMenuBar>
 #include <QToolBar>
@@ -39,6 +42,8 @@ TForm1::TForm1(TEstado &estado, bool mostrar_capa) : estado_(estado), ui_(this),
     mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdi);
+    // The work area maximised must not make the palette fill the frame when it is shown.
+    mdi->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
 
     // FormCreate: the splash appears once, and the document starts empty.
     primeira_exibicao = true;
@@ -51,6 +56,7 @@ TForm1::TForm1(TEstado &estado, bool mostrar_capa) : estado_(estado), ui_(this),
     criar_janelas();
     ligar_comandos();
     preparar_velocidades();
+    criar_recentes();
     atualizar_controles();
 }
 
@@ -96,6 +102,8 @@ void TForm1::criar_janelas()
     ui_.definir_dialogos(dialogos_);
     ordem_criacao_ << QStringLiteral("TFormimagens"); // the symbol library: held by the state, never shown
     janela_ajuda = new TJanelaAjuda(this);
+    janela_ajuda->definir_pasta([this] { return estado_.pasta_programa; });
+    connect(janela_ajuda, &TJanelaAjuda::abrir_circuito, this, &TForm1::abrir_circuito);
     janela_diagrama = new TJanelaDiagrama(estado_, ui_, this);
     connect(&FormArquivo->Timer1, &QTimer::timeout, janela_diagrama, &TJanelaDiagrama::atualizar);
 }
@@ -126,6 +134,101 @@ void TForm1::criar_menus()
         acoes_.insert(nome, a);
         connect(a, &QAction::triggered, this, [this, nome] { executar(nome); });
     }
+    for (const TAtalhoAdicional &x : Atalhos_Adicionais()) {
+        QAction *a = acoes_.value(QString::fromLatin1(x.item));
+        a->setShortcuts({a->shortcut(), QKeySequence(QString::fromLatin1(x.atalho))});
+    }
+    // Keys without an item of their own: F1 opens the introduction; F8 resumes a paused
+    // simulation (Pausar itself is disabled while paused, so the two never compete).
+    for (const auto &[nome, tecla] : {std::pair{"ajuda_f1", Qt::Key_F1}, std::pair{"retomar_f8", Qt::Key_F8}}) {
+        auto *a = new QAction(this);
+        a->setObjectName(QString::fromLatin1(nome));
+        a->setShortcut(QKeySequence(tecla));
+        addAction(a);
+        acoes_.insert(a->objectName(), a);
+        connect(a, &QAction::triggered, this, [this, n = a->objectName()] { executar(n); });
+    }
+}
+
+void TForm1::criar_recentes()
+{
+    QMenu *arquivo = menus_.value(QStringLiteral("arquivo_menu"));
+    auto *sub = new QMenu(QStringLiteral("Arqui&vos Recentes"), arquivo);
+    sub->setObjectName(QStringLiteral("arquivosrecentes"));
+    arquivo->insertMenu(acao(QStringLiteral("N1")), sub);
+    menus_.insert(sub->objectName(), sub);
+    // Fixed items, relabelled as the list changes: an item is never deleted while it runs.
+    for (int i = 0; i < TArquivosRecentes::MAXIMO; ++i) {
+        QAction *a = sub->addAction(QString());
+        a->setObjectName(QStringLiteral("recente%1").arg(i + 1));
+        acoes_.insert(a->objectName(), a);
+        connect(a, &QAction::triggered, this, [this, a] {
+            const QString antes = estado_.nome_documento;
+            Abrir_Recente(estado_, ui_, recentes_, a->data().toString());
+            depois_do_comando(antes);
+        });
+    }
+    QAction *vazio = sub->addAction(QStringLiteral("Nenhum arquivo recente"));
+    vazio->setObjectName(QStringLiteral("recentes_vazio"));
+    vazio->setEnabled(false);
+    acoes_.insert(vazio->objectName(), vazio);
+
+    const auto preferencias = Preferencias();
+    recentes_ = TArquivosRecentes(preferencias->value(QStringLiteral("arquivos/recentes")).toStringList());
+    ui_.definir_ultima_pasta(preferencias->value(QStringLiteral("arquivos/pasta")).toString());
+    atualizar_recentes();
+}
+
+void TForm1::atualizar_recentes()
+{
+    const QStringList &nomes = recentes_.nomes();
+    for (int i = 0; i < TArquivosRecentes::MAXIMO; ++i) {
+        QAction *a = acao(QStringLiteral("recente%1").arg(i + 1));
+        a->setVisible(i < nomes.size());
+        if (i >= nomes.size())
+            continue;
+        a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(nomes[i]).fileName()));
+        a->setToolTip(nomes[i]);
+        a->setStatusTip(nomes[i]);
+        a->setData(nomes[i]);
+    }
+    acao(QStringLiteral("recentes_vazio"))->setVisible(nomes.isEmpty());
+    menus_.value(QStringLiteral("arquivosrecentes"))->setToolTipsVisible(true);
+}
+
+void TForm1::depois_do_comando(const QString &documento_antes)
+{
+    if (estado_.nome_documento != documento_antes)
+        recentes_.registrar_documento(estado_.nome_documento);
+    const auto preferencias = Preferencias();
+    if (preferencias->value(QStringLiteral("arquivos/recentes")).toStringList() != recentes_.nomes())
+        preferencias->setValue(QStringLiteral("arquivos/recentes"), recentes_.nomes());
+    if (preferencias->value(QStringLiteral("arquivos/pasta")).toString() != ui_.ultima_pasta())
+        preferencias->setValue(QStringLiteral("arquivos/pasta"), ui_.ultima_pasta());
+    atualizar_recentes();
+    atualizar_controles();
+}
+
+void TForm1::abrir_circuito(const QString &caminho)
+{
+    if (!estado_.controles.abrir) {
+        ui_.mensagem(QStringLiteral("Pare a simulação antes de abrir outro circuito."));
+        return;
+    }
+    const QString antes = estado_.nome_documento;
+    if (Abrir_Escolhido(estado_, ui_, caminho)) {
+        raise();
+        activateWindow();
+    }
+    depois_do_comando(antes);
+}
+
+void TForm1::exibir()
+{
+    if (restoreGeometry(Preferencias()->value(QStringLiteral("principal/geometria")).toByteArray()))
+        show();
+    else
+        showMaximized();
 }
 
 void TForm1::criar_barra()
@@ -153,13 +256,14 @@ void TForm1::criar_barra()
 
 void TForm1::executar(const QString &nome)
 {
+    const QString antes = estado_.nome_documento;
     auto it = comandos_.find(nome);
     if (it != comandos_.end())
         (*it)();
     if (FormArquivo)
         FormArquivo->marcar_alterado();
-    // Items without a command (Imprimir, Propriedades) are present and do nothing.
-    atualizar_controles();
+    // Items without a command (Imprimir) are present and do nothing.
+    depois_do_comando(antes);
 }
 
 void TForm1::ligar_comandos()
@@ -186,6 +290,7 @@ void TForm1::ligar_comandos()
     c["refazer"] = c["TBrefazer"] = [this] { Refazer(estado_); };
     c["selecionartudo"] = [this] { selecionartudoClick(estado_); };
     c["Biblioteca1"] = c["TBbiblioteca"] = [this] { Biblioteca1Click(); };
+    c["propriedades"] = [this] { propriedadesSelecionadoClick(estado_, ui_); };
 
     for (int codigo = 2; codigo <= 14; ++codigo)
         c[TFormBiblioteca::item_menu(codigo)] = [this, codigo] { FormBiblioteca->menu_clicado(codigo); };
@@ -203,6 +308,8 @@ void TForm1::ligar_comandos()
         TBpausarClick(estado_);
     };
     c["pausar"] = [this] { pausarClick(estado_); };
+    c["retomar_f8"] = [this] { iniciarClick(estado_); };
+    c["ajuda_f1"] = [this] { abrir_ajuda(QStringLiteral("introducao")); };
     c["unicopasso"] = c["TBunicopasso"] = [this] { unicopassoClick(estado_); };
     c["diagramatrajetopasso"] = [this] {
         janela_diagrama->show();
@@ -268,6 +375,10 @@ void TForm1::abrir_ajuda(const QString &item) { janela_ajuda->abrir(Caminho_Ajud
 void TForm1::Biblioteca1Click()
 {
     if (acao("TBbiblioteca")->isChecked()) {
+        // The circuit never disappears behind the palette: a maximised work area is restored,
+        // and the palette stands beside it.
+        if (sub_arquivo->isMaximized())
+            sub_arquivo->showNormal();
         sub_biblioteca->showNormal();
         mdi->setActiveSubWindow(sub_biblioteca);
         FormBiblioteca->setFocus();
@@ -292,14 +403,19 @@ void TForm1::atualizar_controles()
     acao("TBiniciar")->setChecked(k.TBiniciar_baixo);
     acao("TBpausar")->setChecked(k.TBpausar_baixo);
     // A disabled menu also disables its shortcuts.
-    menus_.value("editar")->setEnabled(k.editar);
-    menus_.value("editar")->menuAction()->setEnabled(k.editar);
-    menus_.value("componentes")->setEnabled(k.componentes);
-    menus_.value("componentes")->menuAction()->setEnabled(k.componentes);
-    for (QAction *a : menus_.value("editar")->actions())
-        a->setEnabled(k.editar);
-    for (QAction *a : menus_.value("componentes")->actions())
-        a->setEnabled(k.componentes);
+    const std::pair<const char *, bool> menus[] = {
+        {"editar", k.editar}, {"componentes", k.componentes}, {"demo", k.demo}, {"arquivosrecentes", k.abrir}};
+    for (const auto &[nome, valor] : menus) {
+        QMenu *m = menus_.value(QString::fromLatin1(nome));
+        if (!m)
+            continue;
+        m->setEnabled(valor);
+        m->menuAction()->setEnabled(valor);
+        for (QAction *a : m->actions())
+            a->setEnabled(valor && a->objectName() != QLatin1String("recentes_vazio"));
+    }
+    if (QAction *retomar = acao("retomar_f8"))
+        retomar->setEnabled(estado_.modo == 15 && k.iniciar && !k.pausar);
     // Nothing to undo, a simulation or a gesture under way: undo and redo are off.
     const bool desfazer = k.editar && Pode_Desfazer(estado_), refazer = k.editar && Pode_Refazer(estado_);
     for (const char *nome : {"desfazer", "TBdesfazer"})
@@ -343,6 +459,7 @@ bool TForm1::eventFilter(QObject *objeto, QEvent *evento)
 void TForm1::closeEvent(QCloseEvent *evento)
 {
     if (FormClose(estado_, ui_)) {
+        Preferencias()->setValue(QStringLiteral("principal/geometria"), saveGeometry());
         if (recuperacao_)
             recuperacao_->encerrar();
         evento->accept();

@@ -2,6 +2,7 @@
 // TForm1: the main window. A multiple-document frame with the menus, the toolbar, the
 // component palette and the one work area; every command is routed to the core.
 
+#include "files/arquivos_recentes.h"
 #include "model/estado.h"
 #include "shell/interface_qt.h"
 
@@ -57,6 +58,11 @@ public:
     void definir_recuperacao(TCopia_Recuperacao *copia);
     // At start-up: offers the circuits left by runs that did not end cleanly.
     void oferecer_recuperacao();
+    // A circuit file named by a help document's link, opened as "Abrir" opens a chosen file.
+    void abrir_circuito(const QString &caminho);
+    // Shows the window where it was left in the last run; maximised the first time.
+    void exibir();
+    const TArquivosRecentes &arquivos_recentes() const { return recentes_; }
     // A circuit file to open when the window is first shown, after the splash.
     void abrir_ao_iniciar(const QString &nome) { arquivo_inicial_ = nome; }
 
@@ -73,6 +79,11 @@ private:
     void ligar_comandos();
     void executar(const QString &nome);
     void construir_demo(const QString &nome);
+    // After every command: a newly named document heads the recent files; the last folder of
+    // the file dialogs is kept.
+    void depois_do_comando(const QString &documento_antes);
+    void criar_recentes();
+    void atualizar_recentes();
     // The speed items form one exclusive group; the choice is kept between runs.
     void preparar_velocidades();
     void escolher_velocidade(int intervalo);
@@ -88,6 +99,7 @@ private:
     QStringList ordem_criacao_;
     QList<QWidget *> dialogos_; // property dialogs and the hidden symbol window
     TCopia_Recuperacao *recuperacao_ = nullptr;
+    TArquivosRecentes recentes_;
 };
 
 } // namespace zefira

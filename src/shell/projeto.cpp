@@ -71,7 +71,7 @@ int main(int argc, char **argv)
     principal.abrir_ao_iniciar(argumentos.arquivo);
     zefira::TCopia_Recuperacao copia(zefira::TCopia_Recuperacao::Pasta_Padrao());
     principal.definir_recuperacao(&copia);
-    principal.showMaximized();
+    principal.exibir();
     // After the splash: the question about a circuit a crash left behind.
     QTimer::singleShot(0, &principal, [&principal] { principal.oferecer_recuperacao(); });
     return app.exec();

@@ -1,7 +1,6 @@
 // One simulation step: reset the marks of the previous step, feed from every supply, move
 // cylinders fed directly or pushed back by their spring, shift every directional valve.
 
-#include "model/mover_componentes.h"
 #include "simulation/percurso.h"
 #include "simulation/registro_movimentos.h"
 #include "simulation/simulacao.h"
@@ -152,7 +151,7 @@ void deslocar(TEstado &estado, int indice, int d)
     TComponente &c = estado.lista()[indice];
     c.valvula_direcional->posicao_atual += d;
     c.atualizar_geometria();
-    Mover_Componentes(estado, indice, 0, 0);
+    Religar_Valvula(estado, indice);
 }
 
 // Moves a valve at most one position: towards 1 while actuated on the left, towards its last

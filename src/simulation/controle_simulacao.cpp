@@ -13,6 +13,7 @@ namespace {
 void habilitar_edicao(TControles &k, bool sim)
 {
     k.paleta = sim;
+    k.demo = sim;
     k.editar = k.componentes = sim;
     k.novo = k.abrir = k.salvar = k.salvarcomo = sim;
     k.TBnovo = k.TBabrir = k.TBsalvar = sim;
@@ -24,10 +25,17 @@ void valvula_em_repouso(TEstado &estado, int indice)
     TComponente &c = estado.lista()[indice];
     c.valvula_direcional->posicao_atual = c.valvula_direcional->posicao_inicial;
     c.atualizar_geometria();
-    Mover_Componentes(estado, indice, 0, 0);
+    Religar_Valvula(estado, indice);
 }
 
 } // namespace
+
+void Religar_Valvula(TEstado &estado, int indice)
+{
+    const bool modificado = estado.modificado;
+    Mover_Componentes(estado, indice, 0, 0);
+    estado.modificado = modificado;
+}
 
 void TBiniciarClick(TEstado &estado)
 {

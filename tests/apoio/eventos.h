@@ -4,12 +4,27 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
 
+// The toolkit's entry for a key press that may be a shortcut (the one its own test library
+// uses); a key event sent to a widget never reaches the shortcuts.
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject *o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString &text, bool autorep, ushort count);
+
 namespace zefira::teste {
+
+// A key combination pressed in the window w as the user presses it; true when a shortcut took it.
+inline bool atalho(QWidget *w, const QKeySequence &teclas)
+{
+    const QKeyCombination k = teclas[0];
+    w->window()->activateWindow();
+    QApplication::setActiveWindow(w->window());
+    return qt_sendShortcutOverrideEvent(w, 0, int(k.key()), k.keyboardModifiers(), QString(), false, 1);
+}
 
 // A key press and release; `texto` is what the key types.
 inline void tecla(QWidget *w, int codigo, const QString &texto = QString())

@@ -39,7 +39,8 @@ TEST(FormConfiguracaoTomadaAr, FuzzyEscolheOGrau)
     d.preparar(t);
     d.show();
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Suprimento de Ar Comprimido"));
-    EXPECT_EQ(d.size(), QSize(256, 155));
+    EXPECT_EQ(d.height(), 155);
+    EXPECT_GE(d.width(), 256); // wider when the title needs it
     EXPECT_TRUE(grau(d, "rgPressao", QStringLiteral("Média"))->isChecked());
     EXPECT_FALSE(d.findChild<QGroupBox *>("rgPressao")->isEnabled());
     d.findChild<QCheckBox *>("cbFuzzy")->click();

@@ -2,9 +2,17 @@
 // blocking the program, and the documents beside the program are complete and linked.
 #include "apoio_janelas.h"
 #include "shell/janela_ajuda.h"
+#include "shell/preferencias.h"
 
+#include "files/documentos_ajuda.h"
+
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QToolButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -38,6 +46,16 @@ const std::pair<const char *, const char *> DOCUMENTOS[] = {
 
 QString caminho_local(const QUrl &url) { return QFileInfo(url.toLocalFile()).absoluteFilePath(); }
 
+// The <title> written in a document.
+QString titulo_do_documento(const QString &caminho)
+{
+    QFile f(caminho);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    const auto m = QRegularExpression(QStringLiteral("<title>([^<]*)</title>")).match(QString::fromUtf8(f.readAll()));
+    return m.hasMatch() ? m.captured(1).simplified() : QString();
+}
+
 } // namespace
 
 TEST(Ajuda, CadaItemAbreSeuDocumentoSemBloquear)
@@ -63,6 +81,10 @@ TEST(Ajuda, CadaItemAbreSeuDocumentoSemBloquear)
         const QString texto = ajuda->navegador->toPlainText();
         EXPECT_GT(texto.size(), 500);
         EXPECT_FALSE(texto.contains("<html")) << "shown as source, not as a document";
+        // Titled as the document titles itself, accents included, not after its file name.
+        const QString titulo = titulo_do_documento(RECURSOS + QString::fromUtf8(relativo));
+        ASSERT_FALSE(titulo.isEmpty());
+        EXPECT_EQ(ajuda->windowTitle(), titulo);
         textos << texto;
     }
     EXPECT_EQ(guarda.fechados, 0);
@@ -115,7 +137,7 @@ TEST(Ajuda, LigacoesSaoSeguidasNoVisualizador)
     emit ajuda.navegador->anchorClicked(QUrl(QStringLiteral("Circuitos%20Sequenciais%20Introduçao.hlp")));
     EXPECT_EQ(caminho_local(ajuda.navegador->source()), pasta + QStringLiteral("Circuitos Sequenciais Introduçao.hlp"));
     EXPECT_NE(ajuda.navegador->toPlainText(), introducao);
-    EXPECT_TRUE(ajuda.windowTitle().startsWith(QStringLiteral("Circuitos Sequenciais Introduçao")));
+    EXPECT_EQ(ajuda.windowTitle(), titulo_do_documento(pasta + QStringLiteral("Circuitos Sequenciais Introduçao.hlp")));
 
     // Web addresses are not opened inside the viewer.
     const QUrl antes = ajuda.navegador->source();
@@ -142,4 +164,141 @@ TEST(Ajuda, DocumentoAusenteMostraUmaLinhaSimples)
     EXPECT_FALSE(texto.contains('\n'));
     EXPECT_TRUE(texto.contains(QStringLiteral("Introdução.hlp")));
     EXPECT_FALSE(texto.contains(valvulas.left(40))); // the previous document is gone
+}
+
+TEST(Ajuda, VoltarAvancarInicioEIndice)
+{
+    Principal p;
+    p.form.show();
+    p.estado.pasta_programa = RECURSOS;
+    TJanelaAjuda *ajuda = p.form.janela_ajuda;
+    const auto aberto = [ajuda] { return QFileInfo(ajuda->navegador->source().toLocalFile()).fileName(); };
+
+    p.form.acao("valvulas")->trigger();
+    EXPECT_FALSE(ajuda->voltar->isEnabled());
+    emit ajuda->navegador->anchorClicked(QUrl(QStringLiteral("Atuadores.hlp")));
+    ASSERT_EQ(aberto(), QStringLiteral("Atuadores.hlp"));
+
+    // Each step (a button or its key), then the document shown and titling the window.
+    const std::pair<QAction *, const char *> passos[] = {
+        {ajuda->voltar, "Valvulas.hlp"}, {ajuda->avancar, "Atuadores.hlp"}, {nullptr, "Valvulas.hlp"},
+        {ajuda->inicio, "Introdução.hlp"}, {ajuda->voltar, "Valvulas.hlp"}};
+    for (const auto &[acao, documento] : passos) {
+        SCOPED_TRACE(documento);
+        if (acao)
+            acao->trigger();
+        else
+            EXPECT_TRUE(atalho(ajuda->navegador, QKeySequence(QStringLiteral("Alt+Left"))));
+        EXPECT_EQ(aberto(), QString::fromUtf8(documento));
+        EXPECT_EQ(ajuda->windowTitle(), titulo_do_documento(RECURSOS + "Ajuda/" + QString::fromUtf8(documento)));
+    }
+
+    // The index lists the sixteen documents, each opening its own.
+    QMenu *indice = ajuda->indice->menu();
+    ASSERT_TRUE(indice);
+    ASSERT_EQ(indice->actions().size(), 16);
+    QSet<QString> nomes, abertos;
+    for (QAction *a : indice->actions()) {
+        nomes << a->text();
+        a->trigger();
+        EXPECT_EQ(caminho_local(ajuda->navegador->source()),
+                  QFileInfo(Caminho_Ajuda(RECURSOS, a->objectName())).absoluteFilePath());
+        abertos << aberto();
+    }
+    EXPECT_EQ(nomes.size(), 16); // the two introductions are told apart
+    EXPECT_EQ(abertos.size(), 16);
+}
+
+TEST(Ajuda, AbreAoLadoSemCobrirMenusEPaletaEGuardaOLugar)
+{
+    Preferencias()->clear(); // a first opening: no place kept from before
+    Principal p;
+    p.form.showMaximized();
+    processar_eventos();
+    p.estado.pasta_programa = RECURSOS;
+    TJanelaAjuda *ajuda = p.form.janela_ajuda;
+    p.form.acao("introducao")->trigger();
+    processar_eventos();
+
+    const QRect janela = ajuda->frameGeometry();
+    const QRect tela = p.form.screen()->availableGeometry();
+    EXPECT_TRUE(tela.contains(janela)) << "inside the screen";
+    EXPECT_GE(janela.width(), std::min(600, tela.width() / 2));
+    EXPECT_GE(janela.height(), std::min(500, tela.height() * 2 / 3));
+    // Neither the menu bar nor the toolbar nor the palette lies under it.
+    EXPECT_GE(janela.top(), p.form.centralWidget()->mapToGlobal(QPoint(0, 0)).y());
+    const QRect paleta(p.form.sub_biblioteca->mapToGlobal(QPoint(0, 0)), p.form.sub_biblioteca->size());
+    EXPECT_FALSE(janela.intersects(paleta));
+
+    // Moved and resized by the user, closed, opened again: where the user left it.
+    const QRect escolhida(tela.left() + 100, tela.top() + 80, 500, 400);
+    ajuda->setGeometry(escolhida);
+    ajuda->close();
+    p.form.acao("valvulas")->trigger();
+    EXPECT_EQ(ajuda->geometry(), escolhida);
+}
+
+TEST(Ajuda, LigacaoParaCircuitoAbreNaAreaDeTrabalho)
+{
+    // A help folder with a document linking to a solution circuit in a subfolder.
+    QTemporaryDir programa;
+    QDir(programa.path()).mkpath("Ajuda/solucoes");
+    const QString solucao = programa.filePath("Ajuda/solucoes/exercicio01.zfr");
+    ASSERT_TRUE(QFile::copy(ZEFIRA_FIXTURES "/sim_anel.zfr", solucao));
+    QFile doc(programa.filePath("Ajuda/Introdução.hlp"));
+    ASSERT_TRUE(doc.open(QIODevice::WriteOnly));
+    doc.write(QStringLiteral("<html><head><title>Exercícios</title></head><body>"
+                             "<a href=\"solucoes/exercicio01.zfr\">Abrir esta solução</a></body></html>")
+                  .toUtf8());
+    doc.close();
+
+    // A demonstration in the work area, unchanged or changed: only a changed one asks first
+    // (answered No).
+    for (const bool modificado : {false, true}) {
+        SCOPED_TRACE(modificado);
+        Principal p;
+        p.form.show();
+        p.form.acao("comandobasico1")->trigger();
+        p.estado.pasta_programa = programa.path() + "/"; // emptying the document sets it too
+        p.estado.modificado = modificado;
+        p.form.acao("introducao")->trigger();
+        TJanelaAjuda *ajuda = p.form.janela_ajuda;
+        ASSERT_EQ(ajuda->windowTitle(), QStringLiteral("Exercícios"));
+        const QUrl antes = ajuda->navegador->source();
+
+        int perguntas = 0;
+        auto *timer = new QTimer(&p.form);
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, [&perguntas] {
+            if (auto *caixa = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                ++perguntas;
+                EXPECT_EQ(caixa->text(), QStringLiteral("Deseja salvar o Sistema Atual?"));
+                for (QAbstractButton *b : caixa->buttons())
+                    if (caixa->buttonRole(b) == QMessageBox::NoRole)
+                        b->click();
+            }
+        });
+        timer->start();
+        emit ajuda->navegador->anchorClicked(QUrl(QStringLiteral("solucoes/exercicio01.zfr")));
+        timer->stop();
+
+        EXPECT_EQ(perguntas, int(modificado));
+        EXPECT_EQ(p.estado.nome_documento, " - " + QFileInfo(solucao).absoluteFilePath());
+        EXPECT_GT(p.estado.lista().numero_componentes(), 0);
+        EXPECT_FALSE(p.estado.modificado);
+        EXPECT_EQ(ajuda->navegador->source(), antes); // the help stays on its document
+        EXPECT_EQ(p.form.arquivos_recentes().nomes().value(0), QFileInfo(solucao).absoluteFilePath());
+    }
+
+    // While a simulation runs, the link opens nothing.
+    Principal p;
+    p.form.show();
+    p.form.acao("comandobasico1")->trigger();
+    p.form.acao("iniciar")->trigger();
+    GuardaModal guarda;
+    p.form.janela_ajuda->abrir(programa.filePath("Ajuda/Introdução.hlp"));
+    emit p.form.janela_ajuda->navegador->anchorClicked(QUrl(QStringLiteral("solucoes/exercicio01.zfr")));
+    EXPECT_EQ(guarda.fechados, 1); // the message saying why
+    EXPECT_EQ(p.estado.nome_documento, QStringLiteral(" - DEMO - Comando Básico 1"));
+    EXPECT_EQ(p.estado.modo, 15);
 }

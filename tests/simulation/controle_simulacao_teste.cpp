@@ -53,7 +53,7 @@ TEST(ControleSimulacao, PararRestauraOEstadoConfigurado)
         EXPECT_EQ(w->fio->pressao, 0);
 
     const TControles &k = q.k.estado.controles;
-    EXPECT_TRUE(k.TBiniciar && k.iniciar && k.paleta && k.editar && k.TBexcluir && k.salvarcomo);
+    EXPECT_TRUE(k.TBiniciar && k.iniciar && k.paleta && k.editar && k.TBexcluir && k.salvarcomo && k.demo);
     EXPECT_FALSE(k.TBiniciar_baixo);
     EXPECT_FALSE(k.TBparar || k.parar);
     EXPECT_TRUE(k.TBpausar && k.pausar);
@@ -75,7 +75,7 @@ TEST(ControleSimulacao, IniciarDesabilitaEdicaoEGuardaPosicoes)
     EXPECT_TRUE(k.TBiniciar_baixo);
     EXPECT_FALSE(k.TBiniciar || k.iniciar || k.paleta || k.editar || k.componentes || k.novo || k.abrir ||
                  k.salvar || k.salvarcomo || k.TBnovo || k.TBabrir || k.TBsalvar || k.TBcortar ||
-                 k.TBcopiar || k.TBcolar || k.TBexcluir);
+                 k.TBcopiar || k.TBcolar || k.TBexcluir || k.demo);
     EXPECT_TRUE(k.TBparar && k.parar && k.TBpausar && k.pausar);
     EXPECT_FALSE(q.c.cilindro->selecionado());
     EXPECT_EQ(q.k.estado.numero_selecionados, 0);
@@ -208,4 +208,34 @@ TEST(ControleSimulacao, CliqueNasFaixasDosAcionadores)
     EXPECT_FALSE(vd.liberado);
     Soltar_Acionadores(k.estado, false);
     EXPECT_TRUE(vd.liberado);
+}
+
+TEST(ControleSimulacao, SimulacaoDeixaModificadoComoEncontrou)
+{
+    // A run shifts valves (re-attaching their wires) and moves cylinders; the stop puts them
+    // all back, so the document is exactly as changed as before the start.
+    for (const bool antes : {false, true}) {
+        for (const bool pausar : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "modificado " << antes << ", pausa " << pausar);
+            Circuito_Simples q;
+            q.k.estado.modificado = antes;
+            q.k.iniciar();
+            EXPECT_EQ(q.k.estado.modificado, antes);
+            q.k.clicar(q.v);
+            TApresentacaoSimulacao nada;
+            for (int i = 0; i < 60; ++i)
+                Timer1Timer(q.k.estado, nada);
+            ASSERT_EQ(q.v.valvula_direcional->posicao_atual, 1); // the valve did shift
+            if (pausar) {
+                pausarClick(q.k.estado);
+                iniciarClick(q.k.estado);
+                q.k.passo();
+            }
+            EXPECT_EQ(q.k.estado.modificado, antes);
+            pararClick(q.k.estado);
+            for (int i = 0; i < 3; ++i)
+                Timer1Timer(q.k.estado, nada);
+            EXPECT_EQ(q.k.estado.modificado, antes);
+        }
+    }
 }
