@@ -6,6 +6,7 @@
 #include "editor/roteiro.h"
 #include "files/arquivo_circuito.h"
 #include "files/nome_arquivo.h"
+#include "files/historico_documento.h"
 #include "model/interface_roteirizada.h"
 
 
@@ -84,6 +85,8 @@ int roteiro(const QStringList &args)
             status = INVALIDO;
     }
 
+    // Undo in the script goes back as far as the circuit it started from.
+    Iniciar_Historico(estado);
     roteiro.executar(estado, ui);
 
     if (!Salvar_Arquivo(estado, nome_saida)) {

@@ -2,6 +2,7 @@
 
 #include "demos/tabelas_demonstracoes.h"
 #include "files/comandos_documento.h"
+#include "files/historico_documento.h"
 
 #include <memory>
 
@@ -181,6 +182,8 @@ bool Construir_Demonstracao(TEstado &estado, TInterfaceUsuario &ui, const QStrin
         }
     }
     ligar_portas(estado, entradas);
+    // A demonstration starts a fresh history: undo stops at the circuit as built.
+    Iniciar_Historico(estado);
     return true;
 }
 

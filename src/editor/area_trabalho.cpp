@@ -6,6 +6,7 @@
 #include "editor/fio_editor.h"
 #include "model/mover_componentes.h"
 #include "editor/paleta.h"
+#include "files/historico_documento.h"
 #include "simulation/simulacao.h"
 
 #include <Qt>
@@ -214,6 +215,7 @@ void imagemMouseDown(TEstado &estado, TInterfaceUsuario &ui, BotaoMouse botao, T
     estado.x_anterior = x;
     estado.y_anterior = y;
     const bool shift_esquerdo = shift == (SHIFT_SHIFT | SHIFT_ESQUERDO);
+    const int modo_antes = estado.modo;
 
     if (botao == BotaoMouse::Esquerdo) {
         if (estado.modo == 0) {
@@ -236,6 +238,7 @@ void imagemMouseDown(TEstado &estado, TInterfaceUsuario &ui, BotaoMouse botao, T
             Menu_Contexto(estado, ui, x, y);
         }
     }
+    Registrar_Edicao(estado, modo_antes == 1 ? QStringLiteral("ligar fio") : QStringLiteral("inserir"));
 }
 
 TCursor imagemMouseMove(TEstado &estado, TShiftState, int x, int y)
@@ -298,6 +301,8 @@ void imagemMouseUp(TEstado &estado, TShiftState shift, int x, int y)
     }
     if (estado.modo == 15)
         Soltar_Acionadores(estado, shift == SHIFT_SHIFT);
+    // One whole drag, with the docking it caused, is one step.
+    Registrar_Edicao(estado, QStringLiteral("mover"));
 }
 
 namespace {
@@ -346,6 +351,7 @@ void Abrir_Propriedades(TEstado &estado, TInterfaceUsuario &ui, int i)
         estado.ignorar_clique = false;
         estado.ignorar_selecao = false;
     }
+    Registrar_Edicao(estado, QStringLiteral("alterar propriedades"));
 }
 
 } // namespace
@@ -370,6 +376,7 @@ void FormKeyDown(TEstado &estado, int tecla, TShiftState shift)
             // Only the stop command ends a simulation; the palette button stays down.
             estado.modo = 0;
         }
+        Registrar_Edicao(estado, QStringLiteral("ligar fio"));
         return;
     }
 
@@ -386,6 +393,7 @@ void FormKeyDown(TEstado &estado, int tecla, TShiftState shift)
     estado.indice_arrasto = -2;
     imagemMouseMove(estado, shift, somar(estado.mouse_x, dx), somar(estado.mouse_y, dy));
     estado.indice_arrasto = -1;
+    Registrar_Edicao(estado, QStringLiteral("mover"));
 }
 
 void FormKeyUp(TEstado &estado, int, TShiftState shift) { imagemMouseUp(estado, shift, 0, 0); }
@@ -424,6 +432,7 @@ void rotacionarClick(TEstado &estado)
         return;
     TValvula_E_OU_ESC_REG &v = *c->valvula_e_ou_esc_reg;
     v.definir_estado(v.estado() == 1 ? 2 : 1);
+    Registrar_Edicao(estado, QStringLiteral("rotacionar"));
 }
 
 } // namespace zefira

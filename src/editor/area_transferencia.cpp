@@ -2,6 +2,7 @@
 #include "editor/area_transferencia.h"
 
 #include "editor/selecao.h"
+#include "files/historico_documento.h"
 
 namespace zefira {
 
@@ -51,6 +52,7 @@ void TBexcluirClick(TEstado &estado, TInterfaceUsuario &ui)
             estado.modificado = true;
     }
     Liberar_Componentes(estado);
+    Registrar_Edicao(estado, QStringLiteral("excluir"));
 }
 
 void copiarClick(TEstado &estado)
@@ -73,6 +75,7 @@ void cortarClick(TEstado &estado)
     if (remover_selecionados(lista, false))
         estado.modificado = true;
     estado.numero_selecionados = contar_selecionados(lista);
+    Registrar_Edicao(estado, QStringLiteral("cortar"));
 }
 
 void colarClick(TEstado &estado)
@@ -90,6 +93,7 @@ void colarClick(TEstado &estado)
         estado.modificado = true;
     }
     estado.numero_selecionados = contar_selecionados(lista);
+    Registrar_Edicao(estado, QStringLiteral("colar"));
 }
 
 } // namespace zefira

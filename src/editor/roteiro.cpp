@@ -5,6 +5,7 @@
 #include "editor/area_transferencia.h"
 #include "editor/paleta.h"
 #include "editor/selecao.h"
+#include "files/historico_documento.h"
 
 #include <QRegularExpression>
 #include <Qt>
@@ -36,6 +37,8 @@ const std::map<QString, Comando> COMANDOS = {
     {"selecionartudo", Comando::SelecionarTudo},
     {"rotacionar", Comando::Rotacionar},
     {"propriedades", Comando::Propriedades},
+    {"desfazer", Comando::Desfazer},
+    {"refazer", Comando::Refazer},
 };
 
 const std::map<QString, Resposta> RESPOSTAS = {
@@ -185,6 +188,8 @@ void TRoteiro::executar(TEstado &estado, TInterfaceRoteirizada &ui, const TAcao 
         case Comando::SelecionarTudo: selecionartudoClick(estado); break;
         case Comando::Rotacionar: rotacionarClick(estado); break;
         case Comando::Propriedades: propriedadesClick(estado, ui); break;
+        case Comando::Desfazer: Desfazer(estado); break;
+        case Comando::Refazer: Refazer(estado); break;
         }
         break;
     case TipoAcao::Responder: ui.respostas.push_back(a.resposta); break;

@@ -8,7 +8,7 @@
 //   tecla NOME [shift]            key pressed and released: Escape, Delete (the delete
 //                                 command), Esquerda, Cima, Direita, Baixo
 //   menu NOME                     copiar, cortar, colar, excluir, selecionartudo, rotacionar,
-//                                 propriedades
+//                                 propriedades, desfazer, refazer
 //   responder sim|nao|cancelar    the answer the next question box gets (Yes when none)
 // Blank lines and lines starting with '#' are ignored. Every action reaches the editor through
 // the same handlers the work area's window calls; nothing else moves the pointer, so a port is
@@ -25,7 +25,7 @@ namespace zefira {
 class TRoteiro {
 public:
     enum class TipoAcao { Paleta, Pressionar, Mover, Soltar, Duplo, Tecla, Menu, Responder };
-    enum class Comando { Copiar, Cortar, Colar, Excluir, SelecionarTudo, Rotacionar, Propriedades };
+    enum class Comando { Copiar, Cortar, Colar, Excluir, SelecionarTudo, Rotacionar, Propriedades, Desfazer, Refazer };
 
     struct TAcao {
         TipoAcao tipo = TipoAcao::Paleta;

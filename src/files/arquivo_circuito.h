@@ -26,9 +26,15 @@ TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome,
 
 // Writes the whole document through Gravar_Arquivo_Seguro: the previous file is replaced only
 // after a complete, flushed write, so a failed save leaves it intact. Returns false when the
-// file could not be written, with the system's reason in `motivo` when given.
+// file could not be written, with the reason in `motivo` when given.
 bool Salvar_Arquivo(TEstado &estado, const QString &nome, QString *motivo = nullptr);
-// The bytes Salvar_Arquivo writes for the document (line 2 holds the current date and time).
+
+// The file's bytes, as Salvar_Arquivo writes them (line 2 holds the current date and time).
 QByteArray Conteudo_Arquivo(const TEstado &estado);
+// The circuit as an undo snapshot: the file's bytes with an empty date and nothing selected.
+QByteArray Conteudo_Instantaneo(const TEstado &estado);
+// Writes bytes safely (complete or not at all); the reason of a failure, in the user's words
+// followed by the system's, in `motivo`.
+bool Gravar_Bytes(const QString &nome, const QByteArray &dados, QString *motivo = nullptr);
 
 } // namespace zefira

@@ -1,6 +1,7 @@
 #include "files/comandos_documento.h"
 
 #include "files/arquivo_circuito.h"
+#include "files/historico_documento.h"
 #include "files/pasta_dados.h"
 
 #include <QCoreApplication>
@@ -39,9 +40,11 @@ bool sem_conteudo(const TEstado &e) { return e.lista_componentes->numero_compone
 
 bool escrever(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
 {
-    if (Salvar_Arquivo(estado, nome))
+    QString motivo;
+    if (Salvar_Arquivo(estado, nome, &motivo))
         return true;
-    ui.mensagem(QStringLiteral("Erro ao salvar arquivo!"));
+    ui.aviso(QStringLiteral("Erro ao salvar arquivo!"),
+             QStringLiteral("Arquivo: %1\nMotivo: %2").arg(QDir::toNativeSeparators(nome), motivo));
     return false;
 }
 
@@ -75,6 +78,7 @@ void Limpar_Lista(TEstado &estado)
         estado.pasta_programa = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     estado.pasta_arquivos = Preparar_Pasta_Arquivos(estado.pasta_programa);
     estado.no_raiz = estado.lista_nos->adicionar(std::make_unique<Tno>());
+    Iniciar_Historico(estado);
 }
 
 void novoClick(TEstado &estado, TInterfaceUsuario &ui)
@@ -108,10 +112,17 @@ bool Abrir_Documento(TEstado &estado, TInterfaceUsuario &ui, const QString &nome
         ui.mensagem(QStringLiteral("Erro ao abrir arquivo!"));
         return false;
     }
-    if (r.status == StatusLeitura::Invalido)
-        ui.mensagem(r.mensagem);
-    estado.nome_documento = QStringLiteral(" - ") + nome;
     estado.perguntar_ao_salvar = true;
+    if (r.status == StatusLeitura::Invalido) {
+        ui.mensagem(r.mensagem);
+        // What was read is a fragment of the file: it stays unnamed and modified, so no plain
+        // save can overwrite the damaged file with it.
+        estado.nome_documento.clear();
+        estado.modificado = true;
+    } else {
+        estado.nome_documento = QStringLiteral(" - ") + nome;
+    }
+    Iniciar_Historico(estado);
     return true;
 }
 

@@ -6,7 +6,12 @@
 #include "files/tipo_arquivo.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
+
+#include <cerrno>
+#include <cstring>
 
 namespace zefira {
 
@@ -32,13 +37,13 @@ public:
     QByteArray dados;
 };
 
-QString linha_dados(const TTipo_Arquivo &tipo, const TComponente &c)
+QString linha_dados(const TTipo_Arquivo &tipo, const TComponente &c, bool sem_selecao)
 {
     QString linha;
     const qsizetype n = qsizetype(tipo.campos.size());
     for (qsizetype i = 0; i < n; ++i) {
         const TCampo_Arquivo &campo = tipo.campos[size_t(i)];
-        const QString valor = campo.valor(c);
+        const QString valor = sem_selecao && campo.selecao ? QStringLiteral("0") : campo.valor(c);
         if (campo.tipo == TipoCampo::Texto)
             linha += QLatin1Char('(') + texto_seguro(valor) + QLatin1Char(')');
         else
@@ -49,11 +54,13 @@ QString linha_dados(const TTipo_Arquivo &tipo, const TComponente &c)
     return linha;
 }
 
-QByteArray conteudo(const TEstado &estado)
+// An undo snapshot has no date and no selection, so two equal circuits give equal bytes.
+QByteArray conteudo(const TEstado &estado, bool instantaneo)
 {
     Saida s;
     s.linha(QStringLiteral("Arquivo ZEFIRA - Simulador de Cargas Pneumáticas"));
-    s.linha(QStringLiteral("Criação: ") + QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss")));
+    s.linha(QStringLiteral("Criação: ")
+            + (instantaneo ? QString() : QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy hh:mm:ss"))));
     s.linha();
 
     // A note holding a line break is stored as several lines, so each file line stays one note
@@ -83,7 +90,7 @@ QByteArray conteudo(const TEstado &estado)
         if (!tipo)
             continue;
         s.linha(QString::fromUtf8(tipo->linha));
-        s.linha(linha_dados(*tipo, c));
+        s.linha(linha_dados(*tipo, c, instantaneo));
         if (c.fio)
             for (const TPonto &p : c.fio->pontos)
                 s.linha(QString::number(p.x) + QLatin1Char(' ') + QString::number(p.y));
@@ -92,16 +99,49 @@ QByteArray conteudo(const TEstado &estado)
     return s.dados;
 }
 
+// Why a write failed, in the user's words, followed by the system's own text.
+QString motivo_falha(const QString &nome, const QString &sistema)
+{
+    const QFileInfo info(nome);
+    QString motivo;
+    if (info.isDir())
+        motivo = QStringLiteral("já existe uma pasta com esse nome");
+    else if (!info.absoluteDir().exists())
+        motivo = QStringLiteral("a pasta não existe");
+    else if (sistema == QString::fromLocal8Bit(std::strerror(ENOSPC))
+             || sistema == QString::fromLocal8Bit(std::strerror(EFBIG)))
+        motivo = QStringLiteral("disco cheio ou sem espaço disponível");
+    else if ((info.exists() && !info.isWritable()) || !QFileInfo(info.absolutePath()).isWritable())
+        motivo = QStringLiteral("permissão negada");
+    else
+        motivo = QStringLiteral("falha de gravação");
+    return sistema.isEmpty() ? motivo : motivo + QStringLiteral(" (") + sistema + QLatin1Char(')');
+}
+
 } // namespace
 
-QByteArray Conteudo_Arquivo(const TEstado &estado) { return conteudo(estado); }
+QByteArray Conteudo_Arquivo(const TEstado &estado) { return conteudo(estado, false); }
+
+QByteArray Conteudo_Instantaneo(const TEstado &estado) { return conteudo(estado, true); }
+
+bool Gravar_Bytes(const QString &nome, const QByteArray &dados, QString *motivo)
+{
+    QString sistema;
+    if (Gravar_Arquivo_Seguro(nome, dados, &sistema))
+        return true;
+    if (motivo)
+        *motivo = motivo_falha(nome, sistema);
+    return false;
+}
 
 bool Salvar_Arquivo(TEstado &estado, const QString &nome, QString *motivo)
 {
-    if (!Gravar_Arquivo_Seguro(nome, conteudo(estado), motivo))
+    if (!Gravar_Bytes(nome, conteudo(estado, false), motivo))
         return false;
-    // Only a save that reached the disk makes the document unmodified.
+    // Only a save that reached the disk makes the document unmodified; undoing back to this
+    // point makes it unmodified again.
     estado.modificado = false;
+    estado.historico_edicao.marcar_limpo();
     return true;
 }
 

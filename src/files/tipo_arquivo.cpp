@@ -33,7 +33,7 @@ const TCampo_Arquivo SELECAO{T::Sinal, "Seleção", G::Feminino,
                                      x.componente.selecionar();
                                  return true;
                              },
-                             [](const TComponente &c) { return sinal(c.selecionado()); }};
+                             [](const TComponente &c) { return sinal(c.selecionado()); }, true};
 const TCampo_Arquivo ESQUERDA{T::Inteiro, "Esquerda", G::Feminino,
                               [](C &x, int n, const QString &) { return x.componente.esquerda = n, true; },
                               [](const TComponente &c) { return numero(c.esquerda); }};

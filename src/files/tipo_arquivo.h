@@ -40,6 +40,7 @@ struct TCampo_Arquivo {
     bool (*aplicar)(TContexto_Leitura &contexto, int numero, const QString &texto);
     // The field as stored: a number, a flag as 1/0, or the bare text of a text field.
     QString (*valor)(const TComponente &componente);
+    bool selecao = false; // the selection flag, which undo snapshots keep apart
 };
 
 struct TTipo_Arquivo {

@@ -4,6 +4,7 @@
 
 #include "simbolos/imagens.h"
 #include "model/controles.h"
+#include "model/historico.h"
 #include "model/historico_passos.h"
 #include "model/lista_componente.h"
 #include "model/lista_no.h"
@@ -42,6 +43,7 @@ struct TEstado {
     bool novo_confirmado = false;
     QString pasta_programa;  // folder of the executable, with a trailing separator
     QString pasta_arquivos;  // where the open and save dialogs start ("MeusArquivos")
+    THistorico historico_edicao; // undo and redo; `modificado` follows its saved snapshot
 
     // --- editor ---
     int modo = 0; // 0 editing, 1 drawing a wire, 2..14 placing, 15 simulating

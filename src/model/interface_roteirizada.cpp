@@ -23,6 +23,12 @@ Resposta TInterfaceRoteirizada::perguntar(const QString &texto, bool com_cancela
 
 void TInterfaceRoteirizada::mensagem(const QString &texto) { registrar(QStringLiteral("mensagem: ") + texto); }
 
+void TInterfaceRoteirizada::aviso(const QString &texto, const QString &detalhe)
+{
+    detalhes << detalhe;
+    mensagem(texto);
+}
+
 QString TInterfaceRoteirizada::escolher_arquivo_abrir(const QString &)
 {
     if (arquivos.empty())

@@ -16,6 +16,8 @@ class TInterfaceRoteirizada : public TInterfaceUsuario {
 public:
     Resposta perguntar(const QString &texto, bool com_cancelar) override;
     void mensagem(const QString &texto) override;
+    // Recorded as a message; the detail goes to `detalhes`.
+    void aviso(const QString &texto, const QString &detalhe) override;
     QString escolher_arquivo_abrir(const QString &pasta) override;
     QString escolher_arquivo_salvar(const QString &pasta) override;
     ItemMenuContexto menu_contexto(const TItensMenuContexto &habilitados, int x, int y) override;
@@ -25,6 +27,7 @@ public:
     std::deque<ItemMenuContexto> itens_menu; // choices for the next context menus (none = dismissed)
     std::vector<TItensMenuContexto> menus;   // enabled items of every context menu shown, in order
     QStringList registro;                 // "pergunta: TEXT" / "mensagem: TEXT", in order
+    QStringList detalhes;                 // the detail of every warning, in order
     std::function<void(const QString &)> ao_registrar; // called with each new record line
 
 private:

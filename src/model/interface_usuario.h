@@ -28,6 +28,12 @@ public:
     virtual Resposta perguntar(const QString &texto, bool com_cancelar) = 0;
     // A plain message box.
     virtual void mensagem(const QString &texto) = 0;
+    // A message box with a warning icon and, below the text, a detail (a path and a reason).
+    virtual void aviso(const QString &texto, const QString &detalhe)
+    {
+        (void)detalhe;
+        mensagem(texto);
+    }
     // File dialogs starting in pasta; an empty name means the user cancelled.
     virtual QString escolher_arquivo_abrir(const QString &pasta) = 0;
     virtual QString escolher_arquivo_salvar(const QString &pasta) = 0;

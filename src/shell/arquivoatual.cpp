@@ -5,6 +5,7 @@
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
 #include "files/pasta_dados.h"
+#include "files/historico_documento.h"
 #include "model/estado.h"
 #include "simulation/controle_simulacao.h"
 
@@ -295,10 +296,14 @@ void TFormArquivo::aplicar_cursor()
 void TFormArquivo::avisar_mudancas()
 {
     // Placing a component or cancelling a placement here lifts the palette's button too.
+    // An edit here changes what undo and redo offer.
     if (std::memcmp(&controles_anteriores_, &estado_.controles, sizeof(TControles)) != 0
-        || botao_paleta_anterior_ != estado_.botao_paleta) {
+        || botao_paleta_anterior_ != estado_.botao_paleta || revisao_anterior_ != estado_.historico_edicao.revisao()
+        || em_repouso_anterior_ != Em_Repouso(estado_)) {
         controles_anteriores_ = estado_.controles;
         botao_paleta_anterior_ = estado_.botao_paleta;
+        revisao_anterior_ = estado_.historico_edicao.revisao();
+        em_repouso_anterior_ = Em_Repouso(estado_);
         emit controles_mudaram();
     }
 }

@@ -88,6 +88,8 @@ private:
     int botao_paleta_anterior_ = 0;
     QString documento_anterior_;
     double dpr_cursores_ = 1;
+    unsigned revisao_anterior_ = 0;   // the history's revision last told
+    bool em_repouso_anterior_ = true; // whether undo was possible then
     int cursores_lidos_ = 0;
     bool alterado_ = true;
     std::uint64_t revisao_vista_ = 0;

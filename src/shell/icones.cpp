@@ -157,8 +157,32 @@ void unico_passo(QPainter &p)
     p.drawRect(11, 2, 3, 12);
 }
 
-const Desenho DESENHOS[NUMERO_ICONES] = {novo,   abrir,  salvar, cortar, copiar,      colar,      excluir,
-                                         parar,  iniciar, pausar, fechar, observacoes, biblioteca, unico_passo};
+
+// A half-turn arrow, its head on the left (undo) or mirrored to the right (redo).
+void seta_curva(QPainter &p, bool espelhar)
+{
+    if (espelhar) {
+        p.translate(16, 0);
+        p.scale(-1, 1);
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0, 70, 160), 2));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath arco;
+    arco.moveTo(4, 6);
+    arco.cubicTo(8, 2, 15, 4, 13, 10);
+    arco.cubicTo(12, 13, 9, 14, 6, 13);
+    p.drawPath(arco);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 70, 160));
+    p.drawPolygon(QPolygon({QPoint(1, 3), QPoint(7, 3), QPoint(2, 9)}));
+}
+
+void desfazer(QPainter &p) { seta_curva(p, false); }
+void refazer(QPainter &p) { seta_curva(p, true); }
+
+const Desenho DESENHOS[NUMERO_ICONES] = {novo,    abrir,  salvar, cortar, copiar,      colar,      excluir,    parar,
+                                         iniciar, pausar, fechar, observacoes, biblioteca, unico_passo, desfazer, refazer};
 
 } // namespace
 

@@ -100,6 +100,14 @@ void TInterfaceQt::mensagem(const QString &texto)
     QMessageBox::information(pai_, QStringLiteral("ZEFIRA"), texto);
 }
 
+void TInterfaceQt::aviso(const QString &texto, const QString &detalhe)
+{
+    DevolverFoco foco{pai_};
+    QMessageBox caixa(QMessageBox::Warning, QStringLiteral("ZEFIRA"), texto, QMessageBox::Ok, pai_);
+    caixa.setDetailedText(detalhe);
+    caixa.exec();
+}
+
 QString TInterfaceQt::pasta_inicial(const QString &pasta) const
 {
     return !ultima_pasta_.isEmpty() && QFileInfo(ultima_pasta_).isDir() ? ultima_pasta_ : pasta;

@@ -25,6 +25,7 @@ public:
 
     Resposta perguntar(const QString &texto, bool com_cancelar) override;
     void mensagem(const QString &texto) override;
+    void aviso(const QString &texto, const QString &detalhe) override;
     QString escolher_arquivo_abrir(const QString &pasta) override;
     QString escolher_arquivo_salvar(const QString &pasta) override;
     QString escolher_arquivo_exportar(const QString &pasta, double &escala) override;

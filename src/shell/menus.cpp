@@ -25,6 +25,9 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"arquivo_menu", "N8", "-", "", -1, false},
         {"arquivo_menu", "sair", "Sai&r", "Ctrl+R", 10, false},
 
+        {"editar", "desfazer", "&Desfazer", "Ctrl+Z", 14, false},
+        {"editar", "refazer", "&Refazer", "Ctrl+Y", 15, false},
+        {"editar", "N_desfazer", "-", "", -1, false},
         {"editar", "cortar", "Cor&tar", "Ctrl+X", 3, false},
         {"editar", "copiar", "&Copiar", "Ctrl+C", 4, false},
         {"editar", "colar", "C&olar", "Ctrl+V", 5, false},
@@ -132,6 +135,9 @@ const std::vector<TBotaoBarra> &Botoes_Barra()
         {300, "TBunicopasso", "Único Passo (F7)", 13, false},
         {323, "", "", -1, false},
         {331, "TBfechar", "Fechar (Ctrl+R)", 10, false},
+        {354, "", "", -1, false},
+        {362, "TBdesfazer", "Desfazer (Ctrl+Z)", 14, false},
+        {385, "TBrefazer", "Refazer (Ctrl+Y)", 15, false},
     };
     return botoes;
 }

@@ -6,6 +6,8 @@
 #include "editor/area_transferencia.h"
 #include "editor/selecao.h"
 #include "files/comandos_documento.h"
+#include "files/copia_recuperacao.h"
+#include "files/historico_documento.h"
 #include "files/documentos_ajuda.h"
 #include "files/pasta_dados.h"
 #include "shell/arquivoatual.h"
@@ -51,6 +53,8 @@ TForm1::TForm1(TEstado &estado, bool mostrar_capa) : estado_(estado), ui_(this),
     Limpar_Lista(estado_);
 
     criar_menus();
+    // Both usual redo keys.
+    acao("refazer")->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     criar_barra();
     criar_janelas();
     ligar_comandos();
@@ -283,9 +287,14 @@ void TForm1::ligar_comandos()
     c["colar"] = c["TBcolar"] = [this] { colarClick(estado_); };
     c["deletar"] = c["TBexcluir"] = [this] { TBexcluirClick(estado_, ui_); };
     c["Observaes1"] = c["TBobservacoes"] = [this] {
+        // The notes window has its own undo while open (Ctrl+Z in the text); what it changed
+        // becomes one step of the circuit's history when it closes.
         Formobs->exec();
+        Registrar_Edicao(estado_, QStringLiteral("editar observações"));
         activateWindow();
     };
+    c["desfazer"] = c["TBdesfazer"] = [this] { Desfazer(estado_); };
+    c["refazer"] = c["TBrefazer"] = [this] { Refazer(estado_); };
     c["selecionartudo"] = [this] { selecionartudoClick(estado_); };
     c["Biblioteca1"] = c["TBbiblioteca"] = [this] { Biblioteca1Click(); };
     c["propriedades"] = [this] { propriedadesSelecionadoClick(estado_, ui_); };
@@ -418,6 +427,14 @@ void TForm1::atualizar_controles()
     }
     if (QAction *retomar = acao("retomar_f8"))
         retomar->setEnabled(estado_.modo == 15 && k.iniciar && !k.pausar);
+    // Nothing to undo, a simulation or a gesture under way: undo and redo are off.
+    const bool desfazer = k.editar && Pode_Desfazer(estado_), refazer = k.editar && Pode_Refazer(estado_);
+    for (const char *nome : {"desfazer", "TBdesfazer"})
+        acao(nome)->setEnabled(desfazer);
+    for (const char *nome : {"refazer", "TBrefazer"})
+        acao(nome)->setEnabled(refazer);
+    acao("desfazer")->setText(Legenda_Desfazer(estado_));
+    acao("refazer")->setText(Legenda_Refazer(estado_));
     if (FormBiblioteca) {
         FormBiblioteca->setEnabled(k.paleta);
         FormBiblioteca->sincronizar();
@@ -454,10 +471,28 @@ void TForm1::closeEvent(QCloseEvent *evento)
 {
     if (FormClose(estado_, ui_)) {
         Preferencias()->setValue(QStringLiteral("principal/geometria"), saveGeometry());
+        if (recuperacao_)
+            recuperacao_->encerrar();
         evento->accept();
-    }
-    else
+    } else {
         evento->ignore();
+    }
+}
+
+void TForm1::definir_recuperacao(TCopia_Recuperacao *copia)
+{
+    recuperacao_ = copia;
+    connect(&FormArquivo->Timer1, &QTimer::timeout, this, [this] {
+        if (recuperacao_)
+            recuperacao_->tique(estado_);
+    });
+}
+
+void TForm1::oferecer_recuperacao()
+{
+    if (recuperacao_ && Oferecer_Recuperacao(estado_, ui_, *recuperacao_))
+        FormArquivo->marcar_alterado();
+    atualizar_controles();
 }
 
 } // namespace zefira

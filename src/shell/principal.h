@@ -22,6 +22,7 @@ class TFormBiblioteca;
 class TFormArquivo;
 class TFormsobre;
 class TJanelaAjuda;
+class TCopia_Recuperacao;
 class TJanelaDiagrama;
 
 class TForm1 : public QMainWindow {
@@ -53,6 +54,10 @@ public:
     void Biblioteca1Click();
     void sairClick() { close(); }
     void abrir_ajuda(const QString &item);
+    // The run's recovery copy: written on the work area's ticks, deleted on a clean exit.
+    void definir_recuperacao(TCopia_Recuperacao *copia);
+    // At start-up: offers the circuits left by runs that did not end cleanly.
+    void oferecer_recuperacao();
     // A circuit file named by a help document's link, opened as "Abrir" opens a chosen file.
     void abrir_circuito(const QString &caminho);
     // Shows the window where it was left in the last run; maximised the first time.
@@ -93,6 +98,7 @@ private:
     QMap<QString, std::function<void()>> comandos_;
     QStringList ordem_criacao_;
     QList<QWidget *> dialogos_; // property dialogs and the hidden symbol window
+    TCopia_Recuperacao *recuperacao_ = nullptr;
     TArquivosRecentes recentes_;
 };
 

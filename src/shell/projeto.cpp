@@ -1,6 +1,7 @@
 // The program entry: reads the command line, creates the windows and runs the message loop
 // until the main window closes.
 
+#include "files/copia_recuperacao.h"
 #include "model/estado.h"
 #include "shell/argumentos.h"
 #include "shell/icones.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -67,6 +69,10 @@ int main(int argc, char **argv)
     // ZEFIRA_SEM_CAPA skips the splash (automated runs, screenshots).
     zefira::TForm1 principal(estado, qEnvironmentVariableIsEmpty("ZEFIRA_SEM_CAPA"));
     principal.abrir_ao_iniciar(argumentos.arquivo);
+    zefira::TCopia_Recuperacao copia(zefira::TCopia_Recuperacao::Pasta_Padrao());
+    principal.definir_recuperacao(&copia);
     principal.exibir();
+    // After the splash: the question about a circuit a crash left behind.
+    QTimer::singleShot(0, &principal, [&principal] { principal.oferecer_recuperacao(); });
     return app.exec();
 }

@@ -46,6 +46,9 @@ const Entrada MENUS[] = {
     {"arquivo_menu", "N8", "-", "", ""},
     {"arquivo_menu", "sair", "Sai&r", "Ctrl+R", "TBfechar"},
 
+    {"editar", "desfazer", "&Desfazer", "Ctrl+Z", "TBdesfazer"},
+    {"editar", "refazer", "&Refazer", "Ctrl+Y", "TBrefazer"},
+    {"editar", "N_desfazer", "-", "", ""},
     {"editar", "cortar", "Cor&tar", "Ctrl+X", "TBcortar"},
     {"editar", "copiar", "&Copiar", "Ctrl+C", "TBcopiar"},
     {"editar", "colar", "C&olar", "Ctrl+V", "TBcolar"},
@@ -154,6 +157,9 @@ const Botao BARRA[] = {
     {"TBunicopasso", "Único Passo (F7)", false},
     {"", "", false},
     {"TBfechar", "Fechar (Ctrl+R)", false},
+    {"", "", false},
+    {"TBdesfazer", "Desfazer (Ctrl+Z)", false},
+    {"TBrefazer", "Refazer (Ctrl+Y)", false},
 };
 
 QString linha(const QString &menu, const QString &item, const QString &legenda, const QString &atalho,
@@ -297,7 +303,7 @@ TEST(Principal, MenusEBarraSaoOsDoPrograma)
         EXPECT_FALSE(icones.contains(img)) << b.nome;
         icones << img;
     }
-    EXPECT_EQ(icones.size(), 14);
+    EXPECT_EQ(icones.size(), 16);
 }
 
 TEST(Principal, ItensSemAcaoEstaoHabilitadosENaoFazemNada)
@@ -458,4 +464,38 @@ TEST(Principal, IniciarPausarPararTrocamOsControles)
     p.form.acao("parar")->trigger();
     EXPECT_EQ(p.estado.modo, 0);
     conferir(p, {true, true, true, false, false, false});
+}
+
+// Undo and redo in the menu and the toolbar: enabled only with something to take back or do
+// again, never while simulating; the menu says what they will do.
+TEST(Principal, DesfazerERefazerSeguemOHistorico)
+{
+    Principal p;
+    p.form.show();
+    auto habilitados = [&p] {
+        QString s;
+        for (const char *nome : {"desfazer", "TBdesfazer", "refazer", "TBrefazer"})
+            s += p.form.acao(nome)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    };
+    EXPECT_EQ(habilitados(), "0000");
+    EXPECT_TRUE(p.form.acao("refazer")->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
+
+    p.form.acao("comandobasico1")->trigger();
+    p.form.acao("selecionartudo")->trigger();
+    EXPECT_EQ(habilitados(), "0000");
+    tecla(p.form.FormArquivo, Qt::Key_Right);
+    EXPECT_EQ(habilitados(), "1100");
+    EXPECT_EQ(p.form.acao("desfazer")->text(), QStringLiteral("&Desfazer mover"));
+
+    p.form.acao("TBdesfazer")->trigger();
+    EXPECT_EQ(habilitados(), "0011");
+    EXPECT_EQ(p.form.acao("refazer")->text(), QStringLiteral("&Refazer mover"));
+    p.form.acao("refazer")->trigger();
+    EXPECT_EQ(habilitados(), "1100");
+
+    p.form.acao("iniciar")->trigger();
+    EXPECT_EQ(habilitados(), "0000");
+    p.form.acao("parar")->trigger();
+    EXPECT_EQ(habilitados(), "1100");
 }
