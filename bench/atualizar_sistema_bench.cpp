@@ -47,7 +47,7 @@ void malha(TEstado &e, int componentes)
 void anel_de_tomadas(TEstado &e, int componentes)
 {
     const int n = std::max(2, componentes / 4);
-    std::vector<TComponente *> j(size_t(n));
+    std::vector<TComponente *> j(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i)
         j[size_t(i)] = &e.lista().adicionar(TIPO_JUMP, 10 + (i % 100) * 20, -1, -1, -1, 40 + (i / 100) * 60);
     for (int i = 0; i < n; ++i) {
@@ -132,16 +132,3 @@ BENCHMARK(BM_AnelDeTomadas)->Arg(200)->Arg(800)->Arg(3200)->Unit(benchmark::kMil
 BENCHMARK(BM_Unidades)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Malha)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_UnidadesAcionadas)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    // The symbol library paints text, which needs a GUI application (no display).
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

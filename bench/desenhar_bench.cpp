@@ -91,12 +91,3 @@ BENCHMARK(ler_e_desenhar_arquivo)->Arg(20000)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(desenhar_demonstracao, comandobasico1, "comandobasico1")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(desenhar_demonstracao, cascata, "cascata")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(desenhar_demonstracao, passoapasso, "passoapasso")->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -83,16 +83,3 @@ void BM_DesfazerRefazer(benchmark::State &st)
 
 BENCHMARK(BM_RegistrarPasso)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DesfazerRefazer)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char **argv)
-{
-    // The symbol library paints text, which needs a GUI application (no display).
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -30,23 +30,6 @@ constexpr int ALTURA_AREA = 650;
 
 } // namespace
 
-bool ler_opcoes_desenho(const QStringList &args, const char *uso, TRoteiro_Simulacao &roteiro,
-                        QStringList &posicionais)
-{
-    QString mensagem;
-    if (!roteiro.ler(args, posicionais, mensagem)) {
-        erro(QStringLiteral("zefira-cli: ") + mensagem);
-        erro(QString::fromUtf8(uso));
-        return false;
-    }
-    if (posicionais.size() != 2 || posicionais[0].startsWith(QLatin1String("--")) ||
-        posicionais[1].startsWith(QLatin1String("--"))) {
-        erro(QString::fromUtf8(uso));
-        return false;
-    }
-    return true;
-}
-
 int abrir_e_simular(TRoteiro_Simulacao &roteiro, const QString &arquivo, TEstado &estado)
 {
     Carregar_Figura_Acionador(estado);
@@ -77,7 +60,7 @@ int desenhar(const QStringList &args)
 {
     TRoteiro_Simulacao roteiro;
     QStringList posicionais;
-    if (!ler_opcoes_desenho(args, USO_DESENHAR, roteiro, posicionais))
+    if (!ler_opcoes_simulacao(args, 2, USO_DESENHAR, roteiro, posicionais))
         return ERRO_USO;
     TEstado estado;
     const int status = abrir_e_simular(roteiro, posicionais[0], estado);

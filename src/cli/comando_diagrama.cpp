@@ -6,7 +6,6 @@
 #include "desenho/diagrama_trajeto_passo.h"
 #include "desenho/exportacao.h"
 #include "model/estado.h"
-#include "simulation/roteiro_simulacao.h"
 
 #include <QPainter>
 
@@ -24,22 +23,11 @@ const char *const USO_DIAGRAMA =
 
 int diagrama(const QStringList &args)
 {
-    TRoteiro_Simulacao roteiro;
-    QStringList posicionais;
-    QString mensagem;
-    if (!roteiro.ler(args, posicionais, mensagem) || posicionais.size() != 2
-        || posicionais[0].startsWith(QLatin1String("--")) || posicionais[1].startsWith(QLatin1String("--"))) {
-        if (!mensagem.isEmpty())
-            erro(QStringLiteral("zefira-cli: ") + mensagem);
-        erro(QString::fromUtf8(USO_DIAGRAMA));
-        return ERRO_USO;
-    }
     TEstado estado;
-    const int status = Simular_Arquivo(estado, posicionais[0], roteiro, mensagem);
-    if (status != OK) {
-        erro(status == ERRO_USO ? QStringLiteral("zefira-cli: ") + mensagem : mensagem);
+    QStringList posicionais;
+    const int status = ler_e_simular(args, 2, USO_DIAGRAMA, estado, posicionais);
+    if (status != OK)
         return status;
-    }
     const TDiagrama_Trajeto_Passo diagrama(estado.historico, estado.observacoes);
     const QSizeF tamanho = diagrama.tamanho_natural();
     QString falha;

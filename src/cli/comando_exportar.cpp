@@ -50,7 +50,7 @@ int exportar(const QStringList &argumentos)
     }
     TRoteiro_Simulacao roteiro;
     QStringList posicionais;
-    if (!ler_opcoes_desenho(args, USO_EXPORTAR, roteiro, posicionais))
+    if (!ler_opcoes_simulacao(args, 2, USO_EXPORTAR, roteiro, posicionais))
         return ERRO_USO;
     if (!formato_exportacao_valido(posicionais[1])) {
         erro(QStringLiteral("zefira-cli: formato desconhecido (use .png, .svg ou .pdf): ") + posicionais[1]);

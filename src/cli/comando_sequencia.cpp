@@ -5,7 +5,6 @@
 
 #include "model/estado.h"
 #include "simulation/registro_movimentos.h"
-#include "simulation/roteiro_simulacao.h"
 
 namespace zefira::cli {
 
@@ -22,22 +21,11 @@ const char *const USO_SEQUENCIA =
 
 int sequencia(const QStringList &args)
 {
-    TRoteiro_Simulacao roteiro;
-    QStringList posicionais;
-    QString mensagem;
-    if (!roteiro.ler(args, posicionais, mensagem) || posicionais.size() != 1
-        || posicionais[0].startsWith(QLatin1String("--"))) {
-        if (!mensagem.isEmpty())
-            erro(QStringLiteral("zefira-cli: ") + mensagem);
-        erro(QString::fromUtf8(USO_SEQUENCIA));
-        return ERRO_USO;
-    }
     TEstado estado;
-    const int status = Simular_Arquivo(estado, posicionais[0], roteiro, mensagem);
-    if (status != OK) {
-        erro(status == ERRO_USO ? QStringLiteral("zefira-cli: ") + mensagem : mensagem);
+    QStringList posicionais;
+    const int status = ler_e_simular(args, 1, USO_SEQUENCIA, estado, posicionais);
+    if (status != OK)
         return status;
-    }
     for (int k = 1; k < estado.historico.numero_passos(); ++k) {
         const QStringList movimentos = Movimentos_Passo(estado.historico, k);
         if (!movimentos.isEmpty())

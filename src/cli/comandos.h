@@ -41,11 +41,17 @@ enum Status {
     ERRO_USO = 4,       // bad arguments, unknown names, invalid script lines
 };
 
-// Shared by the commands that draw a circuit (desenhar, exportar): takes the simulation options
-// and exactly two positional arguments (usage shown on failure); then opens the circuit and
-// runs the steps asked for, returning OK or the exit status (message already written).
-bool ler_opcoes_desenho(const QStringList &args, const char *uso, TRoteiro_Simulacao &roteiro,
-                        QStringList &posicionais);
+// Takes the simulation options and exactly `quantidade` positional arguments; on failure writes
+// the message and the usage `uso` and returns false.
+bool ler_opcoes_simulacao(const QStringList &args, int quantidade, const char *uso, TRoteiro_Simulacao &roteiro,
+                          QStringList &posicionais);
+// ler_opcoes_simulacao, then Simular_Arquivo on the first positional argument: OK, or the exit
+// status with its message already written (sequencia, diagrama).
+int ler_e_simular(const QStringList &args, int quantidade, const char *uso, TEstado &estado,
+                  QStringList &posicionais);
+// For the commands that draw a circuit (desenhar, exportar): opens the circuit and runs the
+// steps asked for (or brings the valves to rest), returning OK or the exit status (message
+// already written).
 int abrir_e_simular(TRoteiro_Simulacao &roteiro, const QString &arquivo, TEstado &estado);
 
 } // namespace zefira::cli

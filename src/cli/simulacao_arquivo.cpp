@@ -23,4 +23,32 @@ int Simular_Arquivo(TEstado &estado, const QString &arquivo, TRoteiro_Simulacao 
     return OK;
 }
 
+bool ler_opcoes_simulacao(const QStringList &args, int quantidade, const char *uso, TRoteiro_Simulacao &roteiro,
+                          QStringList &posicionais)
+{
+    QString mensagem;
+    bool certo = roteiro.ler(args, posicionais, mensagem) && posicionais.size() == quantidade;
+    for (int i = 0; certo && i < posicionais.size(); ++i)
+        certo = !posicionais[i].startsWith(QLatin1String("--"));
+    if (certo)
+        return true;
+    if (!mensagem.isEmpty())
+        erro(QStringLiteral("zefira-cli: ") + mensagem);
+    erro(QString::fromUtf8(uso));
+    return false;
+}
+
+int ler_e_simular(const QStringList &args, int quantidade, const char *uso, TEstado &estado,
+                  QStringList &posicionais)
+{
+    TRoteiro_Simulacao roteiro;
+    if (!ler_opcoes_simulacao(args, quantidade, uso, roteiro, posicionais))
+        return ERRO_USO;
+    QString mensagem;
+    const int status = Simular_Arquivo(estado, posicionais[0], roteiro, mensagem);
+    if (status != OK)
+        erro(status == ERRO_USO ? QStringLiteral("zefira-cli: ") + mensagem : mensagem);
+    return status;
+}
+
 } // namespace zefira::cli

@@ -2,6 +2,7 @@
 // picture; the ten demonstrations; the exit statuses.
 
 #include "apoio/executar_cli.h"
+#include "apoio/figuras.h"
 
 #include <QFile>
 #include <QImage>
@@ -11,35 +12,16 @@
 
 namespace {
 
+using zefira::teste::cor;
+using zefira::teste::nao_brancos;
+using zefira::teste::recorte;
+
 using zefira::teste::Execucao;
 Execucao executar(const QStringList &args) { return zefira::teste::executar_cli(args); }
 
 const char *const DEMOS[] = {"comandobasico1", "comandobasico2", "funcaoE",    "funcaoOU", "AAcclonico1",
                              "AAcclocontnuo1", "intuitivo1",     "intuitivo2", "cascata",  "passoapasso"};
 
-QRgb cor(const QImage &img, int x, int y) { return img.pixel(x, y) | 0xFF000000u; }
-
-QRect nao_brancos(const QImage &img)
-{
-    QRect r;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (cor(img, x, y) != qRgb(255, 255, 255))
-                r |= QRect(x, y, 1, 1);
-    return r;
-}
-
-// `area` of a picture, white where it passes the picture's edge.
-QImage recorte(const QImage &img, const QRect &area)
-{
-    QImage r(area.size(), QImage::Format_RGB32);
-    r.fill(Qt::white);
-    for (int y = 0; y < area.height(); ++y)
-        for (int x = 0; x < area.width(); ++x)
-            if (img.rect().contains(area.left() + x, area.top() + y))
-                r.setPixel(x, y, cor(img, area.left() + x, area.top() + y));
-    return r;
-}
 
 QString demo(const QTemporaryDir &pasta, const char *nome)
 {

@@ -1,4 +1,5 @@
 #include "apoio/circuito.h"
+#include "apoio/figuras.h"
 #include "desenho/exportacao_circuito.h"
 #include "desenho/impressao.h"
 #include "desenho/limites_desenho.h"
@@ -21,7 +22,9 @@ using namespace zefira;
 
 namespace {
 
-QRgb cor(const QImage &img, int x, int y) { return img.pixel(x, y) | 0xFF000000u; }
+using zefira::teste::cor;
+using zefira::teste::nao_brancos;
+using zefira::teste::recorte;
 
 // The work area as the user sees it, but without the pointer overlays an export leaves out.
 QImage area_sem_ponteiro(TEstado &e)
@@ -41,27 +44,6 @@ QImage area_sem_ponteiro(TEstado &e)
     return img;
 }
 
-QRect nao_brancos(const QImage &img)
-{
-    QRect r;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (cor(img, x, y) != qRgb(255, 255, 255))
-                r |= QRect(x, y, 1, 1);
-    return r;
-}
-
-// `area` of the work-area picture, white where it passes the picture's edge.
-QImage recorte(const QImage &img, const QRect &area)
-{
-    QImage r(area.size(), QImage::Format_RGB32);
-    r.fill(Qt::white);
-    for (int y = 0; y < area.height(); ++y)
-        for (int x = 0; x < area.width(); ++x)
-            if (img.rect().contains(area.left() + x, area.top() + y))
-                r.setPixel(x, y, cor(img, area.left() + x, area.top() + y));
-    return r;
-}
 
 TComponente &valvula(TEstado &e, int esquerda, int topo)
 {

@@ -1,0 +1,16 @@
+// The main() of every benchmark: the symbol library paints text, which needs a GUI
+// application, here without a display.
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
