@@ -116,7 +116,7 @@ void TRenderizador::desenhar(bool mostrar_mira, bool mostrar_cruz, const TSegmen
     }
     limpar();
     TLista_Componente &lista = estado_.lista();
-    const QRectF visivel = area_visivel();
+    const QRectF visivel(janela_);
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         TComponente &c = lista[i];
         if (c.tipo == TIPO_FIO)
@@ -140,14 +140,6 @@ void TRenderizador::desenhar(bool mostrar_mira, bool mostrar_cruz, const TSegmen
         desenhar_mira();
     else if (mostrar_cruz)
         desenhar_cruz(segmento);
-}
-
-QRectF TRenderizador::area_visivel() const
-{
-    const QPaintDevice *d = p_.device();
-    const QRectF dispositivo(0, 0, d->width(), d->height());
-    const QRectF logica = p_.combinedTransform().inverted().mapRect(dispositivo);
-    return p_.hasClipping() ? logica.intersected(p_.clipBoundingRect()) : logica;
 }
 
 QRectF TRenderizador::caixa_desenhada(const TComponente &c)

@@ -34,9 +34,8 @@ public:
 private:
     // Passes of one repaint (renderizador.cpp).
     void limpar();
-    // Culling: the part of the circuit the painter can reach, and the area a component's
-    // drawing may cover; components outside are skipped, with the same write-backs.
-    QRectF area_visivel() const;
+    // Culling: the area a component's drawing may cover; components whose area misses the
+    // visible window are skipped, with the same write-backs.
     static QRectF caixa_desenhada(const TComponente &c);
     void anotar_sem_desenhar(TComponente &c);
     void desenhar_simbolo(TComponente &c);
