@@ -51,6 +51,7 @@ TComponente &TLista_Componente::adicionar(int tipo, int esquerda, int tipo_e_ou,
                                           int topo)
 {
     const int codigo = proximo_codigo();
+    por_codigo_valido_ = false;
     componentes.push_back(std::make_shared<TComponente>(*imagens_, codigo, tipo_e_ou, tipo_cilindro,
                                                         numero_vias, topo, esquerda, tipo));
     return *componentes.back();
@@ -60,6 +61,7 @@ TComponente &TLista_Componente::adicionar_existente(const std::shared_ptr<TCompo
                                                     bool copiar)
 {
     if (copiar) {
+        por_codigo_valido_ = false;
         componentes.push_back(copia(*componente));
         return *componentes.back();
     }
@@ -69,6 +71,7 @@ TComponente &TLista_Componente::adicionar_existente(const std::shared_ptr<TCompo
         // The counter lands one above the kept code, so the next new code skips one.
         ultimo_codigo = somar(componente->codigo, 1);
     }
+    por_codigo_valido_ = false;
     componentes.push_back(componente);
     return *componentes.back();
 }
@@ -129,17 +132,29 @@ std::shared_ptr<TComponente> TLista_Componente::copia(const TComponente &o)
 
 TComponente *TLista_Componente::procurar(int codigo) const
 {
-    for (const auto &c : componentes)
-        if (c->codigo == codigo)
-            return c.get();
-    return nullptr;
+    const int i = indice(codigo);
+    return i < 0 ? nullptr : componentes[size_t(i)].get();
 }
 
 int TLista_Componente::indice(int codigo) const
 {
+    // The simulation re-attaches wires after every valve shift: a scan per lookup would make a
+    // step grow with the square of the circuit.
+    if (!por_codigo_valido_) {
+        por_codigo_.clear();
+        for (size_t i = 0; i < componentes.size(); ++i)
+            por_codigo_.emplace(componentes[i]->codigo, int(i));
+        por_codigo_valido_ = true;
+    }
+    const auto it = por_codigo_.find(codigo);
+    if (it != por_codigo_.end() && size_t(it->second) < componentes.size() &&
+        componentes[size_t(it->second)]->codigo == codigo)
+        return it->second;
     for (size_t i = 0; i < componentes.size(); ++i)
-        if (componentes[i]->codigo == codigo)
+        if (componentes[i]->codigo == codigo) {
+            por_codigo_valido_ = false; // a code set after the index was built
             return int(i);
+        }
     return -1;
 }
 
@@ -240,8 +255,10 @@ void TLista_Componente::remover(int codigo)
     }
 
     const int j = indice(codigo);
-    if (j >= 0)
+    if (j >= 0) {
+        por_codigo_valido_ = false;
         componentes.erase(componentes.begin() + j);
+    }
 }
 
 } // namespace zefira

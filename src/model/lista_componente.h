@@ -5,6 +5,7 @@
 #include "model/componente.h"
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace zefira {
@@ -45,6 +46,11 @@ private:
     void remover_fio_se_houver(int codigo);
 
     const TImagens *imagens_;
+    // Code -> index of its first record, rebuilt lazily after the list changes. A hit is checked
+    // against the record itself, since codes may be set after a record is appended; a miss
+    // falls back to the scan, so the answer is always that of a walk from the top.
+    mutable std::unordered_map<int, int> por_codigo_;
+    mutable bool por_codigo_valido_ = false;
 };
 
 } // namespace zefira
