@@ -87,6 +87,12 @@ QByteArray Bytes_Nome_Arquivo(const QString &nome)
     return bytes;
 }
 
+bool Existe_Arquivo(const QString &nome)
+{
+    struct stat info {};
+    return !nome.isEmpty() && ::stat(Bytes_Nome_Arquivo(nome).constData(), &info) == 0;
+}
+
 bool Ler_Arquivo_Comum(const QString &nome, QByteArray &dados)
 {
     // Opened without blocking (a pipe with no writer would wait forever) and checked on the
