@@ -12,6 +12,7 @@
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <csignal>
 #include <cstdio>
 
 namespace {
@@ -22,6 +23,9 @@ void imprimir(std::FILE *saida, const QString &texto) { std::fputs(texto.toLocal
 
 int main(int argc, char **argv)
 {
+    // Past the file size limit a save fails with EFBIG and is reported, instead of the signal
+    // closing the window.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Help and version are answered before the toolkit starts, so they work without a display.
     const zefira::TArgumentos antes = zefira::Ler_Argumentos(zefira::Argumentos_Brutos(argc, argv));
     if (antes.acao == zefira::AcaoInicial::Ajuda) {
