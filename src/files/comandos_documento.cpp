@@ -162,7 +162,7 @@ bool Abrir_Arquivo_Inicial(TEstado &estado, TInterfaceUsuario &ui, const QString
     }
     // The document keeps the full name, so a later save goes to the same file whatever the
     // current folder is then.
-    return Abrir_Documento(estado, ui, QFileInfo(nome).absoluteFilePath());
+    return Abrir_Documento(estado, ui, Caminho_Absoluto(nome));
 }
 
 bool salvarClick(TEstado &estado, TInterfaceUsuario &ui)

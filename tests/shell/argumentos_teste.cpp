@@ -6,6 +6,7 @@
 #include "files/nome_arquivo.h"
 #include "model/interface_roteirizada.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -63,14 +64,19 @@ TEST(Argumentos, NomeQueNaoEUtf8AbreOArquivo)
     arquivo.write("N\xfamero de Componentes:\r\n1\r\nJump\r\n1 (J) 0 -1 -1 -1 -1 5 6\r\n");
     arquivo.close();
 
-    const char *const argv[] = {"zefira", bytes.constData()};
+    // Given as a name relative to the current folder, as a file manager or a shell does.
+    const QString antes = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(pasta.path()));
+    const char *const argv[] = {"zefira", "instala\xe7\xe3o.zfr"};
     const TArgumentos r = Ler_Argumentos(Argumentos_Brutos(2, argv));
-    EXPECT_EQ(Bytes_Nome_Arquivo(r.arquivo), bytes);
+    EXPECT_EQ(Bytes_Nome_Arquivo(r.arquivo), QByteArray(argv[1]));
     TEstado estado;
     TInterfaceRoteirizada ui;
     EXPECT_TRUE(Abrir_Arquivo_Inicial(estado, ui, r.arquivo));
+    QDir::setCurrent(antes);
     EXPECT_EQ(ui.registro, QStringList());
     EXPECT_EQ(estado.lista_componentes->numero_componentes(), 1);
+    EXPECT_EQ(Bytes_Nome_Arquivo(estado.nome_documento.mid(3)), bytes); // a later save goes to the same file
 }
 
 namespace {
