@@ -7,6 +7,7 @@
 
 #include <QGuiApplication>
 #include <QTextStream>
+#include <csignal>
 #include <cstdio>
 #include <map>
 
@@ -73,6 +74,9 @@ void mensagens_qt(QtMsgType tipo, const QMessageLogContext &, const QString &tex
 
 int main(int argc, char **argv)
 {
+    // Past the file size limit a write fails with EFBIG, which the writer reports and cleans up
+    // after, instead of the signal killing the process halfway through.
+    std::signal(SIGXFSZ, SIG_IGN);
     qInstallMessageHandler(mensagens_qt);
     // Pictures and text are painted offscreen: no display is ever needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -2,6 +2,7 @@
 
 #include "files/arquivo_circuito.h"
 #include "files/historico_documento.h"
+#include "files/nome_arquivo.h"
 #include "files/pasta_dados.h"
 
 #include <QCoreApplication>
@@ -136,7 +137,7 @@ void abrirClick(TEstado &estado, TInterfaceUsuario &ui)
 
 bool Abrir_Escolhido(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
 {
-    if (!QFileInfo::exists(nome)) {
+    if (!Existe_Arquivo(nome)) {
         ui.mensagem(QStringLiteral("Arquivo não encontrado!"));
         return false;
     }
@@ -155,13 +156,13 @@ bool Abrir_Escolhido(TEstado &estado, TInterfaceUsuario &ui, const QString &nome
 
 bool Abrir_Arquivo_Inicial(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
 {
-    if (!QFileInfo::exists(nome)) {
+    if (!Existe_Arquivo(nome)) {
         ui.mensagem(QStringLiteral("Arquivo não encontrado!"));
         return false;
     }
     // The document keeps the full name, so a later save goes to the same file whatever the
     // current folder is then.
-    return Abrir_Documento(estado, ui, QFileInfo(nome).absoluteFilePath());
+    return Abrir_Documento(estado, ui, Caminho_Absoluto(nome));
 }
 
 bool salvarClick(TEstado &estado, TInterfaceUsuario &ui)

@@ -2,6 +2,8 @@
 
 #include "files/nome_arquivo.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -53,15 +55,61 @@ int fsync_sem_interrupcao(int fd)
     return r;
 }
 
+// The process umask, read without setting it: umask(0) and back would let a file created by
+// another thread (the recovery copy) in between get the wrong permissions. Without /proc the
+// most private mask is assumed.
+mode_t mascara_atual()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        for (QByteArray linha = status.readLine(); !linha.isEmpty(); linha = status.readLine()) {
+            if (!linha.startsWith("Umask:"))
+                continue;
+            bool ok = false;
+            const uint mascara = linha.mid(6).trimmed().toUInt(&ok, 8);
+            if (ok)
+                return mode_t(mascara & 0777);
+        }
+    }
+    return 077;
+}
+
 // Permissions of the new file: those of the file it replaces, or what a plain create would
 // give (0666 less the umask).
 mode_t modo_novo(bool existe, const struct stat &atual)
 {
-    if (existe)
-        return atual.st_mode & 07777;
-    const mode_t mascara = ::umask(0);
-    ::umask(mascara);
-    return 0666 & ~mascara;
+    return existe ? atual.st_mode & 07777 : 0666 & ~mascara_atual();
+}
+
+// A read-only file is refused, as any editor does. The mode bits are checked as well, since
+// access() grants everything to root.
+bool somente_leitura(const QByteArray &alvo, const struct stat &atual)
+{
+    return (atual.st_mode & 0222) == 0 || (::access(alvo.constData(), W_OK) != 0 && errno == EACCES);
+}
+
+// The fallback when no temporary file can be made beside the target (a writable file in a
+// read-only folder): the bytes go over the file itself. The space is reserved first, so a full
+// disk or the size limit fails before the old content is touched; then write, flush and
+// truncate to the new length.
+int gravar_no_lugar(const QByteArray &alvo, const QByteArray &dados)
+{
+    const int fd = ::open(alvo.constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int erro = 0;
+    if (!dados.isEmpty() && ::fallocate(fd, 0, 0, off_t(dados.size())) != 0 && errno != EOPNOTSUPP
+        && errno != ENOSYS)
+        erro = errno;
+    if (!erro && !escrever_tudo(fd, dados.constData(), size_t(dados.size())))
+        erro = errno;
+    if (!erro && ::ftruncate(fd, off_t(dados.size())) != 0)
+        erro = errno;
+    if (!erro && fsync_sem_interrupcao(fd) != 0)
+        erro = errno;
+    if (::close(fd) != 0 && !erro && errno != EINTR)
+        erro = errno;
+    return erro;
 }
 
 } // namespace
@@ -86,19 +134,26 @@ bool Gravar_Arquivo_Seguro(const QString &nome, const QByteArray &dados, QString
             return falhar(motivo, razao(EISDIR));
         if (!S_ISREG(atual.st_mode))
             return falhar(motivo, QStringLiteral("não é um arquivo comum"));
+        if (somente_leitura(alvo, atual))
+            return falhar(motivo, QStringLiteral("o arquivo é somente leitura"));
     } else if (errno != ENOENT) {
         return falhar(motivo, razao(errno));
     }
 
     // The temporary file lives beside the target so that the final rename stays within one
-    // file system and is atomic.
+    // file system and is atomic. Its name is short whatever the target's, which may already be
+    // as long as a name can be.
     const qsizetype barra = alvo.lastIndexOf('/');
     const QByteArray pasta = barra < 0 ? QByteArray(".") : barra == 0 ? QByteArray("/") : alvo.left(barra);
-    const QByteArray base = alvo.mid(barra + 1);
-    QByteArray temporario = pasta + "/." + base + ".XXXXXX";
+    QByteArray temporario = pasta + "/.zefira.XXXXXX";
     const int fd = ::mkostemp(temporario.data(), O_CLOEXEC);
-    if (fd < 0)
-        return falhar(motivo, razao(errno));
+    if (fd < 0) {
+        const int erro = errno;
+        if (!existe || (erro != EACCES && erro != EPERM))
+            return falhar(motivo, razao(erro));
+        const int erro_no_lugar = gravar_no_lugar(alvo, dados);
+        return erro_no_lugar ? falhar(motivo, razao(erro_no_lugar)) : true;
+    }
 
     int erro = 0;
     if (::fchmod(fd, modo_novo(existe, atual)) != 0 && errno != EPERM)

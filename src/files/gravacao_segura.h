@@ -11,8 +11,9 @@ namespace zefira {
 // temporary file renamed over `nome`. On any failure the old file stays byte for byte as it
 // was, the temporary file is removed and false is returned with the system's reason in
 // `motivo` (e.g. "No space left on device"). A target that exists and is not a regular file
-// (a folder, a device, a pipe) is refused. `nome` reaches the file system as the bytes of
-// Bytes_Nome_Arquivo.
+// (a folder, a device, a pipe) is refused, and so is a read-only file. A writable file in a
+// folder where no temporary file can be made is written over in place instead. `nome` reaches
+// the file system as the bytes of Bytes_Nome_Arquivo.
 bool Gravar_Arquivo_Seguro(const QString &nome, const QByteArray &dados, QString *motivo = nullptr);
 
 } // namespace zefira

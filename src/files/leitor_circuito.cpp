@@ -35,7 +35,7 @@ TResultadoLeitura TLeitor_Circuito::ler()
     QString marcador = procurar_marcador(true);
     if (marcador == OBSERVACOES) {
         int n = 0;
-        if (!converter_inteiro(aparar(linhas_.proxima_ou_vazia()), n))
+        if (!converter_inteiro(aparar(linhas_.proxima_ou_vazia()), n) || n < 0)
             return {StatusLeitura::Invalido, invalido("Observações inválidas.")};
         QString linha;
         for (int i = 0; i < n && linhas_.proxima(linha); ++i)
@@ -55,7 +55,26 @@ TResultadoLeitura TLeitor_Circuito::ler()
         if (!erro.isEmpty())
             return {StatusLeitura::Invalido, erro};
     }
+    // A count below the records that follow (or below zero) would open a fragment as if it were
+    // the whole circuit, and a plain save would then drop the rest.
+    const int restantes = componentes_restantes();
+    if (restantes > 0)
+        return {StatusLeitura::Invalido,
+                restantes == 1 ? invalido("Número de Componentes inválido: 1 componente não foi lido.")
+                               : invalido("Número de Componentes inválido: %1 componentes não foram lidos.")
+                                     .arg(restantes)};
     return {};
+}
+
+int TLeitor_Circuito::componentes_restantes()
+{
+    // Each record starts with its type line, a line no other part of a record can equal.
+    int n = 0;
+    QString linha;
+    while (linhas_.proxima(linha))
+        if (TTipo_Arquivo::por_linha(aparar(linha)))
+            ++n;
+    return n;
 }
 
 QString TLeitor_Circuito::procurar_marcador(bool aceitar_observacoes)

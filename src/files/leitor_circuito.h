@@ -25,6 +25,8 @@ private:
     QString procurar_marcador(bool aceitar_observacoes);
     // Reads one component; an empty result means it was appended.
     QString ler_componente();
+    // Component records (type lines) in the rest of the file.
+    int componentes_restantes();
     QString ler_campos(const TTipo_Arquivo &tipo, TComponente &componente);
     void concluir(TComponente &componente);
 

@@ -1,6 +1,9 @@
 #include "files/nome_arquivo.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -85,6 +88,24 @@ QByteArray Bytes_Nome_Arquivo(const QString &nome)
     }
     encerrar(nome.size());
     return bytes;
+}
+
+bool Existe_Arquivo(const QString &nome)
+{
+    struct stat info {};
+    return !nome.isEmpty() && ::stat(Bytes_Nome_Arquivo(nome).constData(), &info) == 0;
+}
+
+QString Caminho_Absoluto(const QString &nome)
+{
+    if (nome.isEmpty() || nome.startsWith(QLatin1Char('/')))
+        return QDir::cleanPath(nome);
+    char *atual = ::getcwd(nullptr, 0);
+    if (!atual)
+        return nome;
+    const QString pasta = Nome_Arquivo(QByteArray(atual));
+    std::free(atual);
+    return QDir::cleanPath(pasta + QLatin1Char('/') + nome);
 }
 
 bool Ler_Arquivo_Comum(const QString &nome, QByteArray &dados)

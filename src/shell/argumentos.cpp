@@ -1,8 +1,18 @@
 #include "shell/argumentos.h"
 
+#include "files/nome_arquivo.h"
+
 namespace zefira {
 
 const char *const VERSAO_PROGRAMA = "ZEFIRA 1.0";
+
+QStringList Argumentos_Brutos(int argc, const char *const *argv)
+{
+    QStringList lista;
+    for (int i = 0; i < argc; ++i)
+        lista << Nome_Arquivo(QByteArray(argv[i]));
+    return lista;
+}
 
 TArgumentos Ler_Argumentos(const QStringList &argumentos)
 {

@@ -23,6 +23,9 @@ struct TArgumentos {
     QString erro;
 };
 
+// main's argv as file names: bytes that are not UTF-8 are kept (Nome_Arquivo), where the
+// toolkit's own list would replace them and the file would not be found.
+QStringList Argumentos_Brutos(int argc, const char *const *argv);
 // The arguments as main receives them, the program's own name first. Help and version win
 // over everything else, so they work whatever else the line holds; "--" ends the options.
 TArgumentos Ler_Argumentos(const QStringList &argumentos);

@@ -12,17 +12,10 @@
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <csignal>
 #include <cstdio>
 
 namespace {
-
-QStringList argumentos_brutos(int argc, char **argv)
-{
-    QStringList lista;
-    for (int i = 0; i < argc; ++i)
-        lista << QString::fromLocal8Bit(argv[i]);
-    return lista;
-}
 
 void imprimir(std::FILE *saida, const QString &texto) { std::fputs(texto.toLocal8Bit().constData(), saida); }
 
@@ -30,8 +23,11 @@ void imprimir(std::FILE *saida, const QString &texto) { std::fputs(texto.toLocal
 
 int main(int argc, char **argv)
 {
+    // Past the file size limit a save fails with EFBIG and is reported, instead of the signal
+    // closing the window.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Help and version are answered before the toolkit starts, so they work without a display.
-    const zefira::TArgumentos antes = zefira::Ler_Argumentos(argumentos_brutos(argc, argv));
+    const zefira::TArgumentos antes = zefira::Ler_Argumentos(zefira::Argumentos_Brutos(argc, argv));
     if (antes.acao == zefira::AcaoInicial::Ajuda) {
         imprimir(stdout, zefira::Texto_Uso());
         return 0;
@@ -46,8 +42,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("br.edu.zefira.Zefira"));
     QApplication::setWindowIcon(zefira::Icone_Programa());
-    // The toolkit takes its own options (-platform, -style...) out of the list first.
-    const zefira::TArgumentos argumentos = zefira::Ler_Argumentos(QApplication::arguments());
+    // The toolkit has taken its own options (-platform, -style...) out of argv by now.
+    const zefira::TArgumentos argumentos = zefira::Ler_Argumentos(zefira::Argumentos_Brutos(argc, argv));
     if (argumentos.acao == zefira::AcaoInicial::Erro) {
         imprimir(stderr, QStringLiteral("zefira: ") + argumentos.erro
                              + QStringLiteral("\nUse \"zefira --help\" para ver as opções.\n"));

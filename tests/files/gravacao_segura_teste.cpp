@@ -1,16 +1,22 @@
-// The safe writer refuses targets that are not regular files and leaves nothing behind; file
-// names keep their bytes. (Failing writes: tests/cli/confiabilidade_teste.cpp.)
+// The safe writer refuses targets that are not regular files or read-only and leaves nothing
+// behind, writes names as long as a name can be, in read-only folders and from two threads;
+// file names keep their bytes. (Failing writes: tests/cli/confiabilidade_teste.cpp.)
 #include "files/apoio_arquivos.h"
 #include "files/gravacao_segura.h"
 #include "files/nome_arquivo.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <chrono>
+#include <thread>
 #include <vector>
 
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/fsuid.h>
 #include <sys/sysmacros.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace zefira {
@@ -56,6 +62,93 @@ TEST(GravacaoSegura, AlvosQueNaoSaoArquivosComunsSaoRecusadosEFicamComoEstavam)
     EXPECT_EQ(conteudo_pasta(d), esperado);
 }
 
+mode_t modo(const QString &caminho)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(caminho).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+TEST(GravacaoSegura, ArquivoSomenteLeituraERecusadoNomeMaisLongoEGravado)
+{
+    QTemporaryDir d;
+    ASSERT_TRUE(d.isValid());
+    // 252 bytes: a valid name whose ".NOME.XXXXXX" would pass the 255-byte limit.
+    const QString longo = d.filePath(QString(248, QLatin1Char('n')) + QStringLiteral(".zfr"));
+    const QString protegido = d.filePath(QStringLiteral("protegido.zfr"));
+    ASSERT_TRUE(teste::gravar_bytes(protegido, "antigo"));
+    ASSERT_EQ(::chmod(QFile::encodeName(protegido).constData(), 0444), 0);
+    const struct {
+        QString alvo;
+        bool grava;
+    } casos[] = {{longo, true}, {longo, true}, {protegido, false}}; // the long name both new and existing
+    for (const auto &c : casos) {
+        QString motivo;
+        EXPECT_EQ(Gravar_Arquivo_Seguro(c.alvo, "novo", &motivo), c.grava) << motivo.toStdString();
+        EXPECT_EQ(teste::ler_bytes(c.alvo), c.grava ? "novo" : "antigo");
+        EXPECT_EQ(motivo, c.grava ? QString() : QStringLiteral("o arquivo é somente leitura"));
+    }
+    EXPECT_EQ(modo(protegido), 0444u);
+    EXPECT_EQ(conteudo_pasta(d).size(), 2);
+}
+
+// A writable file in a folder where nothing can be created is written over in place. Root
+// creates files anywhere, so as root the write runs in a thread whose file-system identity
+// is an ordinary user's (setfsuid changes only the calling thread).
+TEST(GravacaoSegura, PastaSemEscritaGravaNoProprioArquivo)
+{
+    QTemporaryDir d;
+    ASSERT_TRUE(d.isValid());
+    const QString alvo = d.filePath(QStringLiteral("c.zfr"));
+    ASSERT_TRUE(teste::gravar_bytes(alvo, QByteArray(500, 'A')));
+    ASSERT_EQ(::chmod(QFile::encodeName(alvo).constData(), 0666), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(d.path()).constData(), 0555), 0);
+    bool pasta_fechada = false, gravou = false;
+    QString motivo;
+    std::thread([&] {
+        if (::geteuid() == 0)
+            ::setfsuid(65534);
+        const QByteArray sonda = QFile::encodeName(d.filePath(QStringLiteral("sonda")));
+        const int fd = ::open(sonda.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+        pasta_fechada = fd < 0 && errno == EACCES;
+        if (fd >= 0)
+            ::close(fd), ::unlink(sonda.constData());
+        if (pasta_fechada)
+            gravou = Gravar_Arquivo_Seguro(alvo, "menor", &motivo);
+    }).join();
+    ::chmod(QFile::encodeName(d.path()).constData(), 0700);
+    if (!pasta_fechada)
+        GTEST_SKIP() << "no way to make a folder read-only here";
+    EXPECT_TRUE(gravou) << motivo.toStdString();
+    EXPECT_EQ(teste::ler_bytes(alvo), "menor"); // and cut to the new length
+    EXPECT_EQ(conteudo_pasta(d), QStringList{"c.zfr"});
+}
+
+// Saves from two threads (the recovery copy runs in its own) never see each other's umask:
+// every new file gets 0666 less the process umask, which stays as it was. A change of the
+// umask to 0 is held for a moment (see umask below), so a writer that sets it in order to read
+// it loses this race within a few saves.
+TEST(GravacaoSegura, ModoDeArquivosNovosEmDuasLinhasDeExecucao)
+{
+    QTemporaryDir d;
+    ASSERT_TRUE(d.isValid());
+    const mode_t antes = ::umask(077);
+    constexpr int N = 40;
+    const auto gravar = [&](char linha) {
+        for (int i = 0; i < N; ++i)
+            Gravar_Arquivo_Seguro(d.filePath(QStringLiteral("%1%2").arg(linha).arg(i)), "x");
+    };
+    std::thread a(gravar, 'a'), b(gravar, 'b');
+    a.join();
+    b.join();
+    EXPECT_EQ(::umask(antes), mode_t(077));
+    QStringList errados;
+    for (const QString &f : conteudo_pasta(d))
+        if (modo(d.filePath(f)) != 0600)
+            errados << f;
+    EXPECT_EQ(errados, QStringList());
+    EXPECT_EQ(conteudo_pasta(d).size(), 2 * N);
+}
+
 TEST(NomeArquivo, BytesQualquerIdaEVolta)
 {
     struct {
@@ -85,3 +178,13 @@ TEST(NomeArquivo, BytesQualquerIdaEVolta)
 
 } // namespace
 } // namespace zefira
+
+// The process-wide umask, with a change to 0 held for 2 ms: it widens the window in which
+// another thread could observe it.
+extern "C" mode_t umask(mode_t mascara) noexcept
+{
+    const auto antes = mode_t(::syscall(SYS_umask, mascara));
+    if (mascara == 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    return antes;
+}

@@ -39,6 +39,12 @@ TEST_F(Leitor, Cabecalho)
         {"Observações:\r\nduas\r\n", "Arquivo Inválido! Observações inválidas."},
         {"Observações:\r\n", "Arquivo Inválido! Observações inválidas."},
         {"Observações:\r\n0\r\n", "Arquivo Inválido! Falta Número de Componentes."},
+        {"Observações:\r\n-1\r\nnota\r\nNúmero de Componentes:\r\n0\r\n", "Arquivo Inválido! Observações inválidas."},
+        // Records after the announced count are damage, not trailing text.
+        {"Número de Componentes:\r\n-1\r\nJump\r\n1 (J) 0 -1 -1 -1 -1 0 0\r\n",
+         "Arquivo Inválido! Número de Componentes inválido: 1 componente não foi lido."},
+        {"Número de Componentes:\r\n0\r\nJump\r\n1 (J) 0 -1 -1 -1 -1 0 0\r\n\r\nJump\r\n",
+         "Arquivo Inválido! Número de Componentes inválido: 2 componentes não foram lidos."},
         {"Número de Componentes:\r\nquatro\r\n", "Arquivo Inválido! Número de Componentes inválido."},
         {"Número de Componentes:\r\n", "Arquivo Inválido! Número de Componentes inválido."},
         {"Número de Componentes:\r\n1\r\n\r\n  \r\n", "Arquivo Inválido! Arquivo Incompleto."},

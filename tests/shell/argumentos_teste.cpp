@@ -2,10 +2,18 @@
 // separate process.
 #include "shell/argumentos.h"
 
+#include "files/comandos_documento.h"
+#include "files/nome_arquivo.h"
+#include "model/interface_roteirizada.h"
+
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
 
 using namespace zefira;
 
@@ -41,6 +49,34 @@ TEST(Argumentos, LinhaDeComando)
         EXPECT_EQ(r.arquivo, QString::fromUtf8(c.arquivo));
         EXPECT_EQ(r.erro, QString::fromUtf8(c.erro));
     }
+}
+
+// A name that is not UTF-8 (a Latin-1 name from an old disk) reaches the file system as the
+// bytes given, so the file opens as it does in zefira-cli.
+TEST(Argumentos, NomeQueNaoEUtf8AbreOArquivo)
+{
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const QByteArray bytes = QFile::encodeName(pasta.path()) + "/instala\xe7\xe3o.zfr";
+    QFile arquivo;
+    const int fd = ::open(bytes.constData(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_TRUE(arquivo.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+    arquivo.write("N\xfamero de Componentes:\r\n1\r\nJump\r\n1 (J) 0 -1 -1 -1 -1 5 6\r\n");
+    arquivo.close();
+
+    // Given as a name relative to the current folder, as a file manager or a shell does.
+    const QString antes = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(pasta.path()));
+    const char *const argv[] = {"zefira", "instala\xe7\xe3o.zfr"};
+    const TArgumentos r = Ler_Argumentos(Argumentos_Brutos(2, argv));
+    EXPECT_EQ(Bytes_Nome_Arquivo(r.arquivo), QByteArray(argv[1]));
+    TEstado estado;
+    TInterfaceRoteirizada ui;
+    EXPECT_TRUE(Abrir_Arquivo_Inicial(estado, ui, r.arquivo));
+    QDir::setCurrent(antes);
+    EXPECT_EQ(ui.registro, QStringList());
+    EXPECT_EQ(estado.lista_componentes->numero_componentes(), 1);
+    EXPECT_EQ(Bytes_Nome_Arquivo(estado.nome_documento.mid(3)), bytes); // a later save goes to the same file
 }
 
 namespace {
