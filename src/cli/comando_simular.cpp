@@ -1,6 +1,8 @@
-// zefira-cli simular ARQUIVO [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...
+// zefira-cli simular ARQUIVO [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]... [--forca teorica]
 // Opens the circuit, starts the simulation as the toolbar does and prints the state after
-// every step as one line of JSON.
+// every step as one line of JSON. With --forca teorica each cylinder object also carries
+// "forca_teorica" (p × A, see forca_teorica.h) right after "forca"; without it the output is
+// exactly what it always was.
 #include "cli/comandos.h"
 
 #include "files/arquivo_circuito.h"
@@ -12,17 +14,21 @@ namespace {
 
 const char *const USO_SIMULAR =
     "Uso: zefira-cli simular ARQUIVO [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...\n"
+    "                        [--forca teorica]\n"
     "  Imprime o estado inicial (passo 0) e o estado após cada passo, uma linha JSON por passo.\n"
     "  --passos N                número de passos (10 se omitido)\n"
     "  --clique K:ALVO:esq|dir   antes do passo K, clica no acionador esquerdo ou direito da\n"
     "                            válvula direcional ALVO: o seu código ou o seu nome (a primeira\n"
     "                            com esse nome, sem distinguir maiúsculas)\n"
     "  --soltar K                antes do passo K, solta o botão do mouse (sem Shift)\n"
+    "  --forca teorica           acrescenta a cada cilindro, logo após \"forca\" (a estimativa\n"
+    "                            fuzzy), o campo \"forca_teorica\": p × A da câmara que recebeu\n"
+    "                            ar no último movimento, em kgf (0 no retorno por mola)\n"
     "  Saída: 0 sucesso; 1 arquivo inválido; 2 erro ao abrir; 4 uso incorreto.";
 
 QString booleano(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
 
-QString estado_json(const TEstado &estado, int passo)
+QString estado_json(const TEstado &estado, int passo, bool forca_teorica)
 {
     QStringList cilindros, valvulas, fios, e_ou;
     const TLista_Componente &lista = *estado.lista_componentes;
@@ -30,10 +36,12 @@ QString estado_json(const TEstado &estado, int passo)
         const TComponente &c = lista[i];
         switch (c.tipo) {
         case TIPO_CILINDRO:
-            cilindros << QStringLiteral("{\"codigo\":%1,\"posicao\":%2,\"forca\":%3}")
+            cilindros << QStringLiteral("{\"codigo\":%1,\"posicao\":%2,\"forca\":%3%4}")
                              .arg(c.codigo)
                              .arg(c.cilindro->posicao)
-                             .arg(c.cilindro->forca);
+                             .arg(c.cilindro->forca)
+                             .arg(forca_teorica ? QStringLiteral(",\"forca_teorica\":%1").arg(c.cilindro->forca_teorica)
+                                                : QString());
             break;
         case TIPO_VALVULA_DIRECIONAL:
             valvulas << QStringLiteral("{\"codigo\":%1,\"posicao_atual\":%2,\"acionado_esq\":%3,\"acionado_dir\":%4}")
@@ -66,10 +74,26 @@ int uso()
 
 int simular(const QStringList &args)
 {
+    // --forca belongs to this command only; the rest are the shared simulation options.
+    QStringList demais;
+    bool forca_teorica = false;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] != QLatin1String("--forca")) {
+            demais << args[i];
+            continue;
+        }
+        if (i + 1 >= args.size() || args[i + 1] != QLatin1String("teorica")) {
+            erro(i + 1 >= args.size() ? QStringLiteral("zefira-cli: opção sem valor: --forca")
+                                      : QStringLiteral("zefira-cli: valor inválido para --forca: ") + args[i + 1]);
+            return uso();
+        }
+        forca_teorica = true;
+        ++i;
+    }
     TRoteiro_Simulacao roteiro;
     QStringList posicionais;
     QString mensagem;
-    if (!roteiro.ler(args, posicionais, mensagem)) {
+    if (!roteiro.ler(demais, posicionais, mensagem)) {
         erro(QStringLiteral("zefira-cli: ") + mensagem);
         return uso();
     }
@@ -93,10 +117,10 @@ int simular(const QStringList &args)
     }
 
     roteiro.iniciar(estado);
-    saida(estado_json(estado, 0));
+    saida(estado_json(estado, 0, forca_teorica));
     for (int k = 1; k <= roteiro.passos; ++k) {
         roteiro.executar_passo(estado, k);
-        saida(estado_json(estado, k));
+        saida(estado_json(estado, k, forca_teorica));
     }
     return OK;
 }

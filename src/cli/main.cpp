@@ -42,6 +42,7 @@ const char *const USO =
     "  roteiro ENTRADA ROTEIRO SAIDA [--desvio R]\n"
     "                                    repete ações do usuário e grava o resultado\n"
     "  simular ARQUIVO [--passos N] [--clique K:ALVO:esq|dir]... [--soltar K]...\n"
+    "                  [--forca teorica]\n"
     "                                    simula o circuito e imprime cada passo em JSON\n"
     "  demo NOME SAIDA | demo --lista    grava um circuito de demonstração\n"
     "  desenhar ARQUIVO SAIDA.png [--passos N] [--clique ...] [--soltar ...]\n"

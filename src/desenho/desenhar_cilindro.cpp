@@ -49,7 +49,8 @@ void TRenderizador::desenhar_cilindro(TComponente &c)
     }
     desenhar_rotulos_cilindro(c);
     texto(L + 35, T - 20, cil.nome, cor);
-    texto(c.direita, T - 20, QStringLiteral("Força: %1 Kgf").arg(cil.forca), cor);
+    const int forca = estado_.mostrar_forca_teorica ? cil.forca_teorica : cil.forca;
+    texto(c.direita, T - 20, QStringLiteral("Força: %1 Kgf").arg(forca), cor);
 }
 
 void TRenderizador::desenhar_mola_cilindro(const TComponente &c, int d)

@@ -28,6 +28,7 @@ public:
     QString nome;
     bool marcado = false;    // run-time: moved in the current step
     int forca = 0;           // run-time force in Kgf
+    int forca_teorica = 0;   // run-time p × A of the chamber that drove the last move, Kgf
 
     int tipo() const { return tipo_; }
     void definir_tipo(int tipo);

@@ -85,6 +85,9 @@ struct TEstado {
     TControles controles;
     int intervalo_passo = 400;    // ms between steps: the chosen speed
     THistorico_Passos historico;  // positions after each step since the last fresh start
+    // The cylinders' force label shows p × A of the chamber under pressure instead of the
+    // fuzzy estimate (Exibir menu).
+    bool mostrar_forca_teorica = false;
 
     // Source of the wire routing's random offset: returns an integer in [0, n).
     std::function<int(int)> aleatorio;

@@ -43,6 +43,9 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"exibir", "reduzir", "&Reduzir", "Ctrl+-", -1, false},
         {"exibir", "tamanhonormal", "Tamanho &normal (100%)", "Ctrl+0", -1, false},
         {"exibir", "ajustarajanela", "A&justar à janela", "", -1, false},
+        {"exibir", "N_forca", "-", "", -1, false},
+        // The cylinders' label: the fuzzy estimate, or p × A when checked.
+        {"exibir", "forcateorica", "Força &teórica (p × A)", "", -1, false},
 
         {"componentes", "cilindrosimplesacao", "Cilindro de &Simples Ação", "S", -1, false},
         {"componentes", "cilindrodehs", "Cilindro de Dupla Ação &Haste Simples", "H", -1, false},

@@ -59,6 +59,7 @@ TForm1::TForm1(TEstado &estado, bool mostrar_capa) : estado_(estado), ui_(this),
     criar_janelas();
     ligar_comandos();
     preparar_velocidades();
+    preparar_forca_teorica();
     criar_recentes();
     addToolBar(QStringLiteral("BarraZoom"))->addWidget(new TCaixaZoom(FormArquivo, this));
     // Ctrl+= too: on many keyboards + is the shifted =.
@@ -367,6 +368,20 @@ void TForm1::preparar_velocidades()
     // A missing or damaged setting leaves the normal speed.
     const QSettings guardada(QString::fromLatin1(ORGANIZACAO), QString::fromLatin1(ORGANIZACAO));
     escolher_velocidade(guardada.value(QString::fromLatin1(CHAVE_INTERVALO), INTERVALO_NORMAL).toInt());
+}
+
+void TForm1::preparar_forca_teorica()
+{
+    const QString chave = QStringLiteral("exibir/forca_teorica");
+    QAction *a = acao(QStringLiteral("forcateorica"));
+    a->setCheckable(true);
+    a->setChecked(Preferencias()->value(chave, false).toBool());
+    estado_.mostrar_forca_teorica = a->isChecked();
+    comandos_[QStringLiteral("forcateorica")] = [this, a, chave] {
+        estado_.mostrar_forca_teorica = a->isChecked();
+        Preferencias()->setValue(chave, a->isChecked());
+        FormArquivo->marcar_alterado();
+    };
 }
 
 void TForm1::escolher_velocidade(int intervalo)

@@ -86,6 +86,7 @@ private:
     void atualizar_recentes();
     // The speed items form one exclusive group; the choice is kept between runs.
     void preparar_velocidades();
+    void preparar_forca_teorica();
     void escolher_velocidade(int intervalo);
 
     TEstado &estado_;

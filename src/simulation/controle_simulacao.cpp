@@ -119,6 +119,7 @@ void TBpararClick(TEstado &estado)
             break;
         case TIPO_CILINDRO:
             c.cilindro->forca = 0;
+            c.cilindro->forca_teorica = 0;
             c.cilindro->posicao = c.cilindro->posicao_partida;
             break;
         default: break;

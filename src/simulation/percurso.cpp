@@ -1,6 +1,7 @@
 #include "simulation/percurso.h"
 
 #include "simulation/calculo_fuzzy.h"
+#include "simulation/forca_teorica.h"
 
 #include <algorithm>
 #include <iterator>
@@ -518,6 +519,7 @@ TPercurso::Passo TPercurso::continuar_chegada(Quadro &f, bool r)
 int TPercurso::ProcurarProximaPosicao(TCilindro &c, bool avancar, int vazao, int pressao)
 {
     c.forca = Calculo_Fuzzy(saturar(std::int64_t(pressao) * 10), R(vazao / 20.0));
+    c.forca_teorica = Forca_Teorica(c.tipo(), c.pistao, c.haste, pressao, avancar);
     c.marcado = true;
 
     const int passo = avancar ? 1 : -1;

@@ -361,6 +361,19 @@ TEST(Renderizador, TextosDoCilindroSoOndeDevem)
     EXPECT_EQ(cor(sel, c.ponto(1).x, c.ponto(1).y - 3), VERMELHO);
 }
 
+TEST(Renderizador, ForcaTeoricaSoQuandoPedidaNoMesmoFormato)
+{
+    TEstado e;
+    TComponente &c = cilindro(e, 2, 300, 300);
+    c.cilindro->forca = 481;
+    const QImage texto_481 = desenhar(e);
+    c.cilindro->forca = 700;
+    c.cilindro->forca_teorica = 481;
+    EXPECT_FALSE(desenhar(e) == texto_481); // the fuzzy estimate by default
+    e.mostrar_forca_teorica = true;
+    EXPECT_TRUE(desenhar(e) == texto_481);  // "Força: 481 Kgf"
+}
+
 TEST(Renderizador, RotulosNaMesmaPosicaoSeEmpilham)
 {
     TEstado e;

@@ -63,6 +63,8 @@ const Entrada MENUS[] = {
     {"exibir", "reduzir", "&Reduzir", "Ctrl+-", ""},
     {"exibir", "tamanhonormal", "Tamanho &normal (100%)", "Ctrl+0", ""},
     {"exibir", "ajustarajanela", "A&justar à janela", "", ""},
+    {"exibir", "N_forca", "-", "", ""},
+    {"exibir", "forcateorica", "Força &teórica (p × A)", "", ""},
 
     {"componentes", "cilindrosimplesacao", "Cilindro de &Simples Ação", "S", ""},
     {"componentes", "cilindrodehs", "Cilindro de Dupla Ação &Haste Simples", "H", ""},
@@ -304,6 +306,25 @@ TEST(Principal, MenusEBarraSaoOsDoPrograma)
         icones << img;
     }
     EXPECT_EQ(icones.size(), 16);
+}
+
+TEST(Principal, ForcaTeoricaMarcadaValeParaOProximoInicio)
+{
+    Preferencias()->clear();
+    {
+        Principal p;
+        QAction *a = p.form.acao("forcateorica");
+        ASSERT_TRUE(a->isCheckable());
+        EXPECT_FALSE(a->isChecked());
+        EXPECT_FALSE(p.estado.mostrar_forca_teorica);
+        a->trigger();
+        EXPECT_TRUE(p.estado.mostrar_forca_teorica);
+    }
+    Principal p; // a new run
+    EXPECT_TRUE(p.form.acao("forcateorica")->isChecked());
+    EXPECT_TRUE(p.estado.mostrar_forca_teorica);
+    p.form.acao("forcateorica")->trigger();
+    EXPECT_FALSE(p.estado.mostrar_forca_teorica);
 }
 
 TEST(Principal, ItensSemAcaoEstaoHabilitadosENaoFazemNada)

@@ -53,6 +53,26 @@ TEST(SimularCli, SequenciaTrabalhada)
         "\"fios\":[{\"codigo\":4,\"pressao\":6},{\"codigo\":5,\"pressao\":6}],\"e_ou\":[]}"));
 }
 
+TEST(SimularCli, ForcaTeoricaLogoAposAFuzzy)
+{
+    // Single acting 100/40 at 6 bar: at rest, still, advancing (p × A of the piston), then
+    // back by its spring with no chamber under pressure.
+    const QStringList args{fixture("sim_sequencia.zfr"), "--clique", "1:2:esq", "--soltar", "1", "--passos", "3"};
+    const Execucao r = simular(args + QStringList{"--forca", "teorica"});
+    const Execucao sem = simular(args);
+    ASSERT_EQ(r.status, 0) << r.erros.toStdString();
+    ASSERT_EQ(r.linhas.size(), 4);
+    const int esperadas[] = {0, 0, 481, 0};
+    for (int k = 0; k < 4; ++k) {
+        // The plain line with the field added right after "forca", the cylinder's last.
+        QString esperada = sem.linhas[k];
+        esperada.insert(esperada.indexOf(QLatin1String("}]")), QStringLiteral(",\"forca_teorica\":%1").arg(esperadas[k]));
+        EXPECT_EQ(r.linhas[k], esperada);
+    }
+    EXPECT_TRUE(r.linhas[2].startsWith(QStringLiteral(
+        "{\"passo\":2,\"cilindros\":[{\"codigo\":3,\"posicao\":100,\"forca\":700,\"forca_teorica\":481}]")));
+}
+
 TEST(SimularCli, SemCliqueNadaSeMoveEDezPassosPorPadrao)
 {
     const Execucao r = simular({fixture("sim_sequencia.zfr")});
@@ -99,6 +119,8 @@ TEST(SimularCli, ErrosDeUsoEDeArquivo)
         {fixture("sim_sequencia.zfr"), "--clique", "1:2:meio"},
         {fixture("sim_sequencia.zfr"), "--soltar", "x"},
         {fixture("sim_sequencia.zfr"), "--velocidade", "2"},
+        {fixture("sim_sequencia.zfr"), "--forca"},
+        {fixture("sim_sequencia.zfr"), "--forca", "fuzzy"},
         {fixture("sim_sequencia.zfr"), fixture("sim_anel.zfr")},
     };
     for (const QStringList &args : malformados) {
