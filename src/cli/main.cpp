@@ -61,6 +61,10 @@ const char *const USO =
     "ALVO em --clique: o código de uma válvula direcional ou o seu nome (a primeira com esse\n"
     "nome, sem distinguir maiúsculas).\n"
     "\n"
+    "verificar --avisos: depois de \"componentes: N\", um aviso por linha, \"CÓDIGO COMPONENTE: AVISO\"\n"
+    "(por exemplo: 2 Válvula de 5 vias \"a0\": a porta 4 não está ligada a nada), e \"avisos: K\".\n"
+    "Os avisos são conselhos: a saída é 0 com ou sem eles.\n"
+    "\n"
     "Saída: 0 sucesso; 1 arquivo inválido; 2 erro ao abrir; 3 erro ao salvar; 4 uso incorreto.\n";
 
 } // namespace
