@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace zefira {
 
@@ -51,7 +53,13 @@ TJanelaVerificacao *TJanelaVerificacao::abrir(TEstado &estado, TFormArquivo *are
         // In the lower right corner of the main window: the work area scrolls a chosen
         // component towards its upper left.
         const QRect principal = pai->frameGeometry();
-        janela->move(principal.right() - janela->width() - 40, principal.bottom() - janela->height() - 60);
+        QPoint canto(principal.right() - janela->width() - 40, principal.bottom() - janela->height() - 60);
+        if (const QScreen *tela = pai->screen()) {
+            const QRect livre = tela->availableGeometry();
+            canto.setX(std::clamp(canto.x(), livre.left(), std::max(livre.left(), livre.right() - janela->width())));
+            canto.setY(std::clamp(canto.y(), livre.top(), std::max(livre.top(), livre.bottom() - janela->height())));
+        }
+        janela->move(canto);
     }
     janela->verificar();
     janela->show();

@@ -257,10 +257,10 @@ private:
 
     bool ligada(const TComponente &c, int porta) const { return indice(c.conexao(porta)) >= 0; }
 
-    void avisar(int indice, TTipoAviso tipo, const QString &texto)
+    void avisar(int i, TTipoAviso tipo, const QString &texto)
     {
-        const TComponente &c = lista_[indice];
-        achados_.push_back({indice, {tipo, c.codigo, nome_componente(c), texto}});
+        const TComponente &c = lista_[i];
+        achados_.push_back({i, {tipo, c.codigo, nome_componente(c), texto}});
     }
 
     void portas()
