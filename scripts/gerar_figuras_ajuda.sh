@@ -12,7 +12,7 @@ trap 'rm -rf "$tmp"' EXIT
 
 rm -f "$ajuda"/figuras/*.png
 "$cli" simbolos "$ajuda/figuras"
-for nome in $("$cli" demo --lista); do
+for nome in $("$cli" demo --lista | cut -d' ' -f1); do
   "$cli" demo "$nome" "$tmp/$nome.zfr"
   "$cli" exportar "$tmp/$nome.zfr" "$ajuda/demo_$nome.png" --escala 2
 done

@@ -1,9 +1,12 @@
 #include "cli/comandos.h"
 
 #include "demos/demonstracoes.h"
+#include "demos/tabelas_demonstracoes.h"
 #include "files/arquivo_circuito.h"
 #include "model/estado.h"
 #include "model/interface_roteirizada.h"
+
+#include <algorithm>
 
 namespace zefira::cli {
 
@@ -14,8 +17,15 @@ const char *const USO_DEMO = "uso: zefira-cli demo NOME SAIDA | zefira-cli demo 
 int demo(const QStringList &args)
 {
     if (args.size() == 1 && args[0] == QLatin1String("--lista")) {
-        for (const QString &nome : Nomes_Demonstracoes())
-            saida(nome);
+        // Each name beside its menu caption (without the accelerator mark), in aligned
+        // columns; the name is the first word of the line.
+        const QStringList nomes = Nomes_Demonstracoes();
+        qsizetype largura = 0;
+        for (const QString &nome : nomes)
+            largura = std::max(largura, nome.size());
+        for (const QString &nome : nomes)
+            saida(nome.leftJustified(largura + 2)
+                  + QString::fromUtf8(Tabela_Demonstracao(nome)->legenda).remove(QLatin1Char('&')));
         return OK;
     }
     // "--lista" goes alone; with anything after it the call is malformed, not a name.

@@ -3,6 +3,8 @@
 
 #include "model/constantes.h"
 
+#include <QRect>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -175,6 +177,28 @@ void Liberar_Componentes(TEstado &estado)
     for (int i = 0; i < lista.numero_componentes(); ++i)
         lista[i].desselecionar();
     estado.numero_selecionados = 0;
+}
+
+QRect Selecionar_Componente(TEstado &estado, int codigo)
+{
+    TComponente *c = estado.lista().procurar(codigo);
+    if (!c)
+        return {};
+    if (estado.modo == 0) {
+        Liberar_Componentes(estado);
+        c->selecionar();
+        estado.numero_selecionados = 1;
+    }
+    // Kept to a range the view's arithmetic takes; anything farther is off the surface anyway.
+    const auto perto = [](int v) { return std::clamp(v, -(1 << 24), 1 << 24); };
+    QRect area;
+    if (c->fio) {
+        for (const TPonto &p : c->fio->pontos)
+            area |= QRect(perto(p.x), perto(p.y), 1, 1);
+        return area;
+    }
+    return QRect(QPoint(perto(c->esquerda), perto(c->topo)),
+                 QPoint(perto(std::max(c->esquerda, c->direita)), perto(std::max(c->topo, c->baixo))));
 }
 
 } // namespace zefira

@@ -22,6 +22,11 @@ void SelecionarDentroQuadrado(TEstado &estado);
 void selecionartudoClick(TEstado &estado);
 // Deselects everything; numero_selecionados 0.
 void Liberar_Componentes(TEstado &estado);
+// Brings one component forward (from a list of findings): while editing it becomes the only
+// one selected. Returns the part of the circuit it takes (its box, or a tube's points) for
+// the view to scroll to; an empty rectangle when no component has the code (or a tube has no
+// points).
+QRect Selecionar_Componente(TEstado &estado, int codigo);
 
 // The cursor the work area should show: placement slot 1..13, the hand, hidden, or the arrow.
 enum class TipoCursor { Seta, Mao, Oculto, Posicionamento };

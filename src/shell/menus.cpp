@@ -75,6 +75,7 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"velocidade", "velocidadenormal", "Normal", "", -1, false},
         {"velocidade", "velocidaderapida", "Rápida", "", -1, false},
         {"simulacao", "diagramatrajetopasso", "Diagrama Trajeto-Passo", "", -1, false},
+        {"simulacao", "verificarcircuito", "&Verificar circuito", "", -1, false},
 
         {"demo", "comandobasico1", "Comando Básico &1", "", -1, false},
         {"demo", "comandobasico2", "Comando Básico &2", "", -1, false},

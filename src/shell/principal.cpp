@@ -17,6 +17,7 @@
 #include "shell/icones.h"
 #include "shell/janela_ajuda.h"
 #include "shell/janela_diagrama.h"
+#include "shell/janela_verificacao.h"
 #include "shell/janelas_dialogo.h"
 #include "shell/menus.h"
 #include "shell/observacoes.h"
@@ -325,6 +326,7 @@ void TForm1::ligar_comandos()
         janela_diagrama->activateWindow();
         janela_diagrama->atualizar();
     };
+    c["verificarcircuito"] = [this] { TJanelaVerificacao::abrir(estado_, FormArquivo, this); };
 
     for (const QString &nome : Nomes_Demonstracoes())
         c[nome] = [this, nome] { construir_demo(nome); };

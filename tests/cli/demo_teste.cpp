@@ -21,14 +21,20 @@ const std::pair<const char *, int> DEMOS[] = {
     {"AAcclocontnuo1", 13}, {"intuitivo1", 24},     {"intuitivo2", 32}, {"cascata", 44},  {"passoapasso", 78},
 };
 
-TEST(DemoCli, ListaNaOrdemDoMenu)
+TEST(DemoCli, ListaNaOrdemDoMenuComAsLegendas)
 {
     const Execucao e = executar({QStringLiteral("demo"), QStringLiteral("--lista")});
     EXPECT_EQ(e.status, 0);
-    QString esperada;
-    for (const auto &[nome, n] : DEMOS)
-        esperada += QString::fromLatin1(nome) + QLatin1Char('\n');
-    EXPECT_EQ(e.saida, esperada);
+    EXPECT_EQ(e.saida, QStringLiteral("comandobasico1  Comando Básico 1\n"
+                                      "comandobasico2  Comando Básico 2\n"
+                                      "funcaoE         Função E\n"
+                                      "funcaoOU        Função OU\n"
+                                      "AAcclonico1     A+ A- ciclo único\n"
+                                      "AAcclocontnuo1  A+ A- ciclo contínuo\n"
+                                      "intuitivo1      Intuitivo 1\n"
+                                      "intuitivo2      Intuitivo 2\n"
+                                      "cascata         Cascata\n"
+                                      "passoapasso     Passo a Passo\n"));
     EXPECT_TRUE(e.erros.isEmpty());
 }
 

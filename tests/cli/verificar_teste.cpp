@@ -2,7 +2,10 @@
 #include "files/apoio_arquivos.h"
 
 #include "apoio/executar_cli.h"
+#include "demos/demonstracoes.h"
+#include "model/interface_roteirizada.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace zefira {
@@ -46,10 +49,59 @@ TEST_F(Cli, VerificarStatusELinhas)
     }
 }
 
+TEST_F(Cli, VerificarComAvisos)
+{
+    // "A+ A- ciclo único" without the tube from cylinder 1 to valve 2, and valve 9 named as 2.
+    TEstado estado;
+    TInterfaceRoteirizada ui;
+    ASSERT_TRUE(Construir_Demonstracao(estado, ui, QStringLiteral("AAcclonico1")));
+    estado.lista().remover(3);
+    estado.lista().procurar(9)->valvula_direcional->descricao = QStringLiteral("a0");
+    ASSERT_TRUE(Salvar_Arquivo(estado, caminho("a.zfr")));
+    const struct {
+        QStringList args;
+        int status;
+        const char *saida;
+    } casos[] = {
+        {{QStringLiteral("--avisos"), caminho("a.zfr")}, 0,
+         "componentes: 10\n"
+         "1 Cilindro \"A\": a porta 1 não está ligada a nada\n"
+         "2 Válvula de 5 vias \"a0\": a porta 4 não está ligada a nada\n"
+         "9 Válvula de 3 vias \"a0\": a válvula 2 do mesmo circuito tem o mesmo nome\n"
+         "avisos: 3\n"},
+        {{caminho("a.zfr")}, 0, "componentes: 10\n"},
+        {{arquivo("v.zfr", VALIDO), QStringLiteral("--avisos")}, 0, "componentes: 1\navisos: 0\n"},
+        {{QStringLiteral("--avisos"), arquivo("i.zfr", INVALIDO)}, 1,
+         "Arquivo Inválido! Seleção do componente \"Jump\" inválida.\ncomponentes: 1\n"},
+        {{QStringLiteral("--avisos"), caminho("nao_existe.zfr")}, 2, "Erro ao abrir arquivo!\ncomponentes: 0\n"},
+    };
+    for (const auto &k : casos) {
+        const Execucao e = executar(QStringList{QStringLiteral("verificar")} + k.args);
+        EXPECT_EQ(e.status, k.status) << k.args.join(' ').toStdString();
+        EXPECT_EQ(e.saida, QString::fromUtf8(k.saida));
+    }
+}
+
+// The solutions the help offers are correct circuits: nothing to point out.
+TEST_F(Cli, SolucoesDaAjudaSemAvisos)
+{
+    const QDir solucoes(QStringLiteral(ZEFIRA_FIXTURES "/../../resources/Ajuda/solucoes"));
+    const QStringList nomes = solucoes.entryList({QStringLiteral("*.zfr")});
+    EXPECT_EQ(nomes.size(), 12);
+    for (const QString &nome : nomes) {
+        const Execucao e = executar({QStringLiteral("verificar"), QStringLiteral("--avisos"), solucoes.filePath(nome)});
+        EXPECT_EQ(e.status, 0) << nome.toStdString();
+        EXPECT_TRUE(e.saida.endsWith(QStringLiteral("\navisos: 0\n"))) << e.saida.toStdString();
+    }
+}
+
 TEST_F(Cli, NumeroErradoDeArgumentos)
 {
     for (const QStringList &args : {QStringList{QStringLiteral("verificar")},
                                     QStringList{QStringLiteral("verificar"), QStringLiteral("a"), QStringLiteral("b")},
+                                    QStringList{QStringLiteral("verificar"), QStringLiteral("--avisos")},
+                                    QStringList{QStringLiteral("verificar"), QStringLiteral("--avisos"),
+                                                QStringLiteral("--avisos"), QStringLiteral("a")},
                                     QStringList{QStringLiteral("regravar"), QStringLiteral("a")},
                                     QStringList{QStringLiteral("regravar"), QStringLiteral("a"), QStringLiteral("b"),
                                                 QStringLiteral("c")}}) {

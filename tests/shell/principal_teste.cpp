@@ -94,6 +94,7 @@ const Entrada MENUS[] = {
     {"velocidade", "velocidadenormal", "Normal", "", ""},
     {"velocidade", "velocidaderapida", "Rápida", "", ""},
     {"simulacao", "diagramatrajetopasso", "Diagrama Trajeto-Passo", "", ""},
+    {"simulacao", "verificarcircuito", "&Verificar circuito", "", ""},
 
     {"demo", "comandobasico1", "Comando Básico &1", "", ""},
     {"demo", "comandobasico2", "Comando Básico &2", "", ""},
