@@ -534,3 +534,18 @@ TEST(AreaTrabalho, RelogioDormeQuandoNadaAcontece)
     EXPECT_TRUE(adormece()) << "parado de novo";
     EXPECT_TRUE(estado.acionadores_atualizados);
 }
+
+// A document opened is scrolled into view, even the demonstration already open.
+TEST(AreaTrabalho, AbrirRolaAteODesenho)
+{
+    Area a;
+    for (int vez = 0; vez < 2; ++vez) {
+        a.area.horizontalScrollBar()->setValue(2000);
+        a.area.verticalScrollBar()->setValue(1500);
+        a.ui.respostas = {Resposta::Nao}; // not saving what is open
+        ASSERT_TRUE(Construir_Demonstracao(a.estado, a.ui, "cascata"));
+        a.area.Timer1Timer();
+        const QRect circuito = Limites_Circuito(a.estado.lista());
+        EXPECT_TRUE(a.area.viewport()->rect().contains(a.tela(TPonto(circuito.left(), circuito.top())))) << vez;
+    }
+}
