@@ -185,11 +185,8 @@ QRect TRenderizador::janela_visivel() const
 void TRenderizador::limpar()
 {
     const QPaintDevice *d = p_.device();
-    if (!vetor_) {
-        p_.fillRect(0, 0, d->width(), d->height(), BRANCO);
-        return;
-    }
-    // Under a view transform the whole device is cleared, wherever the circuit lies on it.
+    // Under a view transform (a zoom, or only a scroll) the whole device is cleared, wherever
+    // the circuit lies on it.
     p_.save();
     p_.resetTransform();
     p_.fillRect(0, 0, d->width(), d->height(), BRANCO);

@@ -57,9 +57,6 @@ void TCopia_Recuperacao::tique(const TEstado &estado)
             apagar();
         return;
     }
-    // A running simulation moves cylinders and valves; the copy keeps the circuit as drawn.
-    if (estado.modo == 15)
-        return;
     if (++tiques_ >= TIQUES_POR_COPIA) {
         tiques_ = 0;
         gravar(estado);
@@ -68,7 +65,10 @@ void TCopia_Recuperacao::tique(const TEstado &estado)
 
 void TCopia_Recuperacao::gravar(const TEstado &estado)
 {
-    const QByteArray dados = Conteudo_Arquivo(estado);
+    // A running simulation moves cylinders and valves; the history's current snapshot is the
+    // circuit as it was last edited, before the run.
+    const bool simulando = estado.modo == 15 && estado.historico_edicao.iniciado();
+    const QByteArray dados = simulando ? estado.historico_edicao.atual().circuito : Conteudo_Arquivo(estado);
     const QString nome = arquivo_;
     fila_.start([dados, nome] { Gravar_Bytes(nome, dados); });
     existe_ = true;

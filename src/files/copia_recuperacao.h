@@ -18,7 +18,9 @@ namespace zefira {
 
 class TCopia_Recuperacao {
 public:
-    static constexpr int TIQUES_POR_COPIA = 3000; // 60 s of the work area's 20 ms timer
+    // A clock of its own, one tick a second: the work area's timer sleeps while idle.
+    static constexpr int PERIODO_TIQUE = 1000;  // ms
+    static constexpr int TIQUES_POR_COPIA = 60; // 60 s
 
     // The folder "recuperacao" in the user's application-data folder.
     static QString Pasta_Padrao();
@@ -30,11 +32,13 @@ public:
     TCopia_Recuperacao(const TCopia_Recuperacao &) = delete;
     TCopia_Recuperacao &operator=(const TCopia_Recuperacao &) = delete;
 
-    // One tick of the 20 ms timer: modified, a copy every TIQUES_POR_COPIA ticks; unmodified
-    // (saved, new, opened, a demonstration, undone to the saved state), no copy at all.
+    // One tick of the recovery clock: modified, a copy every TIQUES_POR_COPIA ticks, simulating
+    // or not; unmodified (saved, new, opened, a demonstration, undone to the saved state), no
+    // copy at all.
     void tique(const TEstado &estado);
-    // Writes a copy now. The document is serialised here, the disk written on a worker
-    // thread, so the window does not wait for the disk.
+    // Writes a copy now: the circuit as edited, so during a simulation the positions it started
+    // from, not the ones it reached. The document is serialised here, the disk written on a
+    // worker thread, so the window does not wait for the disk.
     void gravar(const TEstado &estado);
     void apagar();
     // Clean exit: the copy and the lock go.

@@ -56,6 +56,16 @@ void TVista::definir_zoom(double zoom, QPointF ancora)
     origem_ = QPoint(std::max(0, int(std::lround(o.x()))), std::max(0, int(std::lround(o.y()))));
 }
 
+void TVista::zoom_no_canto(double zoom, const QRect &circuito, QSize janela)
+{
+    definir_zoom(zoom, QPointF(0, 0));
+    if (circuito.isEmpty())
+        return;
+    const int x = std::max(0, teto((circuito.right() + 1 + MARGEM) * zoom_) - janela.width());
+    const int y = std::max(0, teto((circuito.bottom() + 1 + MARGEM) * zoom_) - janela.height());
+    origem_ = QPoint(std::min(origem_.x(), x), std::min(origem_.y(), y));
+}
+
 double TVista::proximo_passo(double zoom, int sentido)
 {
     if (sentido > 0) {

@@ -45,6 +45,9 @@ public:
 
     // Zoom clamped to 25..400 %, keeping the circuit point under `ancora` (window point) still.
     void definir_zoom(double zoom, QPointF ancora);
+    // Zoom about the window's top-left corner (the zoom box and the keys), then scrolled back
+    // no further right or down than the circuit's far edges need, so the drawing stays in sight.
+    void zoom_no_canto(double zoom, const QRect &circuito, QSize janela);
     // The next step up or down of the zoom ladder from the current zoom.
     static double proximo_passo(double zoom, int sentido);
     // Scroll to a surface point, clamped to the surface (origin at least 0).

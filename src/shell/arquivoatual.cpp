@@ -73,7 +73,7 @@ TFormArquivo::TFormArquivo(TEstado &estado, TInterfaceUsuario &ui, QWidget *pai)
     estado_.figura_acionador = Figura_Acionador();
     FormCreate(estado_, 1000, 650);
     estado_.vista = TVista();
-    documento_anterior_ = estado_.nome_documento;
+    lista_anterior_ = estado_.lista_componentes.get();
     atualizar_superficie();
     estado_.tempo_acumulado = 0;
     carregar_cursores();
@@ -112,11 +112,13 @@ void TFormArquivo::Timer1Timer()
 {
     TApresentacaoSimulacao apresentacao;
     apresentacao.desenhar = [this] {
-        // A document just opened (file, demonstration) is brought into view.
-        if (estado_.nome_documento != documento_anterior_) {
-            documento_anterior_ = estado_.nome_documento;
+        // A document just opened (file, demonstration, even the one already open) is brought
+        // into view: a new list with a fresh history. Undo also replaces the list, but never
+        // leaves a history of one snapshot.
+        const void *lista = estado_.lista_componentes.get();
+        if (lista != lista_anterior_ && estado_.historico_edicao.numero_passos() == 1)
             mostrar_circuito();
-        }
+        lista_anterior_ = lista;
         atualizar_superficie();
         desenhar();
     };
@@ -129,6 +131,21 @@ void TFormArquivo::Timer1Timer()
     apresentacao.atualizar_cursor = [this] { aplicar_cursor(); };
     zefira::Timer1Timer(estado_, apresentacao);
     avisar_mudancas();
+    // Idle: the tick has nothing to do until input arrives, so the timer sleeps. A timer stopped
+    // by its owner (the tests tick by hand) is left alone.
+    if (Timer1.isActive() && !alterado_ && Relogio_Pode_Dormir(estado_)) {
+        Timer1.stop();
+        dormindo_ = true;
+    }
+}
+
+void TFormArquivo::acordar()
+{
+    alterado_ = true;
+    if (dormindo_) {
+        dormindo_ = false;
+        Timer1.start();
+    }
 }
 
 bool TFormArquivo::eventFilter(QObject *objeto, QEvent *evento)
@@ -145,7 +162,7 @@ bool TFormArquivo::eventFilter(QObject *objeto, QEvent *evento)
     case QEvent::Leave:
     case QEvent::Show:
     case QEvent::Resize:
-        alterado_ = true;
+        acordar();
         break;
     default: break;
     }
@@ -202,7 +219,7 @@ void TFormArquivo::atualizar_superficie()
 
 void TFormArquivo::scrollContentsBy(int, int)
 {
-    alterado_ = true;
+    acordar();
     estado_.vista.rolar_para(QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value()),
                              viewport()->size(), Limites_Circuito(estado_.lista()));
     desenhar();
@@ -210,11 +227,12 @@ void TFormArquivo::scrollContentsBy(int, int)
 
 void TFormArquivo::definir_zoom(double zoom, QPointF ancora)
 {
-    if (ancora.x() < 0)
-        ancora = QRectF(viewport()->rect()).center();
     const double antes = estado_.vista.zoom();
-    alterado_ = true;
-    estado_.vista.definir_zoom(zoom, ancora);
+    acordar();
+    if (ancora.x() < 0)
+        estado_.vista.zoom_no_canto(zoom, Limites_Circuito(estado_.lista()), viewport()->size());
+    else
+        estado_.vista.definir_zoom(zoom, ancora);
     atualizar_superficie();
     desenhar();
     if (estado_.vista.zoom() != antes)
@@ -230,7 +248,7 @@ void TFormArquivo::reduzir() { definir_zoom(TVista::proximo_passo(estado_.vista.
 void TFormArquivo::ajustar_janela()
 {
     const double antes = estado_.vista.zoom();
-    alterado_ = true;
+    acordar();
     estado_.vista.ajustar(Limites_Circuito(estado_.lista()), viewport()->size());
     atualizar_superficie();
     desenhar();
@@ -240,7 +258,7 @@ void TFormArquivo::ajustar_janela()
 
 void TFormArquivo::mostrar_circuito()
 {
-    alterado_ = true;
+    acordar();
     estado_.vista.mostrar(Limites_Circuito(estado_.lista()), viewport()->size());
     atualizar_superficie();
 }

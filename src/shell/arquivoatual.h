@@ -1,5 +1,5 @@
 #pragma once
-// TFormArquivo: the work area. Shows the picture the core paints on every 20 ms tick and
+// TFormArquivo: the work area. Shows the picture the core paints on the 20 ms ticks and
 // forwards every mouse and key event to the core's handlers, with window points mapped to
 // circuit points by the state's view (zoom and scroll bars).
 
@@ -35,12 +35,15 @@ public:
     int cursores_lidos() const { return cursores_lidos_; }
     // Something the picture shows changed without passing through this window's input (a menu
     // command, a dialog, a document loaded): the next tick repaints.
-    void marcar_alterado() { alterado_ = true; }
+    void marcar_alterado() { acordar(); }
+    // The timer sleeps while the core has nothing for it (Relogio_Pode_Dormir) and no input
+    // arrives; any input or command wakes it.
+    bool dormindo() const { return dormindo_; }
     // Repaints made so far; the timer skips them while nothing visible changes.
     int quadros() const { return quadros_; }
 
     // Zoom (clamped to 25..400 %) keeping the circuit point under `ancora` still; by default
-    // the window's centre.
+    // about the window's top-left corner, the drawing kept in sight (TVista::zoom_no_canto).
     void definir_zoom(double zoom, QPointF ancora = QPointF(-1, -1));
     double zoom() const;
     void ampliar();
@@ -72,6 +75,7 @@ protected:
     void leaveEvent(QEvent *evento) override;
 
 private:
+    void acordar();
     void desenhar();
     void aplicar_cursor();
     void avisar_mudancas();
@@ -86,12 +90,13 @@ private:
     QString legenda_;
     TControles controles_anteriores_;
     int botao_paleta_anterior_ = 0;
-    QString documento_anterior_;
     double dpr_cursores_ = 1;
     unsigned revisao_anterior_ = 0;   // the history's revision last told
     bool em_repouso_anterior_ = true; // whether undo was possible then
     int cursores_lidos_ = 0;
     bool alterado_ = true;
+    bool dormindo_ = false;
+    const void *lista_anterior_ = nullptr; // the component list last shown
     std::uint64_t revisao_vista_ = 0;
     int quadros_ = 0;
     TCursor cursor_;

@@ -33,6 +33,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace zefira {
 
@@ -208,6 +209,8 @@ void TForm1::depois_do_comando(const QString &documento_antes)
 {
     if (estado_.nome_documento != documento_antes)
         recentes_.registrar_documento(estado_.nome_documento);
+    if (FormArquivo)
+        FormArquivo->marcar_alterado(); // wakes the work area's clock
     const auto preferencias = Preferencias();
     if (preferencias->value(QStringLiteral("arquivos/recentes")).toStringList() != recentes_.nomes())
         preferencias->setValue(QStringLiteral("arquivos/recentes"), recentes_.nomes());
@@ -233,10 +236,31 @@ void TForm1::abrir_circuito(const QString &caminho)
 
 void TForm1::exibir()
 {
-    if (restoreGeometry(Preferencias()->value(QStringLiteral("principal/geometria")).toByteArray()))
+    const auto preferencias = Preferencias();
+    area_guardada_ = preferencias->value(QStringLiteral("principal/area")).toRect();
+    colocar_area_ = true;
+    mdi->viewport()->installEventFilter(this);
+    if (restoreGeometry(preferencias->value(QStringLiteral("principal/geometria")).toByteArray()))
         show();
     else
         showMaximized();
+    colocar_area();
+}
+
+void TForm1::colocar_area()
+{
+    const QRect frame = mdi->viewport()->rect();
+    if (frame.width() < 100 || frame.height() < 100)
+        return;
+    // A place kept from a larger frame (another screen, a denser scale) that no longer fits
+    // is given up for the first start's.
+    QRect r = area_guardada_;
+    if (!r.isValid() || !frame.contains(r)) {
+        const int x = sub_biblioteca->isMinimized() ? 0 : sub_biblioteca->geometry().right() + 1;
+        r = QRect(x, 0, std::max(100, frame.width() - x), frame.height());
+    }
+    area_colocada_ = r;
+    sub_arquivo->setGeometry(r);
 }
 
 void TForm1::criar_barra()
@@ -477,6 +501,13 @@ void TForm1::showEvent(QShowEvent *evento)
 
 bool TForm1::eventFilter(QObject *objeto, QEvent *evento)
 {
+    if (colocar_area_) {
+        const bool mudou = evento->type() == QEvent::Resize || evento->type() == QEvent::Move;
+        if (mudou && objeto == sub_arquivo && sub_arquivo->geometry() != area_colocada_)
+            colocar_area_ = false; // placed by hand: it stays where the user puts it
+        else if (evento->type() == QEvent::Resize && objeto == mdi->viewport())
+            colocar_area();
+    }
     if (evento->type() == QEvent::Close && (objeto == sub_biblioteca || objeto == sub_arquivo)) {
         evento->ignore();
         return true;
@@ -488,6 +519,11 @@ void TForm1::closeEvent(QCloseEvent *evento)
 {
     if (FormClose(estado_, ui_)) {
         Preferencias()->setValue(QStringLiteral("principal/geometria"), saveGeometry());
+        // Kept only when the user placed it; otherwise the next run fills its frame again.
+        if (!colocar_area_ && !sub_arquivo->isMaximized() && !sub_arquivo->isMinimized())
+            Preferencias()->setValue(QStringLiteral("principal/area"), sub_arquivo->geometry());
+        else if (colocar_area_)
+            Preferencias()->remove(QStringLiteral("principal/area"));
         if (recuperacao_)
             recuperacao_->encerrar();
         evento->accept();
@@ -499,10 +535,14 @@ void TForm1::closeEvent(QCloseEvent *evento)
 void TForm1::definir_recuperacao(TCopia_Recuperacao *copia)
 {
     recuperacao_ = copia;
-    connect(&FormArquivo->Timer1, &QTimer::timeout, this, [this] {
+    // Its own clock: the work area's sleeps while nothing happens, and a copy is due all the same.
+    auto *relogio = new QTimer(this);
+    relogio->setInterval(TCopia_Recuperacao::PERIODO_TIQUE);
+    connect(relogio, &QTimer::timeout, this, [this] {
         if (recuperacao_)
             recuperacao_->tique(estado_);
     });
+    relogio->start();
 }
 
 void TForm1::oferecer_recuperacao()

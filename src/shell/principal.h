@@ -54,13 +54,14 @@ public:
     void Biblioteca1Click();
     void sairClick() { close(); }
     void abrir_ajuda(const QString &item);
-    // The run's recovery copy: written on the work area's ticks, deleted on a clean exit.
+    // The run's recovery copy: written on a clock of its own, deleted on a clean exit.
     void definir_recuperacao(TCopia_Recuperacao *copia);
     // At start-up: offers the circuits left by runs that did not end cleanly.
     void oferecer_recuperacao();
     // A circuit file named by a help document's link, opened as "Abrir" opens a chosen file.
     void abrir_circuito(const QString &caminho);
-    // Shows the window where it was left in the last run; maximised the first time.
+    // Shows the window where it was left in the last run, maximised the first time, and the
+    // work area as it was left or, the first time, filling the frame beside the palette.
     void exibir();
     const TArquivosRecentes &arquivos_recentes() const { return recentes_; }
     // A circuit file to open when the window is first shown, after the splash.
@@ -88,6 +89,10 @@ private:
     void preparar_velocidades();
     void preparar_forca_teorica();
     void escolher_velocidade(int intervalo);
+    // Puts the work area where the last run left it, or beside the palette filling the frame,
+    // always inside the frame with its title bar in sight. Done again as the frame is resized,
+    // until the user moves or resizes the work area.
+    void colocar_area();
 
     TEstado &estado_;
     TInterfaceQt ui_;
@@ -101,6 +106,9 @@ private:
     QList<QWidget *> dialogos_; // property dialogs and the hidden symbol window
     TCopia_Recuperacao *recuperacao_ = nullptr;
     TArquivosRecentes recentes_;
+    bool colocar_area_ = false;  // from exibir() until the user places the work area
+    QRect area_colocada_;         // where colocar_area() put it last
+    QRect area_guardada_;         // where the last run left it; invalid the first time
 };
 
 } // namespace zefira

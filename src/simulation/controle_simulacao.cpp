@@ -188,6 +188,17 @@ void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
         estado.tempo_acumulado = 0;
 }
 
+bool Relogio_Pode_Dormir(const TEstado &estado)
+{
+    if (estado.modo == 15 ? estado.controles.TBiniciar_baixo : !estado.acionadores_atualizados)
+        return false;
+    const TLista_Componente &lista = *estado.lista_componentes;
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL && lista[i].valvula_direcional->redesenhar)
+            return false;
+    return true;
+}
+
 void AtualizarAcionadores(TEstado &estado)
 {
     ++estado.revisao_simulacao;

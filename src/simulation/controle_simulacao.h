@@ -33,6 +33,10 @@ void unicopassoClick(TEstado &estado);
 
 // One tick of the work area's timer.
 void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao);
+// Whether ticks have nothing left to do until the next input or command: no step is due (stopped
+// or paused), the rest update after a stop has run and no cam waits to be taken down. The work
+// area then lets its timer sleep.
+bool Relogio_Pode_Dormir(const TEstado &estado);
 
 // Toggles the actuation of one side of a valve as a press on that side's actuator band does.
 // Refused (false) when the side has no manual or mechanical actuator or the other side is

@@ -67,6 +67,23 @@ TEST_F(Recuperacao, CopiaSoEnquantoModificadoACadaMinuto)
     EXPECT_TRUE(seguinte.orfas().empty());
 }
 
+// A long run does not stop the copies, and they keep the circuit as edited: a crash during the
+// run loses neither the edits made before it nor the positions it started from.
+TEST_F(Recuperacao, SimulandoCopiaOCircuitoEditado)
+{
+    const QByteArray editado = sem_data(Conteudo_Arquivo(estado));
+    TCopia_Recuperacao copia(pasta());
+    estado.modo = 15; // the run advanced the cylinder and switched the valve
+    estado.lista()[0].cilindro->posicao = 100;
+    estado.lista()[1].valvula_direcional->posicao_atual = 2;
+    tiques(copia, estado, TCopia_Recuperacao::TIQUES_POR_COPIA);
+    ASSERT_TRUE(QFile::exists(copia.arquivo()));
+    TEstado lido;
+    Limpar_Lista(lido);
+    EXPECT_EQ(Abrir_Arquivo(lido, copia.arquivo()).status, StatusLeitura::Ok);
+    EXPECT_EQ(sem_data(Conteudo_Arquivo(lido)), editado);
+}
+
 TEST_F(Recuperacao, CopiaDeExecucaoInterrompidaEOferecidaERecuperada)
 {
     auto interrompida = std::make_unique<TCopia_Recuperacao>(pasta());

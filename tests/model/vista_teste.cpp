@@ -166,3 +166,30 @@ TEST(Vista, AjustarEMostrarPoemOCircuitoNaJanela)
     v.mostrar(QRect(QPoint(100, 80), QPoint(700, 400)), janela);
     EXPECT_EQ(v.origem(), QPoint(0, 0));
 }
+
+// The zoom box and the keys zoom about the window's top-left corner, the view then held to the
+// circuit's far edges: a circuit in the upper left stays in sight at any zoom.
+TEST(Vista, ZoomNoCantoMantemOCircuitoAVista)
+{
+    const QSize janela(1000, 650);
+    const QRect circuito(QPoint(40, 20), QPoint(660, 590));
+    struct Caso {
+        double de;
+        QPoint origem;
+        double para;
+        QPoint esperada;
+    } casos[] = {
+        {1, {0, 0}, 2, {0, 0}},          {0.25, {0, 0}, 4, {0, 0}},
+        {2, {300, 200}, 3, {450, 300}},  {4, {2000, 1500}, 1, {0, 0}},
+        {4, {2000, 1500}, 2, {422, 632}}, {1, {0, 0}, 1, {0, 0}},
+    };
+    for (const Caso &c : casos) {
+        TVista v;
+        v.definir_zoom(c.de, QPointF(0, 0));
+        v.rolar_para(c.origem, janela, circuito);
+        v.zoom_no_canto(c.para, circuito, janela);
+        EXPECT_DOUBLE_EQ(v.zoom(), c.para);
+        EXPECT_EQ(v.origem(), c.esperada) << c.de << "->" << c.para;
+        EXPECT_TRUE(visivel(v, janela).intersects(QRectF(circuito))) << c.de << "->" << c.para;
+    }
+}

@@ -3,6 +3,7 @@
 #include "apoio_janelas.h"
 #include "apoio/circuito.h"
 #include "demos/demonstracoes.h"
+#include "desenho/renderizador.h"
 #include "editor/paleta.h"
 #include "files/arquivo_circuito.h"
 #include "files/comandos_documento.h"
@@ -14,9 +15,11 @@
 
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace zefira;
@@ -440,4 +443,109 @@ TEST(AreaTrabalho, RepintaSoQuandoAlgoMuda)
     mover(area.viewport(), QPoint(500, 300));
     area.Timer1Timer();
     EXPECT_EQ(area.quadros(), pausado + 1) << "o ponteiro mexeu";
+}
+
+// Whatever changes the zoom, the scroll or the content, the picture at once is that of the new
+// view, painted afresh: nothing of the previous one stays on the screen.
+TEST(AreaTrabalho, CadaMudancaDeZoomRolagemOuConteudoRepinta)
+{
+    Principal p;
+    p.form.show();
+    processar_eventos();
+    TFormArquivo &area = *p.form.FormArquivo;
+    area.Timer1.stop();
+    p.form.acao("cascata")->trigger();
+    area.Timer1Timer();
+    auto *caixa = p.form.findChild<TCaixaZoom *>("CaixaZoom");
+    const auto roda = [&](Qt::KeyboardModifiers teclas) {
+        const QPoint sob(300, 200);
+        QWheelEvent e(QPointF(sob), QPointF(area.viewport()->mapToGlobal(sob)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, teclas, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(area.viewport(), &e);
+    };
+    const auto digitar_zoom = [&](const char *texto) {
+        caixa->lineEdit()->setText(QString::fromUtf8(texto));
+        tecla(caixa->lineEdit(), Qt::Key_Return);
+    };
+    const std::pair<const char *, std::function<void()>> passos[] = {
+        {"lista 25%", [&] { emit caixa->textActivated(caixa->itemText(0)); }},
+        {"Ctrl+0", [&] { atalho(&area, QKeySequence(QStringLiteral("Ctrl+0"))); }},
+        {"roda", [&] { roda(Qt::NoModifier); }},
+        {"barras", [&] {
+             area.horizontalScrollBar()->setValue(600);
+             area.verticalScrollBar()->setValue(100);
+         }},
+        {"Ctrl+T", [&] { atalho(&area, QKeySequence(QStringLiteral("Ctrl+T"))); }},
+        {"Ctrl+roda", [&] { roda(Qt::ControlModifier); }},
+        {"digitado 100", [&] { digitar_zoom("100"); }},
+        {"roda de novo", [&] { roda(Qt::NoModifier); }},
+        {"Ctrl++", [&] { atalho(&area, QKeySequence(QStringLiteral("Ctrl++"))); }},
+        {"Ajustar à janela", [&] { p.form.acao("ajustarajanela")->trigger(); }},
+    };
+    for (const auto &[nome, passo] : passos) {
+        passo();
+        processar_eventos();
+        area.Timer1Timer();
+        QImage esperada(area.imagem().size(), QImage::Format_RGB32);
+        esperada.setDevicePixelRatio(area.imagem().devicePixelRatio());
+        esperada.fill(Qt::white);
+        {
+            QPainter pintor(&esperada);
+            pintor.setTransform(p.estado.vista.transformacao());
+            Desenhar(p.estado, pintor, p.estado.mostrar_mira, p.estado.mostrar_cruz, p.estado.segmento_destacado);
+        }
+        EXPECT_TRUE(area.imagem() == esperada) << nome << " zoom " << p.estado.vista.zoom();
+    }
+    EXPECT_EQ(caixa->currentText(), TCaixaZoom::texto(p.estado.vista.zoom()));
+}
+
+// Idle means asleep: stopped or paused with nothing happening, the timer stops; input, a command
+// or a run wake it, and a stop still gets its rest update before it sleeps again.
+TEST(AreaTrabalho, RelogioDormeQuandoNadaAcontece)
+{
+    TEstado estado;
+    TInterfaceRoteirizada ui;
+    TFormArquivo area(estado, ui);
+    ASSERT_TRUE(Construir_Demonstracao(estado, ui, "passoapasso"));
+    area.marcar_alterado();
+    const auto adormece = [&] {
+        for (int i = 0; i < 5 && area.Timer1.isActive(); ++i)
+            area.Timer1Timer();
+        return !area.Timer1.isActive() && area.dormindo();
+    };
+    EXPECT_TRUE(adormece()) << "parado";
+    mover(area.viewport(), QPoint(500, 300));
+    EXPECT_TRUE(area.Timer1.isActive()) << "o ponteiro acorda";
+    EXPECT_TRUE(adormece());
+
+    iniciarClick(estado);
+    area.marcar_alterado(); // the command wakes it
+    const std::uint64_t passos = estado.revisao_simulacao;
+    for (int i = 0; i < 100; ++i)
+        area.Timer1Timer();
+    EXPECT_TRUE(area.Timer1.isActive()) << "simulando";
+    EXPECT_EQ(estado.revisao_simulacao - passos, 5u);
+
+    pausarClick(estado);
+    area.marcar_alterado();
+    EXPECT_TRUE(adormece()) << "pausado";
+    pararClick(estado);
+    area.marcar_alterado();
+    EXPECT_TRUE(adormece()) << "parado de novo";
+    EXPECT_TRUE(estado.acionadores_atualizados);
+}
+
+// A document opened is scrolled into view, even the demonstration already open.
+TEST(AreaTrabalho, AbrirRolaAteODesenho)
+{
+    Area a;
+    for (int vez = 0; vez < 2; ++vez) {
+        a.area.horizontalScrollBar()->setValue(2000);
+        a.area.verticalScrollBar()->setValue(1500);
+        a.ui.respostas = {Resposta::Nao}; // not saving what is open
+        ASSERT_TRUE(Construir_Demonstracao(a.estado, a.ui, "cascata"));
+        a.area.Timer1Timer();
+        const QRect circuito = Limites_Circuito(a.estado.lista());
+        EXPECT_TRUE(a.area.viewport()->rect().contains(a.tela(TPonto(circuito.left(), circuito.top())))) << vez;
+    }
 }

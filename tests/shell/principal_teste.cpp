@@ -521,3 +521,21 @@ TEST(Principal, DesfazerERefazerSeguemOHistorico)
     p.form.acao("parar")->trigger();
     EXPECT_EQ(habilitados(), "1100");
 }
+
+// The first start fills the frame beside the palette; a place the user gives the work area
+// comes back in the next run.
+TEST(Principal, AreaDeTrabalhoEncheOQuadroEGuardaOLugar)
+{
+    Preferencias()->remove(QStringLiteral("principal"));
+    const QRect posta(200, 30, 400, 300);
+    for (int execucao = 0; execucao < 2; ++execucao) {
+        Principal p;
+        p.form.exibir();
+        processar_eventos();
+        const QRect quadro = p.form.mdi->viewport()->rect();
+        const QRect cheia(QPoint(p.form.sub_biblioteca->geometry().right() + 1, 0), quadro.bottomRight());
+        EXPECT_EQ(p.form.sub_arquivo->geometry(), execucao == 0 ? cheia : posta) << execucao;
+        p.form.sub_arquivo->setGeometry(posta);
+        EXPECT_TRUE(p.form.close());
+    }
+}
