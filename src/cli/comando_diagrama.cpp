@@ -28,12 +28,9 @@ int diagrama(const QStringList &args)
     const int status = ler_e_simular(args, 2, USO_DIAGRAMA, estado, posicionais);
     if (status != OK)
         return status;
-    const TDiagrama_Trajeto_Passo diagrama(estado.historico, estado.observacoes);
-    const QSizeF tamanho = diagrama.tamanho_natural();
     QString falha;
-    const ResultadoExportacao r = exportar_desenho(
-        posicionais[1], tamanho, 1.0, [&](QPainter &p) { diagrama.desenhar(p, QRectF(QPointF(0, 0), tamanho)); },
-        &falha);
+    const ResultadoExportacao r = Exportar_Diagrama(TDiagrama_Trajeto_Passo(estado.historico, estado.observacoes),
+                                                    posicionais[1], 1.0, &falha);
     if (r == ResultadoExportacao::formato_desconhecido) {
         erro(QStringLiteral("zefira-cli: formato desconhecido: ") + posicionais[1]);
         erro(QString::fromUtf8(USO_DIAGRAMA));

@@ -34,9 +34,27 @@ double peso(const TLinha_Diagrama &l) { return l.cilindro ? 2 : 1; }
 } // namespace
 
 TDiagrama_Trajeto_Passo::TDiagrama_Trajeto_Passo(const THistorico_Passos &h, const QStringList &observacoes,
-                                                 bool mostrar_valvulas)
-    : numero_passos_(h.numero_passos())
+                                                 bool mostrar_valvulas, bool ocultar_ociosos)
 {
+    const int total = h.numero_passos();
+    if (ocultar_ociosos && total > 0) {
+        const auto cilindros_parados = [&h](int k) {
+            for (size_t i = 0; i < h.linhas.size(); ++i)
+                if (h.linhas[i].cilindro && h.passos[size_t(k)][i] != h.passos[size_t(k - 1)][i])
+                    return false;
+            return true;
+        };
+        int k = 1;
+        while (k < total && cilindros_parados(k))
+            ++k;
+        // From the last step at rest before the first movement, so the valve switches that
+        // led to it stay in sight; with no movement at all, only the present step.
+        int j = k - 1;
+        while (k < total && j > 0 && h.passos[size_t(j)] != h.passos[size_t(j - 1)])
+            --j;
+        passo_inicial_ = j;
+    }
+    numero_passos_ = total - passo_inicial_;
     for (size_t i = 0; i < h.linhas.size(); ++i) {
         const TLinha_Historico &lh = h.linhas[i];
         if (!lh.cilindro && !mostrar_valvulas)
@@ -44,8 +62,8 @@ TDiagrama_Trajeto_Passo::TDiagrama_Trajeto_Passo(const THistorico_Passos &h, con
         TLinha_Diagrama l;
         l.cilindro = lh.cilindro;
         l.rotulo = lh.nome.isEmpty() ? QStringLiteral("V%1").arg(lh.codigo) : lh.nome;
-        for (const std::vector<int> &passo : h.passos)
-            l.valores.push_back(passo[i]);
+        for (int k = passo_inicial_; k < total; ++k)
+            l.valores.push_back(h.passos[size_t(k)][i]);
         if (!l.cilindro) {
             l.minimo = 1;
             l.maximo = 2;
@@ -92,7 +110,15 @@ double TDiagrama_Trajeto_Passo::largura_rotulos() const
     return nomes + 8 + fm.horizontalAdvance(QStringLiteral("100")) + 6;
 }
 
-QSizeF TDiagrama_Trajeto_Passo::tamanho_natural() const
+double TDiagrama_Trajeto_Passo::altura_minima_linha() const
+{
+    // The row's name fits between its separators, and the value numbers, centred on the plot
+    // lines a share FOLGA_LINHA inside the row, stay clear of the separators.
+    const QFontMetricsF fm(fonte());
+    return std::max(fm.height() + 4, (fm.capHeight() / 2 + 2.5) / FOLGA_LINHA);
+}
+
+QSizeF TDiagrama_Trajeto_Passo::tamanho(double largura_passo, double altura_linha) const
 {
     const QFontMetricsF fm(fonte());
     double pesos = 0;
@@ -100,10 +126,16 @@ QSizeF TDiagrama_Trajeto_Passo::tamanho_natural() const
         pesos += peso(l);
     const int colunas = std::max(numero_passos_ - 1, PASSOS_MINIMOS);
     const double linhas_texto = esperada_.isEmpty() ? 1 : 2;
-    return QSizeF(2 * MARGEM + largura_rotulos() + colunas * LARGURA_PASSO_NATURAL + fm.horizontalAdvance(QStringLiteral("00")),
-                  2 * MARGEM + (fm.height() + 6) * (1 + linhas_texto)
-                      + std::max(pesos, 2.0) * ALTURA_CILINDRO_NATURAL / 2);
+    return QSizeF(2 * MARGEM + largura_rotulos() + colunas * largura_passo + fm.horizontalAdvance(QStringLiteral("00")),
+                  2 * MARGEM + (fm.height() + 6) * (1 + linhas_texto) + std::max(pesos, 2.0) * altura_linha);
 }
+
+QSizeF TDiagrama_Trajeto_Passo::tamanho_natural() const
+{
+    return tamanho(LARGURA_PASSO_NATURAL, ALTURA_CILINDRO_NATURAL / 2);
+}
+
+QSizeF TDiagrama_Trajeto_Passo::tamanho_minimo() const { return tamanho(LARGURA_PASSO_MINIMA, altura_minima_linha()); }
 
 TDiagrama_Trajeto_Passo::TGeometria TDiagrama_Trajeto_Passo::geometria(const QRectF &area) const
 {
@@ -119,12 +151,17 @@ TDiagrama_Trajeto_Passo::TGeometria TDiagrama_Trajeto_Passo::geometria(const QRe
     g.grafico = QRectF(QPointF(esquerda, topo), QPointF(std::max(esquerda + 1, direita), std::max(topo + 1, baixo)));
     const int colunas = std::max(numero_passos_ - 1, PASSOS_MINIMOS);
     g.largura_passo = std::clamp(g.grafico.width() / colunas, LARGURA_PASSO_MINIMA, LARGURA_PASSO_MAXIMA);
-    const int cabem = int(std::floor(g.grafico.width() / g.largura_passo));
+    // The epsilon keeps a width made for n columns from losing one to rounding.
+    const int cabem = int(std::floor(g.grafico.width() / g.largura_passo + 1e-9));
     g.primeiro = std::max(0, numero_passos_ - 1 - cabem);
     double pesos = 0;
     for (const TLinha_Diagrama &l : linhas_)
         pesos += peso(l);
     g.altura_linha = pesos > 0 ? g.grafico.height() / pesos : 0;
+    if (pesos > 0 && g.altura_linha < altura_minima_linha()) {
+        g.altura_linha = altura_minima_linha();
+        g.grafico.setHeight(pesos * g.altura_linha);
+    }
     return g;
 }
 
@@ -169,7 +206,7 @@ void TDiagrama_Trajeto_Passo::desenhar(QPainter &p, const QRectF &area) const
 
     // Step lines and their numbers along the top; numbers thin out when columns get narrow.
     const int ultimo = numero_passos_ - 1;
-    const double largura_numero = fm.horizontalAdvance(QString::number(std::max(ultimo, 10))) + 6;
+    const double largura_numero = fm.horizontalAdvance(QString::number(std::max(ultimo + passo_inicial_, 10))) + 6;
     const int cada = std::max(1, int(std::ceil(largura_numero / g.largura_passo)));
     for (int k = g.primeiro; k <= std::max(ultimo, g.primeiro + PASSOS_MINIMOS); ++k) {
         const double x = g.grafico.left() + (k - g.primeiro) * g.largura_passo;
@@ -177,10 +214,10 @@ void TDiagrama_Trajeto_Passo::desenhar(QPainter &p, const QRectF &area) const
             break;
         p.setPen(QPen(COR_GRADE, 1));
         p.drawLine(QPointF(x, g.grafico.top()), QPointF(x, g.grafico.bottom()));
-        if (k % cada == 0) {
+        if ((k + passo_inicial_) % cada == 0) {
             p.setPen(Qt::black);
             p.drawText(QRectF(x - largura_numero, g.grafico.top() - faixa, 2 * largura_numero, faixa),
-                       Qt::AlignHCenter | Qt::AlignVCenter, QString::number(k));
+                       Qt::AlignHCenter | Qt::AlignVCenter, QString::number(k + passo_inicial_));
         }
     }
 
@@ -233,6 +270,18 @@ void TDiagrama_Trajeto_Passo::desenhar(QPainter &p, const QRectF &area) const
                    fm.elidedText(texto_esperada(), Qt::ElideMiddle, largura_texto));
     }
     p.restore();
+}
+
+} // namespace zefira
+
+namespace zefira {
+
+ResultadoExportacao Exportar_Diagrama(const TDiagrama_Trajeto_Passo &diagrama, const QString &caminho, double escala,
+                                      QString *erro)
+{
+    const QSizeF tamanho = diagrama.tamanho_natural();
+    return exportar_desenho(
+        caminho, tamanho, escala, [&](QPainter &p) { diagrama.desenhar(p, QRectF(QPointF(0, 0), tamanho)); }, erro);
 }
 
 } // namespace zefira

@@ -4,8 +4,10 @@
 // cylinder with its position (0 to 100) against the step number, optionally one row per
 // directional valve with its position, the step numbers along the top, and below them the
 // sequence of movements observed so far and, when the notes hold a line "Sequência: ...",
-// the expected sequence marked as met or not met.
+// the expected sequence marked as met or not met. Rows are never so thin that their texts touch
+// their lines: an area too small for that is overrun (a window scrolls over it).
 
+#include "desenho/exportacao.h"
 #include "model/historico_passos.h"
 
 #include <QFont>
@@ -29,11 +31,15 @@ struct TLinha_Diagrama {
 
 class TDiagrama_Trajeto_Passo {
 public:
+    // ocultar_ociosos: the idle steps before a cylinder first moves are left out; the diagram
+    // starts at the last step at rest before that movement.
     TDiagrama_Trajeto_Passo(const THistorico_Passos &historico, const QStringList &observacoes,
-                            bool mostrar_valvulas = true);
+                            bool mostrar_valvulas = true, bool ocultar_ociosos = false);
 
     const std::vector<TLinha_Diagrama> &linhas() const { return linhas_; }
+    // The steps drawn; the first of them is the run's step passo_inicial().
     int numero_passos() const { return numero_passos_; }
+    int passo_inicial() const { return passo_inicial_; }
     QStringList observada() const { return observada_; }
     QStringList esperada() const { return esperada_; }
     bool cumprida() const { return cumprida_; }
@@ -42,13 +48,15 @@ public:
 
     // The size the diagram has with roomy columns and rows, for export.
     QSizeF tamanho_natural() const;
+    // The smallest size that shows every step with its texts clear of the lines.
+    QSizeF tamanho_minimo() const;
     // Paints the diagram into `area`. When the steps do not fit, the latest ones are shown.
     void desenhar(QPainter &p, const QRectF &area) const;
 
-    // Where the value of row `linha` at step `passo` is plotted when painting into `area`;
-    // the step must be among the shown ones.
+    // Where the value of row `linha` at the passo-th step drawn is plotted when painting into
+    // `area`; the step must be among the shown ones.
     QPointF ponto(const QRectF &area, int linha, int passo) const;
-    // The first step shown when painting into `area`.
+    // The first step shown when painting into `area`, counted among the steps drawn.
     int primeiro_passo(const QRectF &area) const;
 
 private:
@@ -63,11 +71,18 @@ private:
     QPointF ponto(const TGeometria &g, int linha, double topo, int passo) const;
     QFont fonte() const;
     double largura_rotulos() const;
+    double altura_minima_linha() const; // of a valve row; a cylinder row is twice as tall
+    QSizeF tamanho(double largura_passo, double altura_linha) const;
 
     std::vector<TLinha_Diagrama> linhas_;
     int numero_passos_ = 0;
+    int passo_inicial_ = 0;
     QStringList observada_, esperada_;
     bool cumprida_ = false;
 };
+
+// Writes the whole run, every step at the natural size, as PNG, SVG or PDF by the extension.
+ResultadoExportacao Exportar_Diagrama(const TDiagrama_Trajeto_Passo &diagrama, const QString &caminho,
+                                      double escala = 1.0, QString *erro = nullptr);
 
 } // namespace zefira

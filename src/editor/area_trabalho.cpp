@@ -214,12 +214,14 @@ void imagemMouseDown(TEstado &estado, TInterfaceUsuario &ui, BotaoMouse botao, T
     // whether or not a move event reported this position before the press.
     estado.x_anterior = x;
     estado.y_anterior = y;
+    estado.arrastou = false;
     const bool shift_esquerdo = shift == (SHIFT_SHIFT | SHIFT_ESQUERDO);
     const int modo_antes = estado.modo;
 
     if (botao == BotaoMouse::Esquerdo) {
         if (estado.modo == 0) {
             Pressionar_Editando(estado, shift_esquerdo, x, y);
+            estado.botao_fio = estado.modo == 1;
         } else if (estado.modo == 1) {
             // Bends are not placed by hand: only a marked free port finishes the wire.
             const int i = Achar_Porta_Marcada(estado);
@@ -241,17 +243,22 @@ void imagemMouseDown(TEstado &estado, TInterfaceUsuario &ui, BotaoMouse botao, T
     Registrar_Edicao(estado, modo_antes == 1 ? QStringLiteral("ligar fio") : QStringLiteral("inserir"));
 }
 
-TCursor imagemMouseMove(TEstado &estado, TShiftState, int x, int y)
+TCursor imagemMouseMove(TEstado &estado, TShiftState shift, int x, int y)
 {
     estado.mouse_x = x;
     estado.mouse_y = y;
     TLista_Componente &lista = estado.lista();
+    const int dx = somar(x, -std::int64_t(estado.x_anterior)), dy = somar(y, -std::int64_t(estado.y_anterior));
 
     if (estado.indice_arrasto != -1) {
-        const int dx = somar(x, -std::int64_t(estado.x_anterior)), dy = somar(y, -std::int64_t(estado.y_anterior));
-        for (int i = 0; i < lista.numero_componentes(); ++i)
-            if (lista[i].selecionado())
-                Mover_Componentes(estado, i, dx, dy);
+        // On a dense screen the pointer reports moves smaller than a circuit pixel: a move of
+        // nothing is no drag, and must not re-lay the wires of what was merely clicked.
+        if (dx != 0 || dy != 0) {
+            estado.arrastou = true;
+            for (int i = 0; i < lista.numero_componentes(); ++i)
+                if (lista[i].selecionado())
+                    Mover_Componentes(estado, i, dx, dy);
+        }
     } else if (estado.modo == 0 || estado.modo == 1) {
         if (estado.selecionando) {
             estado.cantos_selecao[1] = TPonto(x, y);
@@ -273,6 +280,8 @@ TCursor imagemMouseMove(TEstado &estado, TShiftState, int x, int y)
             estado.mostrar_cruz = achou;
         }
         if (estado.modo == 1) {
+            if (estado.botao_fio && (shift & SHIFT_ESQUERDO) && (dx != 0 || dy != 0))
+                estado.arrastou = true;
             // The loose end follows the pointer in a straight line until the wire is finished.
             TComponente *fio = estado.componente_atual.get();
             if (fio && fio->tipo == TIPO_FIO && fio->fio->numero_pontos() > 0)
@@ -289,9 +298,22 @@ void imagemMouseUp(TEstado &estado, TShiftState shift, int x, int y)
 {
     estado.segmento_destacado = TSegmento();
     estado.mostrar_cruz = false;
+    // A wire carried from its port with the button held ends on the free port where the
+    // button is let go; released anywhere else it goes on as a wire started by a click.
+    const bool fio_arrastado = estado.modo == 1 && estado.botao_fio && estado.arrastou;
+    estado.botao_fio = false;
+    if (fio_arrastado) {
+        const int i = Achar_Porta_Marcada(estado);
+        if (i != -1) {
+            Finalizar_Fio(estado, i);
+            Registrar_Edicao(estado, QStringLiteral("ligar fio"));
+        }
+    }
     if (estado.indice_arrasto != -1) {
         estado.indice_arrasto = -1;
-        Encaixar_Acoplados(estado);
+        // A click that moved nothing leaves everything where it was.
+        if (estado.arrastou)
+            Encaixar_Acoplados(estado);
     } else if (estado.selecionando) {
         // Only a band in progress selects: a release after a press that started a wire or
         // picked nothing must not toggle whatever lies in an old rectangle.
@@ -397,6 +419,18 @@ void FormKeyDown(TEstado &estado, int tecla, TShiftState shift)
 }
 
 void FormKeyUp(TEstado &estado, int, TShiftState shift) { imagemMouseUp(estado, shift, 0, 0); }
+
+QString Dica_Ponteiro(const TEstado &estado)
+{
+    if (estado.modo == 1) {
+        if (estado.botao_fio)
+            return QStringLiteral("Solte sobre outra porta livre para ligar o tubo");
+        return QStringLiteral("Clique em outra porta livre para terminar o tubo (Esc desiste)");
+    }
+    if (estado.modo == 0 && estado.indice_arrasto == -1 && !estado.selecionando && Achar_Porta_Marcada(estado) != -1)
+        return QStringLiteral("Clique ou arraste até outra porta para ligar um tubo");
+    return QString();
+}
 
 void deletarClick(TEstado &estado, TInterfaceUsuario &ui) { TBexcluirClick(estado, ui); }
 

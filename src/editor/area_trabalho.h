@@ -40,6 +40,10 @@ void imagemDblClick(TEstado &estado, TInterfaceUsuario &ui);
 void FormKeyDown(TEstado &estado, int tecla, TShiftState shift);
 void FormKeyUp(TEstado &estado, int tecla, TShiftState shift);
 
+// What a press would do where the pointer is, for the status bar: start a wire on the free
+// port under it, or end the wire in progress; empty when there is nothing to tell.
+QString Dica_Ponteiro(const TEstado &estado);
+
 // Context-menu commands, acting on componente_atual.
 void deletarClick(TEstado &estado, TInterfaceUsuario &ui);
 void propriedadesClick(TEstado &estado, TInterfaceUsuario &ui);

@@ -37,13 +37,16 @@ public:
     QByteArray dados;
 };
 
-QString linha_dados(const TTipo_Arquivo &tipo, const TComponente &c, bool sem_selecao)
+QString linha_dados(const TTipo_Arquivo &tipo, const TComponente &c, bool instantaneo)
 {
     QString linha;
     const qsizetype n = qsizetype(tipo.campos.size());
     for (qsizetype i = 0; i < n; ++i) {
         const TCampo_Arquivo &campo = tipo.campos[size_t(i)];
-        const QString valor = sem_selecao && campo.selecao ? QStringLiteral("0") : campo.valor(c);
+        const QString valor = !instantaneo            ? campo.valor(c)
+                              : campo.selecao           ? QStringLiteral("0")
+                              : campo.valor_instantaneo ? campo.valor_instantaneo(c)
+                                                        : campo.valor(c);
         if (campo.tipo == TipoCampo::Texto)
             linha += QLatin1Char('(') + texto_seguro(valor) + QLatin1Char(')');
         else

@@ -121,8 +121,14 @@ std::vector<TCampo_Arquivo> campos_valvula()
         conexao_valvula_campo<7>("Conexão 7"),
         {T::Sinal, "Tomada de Ar", G::Feminino, [](C &x, int n, const QString &) { return V(x).tomada_ar = n, true; },
          [](const TComponente &c) { return sinal(c.valvula_direcional->tomada_ar); }},
+        // Drawing names a valve worked by a cylinder label after that label; a snapshot takes the
+        // name as drawn, so the first drawing of a circuit is no edit.
         {T::Texto, nullptr, G::Masculino, [](C &x, int, const QString &t) { return V(x).descricao = t, true; },
-         [](const TComponente &c) { return c.valvula_direcional->descricao; }},
+         [](const TComponente &c) { return c.valvula_direcional->descricao; }, false,
+         [](const TComponente &c) {
+             const TValvula_Direcional &v = *c.valvula_direcional;
+             return v.rotulo.isEmpty() ? v.descricao : v.rotulo;
+         }},
         // Shown by default: "0" hides the name, "1" keeps it shown.
         {T::Sinal, "Mostrar Nome", G::Masculino,
          [](C &x, int n, const QString &) {

@@ -41,6 +41,8 @@ struct TCampo_Arquivo {
     // The field as stored: a number, a flag as 1/0, or the bare text of a text field.
     QString (*valor)(const TComponente &componente);
     bool selecao = false; // the selection flag, which undo snapshots keep apart
+    // The field as an undo snapshot keeps it, where that differs from the stored value.
+    QString (*valor_instantaneo)(const TComponente &componente) = nullptr;
 };
 
 struct TTipo_Arquivo {

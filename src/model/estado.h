@@ -61,6 +61,10 @@ struct TEstado {
     TSegmento segmento_destacado;
     int mouse_x = 0, mouse_y = 0;
     int x_anterior = 0, y_anterior = 0;
+    // Since the last press: the pointer moved with the left button held, so the gesture is a
+    // drag (it moved components, or it carries a wire to the port where it is released).
+    bool arrastou = false;
+    bool botao_fio = false; // the left button that started the wire in progress is still held
     int direcao_inicial = 0;
     bool ignorar_clique = false;
     bool ignorar_selecao = false;

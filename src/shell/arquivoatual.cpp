@@ -296,6 +296,7 @@ bool TFormArquivo::viewportEvent(QEvent *evento)
 void TFormArquivo::aplicar_cursor()
 {
     const TCursor c = atualizar_cursor(estado_);
+    avisar_dica();
     // Setting the same cursor on every tick costs a round trip to the window system.
     if (cursor_aplicado_ && c.tipo == cursor_.tipo && c.indice == cursor_.indice)
         return;
@@ -326,6 +327,15 @@ void TFormArquivo::avisar_mudancas()
     }
 }
 
+void TFormArquivo::avisar_dica()
+{
+    const QString dica = Dica_Ponteiro(estado_);
+    if (dica != dica_) {
+        dica_ = dica;
+        emit dica_mudou(dica);
+    }
+}
+
 void TFormArquivo::paintEvent(QPaintEvent *)
 {
     QPainter p(viewport());
@@ -352,6 +362,7 @@ void TFormArquivo::mouseMoveEvent(QMouseEvent *e)
 {
     const TPonto pos = no_circuito(e->position());
     imagemMouseMove(estado_, estado_shift(e->modifiers(), e->buttons()), pos.x, pos.y);
+    avisar_dica();
 }
 
 void TFormArquivo::mouseReleaseEvent(QMouseEvent *e)
@@ -361,6 +372,7 @@ void TFormArquivo::mouseReleaseEvent(QMouseEvent *e)
     const TPonto pos = no_circuito(e->position());
     imagemMouseUp(estado_, estado_shift(e->modifiers(), e->buttons()), pos.x, pos.y);
     avisar_mudancas();
+    avisar_dica();
 }
 
 // Qt reports a double click as press, release, double click, release; the work area's rules

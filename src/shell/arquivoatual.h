@@ -58,6 +58,8 @@ signals:
     void legenda_mudou(const QString &legenda);
     void controles_mudaram();
     void zoom_mudou(double zoom);
+    // What a press would do under the pointer, for the status bar; empty for nothing.
+    void dica_mudou(const QString &dica);
 
 protected:
     bool viewportEvent(QEvent *evento) override;
@@ -79,6 +81,7 @@ private:
     void desenhar();
     void aplicar_cursor();
     void avisar_mudancas();
+    void avisar_dica();
     // Surface size (move limits) and scroll bar ranges from the circuit, window and zoom.
     void atualizar_superficie();
     TPonto no_circuito(const QPointF &tela) const;
@@ -88,6 +91,7 @@ private:
     QImage imagem_;
     QCursor cursores_[14]; // placement cursors by slot 1..13
     QString legenda_;
+    QString dica_;
     TControles controles_anteriores_;
     int botao_paleta_anterior_ = 0;
     double dpr_cursores_ = 1;

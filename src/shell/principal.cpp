@@ -30,6 +30,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStatusBar>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
@@ -98,6 +99,9 @@ void TForm1::criar_janelas()
     ordem_criacao_ << QStringLiteral("TFormArquivo");
     connect(FormArquivo, &TFormArquivo::legenda_mudou, sub_arquivo, &QMdiSubWindow::setWindowTitle);
     connect(FormArquivo, &TFormArquivo::controles_mudaram, this, &TForm1::atualizar_controles);
+    connect(FormArquivo, &TFormArquivo::dica_mudou, statusBar(), [this](const QString &dica) {
+        statusBar()->showMessage(dica);
+    });
     ui_.definir_area(FormArquivo);
 
     for (const QString &nome : Nomes_Janelas_Dialogo()) {

@@ -14,8 +14,9 @@ using namespace zefira;
 
 namespace {
 
-// "Cascata" with its lever latched before step 1: A+ at step 4, B+ at 6, B- at 9, A- at 11.
-THistorico_Passos cascata(int passos)
+// "Cascata" with its lever latched before step `clique` (1: A+ at step 4, B+ at 6, B- at 9,
+// A- at 11).
+THistorico_Passos cascata(int passos, int clique = 1)
 {
     TEstado estado;
     TInterfaceRoteirizada ui;
@@ -23,7 +24,8 @@ THistorico_Passos cascata(int passos)
     TRoteiro_Simulacao roteiro;
     QStringList resto;
     QString erro;
-    EXPECT_TRUE(roteiro.ler({"--clique", "1:a4:esq", "--passos", QString::number(passos)}, resto, erro));
+    EXPECT_TRUE(roteiro.ler({"--clique", QStringLiteral("%1:a4:esq").arg(clique), "--passos", QString::number(passos)},
+                            resto, erro));
     EXPECT_EQ(roteiro.validar(estado), QString());
     roteiro.iniciar(estado);
     for (int k = 1; k <= roteiro.passos; ++k)
@@ -84,6 +86,73 @@ TEST(DiagramaTrajetoPasso, TracaAsPosicoesEmLinhasDePassoEMostraOsUltimosPassosQ
     EXPECT_GT(primeiro, 150);
     EXPECT_LE(longo.ponto(estreita, 0, 200).x(), estreita.right());
     EXPECT_GE(longo.ponto(estreita, 0, primeiro).x(), estreita.left());
+}
+
+// Idle steps before the first movement can be left out: with the lever latched before step 20,
+// A+ comes at 23 and the diagram starts at 19, the last step at rest, so the lever's valve is
+// seen switching; steps keep their numbers. A run that never moved keeps its present step.
+TEST(DiagramaTrajetoPasso, OcultaOsPassosParadosAntesDoPrimeiroMovimento)
+{
+    const THistorico_Passos h = cascata(40, 20);
+    const TDiagrama_Trajeto_Passo todos(h, {}), ativos(h, {}, true, true);
+    EXPECT_EQ(todos.passo_inicial(), 0);
+    ASSERT_EQ(todos.numero_passos(), 41);
+    EXPECT_EQ(ativos.passo_inicial(), 19);
+    EXPECT_EQ(ativos.numero_passos(), 22);
+    for (size_t i = 0; i < todos.linhas().size(); ++i)
+        EXPECT_EQ(ativos.linhas()[i].valores,
+                  std::vector<int>(todos.linhas()[i].valores.begin() + 19, todos.linhas()[i].valores.end()));
+    EXPECT_EQ(ativos.linhas()[3].rotulo, QStringLiteral("a4"));
+    EXPECT_EQ(ativos.linhas()[3].valores[0], 2);
+    EXPECT_EQ(ativos.linhas()[3].valores[1], 1);
+    EXPECT_EQ(ativos.texto_observada(), todos.texto_observada());
+
+    const TDiagrama_Trajeto_Passo sem_movimento(cascata(15, 30), {}, true, true);
+    EXPECT_EQ(sem_movimento.passo_inicial(), 15);
+    EXPECT_EQ(sem_movimento.numero_passos(), 1);
+}
+
+// However small the area, a row's name and value numbers keep clear of the lines that bound
+// the row; what does not fit runs past the area (the window scrolls over it). The whole run
+// at the natural size, as exported, shows every step.
+TEST(DiagramaTrajetoPasso, RotulosNaoTocamAsLinhasEExportacaoTemTodosOsPassos)
+{
+    const TDiagrama_Trajeto_Passo d(cascata(12), {});
+    for (const QSizeF tamanho : {d.tamanho_natural(), d.tamanho_minimo(), QSizeF(600, 300), QSizeF(400, 250)}) {
+        SCOPED_TRACE(tamanho.height());
+        const QRectF area(QPointF(0, 0), tamanho);
+        QImage img(tamanho.toSize(), QImage::Format_RGB32);
+        {
+            QPainter p(&img);
+            d.desenhar(p, area);
+        }
+        // Left of the plot only the names, the value numbers and the rows' separators are drawn.
+        const int direita = int(d.ponto(area, 0, 0).x()) - 4;
+        std::vector<int> texto, linha;
+        for (int y = 0; y < img.height(); ++y) {
+            int escuros = 0, marcados = 0;
+            for (int x = 8; x < direita; ++x) {
+                escuros += qGray(img.pixel(x, y)) < 100;
+                marcados += img.pixel(x, y) != qRgb(255, 255, 255);
+            }
+            if (marcados == direita - 8)
+                linha.push_back(y);
+            else if (escuros > 0)
+                texto.push_back(y);
+        }
+        ASSERT_GE(linha.size(), 4u);
+        for (int y : texto)
+            for (int l : linha)
+                EXPECT_GT(std::abs(y - l), 1) << "text at " << y << ", line at " << l;
+    }
+
+    const TDiagrama_Trajeto_Passo longo(cascata(200), {}, false);
+    const QRectF natural(QPointF(0, 0), longo.tamanho_natural());
+    EXPECT_EQ(longo.primeiro_passo(natural), 0);
+    EXPECT_LE(longo.ponto(natural, 0, 200).x(), natural.right());
+    const QRectF minimo(QPointF(0, 0), longo.tamanho_minimo());
+    EXPECT_EQ(longo.primeiro_passo(minimo), 0);
+    EXPECT_LE(longo.ponto(minimo, 0, 200).x(), minimo.right());
 }
 
 } // namespace

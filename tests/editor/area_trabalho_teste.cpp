@@ -184,6 +184,53 @@ TEST(AreaTrabalhoFio, DesenhoCompletoPeloMouse)
     EXPECT_EQ(f.fio->ponto(f.fio->numero_pontos() - 1), TPonto(304, 332));
 }
 
+// A wire by dragging from a free port to another is the wire two clicks make; let go anywhere
+// else, it goes on as a wire started by a click. The status bar says what a press would do.
+TEST(AreaTrabalhoFio, ArrastarDeUmaPortaAOutraLigaComoDoisCliques)
+{
+    const QString SOBRE_PORTA = QStringLiteral("Clique ou arraste até outra porta para ligar um tubo");
+    const QString ARRASTANDO = QStringLiteral("Solte sobre outra porta livre para ligar o tubo");
+    const QString EM_ANDAMENTO = QStringLiteral("Clique em outra porta livre para terminar o tubo (Esc desiste)");
+    std::vector<std::vector<TPonto>> fios;
+    for (int modo : {0, 1, 2}) { // two clicks; one drag; a drag let go off a port, then a click
+        SCOPED_TRACE(modo);
+        Area a;
+        TComponente &v = a.colocar(3, 100, 100);
+        TComponente &c = a.colocar(7, 300, 300);
+        EXPECT_EQ(Dica_Ponteiro(a.e), QString());
+        imagemMouseMove(a.e, 0, 130, 95);
+        EXPECT_EQ(Dica_Ponteiro(a.e), SOBRE_PORTA);
+        a.pressionar(130, 95);
+        if (modo == 0) {
+            a.soltar(130, 95);
+            EXPECT_EQ(Dica_Ponteiro(a.e), EM_ANDAMENTO);
+            imagemMouseMove(a.e, 0, 304, 332);
+            a.clicar(304, 332);
+        } else {
+            EXPECT_EQ(Dica_Ponteiro(a.e), ARRASTANDO);
+            a.mover(200, 250);
+            const TPonto fim = modo == 1 ? TPonto(304, 332) : TPonto(250, 250);
+            a.mover(fim.x, fim.y);
+            a.soltar(fim.x, fim.y);
+            if (modo == 2) {
+                EXPECT_EQ(a.e.modo, 1);
+                EXPECT_EQ(Dica_Ponteiro(a.e), EM_ANDAMENTO);
+                imagemMouseMove(a.e, 0, 304, 332);
+                a.clicar(304, 332);
+            }
+        }
+        EXPECT_EQ(a.e.modo, 0);
+        EXPECT_EQ(Dica_Ponteiro(a.e), QString());
+        ASSERT_EQ(a.e.lista().numero_componentes(), 4);
+        const TComponente &f = a.e.lista()[3];
+        EXPECT_EQ(v.conexao(2), f.codigo);
+        EXPECT_EQ(c.conexao(1), f.codigo);
+        fios.push_back(f.fio->pontos);
+    }
+    EXPECT_EQ(fios[1], fios[0]);
+    EXPECT_EQ(fios[2], fios[0]);
+}
+
 TEST(AreaTrabalhoFio, MarcadorVelhoDeComponenteAcopladoNaoIniciaFio)
 {
     Area a;
