@@ -85,6 +85,8 @@ struct TEstado {
     TControles controles;
     int intervalo_passo = 400;    // ms between steps: the chosen speed
     THistorico_Passos historico;  // positions after each step since the last fresh start
+    // The circuit as a fresh start found it (an undo snapshot's bytes); the stop puts it back.
+    QByteArray circuito_partida;
 
     // Source of the wire routing's random offset: returns an integer in [0, n).
     std::function<int(int)> aleatorio;
