@@ -153,6 +153,14 @@ bool Abrir_Escolhido(TEstado &estado, TInterfaceUsuario &ui, const QString &nome
     return Abrir_Documento(estado, ui, nome);
 }
 
+bool Abrir_Copia(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
+{
+    if (!Abrir_Escolhido(estado, ui, nome))
+        return false;
+    estado.nome_documento.clear();
+    return true;
+}
+
 bool Abrir_Arquivo_Inicial(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
 {
     if (!QFileInfo::exists(nome)) {

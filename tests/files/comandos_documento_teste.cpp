@@ -1,4 +1,5 @@
 #include "files/apoio_arquivos.h"
+#include "files/arquivos_recentes.h"
 #include "files/comandos_documento.h"
 #include "model/interface_roteirizada.h"
 
@@ -105,6 +106,29 @@ TEST_F(Documento, AbrirPerguntaSoQuandoModificadoEPrimeiroSalvarPergunta)
     ui.respostas = {Resposta::Sim};
     EXPECT_TRUE(salvarClick(estado, ui));
     EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
+}
+
+// A solution shipped with the help opens as an unnamed copy: "Salvar" asks for a name and
+// never writes over it, and it does not become a recent file.
+TEST_F(Documento, CopiaAbertaNaoGravaSobreOOriginal)
+{
+    um_componente();
+    ASSERT_TRUE(Salvar_Arquivo(estado, arquivo("solucao.zfr")));
+    const QByteArray original = teste::ler_bytes(arquivo("solucao.zfr"));
+    Limpar_Lista(estado);
+
+    ASSERT_TRUE(Abrir_Copia(estado, ui, arquivo("solucao.zfr")));
+    EXPECT_EQ(estado.lista().numero_componentes(), 1);
+    EXPECT_TRUE(estado.nome_documento.isEmpty());
+    EXPECT_FALSE(estado.modificado);
+    EXPECT_FALSE(TArquivosRecentes().registrar_documento(estado.nome_documento));
+
+    ui.arquivos = {QString(), arquivo("minha.zfr")};
+    EXPECT_FALSE(salvarClick(estado, ui)); // its name dialog, cancelled
+    EXPECT_TRUE(salvarClick(estado, ui));
+    EXPECT_TRUE(ui.registro.isEmpty());
+    EXPECT_EQ(teste::ler_bytes(arquivo("solucao.zfr")), original);
+    EXPECT_EQ(estado.nome_documento, " - " + arquivo("minha.zfr"));
 }
 
 TEST_F(Documento, AbrirArquivoInexistente)
