@@ -39,11 +39,29 @@ namespace {
 
 bool sem_conteudo(const TEstado &e) { return e.lista_componentes->numero_componentes() == 0 && e.nome_documento.isEmpty(); }
 
+// Remembers the file as the document now knows it: its modification time and size.
+void anotar_arquivo(TEstado &estado, const QString &nome)
+{
+    const QFileInfo info(nome);
+    estado.data_arquivo = info.exists() ? info.lastModified() : QDateTime();
+    estado.tamanho_arquivo = info.exists() ? info.size() : -1;
+}
+
+// The document's file was changed by another program since it was opened or saved here.
+bool alterado_por_outro(const TEstado &estado, const QString &nome)
+{
+    const QFileInfo info(nome);
+    return estado.data_arquivo.isValid() && info.exists()
+           && (info.lastModified() != estado.data_arquivo || info.size() != estado.tamanho_arquivo);
+}
+
 bool escrever(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
 {
     QString motivo;
-    if (Salvar_Arquivo(estado, nome, &motivo))
+    if (Salvar_Arquivo(estado, nome, &motivo)) {
+        anotar_arquivo(estado, nome);
         return true;
+    }
     ui.aviso(QStringLiteral("Erro ao salvar arquivo!"),
              QStringLiteral("Arquivo: %1\nMotivo: %2").arg(QDir::toNativeSeparators(nome), motivo));
     return false;
@@ -75,6 +93,7 @@ void Limpar_Lista(TEstado &estado)
     estado.numero_selecionados = 0;
     estado.nome_documento.clear();
     estado.modificado = false;
+    anotar_arquivo(estado, QString());
     if (QCoreApplication::instance())
         estado.pasta_programa = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     estado.pasta_arquivos = Preparar_Pasta_Arquivos(estado.pasta_programa);
@@ -104,6 +123,8 @@ void novoClick(TEstado &estado, TInterfaceUsuario &ui)
 bool Abrir_Documento(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
 {
     Limpar_Lista(estado);
+    // Taken before reading: a change made while the file is read is a change after opening.
+    anotar_arquivo(estado, nome);
     const QString texto = QStringLiteral("Abrindo circuito...");
     const TResultadoLeitura r = Abrir_Arquivo(estado, nome, [&](int feito, int total) {
         ui.progresso(texto, feito, total);
@@ -154,6 +175,14 @@ bool Abrir_Escolhido(TEstado &estado, TInterfaceUsuario &ui, const QString &nome
     return Abrir_Documento(estado, ui, nome);
 }
 
+bool Abrir_Copia(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
+{
+    if (!Abrir_Escolhido(estado, ui, nome))
+        return false;
+    estado.nome_documento.clear();
+    return true;
+}
+
 bool Abrir_Arquivo_Inicial(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
 {
     if (!Existe_Arquivo(nome)) {
@@ -173,11 +202,16 @@ bool salvarClick(TEstado &estado, TInterfaceUsuario &ui)
         return salvarcomoClick(estado, ui);
     const QString nome = estado.nome_documento.mid(3);
     bool escrito = false;
-    if (estado.perguntar_ao_salvar) {
-        if (ui.perguntar(pergunta_salvar(), true) == Resposta::Sim)
+    if (!estado.perguntar_ao_salvar || ui.perguntar(pergunta_salvar(), true) == Resposta::Sim) {
+        // Another program's version is not replaced unasked; No keeps it and the circuit
+        // stays modified.
+        if (!alterado_por_outro(estado, nome)
+            || ui.perguntar(QStringLiteral("O arquivo %1 foi alterado por outro programa depois de aberto. "
+                                           "Deseja substituí-lo?")
+                                .arg(QDir::toNativeSeparators(nome)),
+                            false)
+                   == Resposta::Sim)
             escrito = escrever(estado, ui, nome);
-    } else {
-        escrito = escrever(estado, ui, nome);
     }
     estado.perguntar_ao_salvar = true;
     return escrito;

@@ -22,6 +22,10 @@ void abrirClick(TEstado &estado, TInterfaceUsuario &ui);
 // document): "Arquivo não encontrado!" for a missing file, the save question for a modified
 // circuit, then the file is read. True when the document now holds the file.
 bool Abrir_Escolhido(TEstado &estado, TInterfaceUsuario &ui, const QString &nome);
+// A file shipped with the program (an exercise's solution linked from the help): opened as
+// Abrir_Escolhido does, but as an unnamed copy, so that "Salvar" asks for a name instead of
+// writing over it and the file does not become a recent one.
+bool Abrir_Copia(TEstado &estado, TInterfaceUsuario &ui, const QString &nome);
 // Both return true when the document was written.
 bool salvarClick(TEstado &estado, TInterfaceUsuario &ui);
 bool salvarcomoClick(TEstado &estado, TInterfaceUsuario &ui);

@@ -11,6 +11,7 @@
 #include "model/ponto.h"
 #include "model/vista.h"
 
+#include <QDateTime>
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -44,6 +45,10 @@ struct TEstado {
     QString pasta_programa;  // folder of the executable, with a trailing separator
     QString pasta_arquivos;  // where the open and save dialogs start ("MeusArquivos")
     THistorico historico_edicao; // undo and redo; `modificado` follows its saved snapshot
+    // The document's file as last opened or saved here (invalid / -1: none): a save over a
+    // file that another program changed since asks first.
+    QDateTime data_arquivo;
+    qint64 tamanho_arquivo = -1;
 
     // --- editor ---
     int modo = 0; // 0 editing, 1 drawing a wire, 2..14 placing, 15 simulating
@@ -92,6 +97,8 @@ struct TEstado {
     // The cylinders' force label shows p × A of the chamber under pressure instead of the
     // fuzzy estimate (Exibir menu).
     bool mostrar_forca_teorica = false;
+    // The circuit as a fresh start found it (an undo snapshot's bytes); the stop puts it back.
+    QByteArray circuito_partida;
 
     // Source of the wire routing's random offset: returns an integer in [0, n).
     std::function<int(int)> aleatorio;

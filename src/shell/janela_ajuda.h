@@ -25,7 +25,8 @@ public:
     QToolButton *indice;
 
 signals:
-    // A link to a circuit file was clicked: the main window opens it as "Abrir" does.
+    // A link to a circuit file was clicked: the main window opens it as an unnamed copy, so
+    // the file shipped with the help is never saved over.
     void abrir_circuito(const QString &caminho);
 
 protected:

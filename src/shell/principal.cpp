@@ -231,7 +231,7 @@ void TForm1::abrir_circuito(const QString &caminho)
         return;
     }
     const QString antes = estado_.nome_documento;
-    if (Abrir_Escolhido(estado_, ui_, caminho)) {
+    if (Abrir_Copia(estado_, ui_, caminho)) {
         raise();
         activateWindow();
     }

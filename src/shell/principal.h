@@ -58,7 +58,7 @@ public:
     void definir_recuperacao(TCopia_Recuperacao *copia);
     // At start-up: offers the circuits left by runs that did not end cleanly.
     void oferecer_recuperacao();
-    // A circuit file named by a help document's link, opened as "Abrir" opens a chosen file.
+    // A circuit file named by a help document's link, opened as an unnamed copy (Abrir_Copia).
     void abrir_circuito(const QString &caminho);
     // Shows the window where it was left in the last run, maximised the first time, and the
     // work area as it was left or, the first time, filling the frame beside the palette.

@@ -1,5 +1,7 @@
 #include "simulation/controle_simulacao.h"
 
+#include "files/arquivo_circuito.h"
+#include "files/leitor_circuito.h"
 #include "model/mover_componentes.h"
 #include "simulation/percurso.h"
 #include "simulation/registro_movimentos.h"
@@ -28,6 +30,34 @@ void valvula_em_repouso(TEstado &estado, int indice)
     Religar_Valvula(estado, indice);
 }
 
+// Puts back the places, positions and wire routes of the circuit the start kept, component by
+// component: the components stay the same objects, so nothing that refers to them goes stale.
+void restaurar_partida(TEstado &estado)
+{
+    TEstado partida;
+    TLeitor_Circuito(partida, estado.circuito_partida).ler();
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        TComponente &c = lista[i];
+        const TComponente *p = partida.lista().procurar(c.codigo);
+        if (!p || p->tipo != c.tipo)
+            continue;
+        c.esquerda = p->esquerda;
+        c.topo = p->topo;
+        switch (c.tipo) {
+        case TIPO_VALVULA_DIRECIONAL:
+            c.valvula_direcional->posicao_atual = p->valvula_direcional->posicao_atual;
+            c.valvula_direcional->posicao_desenhada = p->valvula_direcional->posicao_desenhada;
+            break;
+        case TIPO_E_OU_ESC_REG: c.valvula_e_ou_esc_reg->definir_estado(p->valvula_e_ou_esc_reg->estado()); break;
+        case TIPO_CILINDRO: c.cilindro->posicao = p->cilindro->posicao; break;
+        case TIPO_FIO: c.fio->pontos = p->fio->pontos; break;
+        default: break;
+        }
+        c.atualizar_geometria();
+    }
+}
+
 } // namespace
 
 void Religar_Valvula(TEstado &estado, int indice)
@@ -40,6 +70,7 @@ void Religar_Valvula(TEstado &estado, int indice)
 void TBiniciarClick(TEstado &estado)
 {
     if (estado.modo != 15) {
+        estado.circuito_partida = Conteudo_Instantaneo(estado);
         const TLista_Componente &lista = estado.lista();
         for (int i = 0; i < lista.numero_componentes(); ++i) {
             TComponente &c = lista[i];
@@ -125,6 +156,17 @@ void TBpararClick(TEstado &estado)
         default: break;
         }
     }
+    // A run leaves the document as it found it, so that it makes no step of the undo history:
+    // rollers held at rest are held again at once, and whatever the restoring above does not
+    // bring back exactly (a wire re-routed while its valve switched) comes from the circuit
+    // the start kept.
+    AtualizarAcionadores(estado);
+    estado.acionadores_atualizados = true;
+    if (Conteudo_Instantaneo(estado) != estado.circuito_partida) {
+        restaurar_partida(estado);
+        estado.acionadores_atualizados = false;
+    }
+    estado.circuito_partida.clear();
 }
 
 void iniciarClick(TEstado &estado)

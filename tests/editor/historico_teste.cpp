@@ -269,6 +269,50 @@ TEST(HistoricoEdicao, CliqueSemMoverNaoEPasso)
     }
 }
 
+// A run leaves the history as it found it, down to the captions: no step from a held valve,
+// from the rollers the run released, from wires re-routed while valves switched, nor from the
+// F5 key's release, which reaches the work area before any tick.
+TEST(HistoricoEdicao, SimulacaoDeixaOHistoricoComoAchou)
+{
+    for (const QString &demo : Nomes_Demonstracoes()) {
+        SCOPED_TRACE(demo.toStdString());
+        Editor x;
+        ASSERT_TRUE(Construir_Demonstracao(x.e, x.ui, demo));
+        auto tiques = [&x](int n) {
+            for (int i = 0; i < n; ++i)
+                Timer1Timer(x.e, TApresentacaoSimulacao{});
+        };
+        tiques(3);
+        x.rodar("paleta 14\npressionar 960 620\nsoltar 960 620\n");
+        tiques(3);
+        const std::string antes = x.bytes();
+        const int passos = x.e.historico_edicao.numero_passos();
+        ASSERT_EQ(Legenda_Desfazer(x.e), QStringLiteral("&Desfazer inserir"));
+
+        iniciarClick(x.e);
+        tiques(5);
+        for (int i = 0; i < x.e.lista().numero_componentes(); ++i) {
+            const TComponente &v = x.e.lista()[i];
+            if (v.tipo != TIPO_VALVULA_DIRECIONAL || v.valvula_direcional->acao_manual(false) == 0)
+                continue;
+            const QString ponto = QStringLiteral("%1 %2").arg(v.esquerda - 10).arg((v.topo + v.baixo) / 2);
+            x.rodar("pressionar " + ponto + "\n");
+            tiques(60);
+            x.rodar("soltar " + ponto + "\n");
+            tiques(100);
+        }
+        pararClick(x.e);
+        FormKeyUp(x.e, Qt::Key_F5, 0);
+        EXPECT_EQ(x.bytes(), antes);
+        EXPECT_EQ(x.e.historico_edicao.numero_passos(), passos);
+        EXPECT_EQ(Legenda_Desfazer(x.e), QStringLiteral("&Desfazer inserir"));
+        EXPECT_EQ(Legenda_Refazer(x.e), QStringLiteral("&Refazer"));
+        x.rodar("menu desfazer\n");
+        EXPECT_EQ(Legenda_Refazer(x.e), QStringLiteral("&Refazer inserir"));
+        EXPECT_EQ(Legenda_Desfazer(x.e), QStringLiteral("&Desfazer"));
+    }
+}
+
 // The property every script must have: undo as far as possible gives the starting circuit,
 // then redo as far as possible gives the script's result (the files compared, date aside).
 TEST(HistoricoPropriedade, RoteirosAleatoriosDesfazemERefazemPorCompleto)

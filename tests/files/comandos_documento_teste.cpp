@@ -1,10 +1,13 @@
 #include "files/apoio_arquivos.h"
+#include "files/arquivos_recentes.h"
 #include "files/comandos_documento.h"
 #include "model/interface_roteirizada.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace zefira;
@@ -105,6 +108,82 @@ TEST_F(Documento, AbrirPerguntaSoQuandoModificadoEPrimeiroSalvarPergunta)
     ui.respostas = {Resposta::Sim};
     EXPECT_TRUE(salvarClick(estado, ui));
     EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
+}
+
+// A solution shipped with the help opens as an unnamed copy: "Salvar" asks for a name and
+// never writes over it, and it does not become a recent file.
+TEST_F(Documento, CopiaAbertaNaoGravaSobreOOriginal)
+{
+    um_componente();
+    ASSERT_TRUE(Salvar_Arquivo(estado, arquivo("solucao.zfr")));
+    const QByteArray original = teste::ler_bytes(arquivo("solucao.zfr"));
+    Limpar_Lista(estado);
+
+    ASSERT_TRUE(Abrir_Copia(estado, ui, arquivo("solucao.zfr")));
+    EXPECT_EQ(estado.lista().numero_componentes(), 1);
+    EXPECT_TRUE(estado.nome_documento.isEmpty());
+    EXPECT_FALSE(estado.modificado);
+    EXPECT_FALSE(TArquivosRecentes().registrar_documento(estado.nome_documento));
+
+    ui.arquivos = {QString(), arquivo("minha.zfr")};
+    EXPECT_FALSE(salvarClick(estado, ui)); // its name dialog, cancelled
+    EXPECT_TRUE(salvarClick(estado, ui));
+    EXPECT_TRUE(ui.registro.isEmpty());
+    EXPECT_EQ(teste::ler_bytes(arquivo("solucao.zfr")), original);
+    EXPECT_EQ(estado.nome_documento, " - " + arquivo("minha.zfr"));
+}
+
+// Saving over a file another program changed since it was opened or saved here asks first;
+// No keeps the other program's version and the circuit stays modified.
+TEST_F(Documento, SalvarSobreArquivoAlteradoPorOutroProgramaPergunta)
+{
+    struct Caso {
+        const char *nome;
+        std::function<void(const QString &)> outro_programa;
+        Resposta resposta;
+        bool pergunta, gravado;
+    };
+    auto reescrever = [](const QString &f) { ASSERT_TRUE(teste::gravar_bytes(f, "versão de outro programa")); };
+    const Caso casos[] = {
+        {"intacto", [](const QString &) {}, Resposta::Nao, false, true},
+        {"reescrito", reescrever, Resposta::Nao, true, false},
+        {"reescrito_aceito", reescrever, Resposta::Sim, true, true},
+        // Same size, later time: only the modification time tells.
+        {"tocado", [](const QString &f) {
+             QFile arquivo(f);
+             ASSERT_TRUE(arquivo.open(QIODevice::ReadWrite));
+             ASSERT_TRUE(arquivo.setFileTime(QDateTime::currentDateTime().addSecs(90), QFileDevice::FileModificationTime));
+         }, Resposta::Nao, true, false},
+        {"apagado", [](const QString &f) { QFile::remove(f); }, Resposta::Nao, false, true},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nome);
+        const QString nome = arquivo(QString::fromUtf8(c.nome) + ".zfr");
+        Limpar_Lista(estado);
+        um_componente();
+        ASSERT_TRUE(Salvar_Arquivo(estado, nome));
+        ASSERT_TRUE(Abrir_Documento(estado, ui, nome));
+        um_componente(); // an edit
+        c.outro_programa(nome);
+        const QByteArray no_disco = teste::ler_bytes(nome);
+
+        ui.registro.clear();
+        ui.respostas = {c.resposta};
+        estado.perguntar_ao_salvar = false;
+        EXPECT_EQ(salvarClick(estado, ui), c.gravado);
+        const QString pergunta = "pergunta: O arquivo " + QDir::toNativeSeparators(nome)
+                                 + " foi alterado por outro programa depois de aberto. Deseja substituí-lo?";
+        EXPECT_EQ(ui.registro, c.pergunta ? QStringList{pergunta} : QStringList{});
+        EXPECT_EQ(teste::ler_bytes(nome) != no_disco, c.gravado);
+        EXPECT_EQ(estado.modificado, !c.gravado);
+        if (!c.gravado)
+            continue;
+        // What was saved here is no change by another program.
+        ui.registro.clear();
+        estado.perguntar_ao_salvar = false;
+        EXPECT_TRUE(salvarClick(estado, ui));
+        EXPECT_TRUE(ui.registro.isEmpty());
+    }
 }
 
 TEST_F(Documento, AbrirArquivoInexistente)
