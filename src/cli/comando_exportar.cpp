@@ -14,9 +14,9 @@ const char *const USO_EXPORTAR =
     "Uso: zefira-cli exportar ARQUIVO SAIDA.png|svg|pdf [--escala K] [--passos N] [--clique K:CODIGO:esq|dir]... [--soltar K]...\n"
     "  Grava o circuito em PNG, SVG ou PDF, conforme a extensão de SAIDA: o menor retângulo que\n"
     "  contém o desenho, com 20 pixels de margem branca, ampliado K vezes (K de 0,1 a 20, padrão 1).\n"
-    "  SVG e PDF são vetoriais. Uma figura de mais de 100 milhões de pixels ou 100 000 pixels de\n"
-    "  lado (SVG e PDF: do tamanho em 100 %) não é gravada. As opções de simulação são as do\n"
-    "  comando \"desenhar\".\n"
+    "  SVG e PDF são vetoriais. Um PNG de mais de 100 milhões de pixels, ou uma figura de mais de\n"
+    "  100 000 pixels de lado (SVG e PDF: no tamanho em 100 %), não é gravado. As opções de\n"
+    "  simulação são as do comando \"desenhar\".\n"
     "  Saída: 0 gravado; 1 arquivo inválido; 2 erro ao abrir; 3 erro ao salvar; 4 uso incorreto ou\n"
     "  figura grande demais.";
 

@@ -107,15 +107,16 @@ bool formato_exportacao_valido(const QString &caminho)
     return e == QLatin1String("png") || e == QLatin1String("svg") || e == QLatin1String("pdf");
 }
 
-QString tamanho_excessivo(QSizeF tamanho, double escala)
+QString tamanho_excessivo(QSizeF tamanho, double escala, bool pixels)
 {
     const double w = std::ceil(tamanho.width() * escala), h = std::ceil(tamanho.height() * escala);
-    if (w * h <= LIMITE_PIXELS && w <= LIMITE_LADO && h <= LIMITE_LADO)
+    if ((!pixels || w * h <= LIMITE_PIXELS) && w <= LIMITE_LADO && h <= LIMITE_LADO)
         return QString();
-    return QStringLiteral("figura grande demais: %1 × %2 pixels (o limite é de 100 milhões de pixels e "
-                          "100 000 pixels de lado; use uma escala menor)")
+    return QStringLiteral("figura grande demais: %1 × %2 pixels (o limite é de %3100 000 pixels de lado; use "
+                          "uma escala menor)")
         .arg(w, 0, 'f', 0)
-        .arg(h, 0, 'f', 0);
+        .arg(h, 0, 'f', 0)
+        .arg(pixels ? QStringLiteral("100 milhões de pixels e ") : QString());
 }
 
 ResultadoExportacao exportar_desenho(const QString &caminho, QSizeF tamanho, double escala,
@@ -127,7 +128,7 @@ ResultadoExportacao exportar_desenho(const QString &caminho, QSizeF tamanho, dou
         return ResultadoExportacao::formato_desconhecido;
     if (!(escala > 0) || !std::isfinite(escala))
         return ResultadoExportacao::escala_invalida;
-    const QString excesso = tamanho_excessivo(tamanho, escala);
+    const QString excesso = tamanho_excessivo(tamanho, escala, e == QLatin1String("png"));
     if (!excesso.isEmpty()) {
         if (erro)
             *erro = excesso;

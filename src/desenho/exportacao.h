@@ -13,14 +13,15 @@ namespace zefira {
 
 enum class ResultadoExportacao { ok, formato_desconhecido, escala_invalida, grande_demais, erro_gravacao };
 
-// The largest picture written, in pixels (for SVG and PDF, as shown at 100 %): beyond it a
-// picture takes more memory than a computer has to spare, and readers refuse such pages.
+// The largest picture written: a PNG of up to 100 million pixels, any format up to 100,000
+// pixels a side (SVG and PDF as shown at 100 %). Beyond them a picture takes more memory than a
+// computer has to spare, and readers refuse such pages.
 constexpr double LIMITE_PIXELS = 100e6;
 constexpr double LIMITE_LADO = 100e3;
 
-// Empty when `tamanho` logical pixels times `escala` is within the limits; otherwise the
-// message saying the picture's size and the limits.
-QString tamanho_excessivo(QSizeF tamanho, double escala);
+// Empty when `tamanho` logical pixels times `escala` is within the limits of the format
+// (`pixels`: PNG); otherwise the message saying the picture's size and the limits.
+QString tamanho_excessivo(QSizeF tamanho, double escala, bool pixels);
 
 // True when the extension of `caminho` is png, svg or pdf (any case).
 bool formato_exportacao_valido(const QString &caminho);

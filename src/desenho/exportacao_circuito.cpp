@@ -3,6 +3,7 @@
 #include "desenho/limites_desenho.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace zefira {
 
@@ -16,7 +17,8 @@ ResultadoExportacao Exportar_Circuito(TEstado &estado, const QString &caminho, d
     if (!Extensao_Exportacao(estado, extensao, erro))
         return ResultadoExportacao::erro_gravacao;
     const QSizeF tamanho(double(extensao.largura()), double(extensao.altura()));
-    const QString excesso = tamanho_excessivo(tamanho, escala);
+    const QString excesso =
+        tamanho_excessivo(tamanho, escala, QFileInfo(caminho).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0);
     if (!excesso.isEmpty()) {
         if (erro)
             *erro = excesso;

@@ -172,7 +172,7 @@ TEST(ExportarCli, DesenhosEEscalasExtremos)
                      QByteArray::number(i / 40 % 30 * 20) + "\r\n";
     const QString distantes = par("distantes.zfr", 0, 0, 30000, 0), bilhao = par("bilhao.zfr", -1000000000, 0, 1000000000, 0);
     const QString quadrado = par("quadrado.zfr", 0, 0, 4000, 4000), muitos = circuito("muitos.zfr", 100000, registros);
-    const QString pequeno = demo(pasta, "comandobasico1");
+    const QString pequeno = demo(pasta, "comandobasico1"), cascata = demo(pasta, "cascata");
     const char *const GRANDE = "zefira-cli: figura grande demais: ", *const ESCALA = "zefira-cli: escala inválida";
     const char *const MEMORIA = "zefira-cli: memória insuficiente para a figura";
     const struct {
@@ -198,6 +198,9 @@ TEST(ExportarCli, DesenhosEEscalasExtremos)
         {pequeno, "d.png", {"--escala", "0.05"}, 0, 4, ESCALA},
         {pequeno, "e.png", {"--escala", "0.1"}, 0, 0, nullptr, 45},
         {pequeno, "f.png", {"--escala", "20"}, 0, 0, nullptr, 8880},
+        // 10,180 x 10,400: too many pixels for a PNG, a fine page for vectors.
+        {cascata, "i.png", {"--escala", "20"}, 0, 4, GRANDE},
+        {cascata, "i.pdf", {"--escala", "20"}, 0, 0, nullptr},
         // Memory that cannot be had is an error with its reason, never an empty picture.
         {quadrado, "g.png", {"--escala", "2.4"}, 300ul << 20, 3, MEMORIA},
         {muitos, "h.svg", {}, 400ul << 20, 3, MEMORIA},

@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
     Imagem_Area_Trabalho(estado, 200, 130);
     TExtensao area;
     if (Extensao_Exportacao(estado, area)) {
-        tamanho_excessivo(QSizeF(double(area.largura()), double(area.altura())), 2);
+        tamanho_excessivo(QSizeF(double(area.largura()), double(area.altura())), 2, true);
         QImage canto(200, 130, QImage::Format_RGB32);
         QPainter p(&canto);
         Desenhar_Area(estado, p, area.retangulo());
