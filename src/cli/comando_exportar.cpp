@@ -5,7 +5,6 @@
 #include "desenho/exportacao_circuito.h"
 #include "simulation/roteiro_simulacao.h"
 
-#include <cmath>
 
 namespace zefira::cli {
 
@@ -14,11 +13,14 @@ namespace {
 const char *const USO_EXPORTAR =
     "Uso: zefira-cli exportar ARQUIVO SAIDA.png|svg|pdf [--escala K] [--passos N] [--clique K:CODIGO:esq|dir]... [--soltar K]...\n"
     "  Grava o circuito em PNG, SVG ou PDF, conforme a extensão de SAIDA: o menor retângulo que\n"
-    "  contém o desenho, com 20 pixels de margem branca, ampliado K vezes (K > 0, padrão 1).\n"
-    "  SVG e PDF são vetoriais. As opções de simulação são as do comando \"desenhar\".\n"
-    "  Saída: 0 gravado; 1 arquivo inválido; 2 erro ao abrir; 3 erro ao salvar; 4 uso incorreto.";
+    "  contém o desenho, com 20 pixels de margem branca, ampliado K vezes (K de 0,1 a 20, padrão 1).\n"
+    "  SVG e PDF são vetoriais. Um PNG de mais de 100 milhões de pixels, ou uma figura de mais de\n"
+    "  100 000 pixels de lado (SVG e PDF: no tamanho em 100 %), não é gravado. As opções de\n"
+    "  simulação são as do comando \"desenhar\".\n"
+    "  Saída: 0 gravado; 1 arquivo inválido; 2 erro ao abrir; 3 erro ao salvar; 4 uso incorreto ou\n"
+    "  figura grande demais.";
 
-// Takes "--escala K" out of args. False for a missing or malformed K, or K <= 0.
+// Takes "--escala K" out of args. False for a missing or malformed K, or K out of range.
 bool ler_escala(QStringList &args, double &escala)
 {
     escala = 1;
@@ -29,7 +31,7 @@ bool ler_escala(QStringList &args, double &escala)
             return false;
         bool ok = false;
         escala = args[i + 1].toDouble(&ok);
-        if (!ok || !std::isfinite(escala) || escala <= 0)
+        if (!ok || !(escala >= ESCALA_MINIMA && escala <= ESCALA_MAXIMA))
             return false;
         args.remove(i, 2);
         --i;
@@ -44,7 +46,7 @@ int exportar(const QStringList &argumentos)
     QStringList args = argumentos;
     double escala = 1;
     if (!ler_escala(args, escala)) {
-        erro(QStringLiteral("zefira-cli: escala inválida (use um número maior que zero)"));
+        erro(QStringLiteral("zefira-cli: escala inválida (use um número de 0,1 a 20)"));
         erro(QString::fromUtf8(USO_EXPORTAR));
         return ERRO_USO;
     }
@@ -60,8 +62,16 @@ int exportar(const QStringList &argumentos)
     const int status = abrir_e_simular(roteiro, posicionais[0], estado);
     if (status != OK)
         return status;
-    if (Exportar_Circuito(estado, posicionais[1], escala) != ResultadoExportacao::ok) {
+    QString motivo;
+    const ResultadoExportacao r = Exportar_Circuito(estado, posicionais[1], escala, &motivo);
+    if (r == ResultadoExportacao::grande_demais) {
+        erro(QStringLiteral("zefira-cli: ") + motivo);
+        return ERRO_USO;
+    }
+    if (r != ResultadoExportacao::ok) {
         erro(QStringLiteral("Erro ao salvar arquivo!"));
+        if (!motivo.isEmpty())
+            erro(QStringLiteral("zefira-cli: ") + motivo);
         return ERRO_ESCRITA;
     }
     return OK;

@@ -11,12 +11,28 @@
 #include <QSvgGenerator>
 
 #include <cmath>
+#include <new>
 
 namespace zefira {
 
 namespace {
 
 QString extensao(const QString &caminho) { return QFileInfo(caminho).suffix().toLower(); }
+
+// Paints with `f` on `dispositivo` and ends the painting, where SVG and PDF write their output:
+// memory failing there leaves this function as std::bad_alloc instead of ending the program
+// from a painter's destructor. That painter is then left unfreed, its state unknown.
+bool pintar(QPaintDevice &dispositivo, const std::function<void(QPainter &)> &f)
+{
+    auto *p = new QPainter(&dispositivo);
+    const bool ativo = p->isActive();
+    if (ativo) {
+        f(*p);
+        p->end();
+    }
+    delete p;
+    return ativo;
+}
 
 QByteArray em_png(QSizeF tamanho, double escala, const std::function<void(QPainter &)> &desenhar)
 {
@@ -26,11 +42,11 @@ QByteArray em_png(QSizeF tamanho, double escala, const std::function<void(QPaint
     if (figura.isNull())
         return QByteArray(); // too large to hold in memory
     figura.fill(Qt::white);
-    {
-        QPainter p(&figura);
-        p.scale(escala, escala);
-        desenhar(p);
-    }
+    if (!pintar(figura, [&](QPainter &p) {
+            p.scale(escala, escala);
+            desenhar(p);
+        }))
+        return QByteArray();
     QByteArray dados;
     QBuffer buffer(&dados);
     buffer.open(QIODevice::WriteOnly);
@@ -50,11 +66,11 @@ QByteArray em_svg(QSizeF tamanho, double escala, const std::function<void(QPaint
     svg.setViewBox(QRectF(QPointF(0, 0), tamanho));
     svg.setResolution(96);
     svg.setTitle(QStringLiteral("ZEFIRA"));
-    {
-        QPainter p(&svg);
-        p.fillRect(QRectF(QPointF(0, 0), tamanho), Qt::white);
-        desenhar(p);
-    }
+    if (!pintar(svg, [&](QPainter &p) {
+            p.fillRect(QRectF(QPointF(0, 0), tamanho), Qt::white);
+            desenhar(p);
+        }))
+        return QByteArray();
     return dados;
 }
 
@@ -69,11 +85,11 @@ QByteArray em_pdf(QSizeF tamanho, double escala, const std::function<void(QPaint
     // One logical pixel is 1/96 inch, so the page is the drawing's own size times the scale.
     pdf.setPageSize(QPageSize(tamanho * escala * 72.0 / 96.0, QPageSize::Point));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    {
-        QPainter p(&pdf);
-        p.scale(escala, escala);
-        desenhar(p);
-    }
+    if (!pintar(pdf, [&](QPainter &p) {
+            p.scale(escala, escala);
+            desenhar(p);
+        }))
+        return QByteArray();
     return dados;
 }
 
@@ -91,22 +107,44 @@ bool formato_exportacao_valido(const QString &caminho)
     return e == QLatin1String("png") || e == QLatin1String("svg") || e == QLatin1String("pdf");
 }
 
+QString tamanho_excessivo(QSizeF tamanho, double escala, bool pixels)
+{
+    const double w = std::ceil(tamanho.width() * escala), h = std::ceil(tamanho.height() * escala);
+    if ((!pixels || w * h <= LIMITE_PIXELS) && w <= LIMITE_LADO && h <= LIMITE_LADO)
+        return QString();
+    return QStringLiteral("figura grande demais: %1 × %2 pixels (o limite é de %3100 000 pixels de lado; use "
+                          "uma escala menor)")
+        .arg(w, 0, 'f', 0)
+        .arg(h, 0, 'f', 0)
+        .arg(pixels ? QStringLiteral("100 milhões de pixels e ") : QString());
+}
+
 ResultadoExportacao exportar_desenho(const QString &caminho, QSizeF tamanho, double escala,
                                      const std::function<void(QPainter &)> &desenhar,
                                      QString *erro)
 {
     const QString e = extensao(caminho);
-    QByteArray dados;
     if (e != QLatin1String("png") && e != QLatin1String("svg") && e != QLatin1String("pdf"))
         return ResultadoExportacao::formato_desconhecido;
     if (!(escala > 0) || !std::isfinite(escala))
         return ResultadoExportacao::escala_invalida;
-    if (e == QLatin1String("png"))
-        dados = em_png(tamanho, escala, desenhar);
-    else if (e == QLatin1String("svg"))
-        dados = em_svg(tamanho, escala, desenhar);
-    else
-        dados = em_pdf(tamanho, escala, desenhar);
+    const QString excesso = tamanho_excessivo(tamanho, escala, e == QLatin1String("png"));
+    if (!excesso.isEmpty()) {
+        if (erro)
+            *erro = excesso;
+        return ResultadoExportacao::grande_demais;
+    }
+    QByteArray dados;
+    try {
+        if (e == QLatin1String("png"))
+            dados = em_png(tamanho, escala, desenhar);
+        else if (e == QLatin1String("svg"))
+            dados = em_svg(tamanho, escala, desenhar);
+        else
+            dados = em_pdf(tamanho, escala, desenhar);
+    } catch (const std::bad_alloc &) {
+        dados.clear();
+    }
     if (dados.isEmpty()) {
         if (erro)
             *erro = QStringLiteral("memória insuficiente para a figura");

@@ -26,7 +26,7 @@ namespace {
 constexpr int MODO_FIO = 1;
 constexpr int MODO_SIMULACAO = 15;
 constexpr int PONTO_TEXTO = 8;
-constexpr int LONGE = 1 << 29;
+constexpr int LONGE = TRenderizador::ALCANCE;
 constexpr double MARGEM_CORTE = 4096;
 
 // Liang-Barsky: cuts the segment a-b to the rectangle; false when nothing of it is inside.
@@ -58,6 +58,10 @@ bool cortar_segmento(QPointF &a, QPointF &b, const QRectF &r)
 
 // The pointer's overlays are drawn at most LONGE away: beyond that nothing shows anyway.
 int perto(int v) { return std::clamp(v, -LONGE, LONGE); }
+
+// Pictures and texts are not placed beyond LONGE either (a rod or a label stored at a stroke
+// position far outside the cylinder's): the painter's fixed-point coordinates would overflow.
+bool fora_do_alcance(int x, int y) { return x < -LONGE || x > LONGE || y < -LONGE || y > LONGE; }
 
 } // namespace
 
@@ -177,8 +181,11 @@ QRect TRenderizador::janela_visivel() const
     if (!d || !inversivel)
         return limite;
     const QRectF area = inversa.mapRect(QRectF(0, 0, d->width(), d->height()));
-    if (!limite.contains(area.toAlignedRect()))
-        return limite;
+    if (!QRectF(limite).contains(area)) {
+        // Nothing is painted beyond the limit: only the part of the surface within it, if any.
+        const QRectF dentro = QRectF(limite).intersected(area);
+        return dentro.isEmpty() ? QRect() : dentro.toAlignedRect().adjusted(-2, -2, 2, 2);
+    }
     return area.toAlignedRect().adjusted(-2, -2, 2, 2);
 }
 
@@ -472,7 +479,7 @@ void TRenderizador::elipse(int x0, int y0, int x1, int y1, const QColor &preench
 
 void TRenderizador::texto(int x, int y, const QString &s, const QColor &cor)
 {
-    if (s.isEmpty())
+    if (s.isEmpty() || fora_do_alcance(x, y))
         return;
     p_.setPen(QPen(cor, 1));
     p_.drawText(QPoint(x, y + p_.fontMetrics().ascent()), s);
@@ -480,7 +487,7 @@ void TRenderizador::texto(int x, int y, const QString &s, const QColor &cor)
 
 void TRenderizador::figura(int x, int y, const QImage &imagem)
 {
-    if (imagem.isNull())
+    if (imagem.isNull() || fora_do_alcance(x, y))
         return;
     if (!vetor_) {
         p_.drawImage(x, y, imagem);

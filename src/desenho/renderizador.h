@@ -34,9 +34,6 @@ public:
 private:
     // Passes of one repaint (renderizador.cpp).
     void limpar();
-    // Culling: the area a component's drawing may cover; components whose area misses the
-    // visible window are skipped, with the same write-backs.
-    static QRectF caixa_desenhada(const TComponente &c);
     void anotar_sem_desenhar(TComponente &c);
     void desenhar_simbolo(TComponente &c);
     void desenhar_figura_simples(TComponente &c);
@@ -81,9 +78,6 @@ private:
     // centres, moved back half a pixel, so it covers the same squares.
     void linha_vetorial(int x0, int y0, int x1, int y1, Qt::PenStyle estilo);
 
-    // A symbol this far from the origin cannot show on any surface; it is not painted, which
-    // keeps its layout offsets well inside the int range.
-    static bool longe(const TComponente &c);
     // The part of the plane the surface shows, in circuit coordinates, with a small margin.
     QRect janela_visivel() const;
 
@@ -94,6 +88,15 @@ private:
     QRect janela_;
 
 public:
+    // Lines are painted only within this distance of the origin.
+    static constexpr int ALCANCE = 1 << 29;
+    // A symbol this far from the origin cannot show on any surface; it is not painted, which
+    // keeps its layout offsets well inside the int range.
+    static bool longe(const TComponente &c);
+    // Culling: the area a component's drawing may cover; components whose area misses the
+    // visible window are skipped, with the same write-backs.
+    static QRectF caixa_desenhada(const TComponente &c);
+
     // The pixels of the line from (x0, y0) to (x1, y1), last one excluded, that fall inside
     // `janela`: exactly those of the whole line there, found without walking the part outside,
     // so a line's cost depends on the window, not on its length. With `periodo` > 1, only the

@@ -7,6 +7,8 @@
 #include "simulation/registro_movimentos.h"
 #include "simulation/simulacao.h"
 
+#include <QHash>
+
 namespace zefira {
 
 namespace {
@@ -254,24 +256,33 @@ void AtualizarAcionadores(TEstado &estado)
         c.atualizar_geometria();
     }
     // A pin or roller held down by a cylinder standing on its label shows the valve one
-    // position to the left while editing; a trigger only acts in motion.
-    const TPercurso rotulos(estado);
+    // position to the left while editing; a trigger only acts in motion. Each label a cylinder
+    // stands on presses once, so the presses are counted per text first: a valve is then laid
+    // out once per position it moves, however many cylinders share its label.
+    QHash<QString, int> pressoes;
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         const TComponente &c = lista[i];
         if (c.tipo != TIPO_CILINDRO)
             continue;
         for (int r = 1; r <= NUMERO_ROTULOS; ++r) {
             const TRotulo rotulo = c.cilindro->rotulo(r);
-            if (rotulo.posicao != c.cilindro->posicao)
+            if (rotulo.posicao == c.cilindro->posicao)
+                ++pressoes[rotulo.texto];
+        }
+    }
+    if (pressoes.isEmpty())
+        return;
+    const TPercurso rotulos(estado);
+    for (auto p = pressoes.cbegin(); p != pressoes.cend(); ++p) {
+        for (TComponente *v : rotulos.valvulas_com_rotulo(p.key())) {
+            TValvula_Direcional &vd = *v->valvula_direcional;
+            const int mecanica = vd.acao_mecanica(false);
+            if (mecanica != 1 && mecanica != 2)
                 continue;
-            for (TComponente *v : rotulos.valvulas_com_rotulo(rotulo.texto)) {
-                TValvula_Direcional &vd = *v->valvula_direcional;
-                const int mecanica = vd.acao_mecanica(false);
-                if (mecanica != 1 && mecanica != 2)
-                    continue;
-                if (vd.posicao_atual > 1)
-                    --vd.posicao_atual;
-                vd.acionado_esq = true;
+            vd.acionado_esq = true;
+            // One step at a time: the layout re-anchors only between valid positions.
+            for (int k = 0; k < p.value() && vd.posicao_atual > 1; ++k) {
+                --vd.posicao_atual;
                 v->atualizar_geometria();
             }
         }

@@ -1,14 +1,17 @@
 // zefira-cli exportar: the drawing's own area in PNG, SVG or PDF, checked against desenhar's
-// picture; the ten demonstrations; the exit statuses.
+// picture; the ten demonstrations; the exit statuses; drawings and scales at the extremes.
 
 #include "apoio/executar_cli.h"
 #include "apoio/figuras.h"
 
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -143,5 +146,84 @@ TEST(ExportarCli, FigurasDasDemonstracoesNaAjudaSaoAsExportadasEmEscala2)
         const QImage guardada(QStringLiteral(ZEFIRA_FONTES "/../resources/Ajuda/demo_%1.png").arg(QString::fromLatin1(nome)));
         ASSERT_FALSE(guardada.isNull());
         EXPECT_TRUE(QImage(png).convertToFormat(QImage::Format_RGB32) == guardada.convertToFormat(QImage::Format_RGB32));
+    }
+}
+
+TEST(ExportarCli, DesenhosEEscalasExtremos)
+{
+    QTemporaryDir pasta;
+    ASSERT_TRUE(pasta.isValid());
+    const auto circuito = [&](const char *nome, int n, const QByteArray &registros) {
+        const QString c = pasta.filePath(QString::fromLatin1(nome));
+        QFile f(c);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("N\xfamero de Componentes:\r\n" + QByteArray::number(n) + "\r\n" + registros);
+        return c;
+    };
+    // Two junctions and the tube between them.
+    const auto par = [&](const char *nome, int x0, int y0, int x1, int y1) {
+        return circuito(nome, 3, QStringLiteral("Jump\r\n1 () 0 -1 -1 -1 -1 %1 %2\r\nJump\r\n2 () 0 -1 -1 -1 -1 %3 %4\r\n"
+                                               "Fio de Energia\r\n3 1 4 2 3 0 2\r\n%5 %2\r\n%3 %4\r\n")
+                                    .arg(x0).arg(y0).arg(x1).arg(y1).arg(x0 + 10).toLatin1());
+    };
+    QByteArray registros;
+    for (int i = 1; i <= 100000; ++i)
+        registros += "Jump\r\n" + QByteArray::number(i) + " () 0 -1 -1 -1 -1 " + QByteArray::number(i % 40 * 20) + " " +
+                     QByteArray::number(i / 40 % 30 * 20) + "\r\n";
+    const QString distantes = par("distantes.zfr", 0, 0, 30000, 0), bilhao = par("bilhao.zfr", -1000000000, 0, 1000000000, 0);
+    const QString quadrado = par("quadrado.zfr", 0, 0, 4000, 4000), muitos = circuito("muitos.zfr", 100000, registros);
+    const QString pequeno = demo(pasta, "comandobasico1"), cascata = demo(pasta, "cascata");
+    const char *const GRANDE = "zefira-cli: figura grande demais: ", *const ESCALA = "zefira-cli: escala inválida";
+    const char *const MEMORIA = "zefira-cli: memória insuficiente para a figura";
+    const struct {
+        QString arquivo;
+        const char *saida;
+        QStringList opcoes;
+        rlim_t memoria; // address space of the child, 0 for no limit
+        int status;
+        const char *erro; // start of a line of stderr; for PNG written, the picture's width
+        int largura = 0;
+    } CASOS[] = {
+        // Far apart: measured where the drawing is, not over the whole span between.
+        {distantes, "a.png", {}, 1024ul << 20, 0, nullptr, 30049},
+        {distantes, "a.svg", {}, 1024ul << 20, 0, nullptr},
+        {distantes, "a.pdf", {}, 1024ul << 20, 0, nullptr},
+        // The tube across a billion pixels is drawn as far as drawings reach.
+        {bilhao, "b.png", {}, 1024ul << 20, 4, GRANDE},
+        {bilhao, "b.svg", {}, 0, 4, GRANDE},
+        {bilhao, "b.pdf", {}, 0, 4, GRANDE},
+        {distantes, "c.png", {"--escala", "4"}, 0, 4, GRANDE},
+        {pequeno, "d.pdf", {"--escala", "1e300"}, 0, 4, ESCALA},
+        {pequeno, "d.pdf", {"--escala", "100000"}, 0, 4, ESCALA},
+        {pequeno, "d.png", {"--escala", "0.05"}, 0, 4, ESCALA},
+        {pequeno, "e.png", {"--escala", "0.1"}, 0, 0, nullptr, 45},
+        {pequeno, "f.png", {"--escala", "20"}, 0, 0, nullptr, 8880},
+        // 10,180 x 10,400: too many pixels for a PNG, a fine page for vectors.
+        {cascata, "i.png", {"--escala", "20"}, 0, 4, GRANDE},
+        {cascata, "i.pdf", {"--escala", "20"}, 0, 0, nullptr},
+        // Memory that cannot be had is an error with its reason, never an empty picture.
+        {quadrado, "g.png", {"--escala", "2.4"}, 300ul << 20, 3, MEMORIA},
+        {muitos, "h.svg", {}, 400ul << 20, 3, MEMORIA},
+    };
+    for (const auto &c : CASOS) {
+        SCOPED_TRACE(QFileInfo(c.arquivo).fileName().toStdString() + " " + c.saida);
+#if defined(__SANITIZE_ADDRESS__)
+        if (c.memoria)
+            continue; // AddressSanitizer reserves more address space than the limit
+#endif
+        const QString saida = pasta.filePath(QString::fromLatin1(c.saida));
+        const rlim_t memoria = c.memoria;
+        const Execucao e = zefira::teste::executar_cli(QStringList{"exportar", c.arquivo, saida} + c.opcoes, [memoria] {
+            const rlimit r{memoria, memoria};
+            if (memoria)
+                ::setrlimit(RLIMIT_AS, &r);
+        });
+        EXPECT_EQ(e.status, c.status) << e.erros.toStdString();
+        EXPECT_EQ(QFile::exists(saida), c.status == 0);
+        if (c.erro)
+            EXPECT_TRUE(e.erros.split('\n').filter(QRegularExpression('^' + QRegularExpression::escape(QString::fromUtf8(c.erro)))).size() == 1)
+                << e.erros.toStdString();
+        if (c.largura)
+            EXPECT_EQ(QImageReader(saida).size().width(), c.largura);
     }
 }

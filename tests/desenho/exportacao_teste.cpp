@@ -136,6 +136,32 @@ TEST(Exportacao, LimitesAlcancamOQueEstaForaDaJanelaEVazioDaUmQuadradoBranco)
     EXPECT_EQ(longe, Limites_Desenho(perto).translated(2700, 1700));
 }
 
+TEST(Exportacao, PedacosDistantesMedidosApartEGrandesDemaisRecusadosPeloMenu)
+{
+    // Pieces 40,000 pixels apart: the extent is the union of each piece's, the span between
+    // never painted.
+    TEstado e, um, outro;
+    circuito_ligado(e, 0, 0);
+    circuito_ligado(e, 40000, 3000);
+    circuito_ligado(um, 0, 0);
+    circuito_ligado(outro, 40000, 3000);
+    EXPECT_EQ(Limites_Desenho(e), Limites_Desenho(um) | Limites_Desenho(outro));
+
+    // A tube from far left to far right is drawn as far as drawings reach: too large to export,
+    // which the menu command says with the size, writing nothing.
+    TComponente &a = teste::componente(e, TIPO_JUMP, -1000000000, 0), &b = teste::componente(e, TIPO_JUMP, 1000000000, 0);
+    teste::ligar_fio(e, a, 4, b, 3);
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    TInterfaceRoteirizada ui;
+    ui.arquivos = {dir.filePath("x.png")};
+    exportarClick(e, ui);
+    EXPECT_EQ(ui.registro, QStringList{"mensagem: Não foi possível exportar: a figura é grande demais."});
+    ASSERT_EQ(ui.detalhes.size(), 1);
+    EXPECT_TRUE(ui.detalhes[0].contains(QStringLiteral("Motivo: figura grande demais: ")));
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.png")));
+}
+
 TEST(Exportacao, TamanhoEFormatoSeguemAExtensaoEAEscala)
 {
     QTemporaryDir dir;

@@ -1,10 +1,13 @@
 // Fuzz target of the circuit reader. For any bytes: read them, write what was read, read that
 // back (it must read without a message) and write it again (the same bytes but the date
-// line); then draw the work area and run two simulation steps, so that whatever the reader
-// accepts also goes through layout, drawing and the step. Any violation aborts.
+// line); then draw the work area, measure what an export would take and paint its corner, and
+// run two simulation steps, so that whatever the reader accepts also goes through layout,
+// drawing, export and the step. Any violation aborts.
 // Built as a libFuzzer target with clang (-DZEFIRA_FUZZ=ON), and replayed over the seed corpus
 // by an ordinary test with any compiler (reproduzir_corpus.cpp).
+#include "desenho/exportacao.h"
 #include "desenho/figura_acionador.h"
+#include "desenho/limites_desenho.h"
 #include "desenho/renderizador.h"
 #include "files/arquivo_circuito.h"
 #include "files/leitor_circuito.h"
@@ -57,6 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dados, size_t tamanho)
 
     Carregar_Figura_Acionador(estado);
     Imagem_Area_Trabalho(estado, 200, 130);
+    TExtensao area;
+    if (Extensao_Exportacao(estado, area)) {
+        tamanho_excessivo(QSizeF(double(area.largura()), double(area.altura())), 2, true);
+        QImage canto(200, 130, QImage::Format_RGB32);
+        QPainter p(&canto);
+        Desenhar_Area(estado, p, area.retangulo());
+    }
     TRoteiro_Simulacao roteiro;
     roteiro.passos = 2;
     roteiro.iniciar(estado);
