@@ -288,5 +288,19 @@ TEST(SimulacaoDemos, PeloTemporizadorComoNaJanela)
     EXPECT_EQ(p, (Posicoes{0, 0, 100, 100, 0, 0}));
 }
 
+// The start lever operated by its name, as a grading script does it.
+TEST(SequenciaDemos, ONomeEscolheAPrimeiraValvulaDaLista)
+{
+    TEstado estado;
+    TInterfaceRoteirizada ui;
+    ASSERT_TRUE(Construir_Demonstracao(estado, ui, QStringLiteral("comandobasico2")));
+    TRoteiro_Simulacao roteiro; // valves 6 and 17 are both named "a2"
+    QStringList resto;
+    QString erro;
+    ASSERT_TRUE(roteiro.ler({"--clique", "1:A2:esq"}, resto, erro));
+    EXPECT_EQ(roteiro.validar(estado), QString());
+    EXPECT_EQ(roteiro.eventos.at(0).codigo, 6);
+}
+
 } // namespace
 } // namespace zefira

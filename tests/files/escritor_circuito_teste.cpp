@@ -1,5 +1,6 @@
 // The circuit writer: the exact bytes of a small circuit, a full round trip of every kind, the
-// safe replacement of the previous file, texts that would break the format, and a large circuit.
+// safe replacement of the previous file and texts that would break the format. A large circuit is
+// written and read back in Percurso.CadeiaMuitoLongaLidaDeArquivoNaoEstouraAPilha.
 #include "files/apoio_arquivos.h"
 
 #include <QDir>
@@ -180,61 +181,26 @@ TEST_F(Escritor, IdaEVoltaDeTodosOsTipos)
     EXPECT_EQ(l.numero_selecionados, 5);
     EXPECT_EQ(l.lista().ultimo_codigo, 17);
 
+    // Every stored field is compared by writing the circuit again (below): a field the reader
+    // drops changes those bytes, and the exact bytes above place every field of a valve,
+    // cylinder, wire and supply record. What the file does not hold is checked here: fields
+    // derived on reading, and run-time fields, which must not survive.
     const TComponente &v = l.lista()[0];
     const TValvula_Direcional &vd = *v.valvula_direcional;
-    EXPECT_EQ(v.codigo, 10);
-    EXPECT_EQ(v.nome, QStringLiteral("Válvula ação"));
-    EXPECT_EQ(vd.posicao_inicial, 1);
-    EXPECT_EQ(vd.posicao_atual, 3);
     EXPECT_EQ(vd.posicao_desenhada, 3);
-    EXPECT_EQ(vd.numero_vias, 5);
-    EXPECT_EQ(vd.parte(1)->tipo(), 12);
-    EXPECT_EQ(vd.parte(2)->tipo(), 13);
-    EXPECT_EQ(vd.parte(3)->tipo(), 14);
-    EXPECT_TRUE(vd.mola_dir && vd.mola_esq && vd.piloto_dir && vd.piloto_esq);
-    EXPECT_EQ(vd.acao_manual(true), 2);
-    EXPECT_EQ(vd.acao_manual(false), 4);
-    EXPECT_EQ(vd.acao_mecanica(true), 1);
-    EXPECT_EQ(vd.acao_mecanica(false), 3);
-    EXPECT_TRUE(vd.indice_manual && vd.indice_mecanico && vd.tomada_ar);
-    EXPECT_EQ(vd.rotulo, QStringLiteral("fim ç"));
-    for (int p = 1; p <= 7; ++p)
-        EXPECT_EQ(vd.conexao(p), 100 + p);
-    EXPECT_EQ(vd.descricao, QStringLiteral("Avanço Ê"));
-    EXPECT_FALSE(vd.mostrar_nome);
     EXPECT_FALSE(vd.acionado_dir || vd.acionado_esq || vd.retido || vd.liberado || vd.redesenhar);
-    EXPECT_TRUE(vd.selecionado());
     EXPECT_TRUE(vd.parte(1)->selecionado());
-    EXPECT_EQ(v.esquerda, estado.lista()[0].esquerda);
     EXPECT_EQ(v.ponto(1), estado.lista()[0].ponto(1));
     EXPECT_EQ(vd.figura_manual_dir, l.imagens.copiar(QStringLiteral("manual_botao_trava_dir_selec")));
 
     const TCilindro &ci = *l.lista()[1].cilindro;
-    EXPECT_EQ(l.lista()[1].nome, QStringLiteral("Cilindro Ø"));
-    EXPECT_EQ(ci.posicao, 55);
-    EXPECT_EQ(ci.pistao, 63);
-    EXPECT_EQ(ci.haste, 20);
-    EXPECT_EQ(ci.conexao(true), 21);
-    EXPECT_EQ(ci.conexao(false), 22);
-    EXPECT_EQ(ci.tipo(), 3);
-    for (int i = 1; i <= 6; ++i) {
-        EXPECT_EQ(ci.rotulo(i).texto, QStringLiteral("a%1 é").arg(i));
-        EXPECT_EQ(ci.rotulo(i).posicao, 10 * i);
-    }
-    EXPECT_EQ(ci.nome, QStringLiteral("B ü"));
     EXPECT_EQ(ci.posicao_partida, 0);
     EXPECT_FALSE(ci.pressurizado_1 || ci.pressurizado_2 || ci.marcado);
     EXPECT_EQ(ci.forca, 0);
     EXPECT_EQ(ci.figura_corpo.size(), QSize(86, 28));
     EXPECT_EQ(ci.figura_cabo.width(), 166); // the double-rod pictures follow the stored type
-
-    const TTomada_Ar &t = *l.lista()[2].tomada_ar;
-    EXPECT_EQ(l.lista()[2].nome, QStringLiteral("Tomada Ú"));
-    EXPECT_EQ(t.pressao, 8);
-    EXPECT_EQ(t.conexao, 10);
-    EXPECT_EQ(t.pino, 1);
-    EXPECT_FALSE(t.fuzzy);
-    EXPECT_FALSE(t.selecionado());
+    EXPECT_FALSE(l.lista()[2].tomada_ar->fuzzy);
+    EXPECT_FALSE(l.lista()[2].selecionado());
 
     const TValvula_E_OU_ESC_REG &re = *l.lista()[3].valvula_e_ou_esc_reg;
     EXPECT_EQ(re.tipo(), EOU_REGULADORA);
@@ -253,14 +219,7 @@ TEST_F(Escritor, IdaEVoltaDeTodosOsTipos)
     EXPECT_EQ(a.conexao(3), 43);
     EXPECT_EQ(l.lista()[4].nome, QStringLiteral("Válvula E OU ESC REG"));
 
-    const TFio &f = *l.lista()[5].fio;
-    EXPECT_EQ(f.conexao(true), 10);
-    EXPECT_EQ(f.pino(true), 2);
-    EXPECT_EQ(f.conexao(false), 16);
-    EXPECT_EQ(f.pino(false), 3);
-    EXPECT_EQ(f.pontos, (std::vector<TPonto>{{-3, 4}, {5, -6}, {7, 8}}));
-    EXPECT_EQ(f.pressao, 0);
-    EXPECT_TRUE(f.selecionado());
+    EXPECT_EQ(l.lista()[5].fio->pressao, 0);
 
     const TJump &j = *l.lista()[6].jump;
     for (int p = 1; p <= 4; ++p)
@@ -344,32 +303,6 @@ TEST_F(Escritor, FalhaAoSalvarNaoDestroiNadaNemParecerSalvo)
     ASSERT_TRUE(Salvar_Arquivo(estado, alvo));
     QDir(pasta.path()).remove(QStringLiteral("ro/sonda"));
     EXPECT_EQ(QDir(caminho("ro")).entryList(QDir::Files), QStringList({QStringLiteral("c.zfr")}));
-}
-
-TEST_F(Escritor, DezMilComponentesIdaEVolta)
-{
-    for (int i = 0; i < 10000; ++i) {
-        const int codigo = i + 1;
-        if (i % 3 == 0) {
-            auto f = teste::novo(estado, TIPO_FIO, codigo, -1, -1);
-            f->fio->ligar(true, codigo - 1, 4);
-            f->fio->adicionar_ponto(i, i + 1);
-            f->fio->adicionar_ponto(i + 2, i + 3);
-        } else if (i % 3 == 1) {
-            auto j = teste::novo(estado, TIPO_JUMP, codigo, i % 1000, i / 10);
-            j->jump->ligar(3, codigo - 1);
-        } else {
-            teste::novo(estado, TIPO_VALVULA_DIRECIONAL, codigo, i, i, 4)->valvula_direcional->definir_parte(1, 6);
-        }
-    }
-    ASSERT_TRUE(Salvar_Arquivo(estado, caminho("grande.zfr")));
-    TEstado l;
-    ASSERT_EQ(Abrir_Arquivo(l, caminho("grande.zfr")).status, StatusLeitura::Ok);
-    ASSERT_EQ(l.lista().numero_componentes(), 10000);
-    EXPECT_EQ(l.lista().ultimo_codigo, 10001);
-    ASSERT_TRUE(Salvar_Arquivo(l, caminho("grande2.zfr")));
-    EXPECT_EQ(teste::sem_data(teste::ler_bytes(caminho("grande2.zfr"))),
-              teste::sem_data(teste::ler_bytes(caminho("grande.zfr"))));
 }
 
 } // namespace

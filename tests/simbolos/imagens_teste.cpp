@@ -25,23 +25,8 @@ bool so_cores(const QImage &img, QRgb a, QRgb b)
 
 } // namespace
 
-TEST(Imagens, CadaNomeTemOTamanhoDaTabelaNasDuasVariantes)
-{
-    TImagens imagens;
-    int n = 0;
-    const TImagens::Entrada *tabela = TImagens::tabela(n);
-    ASSERT_EQ(n, 54);
-    for (int i = 0; i < n; ++i) {
-        const QString nome = QString::fromLatin1(tabela[i].nome);
-        const QSize esperado(tabela[i].largura, tabela[i].altura);
-        EXPECT_EQ(imagens.tamanho(nome), esperado) << nome.toStdString();
-        EXPECT_EQ(imagens.copiar(nome).size(), esperado) << nome.toStdString();
-        if (nome == "nada")
-            continue;
-        EXPECT_EQ(imagens.tamanho(nome + "_selec"), esperado) << nome.toStdString();
-    }
-}
-
+// The pictures' pixels (and so their sizes) are pinned by SimbolosCli against the help's figures,
+// and the boxes laid out from their sizes by Componente; the table is not restated here.
 TEST(Imagens, NadaEBrancoESemVarianteSelecionada)
 {
     TImagens imagens;
@@ -60,6 +45,7 @@ TEST(Imagens, SelecionadaEAMesmaFiguraComPretoVermelho)
         const QString nome = QString::fromLatin1(tabela[i].nome);
         QImage normal = imagens.copiar(nome);
         QImage selec = imagens.copiar(nome + "_selec");
+        ASSERT_EQ(selec.size(), normal.size()) << nome.toStdString();
         EXPECT_TRUE(so_cores(normal, qRgb(0, 0, 0), qRgb(255, 255, 255))) << nome.toStdString();
         bool tem_preto = false;
         for (int y = 0; y < normal.height(); ++y)
