@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <ctime>
 
 using namespace zefira;
 using namespace zefira::teste;
@@ -181,8 +179,8 @@ TEST(ControleSimulacao, AtualizacaoDeRepousoUmaVezAposParar)
 }
 
 // Every cylinder standing on a label presses the label's rollers once: a 3-position valve under
-// two of them moves two squares, re-anchored square by square. The cost of the rest-state
-// update grows with the circuit, not with cylinders times valves sharing a label.
+// two of them moves two squares, re-anchored square by square. (Its cost, which must not grow
+// with cylinders times valves sharing a label, is measured in bench/, not here.)
 TEST(ControleSimulacao, RepousoComRotuloCompartilhado)
 {
     Circuito k;
@@ -195,27 +193,6 @@ TEST(ControleSimulacao, RepousoComRotuloCompartilhado)
     AtualizarAcionadores(k.estado);
     EXPECT_EQ(v.valvula_direcional->posicao_atual, 1);
     EXPECT_EQ(v.esquerda, esquerda + 2 * passo);
-
-    const auto segundos = [](bool compartilhado) {
-        Circuito g;
-        for (int i = 0; i < 1500; ++i) {
-            const QString rotulo = compartilhado ? QStringLiteral("x") : QString::number(i);
-            TComponente &r = g.valvula(3, {S_3VA, S_3VF, -1}, 2);
-            r.valvula_direcional->rotulo = rotulo;
-            r.valvula_direcional->definir_acao_mecanica(false, 2);
-            g.cilindro(2, 0).cilindro->definir_rotulo(1, rotulo, 0);
-        }
-        double menor = 1e9;
-        for (int vez = 0; vez < 3; ++vez) {
-            timespec a{}, b{};
-            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &a);
-            AtualizarAcionadores(g.estado);
-            clock_gettime(CLOCK_THREAD_CPUTIME_ID, &b);
-            menor = std::min(menor, double(b.tv_sec - a.tv_sec) + (b.tv_nsec - a.tv_nsec) * 1e-9);
-        }
-        return menor;
-    };
-    EXPECT_LT(segundos(true), 5 * segundos(false)); // 1,500 x 1,500 presses took 20 times longer
 }
 
 TEST(ControleSimulacao, CliqueNasFaixasDosAcionadores)
