@@ -58,7 +58,7 @@ void TCopia_Recuperacao::tique(const TEstado &estado)
         return;
     }
     // A running simulation moves cylinders and valves; the copy keeps the circuit as drawn.
-    if (estado.modo == 15)
+    if (estado.modo == MODO_SIMULACAO)
         return;
     if (++tiques_ >= TIQUES_POR_COPIA) {
         tiques_ = 0;

@@ -213,7 +213,7 @@ void deslocar_valvula(TEstado &estado, int indice)
 
 void Atualizar_Sistema(TEstado &estado)
 {
-    if (estado.modo != 15 || !estado.controles.TBiniciar_baixo)
+    if (estado.modo != MODO_SIMULACAO || !estado.controles.TBiniciar_baixo)
         return;
     ++estado.revisao_simulacao;
     TPercurso percurso(estado);

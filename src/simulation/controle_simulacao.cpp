@@ -39,7 +39,7 @@ void Religar_Valvula(TEstado &estado, int indice)
 
 void TBiniciarClick(TEstado &estado)
 {
-    if (estado.modo != 15) {
+    if (estado.modo != MODO_SIMULACAO) {
         const TLista_Componente &lista = estado.lista();
         for (int i = 0; i < lista.numero_componentes(); ++i) {
             TComponente &c = lista[i];
@@ -68,7 +68,7 @@ void TBiniciarClick(TEstado &estado)
         estado.historico.limpar();
         Registrar_Passo(estado);
     }
-    estado.modo = 15;
+    estado.modo = MODO_SIMULACAO;
     TControles &k = estado.controles;
     habilitar_edicao(k, false);
     k.iniciar = false;
@@ -93,8 +93,8 @@ void TBpararClick(TEstado &estado)
 {
     // Outside a simulation there is nothing to restore, and the saved start positions are
     // stale: restoring them would overwrite cylinder positions edited since.
-    const bool simulando = estado.modo == 15;
-    estado.modo = 0;
+    const bool simulando = estado.modo == MODO_SIMULACAO;
+    estado.modo = MODO_EDICAO;
     TControles &k = estado.controles;
     habilitar_edicao(k, true);
     k.TBiniciar = k.iniciar = true;
@@ -143,11 +143,11 @@ void pararClick(TEstado &estado) { TBpararClick(estado); }
 
 void unicopassoClick(TEstado &estado)
 {
-    if (estado.modo == 15 && estado.controles.TBiniciar_baixo) {
+    if (estado.modo == MODO_SIMULACAO && estado.controles.TBiniciar_baixo) {
         pausarClick(estado);
         return;
     }
-    if (estado.modo != 15) {
+    if (estado.modo != MODO_SIMULACAO) {
         iniciarClick(estado);
         pausarClick(estado);
     }
@@ -169,7 +169,7 @@ bool Definir_Intervalo_Passo(TEstado &estado, int intervalo)
 void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
 {
     estado.tempo_acumulado += PERIODO_TIMER;
-    if (estado.modo == 15) {
+    if (estado.modo == MODO_SIMULACAO) {
         if (estado.tempo_acumulado >= estado.intervalo_passo) {
             Atualizar_Sistema(estado); // does nothing while paused
             estado.acionadores_atualizados = false;
@@ -239,7 +239,7 @@ bool Acionar_Lado(TValvula_Direcional &v, bool dir)
 
 void Pressionar_Acionador(TEstado &estado, int x, int y)
 {
-    if (estado.modo != 15)
+    if (estado.modo != MODO_SIMULACAO)
         return;
     const TLista_Componente &lista = estado.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i) {
@@ -259,7 +259,7 @@ void Pressionar_Acionador(TEstado &estado, int x, int y)
 void Soltar_Acionadores(TEstado &estado, bool somente_shift)
 {
     // Shift alone keeps push buttons applied across the release.
-    if (estado.modo != 15 || somente_shift)
+    if (estado.modo != MODO_SIMULACAO || somente_shift)
         return;
     const TLista_Componente &lista = estado.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i)

@@ -7,7 +7,7 @@
 namespace zefira {
 
 // One simulation step: reset marks, feed from every supply, move cylinders, shift valves.
-// Does nothing unless simulating (modo 15) with the start button down.
+// Does nothing unless simulating (MODO_SIMULACAO) with the start button down.
 void Atualizar_Sistema(TEstado &estado);
 
 // Re-attaches the wires of a valve whose position the simulation changed. A simulation
