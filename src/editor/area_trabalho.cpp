@@ -166,7 +166,7 @@ void Encaixar_Acoplados(TEstado &estado)
             c.esquerda = somar(host->ponto(c.valvula_e_ou_esc_reg->pino).x, -10);
             c.topo = somar(host->baixo, 5);
             c.atualizar_geometria();
-            Mover_Componentes(estado, i, 0, 0);
+            Reassentar_Ligacoes(estado, i);
         }
     }
 }
@@ -317,7 +317,7 @@ void Abrir_Propriedades(TEstado &estado, TInterfaceUsuario &ui, int i)
         case TIPO_VALVULA_DIRECIONAL:
             ui.editar_propriedades(estado, *c);
             AtualizarAcionadores(estado);
-            Mover_Componentes(estado, lista.indice(c->codigo), 0, 0);
+            Reassentar_Ligacoes(estado, lista.indice(c->codigo));
             Acoplar_Tomada(estado, *c);
             break;
         case TIPO_TOMADA_AR: ui.editar_propriedades(estado, *c); break;

@@ -25,17 +25,10 @@ void valvula_em_repouso(TEstado &estado, int indice)
     TComponente &c = estado.lista()[indice];
     c.valvula_direcional->posicao_atual = c.valvula_direcional->posicao_inicial;
     c.atualizar_geometria();
-    Religar_Valvula(estado, indice);
+    Reassentar_Ligacoes(estado, indice);
 }
 
 } // namespace
-
-void Religar_Valvula(TEstado &estado, int indice)
-{
-    const bool modificado = estado.modificado;
-    Mover_Componentes(estado, indice, 0, 0);
-    estado.modificado = modificado;
-}
 
 void TBiniciarClick(TEstado &estado)
 {
