@@ -353,7 +353,7 @@ TEST(Percurso, CadeiaMuitoLongaNaoEstouraAPilha)
     Circuito k;
     TComponente &c = cadeia_longa(k);
     ASSERT_GE(k.lista().numero_componentes(), 200000);
-    k.estado.modo = 15;
+    k.estado.modo = MODO_SIMULACAO;
     k.estado.controles.TBiniciar_baixo = true;
     k.passo();
     EXPECT_EQ(k.lista()[k.lista().numero_componentes() - 1].fio->pressao, 6);
@@ -451,7 +451,7 @@ TEST(Percurso, CadeiaMuitoLongaLidaDeArquivo)
     TEstado estado;
     ASSERT_EQ(Abrir_Arquivo(estado, nome).status, StatusLeitura::Ok);
     ASSERT_GE(estado.lista().numero_componentes(), 200000);
-    estado.modo = 15;
+    estado.modo = MODO_SIMULACAO;
     estado.controles.TBiniciar_baixo = true;
     Atualizar_Sistema(estado);
     const TComponente &c = estado.lista()[estado.lista().numero_componentes() - 2];
