@@ -9,7 +9,6 @@ namespace zefira {
 
 namespace {
 
-constexpr int MODO_SIMULACAO = 15;
 constexpr int GATILHO = 3;
 constexpr int COMPRIMENTO_TOCO = 6;
 

@@ -169,7 +169,7 @@ bool Extensao_Desenho(TEstado &estado, TExtensao &extensao, QString *erro)
     for (int i = 0; i < lista.numero_componentes(); ++i)
         sondas.componente(lista[i]);
     // What the editor is drawing at the moment is painted too.
-    if (estado.modo == 1 && estado.componente_atual && estado.componente_atual->tipo == TIPO_FIO &&
+    if (estado.modo == MODO_FIO && estado.componente_atual && estado.componente_atual->tipo == TIPO_FIO &&
         estado.componente_atual->fio)
         sondas.polilinha(*estado.componente_atual->fio);
     if (estado.selecionando) {

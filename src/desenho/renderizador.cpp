@@ -23,8 +23,6 @@ const QColor TRenderizador::MARINHO(0, 0, 128);
 
 namespace {
 
-constexpr int MODO_FIO = 1;
-constexpr int MODO_SIMULACAO = 15;
 constexpr int PONTO_TEXTO = 8;
 constexpr int LONGE = TRenderizador::ALCANCE;
 constexpr double MARGEM_CORTE = 4096;

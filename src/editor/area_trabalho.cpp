@@ -15,8 +15,6 @@ namespace zefira {
 
 namespace {
 
-bool modo_posicionamento(int modo) { return modo >= 2 && modo <= 14; }
-
 bool eh_reguladora(const TComponente &c)
 {
     return c.tipo == TIPO_E_OU_ESC_REG && c.valvula_e_ou_esc_reg->tipo() == EOU_REGULADORA;
@@ -168,7 +166,7 @@ void Encaixar_Acoplados(TEstado &estado)
             c.esquerda = somar(host->ponto(c.valvula_e_ou_esc_reg->pino).x, -10);
             c.topo = somar(host->baixo, 5);
             c.atualizar_geometria();
-            Mover_Componentes(estado, i, 0, 0);
+            Reassentar_Ligacoes(estado, i);
         }
     }
 }
@@ -181,7 +179,7 @@ void Acoplar_Tomada(TEstado &estado, TComponente &valvula)
         return;
     TComponente &tomada = estado.lista().adicionar(TIPO_TOMADA_AR, somar(valvula.ponto(1).x, -6), -1, -1, -1,
                                                    somar(valvula.baixo, 6));
-    Soltar_Botao_Paleta(estado, 6);
+    Soltar_Botao_Paleta(estado, MODO_TOMADA_AR);
     tomada.atualizar_geometria();
     tomada.tomada_ar->ligar(valvula.codigo, 1);
     valvula.ligar(1, tomada.codigo);
@@ -219,28 +217,28 @@ void imagemMouseDown(TEstado &estado, TInterfaceUsuario &ui, BotaoMouse botao, T
     const int modo_antes = estado.modo;
 
     if (botao == BotaoMouse::Esquerdo) {
-        if (estado.modo == 0) {
+        if (estado.modo == MODO_EDICAO) {
             Pressionar_Editando(estado, shift_esquerdo, x, y);
-            estado.botao_fio = estado.modo == 1;
-        } else if (estado.modo == 1) {
+            estado.botao_fio = estado.modo == MODO_FIO;
+        } else if (estado.modo == MODO_FIO) {
             // Bends are not placed by hand: only a marked free port finishes the wire.
             const int i = Achar_Porta_Marcada(estado);
             if (i != -1)
                 Finalizar_Fio(estado, i);
-        } else if (modo_posicionamento(estado.modo)) {
+        } else if (posicionando(estado.modo)) {
             Posicionar_Componente(estado, estado.modo, x, y);
-        } else if (estado.modo == 15) {
+        } else if (estado.modo == MODO_SIMULACAO) {
             Pressionar_Acionador(estado, x, y);
         }
     } else if (botao == BotaoMouse::Direito) {
-        if (modo_posicionamento(estado.modo)) {
+        if (posicionando(estado.modo)) {
             Soltar_Botoes_Paleta(estado);
-            estado.modo = 0;
-        } else if (estado.modo == 0) {
+            estado.modo = MODO_EDICAO;
+        } else if (estado.modo == MODO_EDICAO) {
             Menu_Contexto(estado, ui, x, y);
         }
     }
-    Registrar_Edicao(estado, modo_antes == 1 ? QStringLiteral("ligar fio") : QStringLiteral("inserir"));
+    Registrar_Edicao(estado, modo_antes == MODO_FIO ? QStringLiteral("ligar fio") : QStringLiteral("inserir"));
 }
 
 TCursor imagemMouseMove(TEstado &estado, TShiftState shift, int x, int y)
@@ -259,12 +257,12 @@ TCursor imagemMouseMove(TEstado &estado, TShiftState shift, int x, int y)
                 if (lista[i].selecionado())
                     Mover_Componentes(estado, i, dx, dy);
         }
-    } else if (estado.modo == 0 || estado.modo == 1) {
+    } else if (estado.modo == MODO_EDICAO || estado.modo == MODO_FIO) {
         if (estado.selecionando) {
             estado.cantos_selecao[1] = TPonto(x, y);
         } else if (DesenharBolinha(estado, x, y)) {
             estado.mostrar_mira = true;
-        } else if (estado.modo == 0) {
+        } else if (estado.modo == MODO_EDICAO) {
             estado.mostrar_mira = false;
             estado.segmento_destacado = TSegmento();
             bool achou = false;
@@ -279,7 +277,7 @@ TCursor imagemMouseMove(TEstado &estado, TShiftState shift, int x, int y)
             }
             estado.mostrar_cruz = achou;
         }
-        if (estado.modo == 1) {
+        if (estado.modo == MODO_FIO) {
             if (estado.botao_fio && (shift & SHIFT_ESQUERDO) && (dx != 0 || dy != 0))
                 estado.arrastou = true;
             // The loose end follows the pointer in a straight line until the wire is finished.
@@ -300,7 +298,7 @@ void imagemMouseUp(TEstado &estado, TShiftState shift, int x, int y)
     estado.mostrar_cruz = false;
     // A wire carried from its port with the button held ends on the free port where the
     // button is let go; released anywhere else it goes on as a wire started by a click.
-    const bool fio_arrastado = estado.modo == 1 && estado.botao_fio && estado.arrastou;
+    const bool fio_arrastado = estado.modo == MODO_FIO && estado.botao_fio && estado.arrastou;
     estado.botao_fio = false;
     if (fio_arrastado) {
         const int i = Achar_Porta_Marcada(estado);
@@ -321,7 +319,7 @@ void imagemMouseUp(TEstado &estado, TShiftState shift, int x, int y)
         SelecionarDentroQuadrado(estado);
         estado.selecionando = false;
     }
-    if (estado.modo == 15)
+    if (estado.modo == MODO_SIMULACAO)
         Soltar_Acionadores(estado, shift == SHIFT_SHIFT);
     // One whole drag, with the docking it caused, is one step.
     Registrar_Edicao(estado, QStringLiteral("mover"));
@@ -341,7 +339,7 @@ void Abrir_Propriedades(TEstado &estado, TInterfaceUsuario &ui, int i)
         case TIPO_VALVULA_DIRECIONAL:
             ui.editar_propriedades(estado, *c);
             AtualizarAcionadores(estado);
-            Mover_Componentes(estado, lista.indice(c->codigo), 0, 0);
+            Reassentar_Ligacoes(estado, lista.indice(c->codigo));
             Acoplar_Tomada(estado, *c);
             break;
         case TIPO_TOMADA_AR: ui.editar_propriedades(estado, *c); break;
@@ -380,23 +378,23 @@ void Abrir_Propriedades(TEstado &estado, TInterfaceUsuario &ui, int i)
 
 void imagemDblClick(TEstado &estado, TInterfaceUsuario &ui)
 {
-    const int i = estado.modo == 0 ? Achar_Componente(estado, TPonto(estado.mouse_x, estado.mouse_y)) : -1;
+    const int i = estado.modo == MODO_EDICAO ? Achar_Componente(estado, TPonto(estado.mouse_x, estado.mouse_y)) : -1;
     Abrir_Propriedades(estado, ui, i);
 }
 
 void FormKeyDown(TEstado &estado, int tecla, TShiftState shift)
 {
     if (tecla == Qt::Key_Escape) {
-        if (estado.modo == 1) {
+        if (estado.modo == MODO_FIO) {
             const TComponente *fio = estado.componente_atual.get();
             if (fio && fio->tipo == TIPO_FIO && fio->fio->numero_pontos() == 2) {
                 Desconectar_Conexao_Pendente(estado);
                 estado.componente_atual = estado.componente_nulo;
-                estado.modo = 0;
+                estado.modo = MODO_EDICAO;
             }
-        } else if (estado.modo != 15) {
+        } else if (estado.modo != MODO_SIMULACAO) {
             // Only the stop command ends a simulation; the palette button stays down.
-            estado.modo = 0;
+            estado.modo = MODO_EDICAO;
         }
         Registrar_Edicao(estado, QStringLiteral("ligar fio"));
         return;
@@ -422,12 +420,12 @@ void FormKeyUp(TEstado &estado, int, TShiftState shift) { imagemMouseUp(estado, 
 
 QString Dica_Ponteiro(const TEstado &estado)
 {
-    if (estado.modo == 1) {
+    if (estado.modo == MODO_FIO) {
         if (estado.botao_fio)
             return QStringLiteral("Solte sobre outra porta livre para ligar o tubo");
         return QStringLiteral("Clique em outra porta livre para terminar o tubo (Esc desiste)");
     }
-    if (estado.modo == 0 && estado.indice_arrasto == -1 && !estado.selecionando && Achar_Porta_Marcada(estado) != -1)
+    if (estado.modo == MODO_EDICAO && estado.indice_arrasto == -1 && !estado.selecionando && Achar_Porta_Marcada(estado) != -1)
         return QStringLiteral("Clique ou arraste até outra porta para ligar um tubo");
     return QString();
 }
@@ -442,7 +440,7 @@ void propriedadesClick(TEstado &estado, TInterfaceUsuario &ui)
 
 void propriedadesSelecionadoClick(TEstado &estado, TInterfaceUsuario &ui)
 {
-    if (estado.modo != 0)
+    if (estado.modo != MODO_EDICAO)
         return;
     const TLista_Componente &lista = estado.lista();
     int unico = -1;

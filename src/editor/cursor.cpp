@@ -3,16 +3,6 @@
 
 namespace zefira {
 
-namespace {
-
-constexpr int MODO_EDICAO = 0;
-constexpr int MODO_FIO = 1;
-constexpr int MODO_PRIMEIRA_PECA = 2;  // palette placement modes: valve of 2 ways ...
-constexpr int MODO_ULTIMA_PECA = 14;   // ... up to the jump
-constexpr int MODO_SIMULACAO = 15;
-
-} // namespace
-
 TCursor atualizar_cursor(const TEstado &estado)
 {
     TCursor cursor;
@@ -21,10 +11,10 @@ TCursor atualizar_cursor(const TEstado &estado)
         cursor.tipo = TipoCursor::Oculto; // the renderer draws its own sight or cross
     } else if (modo == MODO_EDICAO || modo == MODO_SIMULACAO) {
         cursor.tipo = TipoCursor::Mao;
-    } else if (modo >= MODO_PRIMEIRA_PECA && modo <= MODO_ULTIMA_PECA) {
-        // One placement cursor per palette component, loaded in slots 1..13.
+    } else if (posicionando(modo)) {
+        // One placement cursor per palette component, loaded in palette order from slot 1.
         cursor.tipo = TipoCursor::Posicionamento;
-        cursor.indice = modo - 1;
+        cursor.indice = Ordem_Peca(modo) + 1;
     }
     return cursor;
 }

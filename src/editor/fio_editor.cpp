@@ -200,7 +200,7 @@ void Iniciar_Fio(TEstado &estado, int indice, int porta)
 {
     TComponente &c = estado.lista()[indice];
     Liberar_Componentes(estado);
-    estado.modo = 1;
+    estado.modo = MODO_FIO;
     auto fio = std::make_shared<TComponente>(estado.imagens, -1, -1, -1, -1, 0, 0, TIPO_FIO);
     const TPonto p = c.ponto(porta);
     fio->fio->adicionar_ponto(p); // origin
@@ -221,7 +221,7 @@ void Finalizar_Fio(TEstado &estado, int indice)
         return;
     TFio &f = *fio->fio;
 
-    estado.modo = 0;
+    estado.modo = MODO_EDICAO;
     estado.mostrar_mira = false;
     estado.mostrar_cruz = false;
     estado.segmento_destacado = TSegmento();

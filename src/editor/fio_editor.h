@@ -17,7 +17,7 @@ void Ligar_Porta_Fio(TComponente &c, int porta, int codigo);
 bool Porta_Marcada_Livre(const TComponente &c);
 
 // Starts a wire on port `porta` of the component at list index `indice`: everything is
-// deselected, modo becomes 1, the port is marked pending (-10) and the new wire, not yet in the
+// deselected, modo becomes MODO_FIO, the port is marked pending (-10) and the new wire, not yet in the
 // list, becomes componente_atual with its loose end on the port.
 void Iniciar_Fio(TEstado &estado, int indice, int porta);
 

@@ -10,54 +10,49 @@ namespace zefira {
 
 namespace {
 
-const TBotaoPaleta BOTOES[NUMERO_BOTOES_PALETA] = {
-    {2, "SBvalvula2vias", "Válvula de 2 vias", "valvula2vias", "Válvula de &2 vias", '2'},
-    {3, "SBvalvula3vias", "Válvula de 3 vias", "valvula3vias", "Válvula de &3 vias", '3'},
-    {4, "SBvalvula4vias", "Válvula de 4 vias", "valvula4vias", "Válvula de &4 vias", '4'},
-    {5, "SBvalvula5vias", "Válvula de 5 vias", "valvula5vias", "Válvula de &5 vias", '5'},
-    {6, "SBtomadaar", "Tomada de Ar Comprimido", "tomadadearcomprimido", "Tomada de &Ar Comprimido", 'A'},
-    {7, "SBcilindroSE", "Cilindro de Simples Ação (retorno por mola)", "cilindrosimplesacao",
+constexpr TBotaoPaleta BOTOES[NUMERO_BOTOES_PALETA] = {
+    {MODO_VALVULA_2VIAS, "SBvalvula2vias", "Válvula de 2 vias", "valvula2vias", "Válvula de &2 vias", '2'},
+    {MODO_VALVULA_3VIAS, "SBvalvula3vias", "Válvula de 3 vias", "valvula3vias", "Válvula de &3 vias", '3'},
+    {MODO_VALVULA_4VIAS, "SBvalvula4vias", "Válvula de 4 vias", "valvula4vias", "Válvula de &4 vias", '4'},
+    {MODO_VALVULA_5VIAS, "SBvalvula5vias", "Válvula de 5 vias", "valvula5vias", "Válvula de &5 vias", '5'},
+    {MODO_TOMADA_AR, "SBtomadaar", "Tomada de Ar Comprimido", "tomadadearcomprimido", "Tomada de &Ar Comprimido", 'A'},
+    {MODO_CILINDRO_SIMPLES_ACAO, "SBcilindroSE", "Cilindro de Simples Ação (retorno por mola)", "cilindrosimplesacao",
      "Cilindro de &Simples Ação", 'S'},
-    {8, "SBcilindroDAHS", "Cilindro de Dupla Ação (haste simples)", "cilindrodehs",
+    {MODO_CILINDRO_HASTE_SIMPLES, "SBcilindroDAHS", "Cilindro de Dupla Ação (haste simples)", "cilindrodehs",
      "Cilindro de Dupla Ação &Haste Simples", 'H'},
-    {9, "SBcilindroDAHD", "Cilindro de Dupla Ação (haste dupla)", "cilindrodehd", "Cilindro de Dupla Ação Haste &Dupla",
-     'D'},
-    {10, "SBvalvulae", "Válvula E", "valvulae", "Válvula &E", 'E'},
-    {11, "SBvalvulaou", "Válvula OU", "valvulaou", "Válvula &OU", 'O'},
-    {12, "SBvalvulaescape", "Válvula de Escape Rápido", "valvulaescaperapido", "Válvula de Escape &Rápido", 'R'},
-    {13, "SBvalvulareguladorauni", "Válvula Reguladora de Fluxo Unidirecional", "valvularegfluxo",
+    {MODO_CILINDRO_HASTE_DUPLA, "SBcilindroDAHD", "Cilindro de Dupla Ação (haste dupla)", "cilindrodehd",
+     "Cilindro de Dupla Ação Haste &Dupla", 'D'},
+    {MODO_VALVULA_E, "SBvalvulae", "Válvula E", "valvulae", "Válvula &E", 'E'},
+    {MODO_VALVULA_OU, "SBvalvulaou", "Válvula OU", "valvulaou", "Válvula &OU", 'O'},
+    {MODO_VALVULA_ESCAPE, "SBvalvulaescape", "Válvula de Escape Rápido", "valvulaescaperapido",
+     "Válvula de Escape &Rápido", 'R'},
+    {MODO_VALVULA_REGULADORA, "SBvalvulareguladorauni", "Válvula Reguladora de Fluxo Unidirecional", "valvularegfluxo",
      "Válvula Reguladora de &Fluxo", 'F'},
-    {14, "SBjump", "Nó", "no", "&Nó", 'N'},
+    {MODO_NO, "SBjump", "Nó", "no", "&Nó", 'N'},
 };
 
-// What each placement code builds. Valves name their two squares by symbol code.
-struct TModelo {
-    int tipo;
-    int numero_vias;
-    int tipo_cilindro;
-    int tipo_e_ou;
+constexpr bool na_ordem_das_pecas()
+{
+    for (int i = 0; i < NUMERO_BOTOES_PALETA; ++i)
+        if (BOTOES[i].codigo != PECAS[i].modo)
+            return false;
+    return true;
+}
+static_assert(na_ordem_das_pecas(), "one button per placement mode, in the same order");
+
+// How a new directional valve of each number of ways starts: its two squares by symbol code.
+struct TValvula_Nova {
     int parte1, parte2;
     bool mola_dir;
     bool pilotos;
 };
 
-const TModelo MODELOS[NUMERO_BOTOES_PALETA] = {
-    {TIPO_VALVULA_DIRECIONAL, 2, -1, -1, 1, 2, false, false},
-    {TIPO_VALVULA_DIRECIONAL, 3, -1, -1, 4, 5, true, false},
-    {TIPO_VALVULA_DIRECIONAL, 4, -1, -1, 11, 10, false, true},
-    {TIPO_VALVULA_DIRECIONAL, 5, -1, -1, 16, 15, false, true},
-    {TIPO_TOMADA_AR, -1, -1, -1, 0, 0, false, false},
-    {TIPO_CILINDRO, -1, 1, -1, 0, 0, false, false},
-    {TIPO_CILINDRO, -1, 2, -1, 0, 0, false, false},
-    {TIPO_CILINDRO, -1, 3, -1, 0, 0, false, false},
-    {TIPO_E_OU_ESC_REG, -1, -1, EOU_E, 0, 0, false, false},
-    {TIPO_E_OU_ESC_REG, -1, -1, EOU_OU, 0, 0, false, false},
-    {TIPO_E_OU_ESC_REG, -1, -1, EOU_ESCAPE, 0, 0, false, false},
-    {TIPO_E_OU_ESC_REG, -1, -1, EOU_REGULADORA, 0, 0, false, false},
-    {TIPO_JUMP, -1, -1, -1, 0, 0, false, false},
+const TValvula_Nova VALVULAS_NOVAS[] = {
+    {1, 2, false, false},   // 2 ways
+    {4, 5, true, false},    // 3 ways
+    {11, 10, false, true},  // 4 ways
+    {16, 15, false, true},  // 5 ways
 };
-
-bool codigo_valido(int codigo) { return codigo >= 2 && codigo <= 14; }
 
 void alternar_botao(TEstado &estado, int codigo)
 {
@@ -68,14 +63,14 @@ void alternar_botao(TEstado &estado, int codigo)
 
 const TBotaoPaleta *Botoes_Paleta() { return BOTOES; }
 
-const TBotaoPaleta *Botao_Paleta(int codigo) { return codigo_valido(codigo) ? &BOTOES[codigo - 2] : nullptr; }
+const TBotaoPaleta *Botao_Paleta(int codigo) { return posicionando(codigo) ? &BOTOES[Ordem_Peca(codigo)] : nullptr; }
 
 void SBClick(TEstado &estado, int codigo)
 {
-    if (estado.modo == 1)
+    if (estado.modo == MODO_FIO)
         Desconectar_Conexao_Pendente(estado);
     if (estado.botao_paleta != codigo) {
-        estado.modo = 0;
+        estado.modo = MODO_EDICAO;
         estado.componente_atual = estado.componente_nulo;
     } else {
         estado.modo = codigo;
@@ -85,7 +80,7 @@ void SBClick(TEstado &estado, int codigo)
 
 void Clicar_Botao_Paleta(TEstado &estado, int codigo)
 {
-    if (!codigo_valido(codigo) || !estado.controles.paleta)
+    if (!posicionando(codigo) || !estado.controles.paleta)
         return;
     alternar_botao(estado, codigo);
     SBClick(estado, codigo);
@@ -93,7 +88,7 @@ void Clicar_Botao_Paleta(TEstado &estado, int codigo)
 
 void componenteMenuClick(TEstado &estado, int codigo)
 {
-    if (!codigo_valido(codigo) || !estado.controles.componentes)
+    if (!posicionando(codigo) || !estado.controles.componentes)
         return;
     alternar_botao(estado, codigo);
     SBClick(estado, codigo);
@@ -110,7 +105,7 @@ void Soltar_Botao_Paleta(TEstado &estado, int codigo)
 void paletaKeyPress(TEstado &estado, int tecla)
 {
     if (tecla == Qt::Key_Escape)
-        estado.modo = 0;
+        estado.modo = MODO_EDICAO;
 }
 
 int Achar_Indice(const TEstado &estado, int codigo) { return estado.lista_componentes->indice(codigo); }
@@ -138,21 +133,22 @@ void Desconectar_Conexao_Pendente(TEstado &estado)
 
 TComponente &Posicionar_Componente(TEstado &estado, int codigo, int x, int y)
 {
-    Q_ASSERT(codigo_valido(codigo));
-    const TModelo &m = MODELOS[codigo - 2];
+    Q_ASSERT(posicionando(codigo));
+    const TPeca &m = *Peca_Posicionada(codigo);
     TLista_Componente &lista = estado.lista();
     TComponente &c = lista.adicionar(m.tipo, x, m.tipo_e_ou, m.tipo_cilindro, m.numero_vias, y);
     if (m.tipo == TIPO_VALVULA_DIRECIONAL) {
+        const TValvula_Nova &n = VALVULAS_NOVAS[m.numero_vias - 2];
         TValvula_Direcional &v = *c.valvula_direcional;
-        v.definir_parte(1, m.parte1);
-        v.definir_parte(2, m.parte2);
-        v.mola_dir = m.mola_dir;
-        v.piloto_dir = v.piloto_esq = m.pilotos;
+        v.definir_parte(1, n.parte1);
+        v.definir_parte(2, n.parte2);
+        v.mola_dir = n.mola_dir;
+        v.piloto_dir = v.piloto_esq = n.pilotos;
         v.tomada_ar = true;
     }
     c.atualizar_geometria();
     Soltar_Botao_Paleta(estado, codigo);
-    estado.modo = 0;
+    estado.modo = MODO_EDICAO;
 
     if (m.tipo == TIPO_VALVULA_DIRECIONAL) {
         TComponente &tomada = lista.adicionar(TIPO_TOMADA_AR, somar(c.ponto(1).x, -6), -1, -1, -1, somar(c.baixo, 6));

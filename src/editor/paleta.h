@@ -1,5 +1,5 @@
 #pragma once
-// The component palette's logic: the 13 placement codes with their buttons and menu items,
+// The component palette's logic: the placement codes with their buttons and menu items,
 // the one toggle group of buttons, abandoning a wire being drawn, and placing the chosen
 // component on the work area.
 
@@ -9,7 +9,7 @@ namespace zefira {
 
 // One palette button and its "&Componentes" menu item.
 struct TBotaoPaleta {
-    int codigo;              // placement code, the value modo takes (2..14)
+    int codigo;              // placement code, the value modo takes (model/modo.h)
     const char *botao;       // palette button
     const char *dica;        // the button's hint
     const char *item_menu;   // menu item
@@ -17,8 +17,8 @@ struct TBotaoPaleta {
     char atalho;             // plain shortcut key
 };
 
-constexpr int NUMERO_BOTOES_PALETA = 13;
-// The buttons in code order (2..14).
+constexpr int NUMERO_BOTOES_PALETA = NUMERO_PECAS;
+// The buttons in palette order (that of PECAS).
 const TBotaoPaleta *Botoes_Paleta();
 // The button of a placement code, or nullptr.
 const TBotaoPaleta *Botao_Paleta(int codigo);
@@ -46,7 +46,7 @@ int Achar_Indice(const TEstado &estado, int codigo);
 // overlay (sight, move cross, highlighted segment) is reset.
 void Desconectar_Conexao_Pendente(TEstado &estado);
 
-// Places the component of placement code `codigo` (2..14) with its top-left corner at (x, y):
+// Places the component of placement code `codigo` with its top-left corner at (x, y):
 // a new directional valve also gets an air supply docked on its port 1. Lifts the code's
 // button, sets modo 0 and modificado. Returns the component placed (the valve, not its supply).
 TComponente &Posicionar_Componente(TEstado &estado, int codigo, int x, int y);

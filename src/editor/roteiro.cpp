@@ -80,7 +80,7 @@ bool ler_acao(const QStringList &partes, TRoteiro::TAcao &a)
     case TipoAcao::Paleta: {
         bool ok = false;
         a.codigo = partes.size() == 2 ? partes[1].toInt(&ok) : 0;
-        return ok && a.codigo >= 2 && a.codigo <= 14;
+        return ok && posicionando(a.codigo);
     }
     case TipoAcao::Pressionar:
     case TipoAcao::Soltar: return ler_ponto(partes, a) && ler_opcoes(partes, 3, true, a);

@@ -184,7 +184,7 @@ QRect Selecionar_Componente(TEstado &estado, int codigo)
     TComponente *c = estado.lista().procurar(codigo);
     if (!c)
         return {};
-    if (estado.modo == 0) {
+    if (estado.modo == MODO_EDICAO) {
         Liberar_Componentes(estado);
         c->selecionar();
         estado.numero_selecionados = 1;

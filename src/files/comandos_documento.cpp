@@ -85,7 +85,7 @@ void Limpar_Lista(TEstado &estado)
     estado.observacoes.clear();
     estado.historico.limpar();
     estado.indice_arrasto = -1;
-    estado.modo = 0;
+    estado.modo = MODO_EDICAO;
     estado.componente_nulo = std::make_shared<TComponente>(estado.imagens, -1, -1, -1, -1, -1, -1, TIPO_NENHUM);
     estado.componente_atual = estado.componente_nulo;
     estado.cantos_selecao[0] = TPonto(0, 0);

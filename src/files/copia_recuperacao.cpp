@@ -67,7 +67,7 @@ void TCopia_Recuperacao::gravar(const TEstado &estado)
 {
     // A running simulation moves cylinders and valves; the history's current snapshot is the
     // circuit as it was last edited, before the run.
-    const bool simulando = estado.modo == 15 && estado.historico_edicao.iniciado();
+    const bool simulando = estado.modo == MODO_SIMULACAO && estado.historico_edicao.iniciado();
     const QByteArray dados = simulando ? estado.historico_edicao.atual().circuito : Conteudo_Arquivo(estado);
     const QString nome = arquivo_;
     fila_.start([dados, nome] { Gravar_Bytes(nome, dados); });

@@ -56,7 +56,7 @@ void Iniciar_Historico(TEstado &estado)
 
 bool Em_Repouso(const TEstado &estado)
 {
-    return estado.indice_arrasto == -1 && !estado.selecionando && estado.modo != 1 && estado.modo != 15;
+    return estado.indice_arrasto == -1 && !estado.selecionando && estado.modo != MODO_FIO && estado.modo != MODO_SIMULACAO;
 }
 
 void Registrar_Edicao(TEstado &estado, const QString &nome)

@@ -109,7 +109,7 @@ QString TLeitor_Circuito::ler_componente()
 
     estado_.lista().adicionar_existente(componente, false, false);
     estado_.componente_atual = componente;
-    estado_.modo = 0;
+    estado_.modo = MODO_EDICAO;
     // Counted only once the record is in the list, so the count never includes a component
     // dropped by an error later on its line.
     if (componente->selecionado())

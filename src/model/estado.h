@@ -8,6 +8,7 @@
 #include "model/historico_passos.h"
 #include "model/lista_componente.h"
 #include "model/lista_no.h"
+#include "model/modo.h"
 #include "model/ponto.h"
 #include "model/vista.h"
 
@@ -51,8 +52,8 @@ struct TEstado {
     qint64 tamanho_arquivo = -1;
 
     // --- editor ---
-    int modo = 0; // 0 editing, 1 drawing a wire, 2..14 placing, 15 simulating
-    // Palette button held down (placement code 2..14), 0 when all are up. The buttons form one
+    int modo = MODO_EDICAO; // editing, drawing a wire, placing or simulating (model/modo.h)
+    // Palette button held down (its placement mode), 0 when all are up. The buttons form one
     // toggle group, so the palette's state is a single code the shell mirrors onto its buttons.
     int botao_paleta = 0;
     std::shared_ptr<TComponente> componente_nulo;

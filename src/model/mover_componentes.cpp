@@ -104,6 +104,13 @@ void mover_segmento(TEstado &estado, TComponente &w, int dx, int dy)
 
 } // namespace
 
+void Reassentar_Ligacoes(TEstado &estado, int indice)
+{
+    const TLista_Componente &lista = *estado.lista_componentes;
+    if (indice >= 0 && indice < lista.numero_componentes() && lista[indice].tipo != TIPO_FIO)
+        mover_componente(estado, indice, 0, 0);
+}
+
 void Mover_Componentes(TEstado &estado, int indice, int dx, int dy)
 {
     estado.modificado = true;

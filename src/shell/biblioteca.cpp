@@ -112,7 +112,7 @@ TFormBiblioteca::TFormBiblioteca(TEstado &estado, QWidget *pai) : QWidget(pai), 
         botoes_.insert(codigo, botao);
     }
     // Creating the palette leaves nothing pending.
-    estado_.modo = 0;
+    estado_.modo = MODO_EDICAO;
 }
 
 QString TFormBiblioteca::item_menu(int codigo)

@@ -471,7 +471,7 @@ void TForm1::atualizar_controles()
             a->setEnabled(valor && a->objectName() != QLatin1String("recentes_vazio"));
     }
     if (QAction *retomar = acao("retomar_f8"))
-        retomar->setEnabled(estado_.modo == 15 && k.iniciar && !k.pausar);
+        retomar->setEnabled(estado_.modo == MODO_SIMULACAO && k.iniciar && !k.pausar);
     // Nothing to undo, a simulation or a gesture under way: undo and redo are off.
     const bool desfazer = k.editar && Pode_Desfazer(estado_), refazer = k.editar && Pode_Refazer(estado_);
     for (const char *nome : {"desfazer", "TBdesfazer"})

@@ -1,6 +1,7 @@
 // One simulation step: reset the marks of the previous step, feed from every supply, move
 // cylinders fed directly or pushed back by their spring, shift every directional valve.
 
+#include "model/mover_componentes.h"
 #include "simulation/percurso.h"
 #include "simulation/registro_movimentos.h"
 #include "simulation/simulacao.h"
@@ -151,7 +152,7 @@ void deslocar(TEstado &estado, int indice, int d)
     TComponente &c = estado.lista()[indice];
     c.valvula_direcional->posicao_atual += d;
     c.atualizar_geometria();
-    Religar_Valvula(estado, indice);
+    Reassentar_Ligacoes(estado, indice);
 }
 
 // Moves a valve at most one position: towards 1 while actuated on the left, towards its last
@@ -213,7 +214,7 @@ void deslocar_valvula(TEstado &estado, int indice)
 
 void Atualizar_Sistema(TEstado &estado)
 {
-    if (estado.modo != 15 || !estado.controles.TBiniciar_baixo)
+    if (estado.modo != MODO_SIMULACAO || !estado.controles.TBiniciar_baixo)
         return;
     ++estado.revisao_simulacao;
     TPercurso percurso(estado);

@@ -29,7 +29,7 @@ void valvula_em_repouso(TEstado &estado, int indice)
     TComponente &c = estado.lista()[indice];
     c.valvula_direcional->posicao_atual = c.valvula_direcional->posicao_inicial;
     c.atualizar_geometria();
-    Religar_Valvula(estado, indice);
+    Reassentar_Ligacoes(estado, indice);
 }
 
 // Puts back the places, positions and wire routes of the circuit the start kept, component by
@@ -62,16 +62,9 @@ void restaurar_partida(TEstado &estado)
 
 } // namespace
 
-void Religar_Valvula(TEstado &estado, int indice)
-{
-    const bool modificado = estado.modificado;
-    Mover_Componentes(estado, indice, 0, 0);
-    estado.modificado = modificado;
-}
-
 void TBiniciarClick(TEstado &estado)
 {
-    if (estado.modo != 15) {
+    if (estado.modo != MODO_SIMULACAO) {
         estado.circuito_partida = Conteudo_Instantaneo(estado);
         const TLista_Componente &lista = estado.lista();
         for (int i = 0; i < lista.numero_componentes(); ++i) {
@@ -101,7 +94,7 @@ void TBiniciarClick(TEstado &estado)
         estado.historico.limpar();
         Registrar_Passo(estado);
     }
-    estado.modo = 15;
+    estado.modo = MODO_SIMULACAO;
     TControles &k = estado.controles;
     habilitar_edicao(k, false);
     k.iniciar = false;
@@ -126,8 +119,8 @@ void TBpararClick(TEstado &estado)
 {
     // Outside a simulation there is nothing to restore, and the saved start positions are
     // stale: restoring them would overwrite cylinder positions edited since.
-    const bool simulando = estado.modo == 15;
-    estado.modo = 0;
+    const bool simulando = estado.modo == MODO_SIMULACAO;
+    estado.modo = MODO_EDICAO;
     TControles &k = estado.controles;
     habilitar_edicao(k, true);
     k.TBiniciar = k.iniciar = true;
@@ -187,11 +180,11 @@ void pararClick(TEstado &estado) { TBpararClick(estado); }
 
 void unicopassoClick(TEstado &estado)
 {
-    if (estado.modo == 15 && estado.controles.TBiniciar_baixo) {
+    if (estado.modo == MODO_SIMULACAO && estado.controles.TBiniciar_baixo) {
         pausarClick(estado);
         return;
     }
-    if (estado.modo != 15) {
+    if (estado.modo != MODO_SIMULACAO) {
         iniciarClick(estado);
         pausarClick(estado);
     }
@@ -213,7 +206,7 @@ bool Definir_Intervalo_Passo(TEstado &estado, int intervalo)
 void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
 {
     estado.tempo_acumulado += PERIODO_TIMER;
-    if (estado.modo == 15) {
+    if (estado.modo == MODO_SIMULACAO) {
         if (estado.tempo_acumulado >= estado.intervalo_passo) {
             Atualizar_Sistema(estado); // does nothing while paused
             estado.acionadores_atualizados = false;
@@ -234,7 +227,7 @@ void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
 
 bool Relogio_Pode_Dormir(const TEstado &estado)
 {
-    if (estado.modo == 15 ? estado.controles.TBiniciar_baixo : !estado.acionadores_atualizados)
+    if (estado.modo == MODO_SIMULACAO ? estado.controles.TBiniciar_baixo : !estado.acionadores_atualizados)
         return false;
     const TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i)
@@ -303,7 +296,7 @@ bool Acionar_Lado(TValvula_Direcional &v, bool dir)
 
 void Pressionar_Acionador(TEstado &estado, int x, int y)
 {
-    if (estado.modo != 15)
+    if (estado.modo != MODO_SIMULACAO)
         return;
     const TLista_Componente &lista = estado.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i) {
@@ -323,7 +316,7 @@ void Pressionar_Acionador(TEstado &estado, int x, int y)
 void Soltar_Acionadores(TEstado &estado, bool somente_shift)
 {
     // Shift alone keeps push buttons applied across the release.
-    if (estado.modo != 15 || somente_shift)
+    if (estado.modo != MODO_SIMULACAO || somente_shift)
         return;
     const TLista_Componente &lista = estado.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i)

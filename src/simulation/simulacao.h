@@ -7,12 +7,8 @@
 namespace zefira {
 
 // One simulation step: reset marks, feed from every supply, move cylinders, shift valves.
-// Does nothing unless simulating (modo 15) with the start button down.
+// Does nothing unless simulating (MODO_SIMULACAO) with the start button down.
 void Atualizar_Sistema(TEstado &estado);
-
-// Re-attaches the wires of a valve whose position the simulation changed. A simulation
-// leaves `modificado` as it found it: the stop restores every position it changes.
-void Religar_Valvula(TEstado &estado, int indice);
 
 // The rest-state update: valves back to rest, rollers held by cylinders standing on labels.
 void AtualizarAcionadores(TEstado &estado);

@@ -80,7 +80,7 @@ const Caso CASOS[] = {
      [](TEstado &e) {
          circuito_ligado(e, 200, 150);
          e.lista()[0].selecionar();
-         e.modo = 15;
+         e.modo = MODO_SIMULACAO;
          e.lista()[2].fio->pressao = 6;
      }},
     // Pointer overlays are on the screen, never in the export.

@@ -109,7 +109,7 @@ TEST(Renderizador, FioPretoVermelhoSelecionadoEAzulOuMarinhoAoSimular)
     EXPECT_EQ(cor(desenhar(e), 150, 300), VERMELHO);
 
     // Simulating: selection no longer shows, the pressure does.
-    e.modo = 15;
+    e.modo = MODO_SIMULACAO;
     const QImage sem_pressao = desenhar(e);
     EXPECT_EQ(cor(sem_pressao, 150, 300), AZUL);
     EXPECT_EQ(cor(sem_pressao, 150, 301), BRANCO);
@@ -142,7 +142,7 @@ TEST(Renderizador, FiosFicamSobreOsSimbolosEOFioEmAndamentoAparece)
     andamento->fio->adicionar_ponto(600, 500);
     e.componente_atual = andamento;
     EXPECT_EQ(cor(desenhar(e), 550, 500), BRANCO); // only while drawing a wire
-    e.modo = 1;
+    e.modo = MODO_FIO;
     EXPECT_EQ(cor(desenhar(e), 550, 500), PRETO);
 }
 
@@ -253,7 +253,7 @@ TEST(Renderizador, CameDoRoleteLimpaRedesenharEGatilhoSoAoSimular)
     img = desenhar(e);
     EXPECT_EQ(contar(img, QRect(x_gatilho, 300, 18, 47), PRETO), 0);
     EXPECT_TRUE(v.redesenhar);
-    e.modo = 15;
+    e.modo = MODO_SIMULACAO;
     EXPECT_TRUE(contem_figura(desenhar(e), x_gatilho, 300, e.figura_acionador));
     EXPECT_FALSE(v.redesenhar);
 }

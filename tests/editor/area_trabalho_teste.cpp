@@ -396,7 +396,7 @@ TEST(AreaTrabalhoSimulacao, AcionadoresEEscape)
     TComponente &botao = a.colocar(3, 100, 100);
     botao.valvula_direcional->definir_acao_manual(false, 1); // push button on the left
     TComponente &mola = a.colocar(3, 300, 100);              // only a spring
-    a.e.modo = 15;
+    a.e.modo = MODO_SIMULACAO;
     a.pressionar(90, 110);
     EXPECT_TRUE(botao.valvula_direcional->acionado_esq);
     a.soltar(90, 110, SHIFT_SHIFT); // Shift alone keeps the button applied

@@ -335,7 +335,7 @@ TEST(HistoricoPropriedade, RoteirosAleatoriosDesfazemERefazemPorCompleto)
             auto agir = [&](const QString &acao) {
                 feito += acao;
                 x.rodar(acao);
-                if (x.e.modo == 1) {
+                if (x.e.modo == MODO_FIO) {
                     feito += QStringLiteral("tecla Escape\n");
                     x.rodar(QStringLiteral("tecla Escape\n"));
                 }

@@ -1,6 +1,7 @@
 // Palette toggle group, pending-wire release and placement of every code.
 #include "editor/fio_editor.h"
 #include "editor/paleta.h"
+#include "editor/selecao.h"
 
 #include <Qt>
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ TEST(PaletaBotoes, ItemDeMenuTrocaOBotaoPressionado)
 TEST(PaletaBotoes, DesabilitadaDuranteASimulacao)
 {
     TEstado e;
-    e.modo = 15;
+    e.modo = MODO_SIMULACAO;
     e.controles.paleta = false;
     e.controles.componentes = false;
     Clicar_Botao_Paleta(e, 3);
@@ -163,6 +164,7 @@ TEST(PaletaPosicionamento, CadaCodigoCriaSeuComponente)
         TEstado e;
         e.modo = codigo;
         e.botao_paleta = codigo;
+        EXPECT_EQ(atualizar_cursor(e).indice, codigo - 1) << codigo; // cursor slots in palette order
         const TComponente &c = Posicionar_Componente(e, codigo, 150, 160);
         const Esperado &x = esperado[codigo - 2];
         EXPECT_EQ(c.tipo, x.tipo) << codigo;

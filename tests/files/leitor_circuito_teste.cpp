@@ -122,7 +122,7 @@ TEST_F(Leitor, ErroGuardaOQueFoiLidoEAtualizaContadorESelecao)
 TEST_F(Leitor, LimpaModificadoEVoltaAoModoDeEdicao)
 {
     estado.modificado = true;
-    estado.modo = 1;
+    estado.modo = MODO_FIO;
     EXPECT_EQ(ler(QStringLiteral("Número de Componentes:\r\n1\r\nJump\r\n1 () 0 -1 -1 -1 -1 0 0\r\n")).status,
               StatusLeitura::Ok);
     EXPECT_FALSE(estado.modificado);

@@ -103,7 +103,7 @@ TEST(MoverComponentes, SemDeslocamentoReprendeOsFiosDepoisDeMudarODesenho)
     // A spring beside the pilot lowers the port by 8: the end and the bend's y follow.
     v.valvula_direcional->mola_esq = true;
     v.atualizar_geometria();
-    mover(e, v, 0, 0);
+    Reassentar_Ligacoes(e, indice(e, v));
     EXPECT_EQ(w.fio->ponto(0), TPonto(80, 120));
     EXPECT_EQ(w.fio->ponto(1), TPonto(60, 120));
     EXPECT_EQ(w.fio->ponto(2), TPonto(60, 50));
@@ -111,7 +111,7 @@ TEST(MoverComponentes, SemDeslocamentoReprendeOsFiosDepoisDeMudarODesenho)
     // Shown in position 1 the valve re-anchors 24 pixels to the right.
     v.valvula_direcional->posicao_atual = 1;
     v.atualizar_geometria();
-    mover(e, v, 0, 0);
+    Reassentar_Ligacoes(e, indice(e, v));
     EXPECT_EQ(v.esquerda, 124);
     EXPECT_EQ(w.fio->ponto(0), TPonto(104, 120));
 }

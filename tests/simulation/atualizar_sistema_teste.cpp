@@ -45,10 +45,10 @@ struct Sequencia {
 TEST(AtualizarSistema, NadaSemSimulacaoOuComInicioLevantado)
 {
     Sequencia q;
-    q.k.estado.modo = 15; // started but the start button is up: paused
+    q.k.estado.modo = MODO_SIMULACAO; // started but the start button is up: paused
     q.k.passo();
     EXPECT_EQ(q.w_tomada.fio->pressao, 0);
-    q.k.estado.modo = 0;
+    q.k.estado.modo = MODO_EDICAO;
     q.k.estado.controles.TBiniciar_baixo = true;
     q.k.passo();
     EXPECT_EQ(q.w_tomada.fio->pressao, 0);

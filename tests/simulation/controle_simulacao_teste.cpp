@@ -65,6 +65,30 @@ TEST(ControleSimulacao, PararRestauraOEstadoConfigurado)
     EXPECT_EQ(q.c.cilindro->posicao, 70);
 }
 
+// Shifting a valve re-lays its wires, but running a circuit is not editing it.
+TEST(ControleSimulacao, PassosEParadaNaoModificamODocumento)
+{
+    Circuito_Simples q;
+    q.v.valvula_direcional->piloto_dir = true; // its port moves with the valve's body
+    q.v.atualizar_geometria();
+    TComponente &w = q.k.fio_solto(q.v, 7);
+    w.fio->adicionar_ponto(q.v.ponto(7));
+    w.fio->adicionar_ponto(400, 220);
+    const TPonto antes = w.fio->ponto(0);
+    q.k.estado.modificado = false;
+    q.k.iniciar();
+    q.k.clicar(q.v);
+    q.k.passo();
+    ASSERT_EQ(q.v.valvula_direcional->posicao_atual, 1);
+    EXPECT_NE(w.fio->ponto(0), antes);
+    EXPECT_EQ(w.fio->ponto(0), q.v.ponto(7));
+    q.k.passo();
+    EXPECT_FALSE(q.k.estado.modificado);
+    TBpararClick(q.k.estado);
+    EXPECT_EQ(w.fio->ponto(0), antes);
+    EXPECT_FALSE(q.k.estado.modificado);
+}
+
 TEST(ControleSimulacao, IniciarDesabilitaEdicaoEGuardaPosicoes)
 {
     Circuito_Simples q;

@@ -438,7 +438,7 @@ TEST(Percurso, CadeiaMuitoLongaLidaDeArquivoNaoEstouraAPilha)
     TEstado estado;
     ASSERT_EQ(Abrir_Arquivo(estado, nome).status, StatusLeitura::Ok);
     ASSERT_GE(estado.lista().numero_componentes(), 200000);
-    estado.modo = 15;
+    estado.modo = MODO_SIMULACAO;
     estado.controles.TBiniciar_baixo = true;
     Atualizar_Sistema(estado);
     const TComponente &c = estado.lista()[estado.lista().numero_componentes() - 2];
