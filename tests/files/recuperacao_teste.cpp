@@ -73,7 +73,7 @@ TEST_F(Recuperacao, SimulandoCopiaOCircuitoEditado)
 {
     const QByteArray editado = sem_data(Conteudo_Arquivo(estado));
     TCopia_Recuperacao copia(pasta());
-    estado.modo = 15; // the run advanced the cylinder and switched the valve
+    estado.modo = MODO_SIMULACAO; // the run advanced the cylinder and switched the valve
     estado.lista()[0].cilindro->posicao = 100;
     estado.lista()[1].valvula_direcional->posicao_atual = 2;
     tiques(copia, estado, TCopia_Recuperacao::TIQUES_POR_COPIA);
