@@ -3,9 +3,9 @@
 // label shared by every valve and cylinder, whose step must grow linearly; and a ring of
 // supplied junctions, whose step grows with the square of the supplies.
 #include "gerar_circuitos.h"
-#include "model/estado.h"
-#include "simulation/controle_simulacao.h"
-#include "simulation/simulacao.h"
+#include "modelo/estado.h"
+#include "simulacao/controle_simulacao.h"
+#include "simulacao/simulacao.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

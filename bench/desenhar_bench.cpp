@@ -4,14 +4,14 @@
 // reading a file alone against reading and drawing it (as zefira-cli verificar and desenhar),
 // also for a file of 100 copies of one circuit, whose labels each hold 100 rollers down under 100
 // cylinders before the first picture.
-#include "demos/demonstracoes.h"
-#include "files/arquivo_circuito.h"
+#include "demonstracoes/demonstracoes.h"
+#include "documento/arquivo_circuito.h"
 #include "gerar_circuitos.h"
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
-#include "model/estado.h"
-#include "model/interface_roteirizada.h"
-#include "simulation/simulacao.h"
+#include "modelo/estado.h"
+#include "modelo/interface_roteirizada.h"
+#include "simulacao/simulacao.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 // Generated circuits shared by the benchmarks.
-#include "model/estado.h"
+#include "modelo/estado.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // What one undo step costs on circuits of about 100, 1,000 and 10,000 components: taking the
 // snapshot after an edit (an arrow-key move), and undoing plus redoing it. The counters give
 // the bytes one snapshot holds.
-#include "files/historico_documento.h"
-#include "model/estado.h"
+#include "documento/historico_documento.h"
+#include "modelo/estado.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // DESTINO/icones/hicolor/NxN/apps/, the layout the desktop's icon theme expects, drawn by the
 // same code that gives the windows their icon.
 
-#include "shell/icones.h"
+#include "janelas/icones.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -3,10 +3,10 @@
 // expected sequence: a whole class's exercises graded in one command.
 #include "cli/comandos.h"
 
-#include "model/estado.h"
-#include "simulation/avaliacao_sequencia.h"
-#include "simulation/registro_movimentos.h"
-#include "simulation/roteiro_simulacao.h"
+#include "modelo/estado.h"
+#include "simulacao/avaliacao_sequencia.h"
+#include "simulacao/registro_movimentos.h"
+#include "simulacao/roteiro_simulacao.h"
 
 namespace zefira::cli {
 

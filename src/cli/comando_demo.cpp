@@ -1,10 +1,10 @@
 #include "cli/comandos.h"
 
-#include "demos/demonstracoes.h"
-#include "demos/tabelas_demonstracoes.h"
-#include "files/arquivo_circuito.h"
-#include "model/estado.h"
-#include "model/interface_roteirizada.h"
+#include "demonstracoes/demonstracoes.h"
+#include "demonstracoes/tabelas_demonstracoes.h"
+#include "documento/arquivo_circuito.h"
+#include "modelo/estado.h"
+#include "modelo/interface_roteirizada.h"
 
 #include <algorithm>
 

@@ -4,10 +4,10 @@
 
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
-#include "files/arquivo_circuito.h"
-#include "files/gravacao_segura.h"
-#include "simulation/roteiro_simulacao.h"
-#include "simulation/simulacao.h"
+#include "documento/arquivo_circuito.h"
+#include "documento/gravacao_segura.h"
+#include "simulacao/roteiro_simulacao.h"
+#include "simulacao/simulacao.h"
 
 #include <QBuffer>
 #include <QImageWriter>

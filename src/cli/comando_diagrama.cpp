@@ -5,7 +5,7 @@
 
 #include "desenho/diagrama_trajeto_passo.h"
 #include "desenho/exportacao.h"
-#include "model/estado.h"
+#include "modelo/estado.h"
 
 #include <QPainter>
 

@@ -3,7 +3,7 @@
 #include "cli/comandos.h"
 
 #include "desenho/exportacao_circuito.h"
-#include "simulation/roteiro_simulacao.h"
+#include "simulacao/roteiro_simulacao.h"
 
 
 namespace zefira::cli {

@@ -1,7 +1,7 @@
 // zefira-cli regravar ENTRADA SAIDA: reads a circuit and writes it back with the circuit writer.
 #include "cli/comandos.h"
 
-#include "files/arquivo_circuito.h"
+#include "documento/arquivo_circuito.h"
 
 namespace zefira::cli {
 

@@ -2,12 +2,12 @@
 // the headless editor and writes the resulting circuit.
 #include "cli/comandos.h"
 
-#include "editor/area_trabalho.h"
-#include "editor/roteiro.h"
-#include "files/arquivo_circuito.h"
-#include "files/nome_arquivo.h"
-#include "files/historico_documento.h"
-#include "model/interface_roteirizada.h"
+#include "edicao/area_trabalho.h"
+#include "edicao/roteiro.h"
+#include "documento/arquivo_circuito.h"
+#include "documento/nome_arquivo.h"
+#include "documento/historico_documento.h"
+#include "modelo/interface_roteirizada.h"
 
 
 namespace zefira::cli {

@@ -3,8 +3,8 @@
 // movements of that step.
 #include "cli/comandos.h"
 
-#include "model/estado.h"
-#include "simulation/registro_movimentos.h"
+#include "modelo/estado.h"
+#include "simulacao/registro_movimentos.h"
 
 namespace zefira::cli {
 

@@ -6,7 +6,7 @@
 
 #include "desenho/exportacao.h"
 #include "desenho/limites_desenho.h"
-#include "model/estado.h"
+#include "modelo/estado.h"
 #include "simbolos/desenho_simbolos.h"
 #include "simbolos/imagens.h"
 

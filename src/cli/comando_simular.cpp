@@ -5,8 +5,8 @@
 // exactly what it always was.
 #include "cli/comandos.h"
 
-#include "files/arquivo_circuito.h"
-#include "simulation/roteiro_simulacao.h"
+#include "documento/arquivo_circuito.h"
+#include "simulacao/roteiro_simulacao.h"
 
 namespace zefira::cli {
 

@@ -2,8 +2,8 @@
 // the result; with --avisos, a valid circuit's findings of the classroom check follow.
 #include "cli/comandos.h"
 
-#include "files/arquivo_circuito.h"
-#include "simulation/verificacao_circuito.h"
+#include "documento/arquivo_circuito.h"
+#include "simulacao/verificacao_circuito.h"
 
 namespace zefira::cli {
 

@@ -3,7 +3,7 @@
 
 #include "cli/comandos.h"
 
-#include "files/nome_arquivo.h"
+#include "documento/nome_arquivo.h"
 
 #include <QGuiApplication>
 #include <QTextStream>

@@ -2,8 +2,8 @@
 // start as the window does and run the steps, leaving the record of every step in the state.
 #include "cli/comandos.h"
 
-#include "files/arquivo_circuito.h"
-#include "simulation/roteiro_simulacao.h"
+#include "documento/arquivo_circuito.h"
+#include "simulacao/roteiro_simulacao.h"
 
 namespace zefira::cli {
 

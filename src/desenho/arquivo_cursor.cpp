@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
-#include "files/gravacao_segura.h"
+#include "documento/gravacao_segura.h"
 
 #include <QBuffer>
 #include <QFile>

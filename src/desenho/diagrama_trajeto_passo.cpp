@@ -1,7 +1,7 @@
 #include "desenho/diagrama_trajeto_passo.h"
 
-#include "simulation/avaliacao_sequencia.h"
-#include "simulation/registro_movimentos.h"
+#include "simulacao/avaliacao_sequencia.h"
+#include "simulacao/registro_movimentos.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

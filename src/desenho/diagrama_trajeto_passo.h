@@ -8,7 +8,7 @@
 // their lines: an area too small for that is overrun (a window scrolls over it).
 
 #include "desenho/exportacao.h"
-#include "model/historico_passos.h"
+#include "modelo/historico_passos.h"
 
 #include <QFont>
 #include <QPointF>

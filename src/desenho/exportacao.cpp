@@ -1,6 +1,6 @@
 #include "desenho/exportacao.h"
 
-#include "files/gravacao_segura.h"
+#include "documento/gravacao_segura.h"
 
 #include <QBuffer>
 #include <QFileInfo>

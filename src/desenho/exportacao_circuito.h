@@ -3,8 +3,8 @@
 // to a PNG, SVG or PDF file: the drawing's own area plus a white margin, times a scale.
 
 #include "desenho/exportacao.h"
-#include "model/estado.h"
-#include "model/interface_usuario.h"
+#include "modelo/estado.h"
+#include "modelo/interface_usuario.h"
 
 namespace zefira {
 

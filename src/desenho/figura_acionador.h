@@ -2,7 +2,7 @@
 // The cam a cylinder rod carries to press a valve's left roller: an 18 x 47 picture that
 // belongs to the work area, not to the symbol library.
 
-#include "model/estado.h"
+#include "modelo/estado.h"
 
 #include <QImage>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // the document's name and the date, the circuit fitted to the page and, when asked, the notes
 // ("Observações") below it.
 
-#include "model/estado.h"
+#include "modelo/estado.h"
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>

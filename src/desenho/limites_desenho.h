@@ -2,7 +2,7 @@
 // The part of the work area a circuit occupies, and painting just that part: what exporting and
 // printing take from the drawing. Pointer overlays (sight, cross, the green port dot) are left out.
 
-#include "model/estado.h"
+#include "modelo/estado.h"
 
 #include <QPainter>
 #include <QRect>

@@ -2,7 +2,7 @@
 // TRenderizador: repaints the whole work area from the circuit and the editor state. It keeps
 // nothing between calls; the shell's 20 ms timer and zefira-cli both paint through it.
 
-#include "model/estado.h"
+#include "modelo/estado.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "propriedades/configuracao_cilindro.h"
 
-#include "model/componente.h"
-#include "model/constantes.h"
+#include "modelo/componente.h"
+#include "modelo/constantes.h"
 
 namespace zefira {
 

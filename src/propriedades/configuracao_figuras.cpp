@@ -1,7 +1,7 @@
 #include "propriedades/configuracao_figuras.h"
 
 #include "simbolos/imagens.h"
-#include "model/constantes.h"
+#include "modelo/constantes.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "propriedades/configuracao_reguladora.h"
 
-#include "model/componente.h"
+#include "modelo/componente.h"
 
 namespace zefira {
 

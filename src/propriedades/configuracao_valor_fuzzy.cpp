@@ -1,6 +1,6 @@
 #include "propriedades/configuracao_valor_fuzzy.h"
 
-#include "model/componente.h"
+#include "modelo/componente.h"
 
 namespace zefira {
 

@@ -1,7 +1,7 @@
 #include "propriedades/configuracao_valvula.h"
 
-#include "model/componente.h"
-#include "model/lista_componente.h"
+#include "modelo/componente.h"
+#include "modelo/lista_componente.h"
 
 #include "propriedades/configuracao_entrada.h"
 

@@ -3,7 +3,7 @@
 // cylinder, whose texts are unique over the whole circuit.
 
 #include "propriedades/configuracao_entrada.h"
-#include "model/constantes.h"
+#include "modelo/constantes.h"
 
 #include <QString>
 

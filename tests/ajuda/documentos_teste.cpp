@@ -1,7 +1,7 @@
 // The help documents: the 16 files the menus open exist, every link and picture resolves, and
 // every menu path, shortcut and key a document tells the student to use exists in the program.
 
-#include "shell/menus.h"
+#include "janelas/menus.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,8 +3,8 @@
 // exercise asks; the sequential ones carry their "Sequência:" line and run exactly that sequence.
 
 #include "apoio/executar_cli.h"
-#include "files/arquivo_circuito.h"
-#include "simulation/roteiro_simulacao.h"
+#include "documento/arquivo_circuito.h"
+#include "simulacao/roteiro_simulacao.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // Circuit pieces built the way the editor leaves them, shared by the test folders: laid-out
 // components, wires attached at both ends (both port slots naming the wire) and bare polylines.
 
-#include "model/estado.h"
+#include "modelo/estado.h"
 
 #include <initializer_list>
 #include <vector>

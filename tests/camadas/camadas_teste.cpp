@@ -18,20 +18,20 @@ namespace {
 // Each folder and the folders below it that it may include. Written once, here.
 const std::map<QString, QSet<QString>> &camadas_permitidas()
 {
-    static const QSet<QString> nucleo{"simbolos", "model", "files", "simulation",
-                                      "desenho", "editor", "propriedades", "demos"};
+    static const QSet<QString> nucleo{"simbolos", "modelo", "documento", "simulacao",
+                                      "desenho", "edicao", "propriedades", "demonstracoes"};
     static const std::map<QString, QSet<QString>> tabela{
         {"simbolos", {}},
-        {"model", {"simbolos"}},
-        {"files", {"simbolos", "model"}},
-        {"simulation", {"simbolos", "model", "files"}},
-        {"desenho", {"simbolos", "model", "files", "simulation"}},
-        {"editor", {"simbolos", "model", "files", "simulation", "desenho"}},
-        {"propriedades", {"simbolos", "model", "files", "simulation", "desenho", "editor"}},
-        {"demos", {"simbolos", "model", "files", "simulation", "desenho", "editor",
+        {"modelo", {"simbolos"}},
+        {"documento", {"simbolos", "modelo"}},
+        {"simulacao", {"simbolos", "modelo", "documento"}},
+        {"desenho", {"simbolos", "modelo", "documento", "simulacao"}},
+        {"edicao", {"simbolos", "modelo", "documento", "simulacao", "desenho"}},
+        {"propriedades", {"simbolos", "modelo", "documento", "simulacao", "desenho", "edicao"}},
+        {"demonstracoes", {"simbolos", "modelo", "documento", "simulacao", "desenho", "edicao",
                    "propriedades"}},
-        {"dialogs", nucleo},
-        {"shell", nucleo + QSet<QString>{"dialogs"}},
+        {"dialogos", nucleo},
+        {"janelas", nucleo + QSet<QString>{"dialogos"}},
         {"cli", nucleo},
     };
     return tabela;
@@ -85,14 +85,14 @@ TEST(Camadas, InclusaoParaCimaEhRecusada)
 {
     struct Caso { const char *pasta, *linha; bool aceita; };
     const Caso casos[] = {
-        {"model", "#include \"simbolos/imagens.h\"", true},
-        {"model", "#include \"editor/selecao.h\"", false},
-        {"simbolos", "#include \"model/estado.h\"", false},
-        {"simulation", " #  include \"desenho/renderizador.h\"", false},
-        {"editor", "#include \"simulation/simulacao.h\"", true},
-        {"propriedades", "#include \"dialogs/figuras.h\"", false},
-        {"cli", "#include \"shell/principal.h\"", false},
-        {"shell", "#include \"dialogs/figuras.h\"", true},
+        {"modelo", "#include \"simbolos/imagens.h\"", true},
+        {"modelo", "#include \"edicao/selecao.h\"", false},
+        {"simbolos", "#include \"modelo/estado.h\"", false},
+        {"simulacao", " #  include \"desenho/renderizador.h\"", false},
+        {"edicao", "#include \"simulacao/simulacao.h\"", true},
+        {"propriedades", "#include \"dialogos/figuras.h\"", false},
+        {"cli", "#include \"janelas/principal.h\"", false},
+        {"janelas", "#include \"dialogos/figuras.h\"", true},
         {"desenho", "#include <QPainter>", true},
     };
     for (const Caso &c : casos)

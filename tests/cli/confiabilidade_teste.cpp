@@ -3,7 +3,7 @@
 // make a file invalid; a wire across the 32-bit range is drawn in little memory; editing at
 // the ends of the range works; a script that is not a regular file is refused; file names keep
 // their bytes; option errors name the option.
-#include "files/apoio_arquivos.h"
+#include "documento/apoio_arquivos.h"
 
 #include "apoio/executar_cli.h"
 

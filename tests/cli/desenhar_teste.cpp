@@ -1,5 +1,5 @@
-#include "files/arquivo_circuito.h"
-#include "model/estado.h"
+#include "documento/arquivo_circuito.h"
+#include "modelo/estado.h"
 
 #include "apoio/circuito.h"
 #include "apoio/executar_cli.h"

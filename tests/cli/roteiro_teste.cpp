@@ -1,6 +1,6 @@
 // zefira-cli roteiro: a script of user actions replayed headless, the circuit it writes, its
 // printed questions and its exit statuses.
-#include "files/apoio_arquivos.h"
+#include "documento/apoio_arquivos.h"
 
 #include "apoio/executar_cli.h"
 

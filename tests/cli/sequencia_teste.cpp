@@ -1,8 +1,8 @@
 // zefira-cli sequencia, avaliar and diagrama, and valves named by their name in --clique.
-#include "demos/demonstracoes.h"
-#include "files/arquivo_circuito.h"
-#include "model/estado.h"
-#include "model/interface_roteirizada.h"
+#include "demonstracoes/demonstracoes.h"
+#include "documento/arquivo_circuito.h"
+#include "modelo/estado.h"
+#include "modelo/interface_roteirizada.h"
 
 #include "apoio/executar_cli.h"
 

@@ -1,9 +1,9 @@
 // zefira-cli verificar and regravar: exit statuses and the exact lines they print.
-#include "files/apoio_arquivos.h"
+#include "documento/apoio_arquivos.h"
 
 #include "apoio/executar_cli.h"
-#include "demos/demonstracoes.h"
-#include "model/interface_roteirizada.h"
+#include "demonstracoes/demonstracoes.h"
+#include "modelo/interface_roteirizada.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // The displacement-step diagram of a known run: its rows, texts and where it plots.
 
-#include "demos/demonstracoes.h"
+#include "demonstracoes/demonstracoes.h"
 #include "desenho/diagrama_trajeto_passo.h"
-#include "model/estado.h"
-#include "model/interface_roteirizada.h"
-#include "simulation/roteiro_simulacao.h"
+#include "modelo/estado.h"
+#include "modelo/interface_roteirizada.h"
+#include "simulacao/roteiro_simulacao.h"
 
 #include <QImage>
 #include <QPainter>

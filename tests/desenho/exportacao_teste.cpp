@@ -4,7 +4,7 @@
 #include "desenho/impressao.h"
 #include "desenho/limites_desenho.h"
 #include "desenho/renderizador.h"
-#include "model/interface_roteirizada.h"
+#include "modelo/interface_roteirizada.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 // The work area drawn under a view transform or on a vector device: the same circuit as the
 // exact-pixel picture, as vectors throughout.
 #include "apoio/circuito.h"
-#include "demos/demonstracoes.h"
+#include "demonstracoes/demonstracoes.h"
 #include "desenho/arquivo_cursor.h"
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
-#include "model/interface_roteirizada.h"
+#include "modelo/interface_roteirizada.h"
 
 #include <QBuffer>
 #include <QSvgGenerator>

@@ -9,9 +9,9 @@
 #include "desenho/figura_acionador.h"
 #include "desenho/limites_desenho.h"
 #include "desenho/renderizador.h"
-#include "files/arquivo_circuito.h"
-#include "files/leitor_circuito.h"
-#include "simulation/roteiro_simulacao.h"
+#include "documento/arquivo_circuito.h"
+#include "documento/leitor_circuito.h"
+#include "simulacao/roteiro_simulacao.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // The cylinder dialog without its window.
 #include "propriedades/configuracao_cilindro.h"
 #include "propriedades/editar_rotulos.h"
-#include "editor/paleta.h"
-#include "model/estado.h"
+#include "edicao/paleta.h"
+#include "modelo/estado.h"
 
 #include <gtest/gtest.h>
 

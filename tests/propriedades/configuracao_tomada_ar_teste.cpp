@@ -3,8 +3,8 @@
 #include "propriedades/configuracao_entrada.h"
 #include "propriedades/configuracao_reguladora.h"
 #include "propriedades/configuracao_tomada_ar.h"
-#include "editor/paleta.h"
-#include "model/estado.h"
+#include "edicao/paleta.h"
+#include "modelo/estado.h"
 
 #include <Qt>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The valve dialog's rules, driven as the dialog drives them: FormShow and FormActivate on
 // opening, picker cycles (button, pick, activation), box clicks, then OK or Cancel.
 #include "propriedades/configuracao_valvula.h"
-#include "editor/paleta.h"
-#include "model/estado.h"
+#include "edicao/paleta.h"
+#include "modelo/estado.h"
 
 #include <gtest/gtest.h>
 

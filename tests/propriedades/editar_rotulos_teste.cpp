@@ -1,7 +1,7 @@
 // The label editor without its window: unique, lower-case texts.
 #include "propriedades/editar_rotulos.h"
-#include "editor/paleta.h"
-#include "model/estado.h"
+#include "edicao/paleta.h"
+#include "modelo/estado.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,327 @@
+#include "simulacao/controle_simulacao.h"
+
+#include "documento/arquivo_circuito.h"
+#include "documento/leitor_circuito.h"
+#include "modelo/mover_componentes.h"
+#include "simulacao/percurso.h"
+#include "simulacao/registro_movimentos.h"
+#include "simulacao/simulacao.h"
+
+#include <QHash>
+
+namespace zefira {
+
+namespace {
+
+// The editing commands that a running simulation disables and a stop enables again.
+void habilitar_edicao(TControles &k, bool sim)
+{
+    k.paleta = sim;
+    k.demo = sim;
+    k.editar = k.componentes = sim;
+    k.novo = k.abrir = k.salvar = k.salvarcomo = sim;
+    k.TBnovo = k.TBabrir = k.TBsalvar = sim;
+    k.TBcortar = k.TBcopiar = k.TBcolar = k.TBexcluir = sim;
+}
+
+void valvula_em_repouso(TEstado &estado, int indice)
+{
+    TComponente &c = estado.lista()[indice];
+    c.valvula_direcional->posicao_atual = c.valvula_direcional->posicao_inicial;
+    c.atualizar_geometria();
+    Reassentar_Ligacoes(estado, indice);
+}
+
+// Puts back the places, positions and wire routes of the circuit the start kept, component by
+// component: the components stay the same objects, so nothing that refers to them goes stale.
+void restaurar_partida(TEstado &estado)
+{
+    TEstado partida;
+    TLeitor_Circuito(partida, estado.circuito_partida).ler();
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        TComponente &c = lista[i];
+        const TComponente *p = partida.lista().procurar(c.codigo);
+        if (!p || p->tipo != c.tipo)
+            continue;
+        c.esquerda = p->esquerda;
+        c.topo = p->topo;
+        switch (c.tipo) {
+        case TIPO_VALVULA_DIRECIONAL:
+            c.valvula_direcional->posicao_atual = p->valvula_direcional->posicao_atual;
+            c.valvula_direcional->posicao_desenhada = p->valvula_direcional->posicao_desenhada;
+            break;
+        case TIPO_E_OU_ESC_REG: c.valvula_e_ou_esc_reg->definir_estado(p->valvula_e_ou_esc_reg->estado()); break;
+        case TIPO_CILINDRO: c.cilindro->posicao = p->cilindro->posicao; break;
+        case TIPO_FIO: c.fio->pontos = p->fio->pontos; break;
+        default: break;
+        }
+        c.atualizar_geometria();
+    }
+}
+
+} // namespace
+
+void TBiniciarClick(TEstado &estado)
+{
+    if (estado.modo != MODO_SIMULACAO) {
+        estado.circuito_partida = Conteudo_Instantaneo(estado);
+        const TLista_Componente &lista = estado.lista();
+        for (int i = 0; i < lista.numero_componentes(); ++i) {
+            TComponente &c = lista[i];
+            c.desselecionar();
+            switch (c.tipo) {
+            case TIPO_VALVULA_DIRECIONAL:
+                c.valvula_direcional->acionado_esq = false;
+                c.valvula_direcional->acionado_dir = false;
+                valvula_em_repouso(estado, i);
+                break;
+            case TIPO_E_OU_ESC_REG:
+                c.valvula_e_ou_esc_reg->entrada_esq = false;
+                c.valvula_e_ou_esc_reg->entrada_dir = false;
+                break;
+            case TIPO_CILINDRO:
+                c.cilindro->pressurizado_1 = false;
+                c.cilindro->pressurizado_2 = false;
+                c.cilindro->posicao_partida = c.cilindro->posicao;
+                break;
+            default: break;
+            }
+        }
+        // Everything was just deselected; a stale count would drive the editor after the stop.
+        estado.numero_selecionados = 0;
+        // A fresh start begins a new record: step 0 is the state it starts from.
+        estado.historico.limpar();
+        Registrar_Passo(estado);
+    }
+    estado.modo = MODO_SIMULACAO;
+    TControles &k = estado.controles;
+    habilitar_edicao(k, false);
+    k.iniciar = false;
+    k.TBiniciar = false;
+    k.TBiniciar_baixo = true; // the start button stays down while the simulation runs
+    k.TBparar = k.parar = true;
+    k.TBpausar = k.pausar = true;
+    k.TBpausar_baixo = false;
+}
+
+void TBpausarClick(TEstado &estado)
+{
+    TControles &k = estado.controles;
+    k.TBiniciar = k.iniciar = true;
+    k.TBiniciar_baixo = false; // the step runs only while the start button is down
+    k.TBpausar = k.pausar = false;
+    k.TBpausar_baixo = true;
+    k.TBparar = k.parar = true;
+}
+
+void TBpararClick(TEstado &estado)
+{
+    // Outside a simulation there is nothing to restore, and the saved start positions are
+    // stale: restoring them would overwrite cylinder positions edited since.
+    const bool simulando = estado.modo == MODO_SIMULACAO;
+    estado.modo = MODO_EDICAO;
+    TControles &k = estado.controles;
+    habilitar_edicao(k, true);
+    k.TBiniciar = k.iniciar = true;
+    k.TBiniciar_baixo = false;
+    k.TBparar = k.parar = false;
+    k.TBpausar = k.pausar = true;
+    k.TBpausar_baixo = false;
+    if (!simulando)
+        return;
+    estado.historico.limpar();
+
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        TComponente &c = lista[i];
+        switch (c.tipo) {
+        case TIPO_FIO: c.fio->pressao = 0; break;
+        case TIPO_VALVULA_DIRECIONAL: valvula_em_repouso(estado, i); break;
+        case TIPO_E_OU_ESC_REG:
+            // A flow regulator's estado is its configured direction, not a run-time state.
+            if (c.valvula_e_ou_esc_reg->tipo() != EOU_REGULADORA)
+                c.valvula_e_ou_esc_reg->definir_estado(1);
+            break;
+        case TIPO_CILINDRO:
+            c.cilindro->forca = 0;
+            c.cilindro->forca_teorica = 0;
+            c.cilindro->posicao = c.cilindro->posicao_partida;
+            break;
+        default: break;
+        }
+    }
+    // A run leaves the document as it found it, so that it makes no step of the undo history:
+    // rollers held at rest are held again at once, and whatever the restoring above does not
+    // bring back exactly (a wire re-routed while its valve switched) comes from the circuit
+    // the start kept.
+    AtualizarAcionadores(estado);
+    estado.acionadores_atualizados = true;
+    if (Conteudo_Instantaneo(estado) != estado.circuito_partida) {
+        restaurar_partida(estado);
+        estado.acionadores_atualizados = false;
+    }
+    estado.circuito_partida.clear();
+}
+
+void iniciarClick(TEstado &estado)
+{
+    estado.controles.TBiniciar_baixo = true;
+    TBiniciarClick(estado);
+}
+
+void pausarClick(TEstado &estado)
+{
+    estado.controles.TBpausar_baixo = true;
+    TBpausarClick(estado);
+}
+
+void pararClick(TEstado &estado) { TBpararClick(estado); }
+
+void unicopassoClick(TEstado &estado)
+{
+    if (estado.modo == MODO_SIMULACAO && estado.controles.TBiniciar_baixo) {
+        pausarClick(estado);
+        return;
+    }
+    if (estado.modo != MODO_SIMULACAO) {
+        iniciarClick(estado);
+        pausarClick(estado);
+    }
+    // The step runs only while the start button is down: it is held down for this one step.
+    estado.controles.TBiniciar_baixo = true;
+    Atualizar_Sistema(estado);
+    estado.controles.TBiniciar_baixo = false;
+    estado.acionadores_atualizados = false;
+}
+
+bool Definir_Intervalo_Passo(TEstado &estado, int intervalo)
+{
+    if (intervalo != INTERVALO_LENTO && intervalo != INTERVALO_NORMAL && intervalo != INTERVALO_RAPIDO)
+        return false;
+    estado.intervalo_passo = intervalo;
+    return true;
+}
+
+void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
+{
+    estado.tempo_acumulado += PERIODO_TIMER;
+    if (estado.modo == MODO_SIMULACAO) {
+        if (estado.tempo_acumulado >= estado.intervalo_passo) {
+            Atualizar_Sistema(estado); // does nothing while paused
+            estado.acionadores_atualizados = false;
+        }
+    } else if (!estado.acionadores_atualizados) {
+        AtualizarAcionadores(estado);
+        estado.acionadores_atualizados = true;
+    }
+    if (apresentacao.desenhar)
+        apresentacao.desenhar();
+    if (apresentacao.definir_titulo)
+        apresentacao.definir_titulo(QStringLiteral("Área de Trabalho") + estado.nome_documento);
+    if (apresentacao.atualizar_cursor)
+        apresentacao.atualizar_cursor();
+    if (estado.tempo_acumulado >= estado.intervalo_passo)
+        estado.tempo_acumulado = 0;
+}
+
+bool Relogio_Pode_Dormir(const TEstado &estado)
+{
+    if (estado.modo == MODO_SIMULACAO ? estado.controles.TBiniciar_baixo : !estado.acionadores_atualizados)
+        return false;
+    const TLista_Componente &lista = *estado.lista_componentes;
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL && lista[i].valvula_direcional->redesenhar)
+            return false;
+    return true;
+}
+
+void AtualizarAcionadores(TEstado &estado)
+{
+    ++estado.revisao_simulacao;
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        TComponente &c = lista[i];
+        if (c.tipo != TIPO_VALVULA_DIRECIONAL)
+            continue;
+        c.valvula_direcional->posicao_atual = c.valvula_direcional->posicao_inicial;
+        c.valvula_direcional->acionado_esq = false;
+        c.atualizar_geometria();
+    }
+    // A pin or roller held down by a cylinder standing on its label shows the valve one
+    // position to the left while editing; a trigger only acts in motion. Each label a cylinder
+    // stands on presses once, so the presses are counted per text first: a valve is then laid
+    // out once per position it moves, however many cylinders share its label.
+    QHash<QString, int> pressoes;
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        const TComponente &c = lista[i];
+        if (c.tipo != TIPO_CILINDRO)
+            continue;
+        for (int r = 1; r <= NUMERO_ROTULOS; ++r) {
+            const TRotulo rotulo = c.cilindro->rotulo(r);
+            if (rotulo.posicao == c.cilindro->posicao)
+                ++pressoes[rotulo.texto];
+        }
+    }
+    if (pressoes.isEmpty())
+        return;
+    const TPercurso rotulos(estado);
+    for (auto p = pressoes.cbegin(); p != pressoes.cend(); ++p) {
+        for (TComponente *v : rotulos.valvulas_com_rotulo(p.key())) {
+            TValvula_Direcional &vd = *v->valvula_direcional;
+            const int mecanica = vd.acao_mecanica(false);
+            if (mecanica != 1 && mecanica != 2)
+                continue;
+            vd.acionado_esq = true;
+            // One step at a time: the layout re-anchors only between valid positions.
+            for (int k = 0; k < p.value() && vd.posicao_atual > 1; ++k) {
+                --vd.posicao_atual;
+                v->atualizar_geometria();
+            }
+        }
+    }
+}
+
+bool Acionar_Lado(TValvula_Direcional &v, bool dir)
+{
+    if (v.acao_manual(dir) == 0 && v.acao_mecanica(dir) == 0)
+        return false;
+    if (v.acionado(!dir))
+        return false;
+    v.definir_acionado(dir, !v.acionado(dir));
+    v.retido = false;
+    v.liberado = false;
+    return true;
+}
+
+void Pressionar_Acionador(TEstado &estado, int x, int y)
+{
+    if (estado.modo != MODO_SIMULACAO)
+        return;
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        const TComponente &c = lista[i];
+        if (c.tipo != TIPO_VALVULA_DIRECIONAL)
+            continue;
+        const bool na_altura = y >= c.topo && y <= c.baixo;
+        const bool faixa_esq = na_altura && x >= c.esquerda - 20 && x <= c.esquerda;
+        const bool faixa_dir = na_altura && x >= c.direita && x <= c.direita + 20;
+        if (faixa_esq && Acionar_Lado(*c.valvula_direcional, false))
+            continue;
+        if (faixa_dir)
+            Acionar_Lado(*c.valvula_direcional, true);
+    }
+}
+
+void Soltar_Acionadores(TEstado &estado, bool somente_shift)
+{
+    // Shift alone keeps push buttons applied across the release.
+    if (estado.modo != MODO_SIMULACAO || somente_shift)
+        return;
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL)
+            lista[i].valvula_direcional->liberado = true;
+}
+
+} // namespace zefira

@@ -1,0 +1,75 @@
+#include "simulacao/registro_movimentos.h"
+
+namespace zefira {
+
+namespace {
+
+bool mesmas_linhas(const std::vector<TLinha_Historico> &a, const std::vector<TLinha_Historico> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].codigo != b[i].codigo || a[i].cilindro != b[i].cilindro)
+            return false;
+    return true;
+}
+
+} // namespace
+
+QString Nome_Movimento(const TComponente &c)
+{
+    const QString nome = c.cilindro ? c.cilindro->nome.trimmed() : QString();
+    return nome.isEmpty() ? QStringLiteral("C%1").arg(c.codigo) : nome;
+}
+
+void Registrar_Passo(TEstado &estado)
+{
+    std::vector<TLinha_Historico> linhas;
+    std::vector<int> posicoes;
+    const TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        const TComponente &c = lista[i];
+        if (c.tipo == TIPO_CILINDRO) {
+            linhas.push_back({c.codigo, true, Nome_Movimento(c)});
+            posicoes.push_back(c.cilindro->posicao);
+        } else if (c.tipo == TIPO_VALVULA_DIRECIONAL) {
+            // A limit valve usually has no name of its own: the label its roller answers to
+            // names it as well.
+            const TValvula_Direcional &v = *c.valvula_direcional;
+            const QString nome = v.descricao.trimmed().isEmpty() ? v.rotulo.trimmed() : v.descricao.trimmed();
+            linhas.push_back({c.codigo, false, nome});
+            posicoes.push_back(c.valvula_direcional->posicao_atual);
+        }
+    }
+    THistorico_Passos &h = estado.historico;
+    if (!mesmas_linhas(h.linhas, linhas)) {
+        h.limpar();
+        h.linhas = std::move(linhas);
+    }
+    h.passos.push_back(std::move(posicoes));
+}
+
+QStringList Movimentos_Passo(const THistorico_Passos &h, int k)
+{
+    QStringList movimentos;
+    if (k < 1 || k >= h.numero_passos())
+        return movimentos;
+    const std::vector<int> &antes = h.passos[size_t(k - 1)];
+    const std::vector<int> &depois = h.passos[size_t(k)];
+    for (size_t i = 0; i < h.linhas.size(); ++i) {
+        if (!h.linhas[i].cilindro || antes[i] == depois[i])
+            continue;
+        movimentos << h.linhas[i].nome + QLatin1Char(depois[i] > antes[i] ? '+' : '-');
+    }
+    return movimentos;
+}
+
+QStringList Sequencia_Observada(const THistorico_Passos &h)
+{
+    QStringList movimentos;
+    for (int k = 1; k < h.numero_passos(); ++k)
+        movimentos << Movimentos_Passo(h, k);
+    return movimentos;
+}
+
+} // namespace zefira

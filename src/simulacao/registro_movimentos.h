@@ -1,0 +1,25 @@
+#pragma once
+// The movement recorder: after the start and after every step it keeps where each cylinder
+// and directional valve stands (THistorico_Passos), and reads back the movements the
+// cylinders made, "A+" when a position grew and "A-" when it fell.
+
+#include "modelo/estado.h"
+
+#include <QStringList>
+
+namespace zefira {
+
+// A cylinder's name in movements: its nome without surrounding blanks, or "C" and its code
+// when that is empty.
+QString Nome_Movimento(const TComponente &cilindro);
+
+// Appends the positions of the current state as the next step. A component set other than
+// the recorded one (the document was replaced) starts the record over.
+void Registrar_Passo(TEstado &estado);
+
+// The movements of step k (k >= 1) in component-list order; none when k is out of range.
+QStringList Movimentos_Passo(const THistorico_Passos &historico, int k);
+// The movements of every step in order.
+QStringList Sequencia_Observada(const THistorico_Passos &historico);
+
+} // namespace zefira

@@ -1,0 +1,242 @@
+// Every validation message of the circuit reader, from crafted files: each field of each kind
+// spoiled in turn, each data line cut short. The component before the spoiled one must stay.
+#include "documento/apoio_arquivos.h"
+#include "documento/cp1252.h"
+
+#include <gtest/gtest.h>
+
+namespace zefira {
+namespace {
+
+struct Erro {
+    int indice;          // 0-based field
+    const char *mensagem;
+};
+
+struct Caso {
+    const char *tipo;
+    std::vector<const char *> campos; // a valid data line, field by field
+    const char *pontos;               // the lines after it (a wire's points)
+    std::vector<Erro> erros;
+    const char *faltam;
+};
+
+const char *const JUMP_VALIDO = "Jump\r\n1 (J) 0 -1 -1 -1 -1 0 0\r\n\r\n";
+
+std::vector<Caso> casos()
+{
+    return {
+        {"Válvula Direcional",
+         {"3", "(Válvula de 3 vias)", "2", "2", "3", "4", "5", "-1", "0", "1", "0", "0", "0", "0", "3", "0", "0", "0",
+          "0", "()", "5", "4", "-1", "-1", "-1", "-1", "-1", "1", "(a2)", "1", "60", "173"},
+         "",
+         {
+             {0, "Arquivo Inválido! Código do componente \"Válvula Direcional\" inválido."},
+             {2, "Arquivo Inválido! Posição Inicial do componente \"Válvula Direcional\" inválida."},
+             {3, "Arquivo Inválido! Posição Atual do componente \"Válvula Direcional\" inválida."},
+             {4, "Arquivo Inválido! Número de Vias do componente \"Válvula Direcional\" inválido."},
+             {5, "Arquivo Inválido! Parte 1 do componente \"Válvula Direcional\" inválida."},
+             {6, "Arquivo Inválido! Parte 2 do componente \"Válvula Direcional\" inválida."},
+             {7, "Arquivo Inválido! Parte 3 do componente \"Válvula Direcional\" inválida."},
+             {8, "Arquivo Inválido! Seleção do componente \"Válvula Direcional\" inválida."},
+             {9, "Arquivo Inválido! Mola Direita do componente \"Válvula Direcional\" inválida."},
+             {10, "Arquivo Inválido! Mola Esquerda do componente \"Válvula Direcional\" inválida."},
+             {11, "Arquivo Inválido! Piloto Direito do componente \"Válvula Direcional\" inválido."},
+             {12, "Arquivo Inválido! Piloto Esquerdo do componente \"Válvula Direcional\" inválido."},
+             {13, "Arquivo Inválido! Ação Manual Direita do componente \"Válvula Direcional\" inválida."},
+             {14, "Arquivo Inválido! Ação Manual Esquerda do componente \"Válvula Direcional\" inválida."},
+             {15, "Arquivo Inválido! Ação Mecânica Direita do componente \"Válvula Direcional\" inválida."},
+             {16, "Arquivo Inválido! Ação Mecânica Esquerda do componente \"Válvula Direcional\" inválida."},
+             {17, "Arquivo Inválido! Índice Manual do componente \"Válvula Direcional\" inválido."},
+             {18, "Arquivo Inválido! Índice Mecânico do componente \"Válvula Direcional\" inválido."},
+             {20, "Arquivo Inválido! Conexão 1 do componente \"Válvula Direcional\" inválida."},
+             {21, "Arquivo Inválido! Conexão 2 do componente \"Válvula Direcional\" inválida."},
+             {22, "Arquivo Inválido! Conexão 3 do componente \"Válvula Direcional\" inválida."},
+             {23, "Arquivo Inválido! Conexão 4 do componente \"Válvula Direcional\" inválida."},
+             {24, "Arquivo Inválido! Conexão 5 do componente \"Válvula Direcional\" inválida."},
+             {25, "Arquivo Inválido! Conexão 6 do componente \"Válvula Direcional\" inválida."},
+             {26, "Arquivo Inválido! Conexão 7 do componente \"Válvula Direcional\" inválida."},
+             {27, "Arquivo Inválido! Tomada de Ar do componente \"Válvula Direcional\" inválida."},
+             {29, "Arquivo Inválido! Mostrar Nome do componente \"Válvula Direcional\" inválido."},
+             {30, "Arquivo Inválido! Esquerda do componente \"Válvula Direcional\" inválida."},
+             {31, "Arquivo Inválido! Topo do componente \"Válvula Direcional\" inválido."},
+         },
+         "Arquivo Inválido! Faltam dados no componente \"Válvula Direcional\"."},
+        {"Cilindro",
+         {"2", "(Cilindro)", "0", "100", "40", "0", "4", "-1", "1", "()", "()", "()", "()", "()", "()", "0", "0", "0",
+          "0", "0", "0", "(A)", "86", "39"},
+         "",
+         {
+             {0, "Arquivo Inválido! Código do componente \"Cilindro\" inválido."},
+             {2, "Arquivo Inválido! Posição do componente \"Cilindro\" inválida."},
+             {3, "Arquivo Inválido! Pistão do componente \"Cilindro\" inválido."},
+             {4, "Arquivo Inválido! Haste do componente \"Cilindro\" inválida."},
+             {5, "Arquivo Inválido! Seleção do componente \"Cilindro\" inválida."},
+             {6, "Arquivo Inválido! Conexão 1 do componente \"Cilindro\" inválida."},
+             {7, "Arquivo Inválido! Conexão 2 do componente \"Cilindro\" inválida."},
+             {8, "Arquivo Inválido! Tipo do componente \"Cilindro\" inválido."},
+             {15, "Arquivo Inválido! Posição do rótulo 1 do componente \"Cilindro\" inválida."},
+             {16, "Arquivo Inválido! Posição do rótulo 2 do componente \"Cilindro\" inválida."},
+             {17, "Arquivo Inválido! Posição do rótulo 3 do componente \"Cilindro\" inválida."},
+             {18, "Arquivo Inválido! Posição do rótulo 4 do componente \"Cilindro\" inválida."},
+             {19, "Arquivo Inválido! Posição do rótulo 5 do componente \"Cilindro\" inválida."},
+             {20, "Arquivo Inválido! Posição do rótulo 6 do componente \"Cilindro\" inválida."},
+             {22, "Arquivo Inválido! Esquerda do componente \"Cilindro\" inválida."},
+             {23, "Arquivo Inválido! Topo do componente \"Cilindro\" inválido."},
+         },
+         "Arquivo Inválido! Faltam dados no componente \"Cilindro\"."},
+        {"Tomada de Ar",
+         {"5", "(Tomada de Ar)", "0", "6", "3", "1", "84", "204"},
+         "",
+         {
+             {0, "Arquivo Inválido! Código do componente \"Tomada de Ar\" inválido."},
+             {2, "Arquivo Inválido! Seleção do componente \"Tomada de Ar\" inválida."},
+             {3, "Arquivo Inválido! Pressão do componente \"Tomada de Ar\" inválida."},
+             {4, "Arquivo Inválido! Conexão do componente \"Tomada de Ar\" inválida."},
+             {5, "Arquivo Inválido! Pino do componente \"Tomada de Ar\" inválido."},
+             {6, "Arquivo Inválido! Esquerda do componente \"Tomada de Ar\" inválida."},
+             {7, "Arquivo Inválido! Topo do componente \"Tomada de Ar\" inválido."},
+         },
+         "Arquivo Inválido! Faltam dados no componente \"Tomada de Ar\"."},
+        {"Válvula E/OU/ESC/REG",
+         {"7", "(E)", "1", "1000", "0", "-1", "-1", "-1", "1", "-1", "10", "20"},
+         "",
+         {
+             {0, "Arquivo Inválido! Código do componente \"Válvula E/OU/ESC/REG\" inválido."},
+             {2, "Arquivo Inválido! Estado do componente \"Válvula E/OU/ESC/REG\" inválido."},
+             {3, "Arquivo Inválido! Vazão do componente \"Válvula E/OU/ESC/REG\" inválida."},
+             {4, "Arquivo Inválido! Seleção do componente \"Válvula E/OU/ESC/REG\" inválida."},
+             {5, "Arquivo Inválido! Conexão 1 do componente \"Válvula E/OU/ESC/REG\" inválida."},
+             {6, "Arquivo Inválido! Conexão 2 do componente \"Válvula E/OU/ESC/REG\" inválida."},
+             {7, "Arquivo Inválido! Conexão 3 do componente \"Válvula E/OU/ESC/REG\" inválida."},
+             {8, "Arquivo Inválido! Tipo do componente \"Válvula E/OU/ESC/REG\" inválido."},
+             {9, "Arquivo Inválido! Pino do componente \"Válvula E/OU/ESC/REG\" inválido."},
+             {10, "Arquivo Inválido! Esquerda do componente \"Válvula E/OU/ESC/REG\" inválida."},
+             {11, "Arquivo Inválido! Topo do componente \"Válvula E/OU/ESC/REG\" inválido."},
+         },
+         "Arquivo Inválido! Faltam dados no componente \"Válvula E/OU/ESC/REG\"."},
+        {"Fio de Energia",
+         {"4", "1", "2", "2", "3", "0", "2"},
+         "1 2\r\n3 4\r\n",
+         {
+             {0, "Arquivo Inválido! Código do componente \"Fio de Energia\" inválido."},
+             {1, "Arquivo Inválido! Pino do componente \"Fio de Energia\" inválido."},
+             {2, "Arquivo Inválido! Conexão do componente \"Fio de Energia\" inválida."},
+             {3, "Arquivo Inválido! Pino do componente \"Fio de Energia\" inválido."},
+             {4, "Arquivo Inválido! Conexão do componente \"Fio de Energia\" inválida."},
+             {5, "Arquivo Inválido! Seleção do componente \"Fio de Energia\" inválida."},
+             {6, "Arquivo Inválido! Pontos do componente \"Fio de Energia\" inválidos."},
+         },
+         "Arquivo Inválido! Faltam dados em componente \"Fio de Energia\"."},
+        {"Jump",
+         {"8", "(Jump)", "0", "-1", "-1", "-1", "-1", "5", "6"},
+         "",
+         {
+             {0, "Arquivo Inválido! Código do componente \"Jump\" inválido."},
+             {2, "Arquivo Inválido! Seleção do componente \"Jump\" inválida."},
+             {3, "Arquivo Inválido! Conexão do componente \"Jump\" inválida."},
+             {4, "Arquivo Inválido! Conexão do componente \"Jump\" inválida."},
+             {5, "Arquivo Inválido! Conexão do componente \"Jump\" inválida."},
+             {6, "Arquivo Inválido! Conexão do componente \"Jump\" inválida."},
+             {7, "Arquivo Inválido! Esquerda do componente \"Jump\" inválida."},
+             {8, "Arquivo Inválido! Topo do componente \"Jump\" inválido."},
+         },
+         "Arquivo Inválido! Faltam dados em componente \"Jump\"."},
+    };
+}
+
+class LeitorMensagens : public ::testing::Test {
+protected:
+    // Reads "a valid jump, then the kind's type line and this data line" into a fresh list.
+    TResultadoLeitura ler(const Caso &caso, const std::vector<QString> &campos, const char *pontos = nullptr)
+    {
+        QStringList l;
+        for (const QString &c : campos)
+            l << c;
+        const QString texto = QStringLiteral("Número de Componentes:\r\n2\r\n") + QString::fromUtf8(JUMP_VALIDO) +
+                              QString::fromUtf8(caso.tipo) + QStringLiteral("\r\n") + l.join(QLatin1Char(' ')) +
+                              QStringLiteral("\r\n") + QString::fromUtf8(pontos ? pontos : caso.pontos);
+        const QString caminho = pasta.filePath(QStringLiteral("c.zfr"));
+        EXPECT_TRUE(teste::gravar_bytes(caminho, para_cp1252(texto)));
+        estado.lista_componentes = std::make_unique<TLista_Componente>(estado.imagens);
+        return Abrir_Arquivo(estado, caminho);
+    }
+
+    static std::vector<QString> validos(const Caso &caso)
+    {
+        std::vector<QString> v;
+        for (const char *c : caso.campos)
+            v.push_back(QString::fromUtf8(c));
+        return v;
+    }
+
+    QTemporaryDir pasta;
+    TEstado estado;
+};
+
+TEST_F(LeitorMensagens, LinhasValidasDeCadaTipoSaoLidas)
+{
+    for (const Caso &caso : casos()) {
+        const TResultadoLeitura r = ler(caso, validos(caso));
+        EXPECT_EQ(r.status, StatusLeitura::Ok) << caso.tipo << ": " << r.mensagem.toStdString();
+        EXPECT_EQ(estado.lista().numero_componentes(), 2) << caso.tipo;
+    }
+}
+
+TEST_F(LeitorMensagens, CadaCampoInvalidoTemSuaMensagemEPreservaOAnterior)
+{
+    // "x" is no number and no flag; "+1" is refused too: only an optional "-" may lead.
+    for (const Caso &caso : casos())
+        for (const Erro &erro : caso.erros)
+            for (const char *ruim : {"x", "+1"}) {
+                std::vector<QString> campos = validos(caso);
+                campos[size_t(erro.indice)] = QString::fromLatin1(ruim);
+                const TResultadoLeitura r = ler(caso, campos);
+                EXPECT_EQ(r.status, StatusLeitura::Invalido);
+                EXPECT_EQ(r.mensagem, QString::fromUtf8(erro.mensagem)) << caso.tipo << " campo " << erro.indice;
+                ASSERT_EQ(estado.lista().numero_componentes(), 1);
+                EXPECT_EQ(estado.lista()[0].tipo, TIPO_JUMP);
+            }
+}
+
+TEST_F(LeitorMensagens, LinhaCurtaDizQueFaltamDados)
+{
+    for (const Caso &caso : casos()) {
+        std::vector<QString> campos = validos(caso);
+        campos.pop_back();
+        const TResultadoLeitura r = ler(caso, campos);
+        EXPECT_EQ(r.mensagem, QString::fromUtf8(caso.faltam)) << caso.tipo;
+        EXPECT_EQ(estado.lista().numero_componentes(), 1);
+        // No data line at all: the file ends right after the type line.
+        EXPECT_EQ(ler(caso, {}, "").mensagem, QString::fromUtf8(caso.faltam)) << caso.tipo;
+    }
+}
+
+TEST_F(LeitorMensagens, SinalSoAceitaUmOuZero)
+{
+    for (const Caso &caso : casos())
+        for (const Erro &erro : caso.erros) {
+            const QString m = QString::fromUtf8(erro.mensagem);
+            if (!m.contains(QStringLiteral("Seleção")))
+                continue;
+            std::vector<QString> campos = validos(caso);
+            campos[size_t(erro.indice)] = QStringLiteral("2");
+            EXPECT_EQ(ler(caso, campos).mensagem, m);
+        }
+}
+
+TEST_F(LeitorMensagens, PontosDoFioInvalidos)
+{
+    const Caso fio = casos()[4];
+    const QString m = QStringLiteral("Arquivo Inválido! Pontos do componente \"Fio de Energia\" inválidos.");
+    for (const char *pontos : {"1 2\r\n3 x\r\n", "1 2\r\n3\r\n", "1 2\r\n", "1 2\r\n+3 4\r\n"})
+        EXPECT_EQ(ler(fio, validos(fio), pontos).mensagem, m) << pontos;
+    // A count far beyond the file ends at the file's end, without reserving room for it.
+    std::vector<QString> campos = validos(fio);
+    campos[6] = QStringLiteral("2000000000");
+    EXPECT_EQ(ler(fio, campos).mensagem, m);
+    EXPECT_EQ(estado.lista().numero_componentes(), 1);
+}
+
+} // namespace
+} // namespace zefira

@@ -1,0 +1,189 @@
+// Palette toggle group, pending-wire release and placement of every code.
+#include "edicao/fio_editor.h"
+#include "edicao/paleta.h"
+#include "edicao/selecao.h"
+
+#include <Qt>
+#include <gtest/gtest.h>
+
+using namespace zefira;
+
+
+TEST(PaletaBotoes, OMesmoBotaoDuasVezesNaoDeixaNadaPendente)
+{
+    TEstado e;
+    Posicionar_Componente(e, 14, 10, 10).selecionar();
+    e.numero_selecionados = 1;
+    Clicar_Botao_Paleta(e, 8);
+    EXPECT_EQ(e.modo, 8);
+    EXPECT_EQ(e.botao_paleta, 8);
+    EXPECT_FALSE(e.lista()[0].selecionado());
+    EXPECT_EQ(e.numero_selecionados, 0);
+
+    e.componente_atual = e.lista().componente(0);
+    Clicar_Botao_Paleta(e, 8);
+    EXPECT_EQ(e.modo, 0);
+    EXPECT_EQ(e.botao_paleta, 0);
+    EXPECT_EQ(e.componente_atual, e.componente_nulo);
+}
+
+TEST(PaletaBotoes, ItemDeMenuTrocaOBotaoPressionado)
+{
+    TEstado e;
+    Clicar_Botao_Paleta(e, 11);
+    componenteMenuClick(e, 10);
+    EXPECT_EQ(e.botao_paleta, 10);
+    EXPECT_EQ(e.modo, 10);
+    componenteMenuClick(e, 10);
+    EXPECT_EQ(e.botao_paleta, 0);
+    EXPECT_EQ(e.modo, 0);
+}
+
+TEST(PaletaBotoes, DesabilitadaDuranteASimulacao)
+{
+    TEstado e;
+    e.modo = MODO_SIMULACAO;
+    e.controles.paleta = false;
+    e.controles.componentes = false;
+    Clicar_Botao_Paleta(e, 3);
+    componenteMenuClick(e, 3);
+    EXPECT_EQ(e.modo, 15);
+    EXPECT_EQ(e.botao_paleta, 0);
+}
+
+TEST(PaletaBotoes, EscapeNaPaletaCancelaMasOBotaoContinuaPressionado)
+{
+    TEstado e;
+    Clicar_Botao_Paleta(e, 5);
+    paletaKeyPress(e, Qt::Key_A);
+    EXPECT_EQ(e.modo, 5);
+    paletaKeyPress(e, Qt::Key_Escape);
+    EXPECT_EQ(e.modo, 0);
+    EXPECT_EQ(e.botao_paleta, 5);
+}
+
+TEST(PaletaFioPendente, BotaoDuranteOFioLiberaAPortaDeOrigem)
+{
+    TEstado e;
+    const TComponente &cil = Posicionar_Componente(e, 8, 200, 200);
+    Iniciar_Fio(e, 0, 2);
+    e.mostrar_mira = e.mostrar_cruz = true;
+    e.segmento_destacado = {5, 1};
+    ASSERT_EQ(cil.conexao(2), CONEXAO_PENDENTE);
+
+    Clicar_Botao_Paleta(e, 12);
+    EXPECT_EQ(cil.conexao(2), LIVRE);
+    EXPECT_EQ(e.modo, 12);
+    EXPECT_FALSE(e.mostrar_mira);
+    EXPECT_FALSE(e.mostrar_cruz);
+    EXPECT_EQ(e.segmento_destacado.componente, -1);
+    EXPECT_EQ(e.segmento_destacado.segmento, -1);
+}
+
+TEST(PaletaFioPendente, LiberaSoAPortaMarcadaEmCadaTipo)
+{
+    struct Caso {
+        int codigo;
+        int porta;
+    };
+    for (const Caso caso : {Caso{5, 7}, Caso{5, 5}, Caso{6, 1}, Caso{9, 1}, Caso{13, 3}, Caso{10, 2}, Caso{14, 3}}) {
+        TEstado e;
+        TComponente &c = Posicionar_Componente(e, caso.codigo, 200, 200);
+        const int i = e.lista().indice(c.codigo);
+        // Every other port holds a connection that must survive.
+        for (int p = 1; p <= c.numero_portas(); ++p)
+            Ligar_Porta_Fio(c, p, 90 + p);
+        Ligar_Porta_Fio(c, caso.porta, LIVRE);
+        Iniciar_Fio(e, i, caso.porta);
+        Desconectar_Conexao_Pendente(e);
+        for (int p = 1; p <= c.numero_portas(); ++p)
+            EXPECT_EQ(c.conexao(p), p == caso.porta ? LIVRE : 90 + p) << "code " << caso.codigo << " port " << p;
+    }
+}
+
+TEST(PaletaFioPendente, SemMarcaOuSemOrigemNenhumaPortaPerdeALigacao)
+{
+    TEstado e;
+    TComponente &v = Posicionar_Componente(e, 4, 200, 200);
+    for (int p = 2; p <= 7; ++p)
+        v.ligar(p, 50 + p);
+    Iniciar_Fio(e, 0, 3);
+    v.ligar(3, 53); // the mark is gone
+    Desconectar_Conexao_Pendente(e);
+    for (int p = 2; p <= 7; ++p)
+        EXPECT_EQ(v.conexao(p), 50 + p);
+
+    e.componente_atual->fio->conexao_origem = 99; // origin no longer in the list
+    Desconectar_Conexao_Pendente(e);
+    EXPECT_EQ(Achar_Indice(e, 99), -1);
+    EXPECT_EQ(Achar_Indice(e, v.codigo), 0);
+}
+
+TEST(PaletaPosicionamento, ValvulaDeTresViasComTomadaAcopladaNaPorta1)
+{
+    TEstado e;
+    Clicar_Botao_Paleta(e, 3);
+    TComponente &v = Posicionar_Componente(e, 3, 100, 100);
+    EXPECT_EQ(e.modo, 0);
+    EXPECT_EQ(e.botao_paleta, 0);
+    EXPECT_TRUE(e.modificado);
+    ASSERT_EQ(e.lista().numero_componentes(), 2);
+    const TValvula_Direcional &vd = *v.valvula_direcional; // squares: CadaCodigoCriaSeuComponente
+    EXPECT_TRUE(vd.mola_dir);
+    EXPECT_FALSE(vd.piloto_dir || vd.piloto_esq || vd.mola_esq);
+    EXPECT_TRUE(vd.tomada_ar);
+    EXPECT_FALSE(v.selecionado());
+    EXPECT_EQ(v.ponto(1), TPonto(130, 130));
+
+    const TComponente &t = e.lista()[1];
+    ASSERT_EQ(t.tipo, TIPO_TOMADA_AR);
+    EXPECT_EQ(v.conexao(1), t.codigo);
+    EXPECT_EQ(t.tomada_ar->conexao, v.codigo);
+    EXPECT_EQ(t.tomada_ar->pino, 1);
+    EXPECT_EQ(t.esquerda, 124);
+    EXPECT_EQ(t.topo, v.baixo + 6);
+    EXPECT_EQ(t.baixo, t.topo + 19); // laid out
+}
+
+TEST(PaletaPosicionamento, CadaCodigoCriaSeuComponente)
+{
+    struct Esperado {
+        int tipo, subtipo, partes[2];
+        bool pilotos;
+    };
+    const Esperado esperado[] = {
+        {TIPO_VALVULA_DIRECIONAL, 2, {1, 2}, false},   {TIPO_VALVULA_DIRECIONAL, 3, {4, 5}, false},
+        {TIPO_VALVULA_DIRECIONAL, 4, {11, 10}, true},  {TIPO_VALVULA_DIRECIONAL, 5, {16, 15}, true},
+        {TIPO_TOMADA_AR, 0, {}, false},                {TIPO_CILINDRO, 1, {}, false},
+        {TIPO_CILINDRO, 2, {}, false},                 {TIPO_CILINDRO, 3, {}, false},
+        {TIPO_E_OU_ESC_REG, EOU_E, {}, false},         {TIPO_E_OU_ESC_REG, EOU_OU, {}, false},
+        {TIPO_E_OU_ESC_REG, EOU_ESCAPE, {}, false},    {TIPO_E_OU_ESC_REG, EOU_REGULADORA, {}, false},
+        {TIPO_JUMP, 0, {}, false},
+    };
+    for (int codigo = 2; codigo <= 14; ++codigo) {
+        TEstado e;
+        e.modo = codigo;
+        e.botao_paleta = codigo;
+        EXPECT_EQ(atualizar_cursor(e).indice, codigo - 1) << codigo; // cursor slots in palette order
+        const TComponente &c = Posicionar_Componente(e, codigo, 150, 160);
+        const Esperado &x = esperado[codigo - 2];
+        EXPECT_EQ(c.tipo, x.tipo) << codigo;
+        EXPECT_EQ(c.esquerda, 150) << codigo;
+        EXPECT_EQ(c.topo, 160) << codigo;
+        EXPECT_GT(c.direita, c.esquerda) << codigo;
+        EXPECT_EQ(e.modo, 0);
+        EXPECT_EQ(e.botao_paleta, 0);
+        EXPECT_EQ(e.lista().numero_componentes(), x.tipo == TIPO_VALVULA_DIRECIONAL ? 2 : 1) << codigo;
+        if (c.valvula_direcional) {
+            EXPECT_EQ(c.valvula_direcional->numero_vias, x.subtipo);
+            EXPECT_EQ(c.valvula_direcional->parte(1)->tipo(), x.partes[0]);
+            EXPECT_EQ(c.valvula_direcional->parte(2)->tipo(), x.partes[1]);
+            EXPECT_EQ(c.valvula_direcional->piloto_esq, x.pilotos);
+            EXPECT_EQ(c.valvula_direcional->piloto_dir, x.pilotos);
+        } else if (c.cilindro) {
+            EXPECT_EQ(c.cilindro->tipo(), x.subtipo);
+        } else if (c.valvula_e_ou_esc_reg) {
+            EXPECT_EQ(c.valvula_e_ou_esc_reg->tipo(), x.subtipo);
+        }
+    }
+}

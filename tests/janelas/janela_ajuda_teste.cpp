@@ -1,0 +1,305 @@
+// The Tutorial and Ajuda menus: each item opens its own document in the help viewer without
+// blocking the program, and the documents beside the program are complete and linked.
+#include "apoio_janelas.h"
+#include "janelas/janela_ajuda.h"
+#include "janelas/preferencias.h"
+
+#include "documento/documentos_ajuda.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QToolButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace zefira;
+using namespace zefira::teste;
+
+namespace {
+
+const QString RECURSOS = QStringLiteral(ZEFIRA_FIXTURES "/../../resources/");
+
+// Menu item and the document it opens, relative to the program folder.
+const std::pair<const char *, const char *> DOCUMENTOS[] = {
+    {"introducao", "Ajuda/Introdução.hlp"},
+    {"compressores", "Ajuda/Compressor.hlp"},
+    {"equipdetratamento", "Ajuda/Equipamentos de Tratamento.hlp"},
+    {"atuadores", "Ajuda/Atuadores.hlp"},
+    {"valvulas", "Ajuda/Valvulas.hlp"},
+    {"comandosbasicos", "Ajuda/Comandos Basicos.hlp"},
+    {"circuitoscombinacionais", "Ajuda/Circuitos Combinacionais.hlp"},
+    {"introducaocircseq", "Ajuda/Circuitos Sequenciais Introduçao.hlp"},
+    {"circintuitivos", "Ajuda/Circuitos Sequenciais Intuitivos.hlp"},
+    {"circcascata", "Ajuda/Circuitos Sequenciais Cascata.hlp"},
+    {"circpassoapasso", "Ajuda/Circuitos Sequenciais Passo a Passo.hlp"},
+    {"exercicios", "Ajuda/Exercicios.hlp"},
+    {"biografias", "Ajuda/Bibliografia.hlp"},
+    {"navegacao", "Ajuda/Navegacao.hlp"},
+    {"edicao", "Ajuda/Edicao.hlp"},
+    {"simulacaomenu", "Ajuda/Simulacao.hlp"},
+};
+
+QString caminho_local(const QUrl &url) { return QFileInfo(url.toLocalFile()).absoluteFilePath(); }
+
+// The <title> written in a document.
+QString titulo_do_documento(const QString &caminho)
+{
+    QFile f(caminho);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    const auto m = QRegularExpression(QStringLiteral("<title>([^<]*)</title>")).match(QString::fromUtf8(f.readAll()));
+    return m.hasMatch() ? m.captured(1).simplified() : QString();
+}
+
+} // namespace
+
+TEST(Ajuda, CadaItemAbreSeuDocumentoSemBloquear)
+{
+    Principal p;
+    p.form.show();
+    p.estado.pasta_programa = RECURSOS;
+    TJanelaAjuda *ajuda = p.form.janela_ajuda;
+    ASSERT_TRUE(ajuda);
+    EXPECT_FALSE(ajuda->isVisible());
+
+    GuardaModal guarda;
+    QSet<QString> textos;
+    for (const auto &[item, relativo] : DOCUMENTOS) {
+        SCOPED_TRACE(item);
+        QAction *a = p.form.acao(item);
+        ASSERT_TRUE(a);
+        a->trigger();
+        EXPECT_TRUE(ajuda->isVisible());
+        EXPECT_FALSE(ajuda->isModal());
+        EXPECT_EQ(caminho_local(ajuda->navegador->source()),
+                  QFileInfo(RECURSOS + QString::fromUtf8(relativo)).absoluteFilePath());
+        const QString texto = ajuda->navegador->toPlainText();
+        EXPECT_GT(texto.size(), 500);
+        EXPECT_FALSE(texto.contains("<html")) << "shown as source, not as a document";
+        // Titled as the document titles itself, accents included, not after its file name.
+        const QString titulo = titulo_do_documento(RECURSOS + QString::fromUtf8(relativo));
+        ASSERT_FALSE(titulo.isEmpty());
+        EXPECT_EQ(ajuda->windowTitle(), titulo);
+        textos << texto;
+    }
+    EXPECT_EQ(guarda.fechados, 0);
+    EXPECT_EQ(textos.size(), 16); // sixteen different documents
+    // The frame stays usable while the viewer is open.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    p.form.acao("comandobasico1")->trigger();
+    EXPECT_GT(p.estado.lista().numero_componentes(), 0);
+}
+
+TEST(Ajuda, DocumentosCompletosELigados)
+{
+    const QDir pasta(RECURSOS + "Ajuda");
+    QStringList esperados;
+    for (const auto &[item, relativo] : DOCUMENTOS)
+        esperados << QString::fromUtf8(relativo).mid(6);
+    QStringList presentes = pasta.entryList({QStringLiteral("*.hlp")}, QDir::Files);
+    presentes.sort();
+    esperados.sort();
+    EXPECT_EQ(presentes.join(" | ").toStdString(), esperados.join(" | ").toStdString());
+
+    // Links to other documents and pictures shown inside a document.
+    const QRegularExpression ligacao(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
+    int ligacoes = 0;
+    for (const QString &nome : esperados) {
+        SCOPED_TRACE(nome.toStdString());
+        QFile f(pasta.filePath(nome));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(f.readAll());
+        EXPECT_GT(html.size(), 2000);
+        for (auto m = ligacao.globalMatch(html); m.hasNext();) {
+            const QUrl alvo(m.next().captured(1));
+            if (!alvo.scheme().isEmpty() || alvo.path().isEmpty())
+                continue; // web addresses and anchors within the page
+            ++ligacoes;
+            EXPECT_TRUE(QFileInfo::exists(pasta.filePath(alvo.path()))) << alvo.toString().toStdString();
+        }
+    }
+    EXPECT_GT(ligacoes, 16);
+}
+
+TEST(Ajuda, LigacoesSaoSeguidasNoVisualizador)
+{
+    TJanelaAjuda ajuda;
+    const QString pasta = QFileInfo(RECURSOS + "Ajuda").absoluteFilePath() + "/";
+    ajuda.abrir(pasta + QStringLiteral("Introdução.hlp"));
+    ASSERT_TRUE(ajuda.isVisible());
+    const QString introducao = ajuda.navegador->toPlainText();
+
+    emit ajuda.navegador->anchorClicked(QUrl(QStringLiteral("Circuitos%20Sequenciais%20Introduçao.hlp")));
+    EXPECT_EQ(caminho_local(ajuda.navegador->source()), pasta + QStringLiteral("Circuitos Sequenciais Introduçao.hlp"));
+    EXPECT_NE(ajuda.navegador->toPlainText(), introducao);
+    EXPECT_EQ(ajuda.windowTitle(), titulo_do_documento(pasta + QStringLiteral("Circuitos Sequenciais Introduçao.hlp")));
+
+    // Web addresses are not opened inside the viewer.
+    const QUrl antes = ajuda.navegador->source();
+    emit ajuda.navegador->anchorClicked(QUrl(QStringLiteral("https://example.org/")));
+    EXPECT_EQ(ajuda.navegador->source(), antes);
+}
+
+TEST(Ajuda, DocumentoAusenteMostraUmaLinhaSimples)
+{
+    Principal p;
+    p.form.show();
+    p.estado.pasta_programa = RECURSOS;
+    p.form.acao("valvulas")->trigger();
+    const QString valvulas = p.form.janela_ajuda->navegador->toPlainText();
+    ASSERT_GT(valvulas.size(), 500);
+
+    QTemporaryDir vazia;
+    p.estado.pasta_programa = vazia.path() + "/";
+    GuardaModal guarda;
+    p.form.acao("introducao")->trigger();
+    EXPECT_EQ(guarda.fechados, 0);
+    EXPECT_TRUE(p.form.janela_ajuda->isVisible());
+    const QString texto = p.form.janela_ajuda->navegador->toPlainText();
+    EXPECT_FALSE(texto.contains('\n'));
+    EXPECT_TRUE(texto.contains(QStringLiteral("Introdução.hlp")));
+    EXPECT_FALSE(texto.contains(valvulas.left(40))); // the previous document is gone
+}
+
+TEST(Ajuda, VoltarAvancarInicioEIndice)
+{
+    Principal p;
+    p.form.show();
+    p.estado.pasta_programa = RECURSOS;
+    TJanelaAjuda *ajuda = p.form.janela_ajuda;
+    const auto aberto = [ajuda] { return QFileInfo(ajuda->navegador->source().toLocalFile()).fileName(); };
+
+    p.form.acao("valvulas")->trigger();
+    EXPECT_FALSE(ajuda->voltar->isEnabled());
+    emit ajuda->navegador->anchorClicked(QUrl(QStringLiteral("Atuadores.hlp")));
+    ASSERT_EQ(aberto(), QStringLiteral("Atuadores.hlp"));
+
+    // Each step (a button or its key), then the document shown and titling the window.
+    const std::pair<QAction *, const char *> passos[] = {
+        {ajuda->voltar, "Valvulas.hlp"}, {ajuda->avancar, "Atuadores.hlp"}, {nullptr, "Valvulas.hlp"},
+        {ajuda->inicio, "Introdução.hlp"}, {ajuda->voltar, "Valvulas.hlp"}};
+    for (const auto &[acao, documento] : passos) {
+        SCOPED_TRACE(documento);
+        if (acao)
+            acao->trigger();
+        else
+            EXPECT_TRUE(atalho(ajuda->navegador, QKeySequence(QStringLiteral("Alt+Left"))));
+        EXPECT_EQ(aberto(), QString::fromUtf8(documento));
+        EXPECT_EQ(ajuda->windowTitle(), titulo_do_documento(RECURSOS + "Ajuda/" + QString::fromUtf8(documento)));
+    }
+
+    // The index lists the sixteen documents, each opening its own.
+    QMenu *indice = ajuda->indice->menu();
+    ASSERT_TRUE(indice);
+    ASSERT_EQ(indice->actions().size(), 16);
+    QSet<QString> nomes, abertos;
+    for (QAction *a : indice->actions()) {
+        nomes << a->text();
+        a->trigger();
+        EXPECT_EQ(caminho_local(ajuda->navegador->source()),
+                  QFileInfo(Caminho_Ajuda(RECURSOS, a->objectName())).absoluteFilePath());
+        abertos << aberto();
+    }
+    EXPECT_EQ(nomes.size(), 16); // the two introductions are told apart
+    EXPECT_EQ(abertos.size(), 16);
+}
+
+TEST(Ajuda, AbreAoLadoSemCobrirMenusEPaletaEGuardaOLugar)
+{
+    Preferencias()->clear(); // a first opening: no place kept from before
+    Principal p;
+    p.form.showMaximized();
+    processar_eventos();
+    p.estado.pasta_programa = RECURSOS;
+    TJanelaAjuda *ajuda = p.form.janela_ajuda;
+    p.form.acao("introducao")->trigger();
+    processar_eventos();
+
+    const QRect janela = ajuda->frameGeometry();
+    const QRect tela = p.form.screen()->availableGeometry();
+    EXPECT_TRUE(tela.contains(janela)) << "inside the screen";
+    EXPECT_GE(janela.width(), std::min(600, tela.width() / 2));
+    EXPECT_GE(janela.height(), std::min(500, tela.height() * 2 / 3));
+    // Neither the menu bar nor the toolbar nor the palette lies under it.
+    EXPECT_GE(janela.top(), p.form.centralWidget()->mapToGlobal(QPoint(0, 0)).y());
+    const QRect paleta(p.form.sub_biblioteca->mapToGlobal(QPoint(0, 0)), p.form.sub_biblioteca->size());
+    EXPECT_FALSE(janela.intersects(paleta));
+
+    // Moved and resized by the user, closed, opened again: where the user left it.
+    const QRect escolhida(tela.left() + 100, tela.top() + 80, 500, 400);
+    ajuda->setGeometry(escolhida);
+    ajuda->close();
+    p.form.acao("valvulas")->trigger();
+    EXPECT_EQ(ajuda->geometry(), escolhida);
+}
+
+TEST(Ajuda, LigacaoParaCircuitoAbreNaAreaDeTrabalho)
+{
+    // A help folder with a document linking to a solution circuit in a subfolder.
+    QTemporaryDir programa;
+    QDir(programa.path()).mkpath("Ajuda/solucoes");
+    const QString solucao = programa.filePath("Ajuda/solucoes/exercicio01.zfr");
+    ASSERT_TRUE(QFile::copy(ZEFIRA_FIXTURES "/sim_anel.zfr", solucao));
+    QFile doc(programa.filePath("Ajuda/Introdução.hlp"));
+    ASSERT_TRUE(doc.open(QIODevice::WriteOnly));
+    doc.write(QStringLiteral("<html><head><title>Exercícios</title></head><body>"
+                             "<a href=\"solucoes/exercicio01.zfr\">Abrir esta solução</a></body></html>")
+                  .toUtf8());
+    doc.close();
+
+    // A demonstration in the work area, unchanged or changed: only a changed one asks first
+    // (answered No).
+    for (const bool modificado : {false, true}) {
+        SCOPED_TRACE(modificado);
+        Principal p;
+        p.form.show();
+        p.form.acao("comandobasico1")->trigger();
+        p.estado.pasta_programa = programa.path() + "/"; // emptying the document sets it too
+        p.estado.modificado = modificado;
+        p.form.acao("introducao")->trigger();
+        TJanelaAjuda *ajuda = p.form.janela_ajuda;
+        ASSERT_EQ(ajuda->windowTitle(), QStringLiteral("Exercícios"));
+        const QUrl antes = ajuda->navegador->source();
+
+        int perguntas = 0;
+        auto *timer = new QTimer(&p.form);
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, [&perguntas] {
+            if (auto *caixa = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                ++perguntas;
+                EXPECT_EQ(caixa->text(), QStringLiteral("Deseja salvar o Sistema Atual?"));
+                for (QAbstractButton *b : caixa->buttons())
+                    if (caixa->buttonRole(b) == QMessageBox::NoRole)
+                        b->click();
+            }
+        });
+        timer->start();
+        emit ajuda->navegador->anchorClicked(QUrl(QStringLiteral("solucoes/exercicio01.zfr")));
+        timer->stop();
+
+        EXPECT_EQ(perguntas, int(modificado));
+        // An unnamed copy: "Salvar" asks for a name, and the shipped file is no recent file.
+        EXPECT_TRUE(p.estado.nome_documento.isEmpty());
+        EXPECT_GT(p.estado.lista().numero_componentes(), 0);
+        EXPECT_FALSE(p.estado.modificado);
+        EXPECT_EQ(ajuda->navegador->source(), antes); // the help stays on its document
+        EXPECT_FALSE(p.form.arquivos_recentes().nomes().contains(QFileInfo(solucao).absoluteFilePath()));
+    }
+
+    // While a simulation runs, the link opens nothing.
+    Principal p;
+    p.form.show();
+    p.form.acao("comandobasico1")->trigger();
+    p.form.acao("iniciar")->trigger();
+    GuardaModal guarda;
+    p.form.janela_ajuda->abrir(programa.filePath("Ajuda/Introdução.hlp"));
+    emit p.form.janela_ajuda->navegador->anchorClicked(QUrl(QStringLiteral("solucoes/exercicio01.zfr")));
+    EXPECT_EQ(guarda.fechados, 1); // the message saying why
+    EXPECT_EQ(p.estado.nome_documento, QStringLiteral(" - DEMO - Comando Básico 1"));
+    EXPECT_EQ(p.estado.modo, 15);
+}

@@ -1,0 +1,541 @@
+// The main window: start-up, the menu tree and toolbar as the user sees them, and the control
+// states that starting, pausing and stopping a simulation switch.
+#include "apoio_janelas.h"
+#include "janelas/arquivoatual.h"
+#include "janelas/biblioteca.h"
+#include "janelas/capa.h"
+#include "janelas/observacoes.h"
+#include "janelas/preferencias.h"
+#include "janelas/sobre.h"
+
+#include <QMenuBar>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+using namespace zefira;
+using namespace zefira::teste;
+
+namespace {
+
+// One entry of the menu bar as the user sees it: parent menu, item name, caption, shortcut
+// ("" none) and the toolbar button whose icon it shows ("" none). Submenus have the caption
+// "<sub>" prefix; separators the caption "-".
+struct Entrada {
+    const char *menu, *item, *legenda, *atalho, *icone_de;
+};
+
+const Entrada MENUS[] = {
+    {"", "arquivo_menu", "&Arquivo", "", ""},
+    {"", "editar", "&Editar", "", ""},
+    {"", "exibir", "E&xibir", "", ""},
+    {"", "componentes", "&Componentes", "", ""},
+    {"", "simulacao", "&Simulação", "", ""},
+    {"", "demo", "&Demo", "", ""},
+    {"", "tutorial", "&Tutorial", "", ""},
+    {"", "ajuda", "A&juda", "", ""},
+
+    {"arquivo_menu", "novo", "&Novo", "Ctrl+O", "TBnovo"},
+    {"arquivo_menu", "abrir", "&Abrir", "Ctrl+A", "TBabrir"},
+    {"arquivo_menu", "salvar", "&Salvar", "Ctrl+B", "TBsalvar"},
+    {"arquivo_menu", "salvarcomo", "Salvar &Como...", "", ""},
+    {"arquivo_menu", "arquivosrecentes", "<sub>Arqui&vos Recentes", "", ""},
+    {"arquivosrecentes", "recentes_vazio", "Nenhum arquivo recente", "", ""},
+    {"arquivo_menu", "N1", "-", "", ""},
+    {"arquivo_menu", "exportar", "&Exportar...", "", ""},
+    {"arquivo_menu", "imprimir", "&Imprimir...", "", ""},
+    {"arquivo_menu", "N8", "-", "", ""},
+    {"arquivo_menu", "sair", "Sai&r", "Ctrl+R", "TBfechar"},
+
+    {"editar", "desfazer", "&Desfazer", "Ctrl+Z", "TBdesfazer"},
+    {"editar", "refazer", "&Refazer", "Ctrl+Y", "TBrefazer"},
+    {"editar", "N_desfazer", "-", "", ""},
+    {"editar", "cortar", "Cor&tar", "Ctrl+X", "TBcortar"},
+    {"editar", "copiar", "&Copiar", "Ctrl+C", "TBcopiar"},
+    {"editar", "colar", "C&olar", "Ctrl+V", "TBcolar"},
+    {"editar", "deletar", "&Excluir", "Del", "TBexcluir"},
+    {"editar", "Observaes1", "O&bservações", "", "TBobservacoes"},
+    {"editar", "selecionartudo", "&Selecionar Tudo", "Ctrl+T", ""},
+    {"editar", "N2", "-", "", ""},
+    {"editar", "Biblioteca1", "B&iblioteca", "", "TBbiblioteca"},
+    {"editar", "propriedades", "&Propriedades...", "Ctrl+P", ""},
+
+    {"exibir", "ampliar", "&Ampliar", "Ctrl++", ""},
+    {"exibir", "reduzir", "&Reduzir", "Ctrl+-", ""},
+    {"exibir", "tamanhonormal", "Tamanho &normal (100%)", "Ctrl+0", ""},
+    {"exibir", "ajustarajanela", "A&justar à janela", "", ""},
+    {"exibir", "N_forca", "-", "", ""},
+    {"exibir", "forcateorica", "Força &teórica (p × A)", "", ""},
+
+    {"componentes", "cilindrosimplesacao", "Cilindro de &Simples Ação", "S", ""},
+    {"componentes", "cilindrodehs", "Cilindro de Dupla Ação &Haste Simples", "H", ""},
+    {"componentes", "cilindrodehd", "Cilindro de Dupla Ação Haste &Dupla", "D", ""},
+    {"componentes", "N4", "-", "", ""},
+    {"componentes", "valvula2vias", "Válvula de &2 vias", "2", ""},
+    {"componentes", "valvula3vias", "Válvula de &3 vias", "3", ""},
+    {"componentes", "valvula4vias", "Válvula de &4 vias", "4", ""},
+    {"componentes", "valvula5vias", "Válvula de &5 vias", "5", ""},
+    {"componentes", "N5", "-", "", ""},
+    {"componentes", "valvularegfluxo", "Válvula Reguladora de &Fluxo", "F", ""},
+    {"componentes", "valvulaescaperapido", "Válvula de Escape &Rápido", "R", ""},
+    {"componentes", "valvulaou", "Válvula &OU", "O", ""},
+    {"componentes", "valvulae", "Válvula &E", "E", ""},
+    {"componentes", "N6", "-", "", ""},
+    {"componentes", "tomadadearcomprimido", "Tomada de &Ar Comprimido", "A", ""},
+    {"componentes", "no", "&Nó", "N", ""},
+
+    {"simulacao", "parar", "&Parar", "F5", "TBparar"},
+    {"simulacao", "iniciar", "&Iniciar", "F9", "TBiniciar"},
+    {"simulacao", "pausar", "Pa&usar", "F8", "TBpausar"},
+    {"simulacao", "N3", "-", "", ""},
+    {"simulacao", "unicopasso", "Ú&nico Passo", "F7", ""},
+    {"simulacao", "N14", "-", "", ""},
+    {"simulacao", "velocidade", "<sub>Velocidade", "", ""},
+    {"velocidade", "velocidadelenta", "Lenta", "", ""},
+    {"velocidade", "velocidadenormal", "Normal", "", ""},
+    {"velocidade", "velocidaderapida", "Rápida", "", ""},
+    {"simulacao", "diagramatrajetopasso", "Diagrama Trajeto-Passo", "", ""},
+    {"simulacao", "verificarcircuito", "&Verificar circuito", "", ""},
+
+    {"demo", "comandobasico1", "Comando Básico &1", "", ""},
+    {"demo", "comandobasico2", "Comando Básico &2", "", ""},
+    {"demo", "N11", "-", "", ""},
+    {"demo", "funcaoE", "Função &E", "", ""},
+    {"demo", "funcaoOU", "Função &OU", "", ""},
+    {"demo", "N12", "-", "", ""},
+    {"demo", "AAcclonico1", "&A+ A- ciclo único", "", ""},
+    {"demo", "AAcclocontnuo1", "A+ A- c&iclo contínuo", "", ""},
+    {"demo", "N10", "-", "", ""},
+    {"demo", "intuitivo1", "&Intuitivo 1", "", ""},
+    {"demo", "intuitivo2", "I&ntuitivo 2", "", ""},
+    {"demo", "cascata", "&Cascata", "", ""},
+    {"demo", "passoapasso", "&Passo a Passo", "", ""},
+
+    {"tutorial", "introducao", "Introdução", "", ""},
+    {"tutorial", "equipamentos", "<sub>Equipamentos", "", ""},
+    {"equipamentos", "compressores", "Compressores", "", ""},
+    {"equipamentos", "equipdetratamento", "Equip. de Tratamento", "", ""},
+    {"equipamentos", "atuadores", "Atuadores", "", ""},
+    {"equipamentos", "valvulas", "Válvulas", "", ""},
+    {"tutorial", "N13", "-", "", ""},
+    {"tutorial", "comandosbasicos", "Comandos Básicos", "", ""},
+    {"tutorial", "circuitoscombinacionais", "Circuitos Combinacionais", "", ""},
+    {"tutorial", "circuitossequenciais", "<sub>Circuitos Sequenciais", "", ""},
+    {"circuitossequenciais", "introducaocircseq", "Introdução", "", ""},
+    {"circuitossequenciais", "circintuitivos", "Intuitivos", "", ""},
+    {"circuitossequenciais", "circcascata", "Cascata", "", ""},
+    {"circuitossequenciais", "circpassoapasso", "Passo a Passo", "", ""},
+    {"tutorial", "N9", "-", "", ""},
+    {"tutorial", "exercicios", "Exercícios", "", ""},
+    {"tutorial", "biografias", "Bibliografia", "", ""},
+
+    {"ajuda", "navegacao", "&Navegação", "", ""},
+    {"ajuda", "edicao", "&Edição", "", ""},
+    {"ajuda", "simulacaomenu", "Si&mulação", "", ""},
+    {"ajuda", "N7", "-", "", ""},
+    {"ajuda", "sobre", "&Sobre...", "", ""},
+};
+
+// The toolbar left to right: name ("" separator), hint, check button.
+struct Botao {
+    const char *nome, *dica;
+    bool verificavel;
+};
+
+const Botao BARRA[] = {
+    {"TBnovo", "Novo (Ctrl+O)", false},
+    {"TBabrir", "Abrir (Ctrl+A)", false},
+    {"TBsalvar", "Salvar (Ctrl+B)", false},
+    {"", "", false},
+    {"TBcortar", "Cortar (Ctrl+X)", false},
+    {"TBcopiar", "Copiar (Ctrl+C)", false},
+    {"TBcolar", "Colar (Ctrl+V)", false},
+    {"TBexcluir", "Excluir (DEL)", false},
+    {"TBobservacoes", "Observações", false},
+    {"", "", false},
+    {"TBbiblioteca", "Biblioteca de Componentes", true},
+    {"", "", false},
+    {"TBparar", "Parar (F5)", false},
+    {"TBiniciar", "Iniciar (F9)", true},
+    {"TBpausar", "Pausar (F8)", true},
+    {"TBunicopasso", "Único Passo (F7)", false},
+    {"", "", false},
+    {"TBfechar", "Fechar (Ctrl+R)", false},
+    {"", "", false},
+    {"TBdesfazer", "Desfazer (Ctrl+Z)", false},
+    {"TBrefazer", "Refazer (Ctrl+Y)", false},
+};
+
+QString linha(const QString &menu, const QString &item, const QString &legenda, const QString &atalho,
+              const QString &icone)
+{
+    return menu + " | " + item + " | " + legenda + " | " + atalho + " | " + icone;
+}
+
+QImage figura(const QIcon &icone) { return icone.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32); }
+
+// Walks a menu as the user sees it, writing one line per entry.
+void percorrer(TForm1 &f, QMenu *menu, const QString &nome, QStringList &linhas)
+{
+    for (QAction *a : menu->actions()) {
+        if (!a->isVisible())
+            continue;
+        if (a->menu()) {
+            linhas << linha(nome, a->menu()->objectName(), "<sub>" + a->text(), "", "");
+            percorrer(f, a->menu(), a->menu()->objectName(), linhas);
+            continue;
+        }
+        const QString legenda = a->isSeparator() ? QStringLiteral("-") : a->text();
+        // The menu item shows the same icon as the toolbar button that shares its index.
+        QString icone_de;
+        if (!a->icon().isNull()) {
+            icone_de = QStringLiteral("?");
+            for (const Botao &b : BARRA)
+                if (*b.nome && figura(f.acao(b.nome)->icon()) == figura(a->icon()))
+                    icone_de = QString::fromLatin1(b.nome);
+        }
+        linhas << linha(nome, a->objectName(), legenda, a->shortcut().toString(), icone_de);
+    }
+}
+
+} // namespace
+
+TEST(Principal, InicioCriaAsJanelasNaOrdemEPosicoes)
+{
+    Principal p;
+    p.form.show();
+    processar_eventos();
+
+    EXPECT_EQ(p.form.ordem_criacao(),
+              QStringList({"TForm1", "TFormCapa", "TFormobs", "TFormBiblioteca", "TFormArquivo", "TFormfiguras",
+                           "TFormconfiguracaovalvula", "TFormconfiguracaovalvulareguladora",
+                           "TFormconfiguracaocilindro", "TFormeditarrotulos", "TFormconfiguracaotomadaar",
+                           "TFormsobre", "TFormimagens"}));
+    EXPECT_EQ(p.form.windowTitle(), QString("ZEFIRA - Simulador de Circuitos Pneumáticos"));
+
+    // Only the palette and the work area are visible children; everything else waits hidden.
+    ASSERT_TRUE(p.form.sub_biblioteca && p.form.sub_arquivo);
+    EXPECT_EQ(p.form.sub_biblioteca->geometry(), QRect(0, 0, 165, 398));
+    EXPECT_EQ(p.form.sub_biblioteca->windowTitle(), QString("Biblioteca"));
+    EXPECT_EQ(p.form.sub_arquivo->geometry(), QRect(170, 0, 1000, 650));
+    EXPECT_EQ(p.form.sub_arquivo->windowTitle(), QString("Área de Trabalho"));
+    EXPECT_TRUE(p.form.sub_biblioteca->isVisible());
+    EXPECT_TRUE(p.form.sub_arquivo->isVisible());
+    EXPECT_EQ(p.form.sub_biblioteca->widget(), p.form.FormBiblioteca);
+    EXPECT_EQ(p.form.sub_arquivo->widget(), p.form.FormArquivo);
+    EXPECT_EQ(p.form.mdi->subWindowList().size(), 2);
+    for (QWidget *escondida : {static_cast<QWidget *>(p.form.FormCapa), static_cast<QWidget *>(p.form.Formobs),
+                               static_cast<QWidget *>(p.form.Formsobre)})
+        EXPECT_FALSE(escondida->isVisible()) << escondida->windowTitle().toStdString();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != &p.form)
+            EXPECT_FALSE(w->isVisible()) << w->metaObject()->className() << " " << w->objectName().toStdString();
+
+    EXPECT_TRUE(p.form.acao("TBbiblioteca")->isChecked());
+    EXPECT_FALSE(p.form.acao("TBiniciar")->isChecked());
+    EXPECT_FALSE(p.form.acao("TBpausar")->isChecked());
+    EXPECT_EQ(p.estado.modo, 0);
+    EXPECT_EQ(p.estado.lista().numero_componentes(), 0);
+
+    // A demonstration names the work area only; the frame's caption never changes.
+    p.form.acao("comandobasico1")->trigger();
+    p.form.FormArquivo->Timer1Timer();
+    EXPECT_EQ(p.form.sub_arquivo->windowTitle(), QString("Área de Trabalho - DEMO - Comando Básico 1"));
+    EXPECT_EQ(p.form.windowTitle(), QString("ZEFIRA - Simulador de Circuitos Pneumáticos"));
+}
+
+TEST(Principal, PaletaEAreaDeTrabalhoNaoSeFecham)
+{
+    Principal p;
+    p.form.show();
+    // Ctrl+F4 or the system menu's close on either child must neither destroy it nor leave the
+    // frame pointing at a deleted window.
+    EXPECT_FALSE(p.form.sub_biblioteca->close());
+    EXPECT_FALSE(p.form.sub_arquivo->close());
+    QApplication::processEvents();
+    ASSERT_EQ(p.form.mdi->subWindowList().size(), 2);
+    EXPECT_TRUE(p.form.sub_arquivo->isVisible());
+    p.form.acao("comandobasico1")->trigger();
+    p.form.acao("selecionartudo")->trigger();
+    p.form.FormArquivo->Timer1Timer();
+    EXPECT_GT(p.estado.numero_selecionados, 0);
+}
+
+TEST(Principal, MenusEBarraSaoOsDoPrograma)
+{
+    Preferencias()->clear(); // no recent files yet
+    Principal p;
+    QStringList reais;
+    for (QAction *a : p.form.menuBar()->actions()) {
+        ASSERT_TRUE(a->menu());
+        reais << linha("", a->menu()->objectName(), a->text(), "", "");
+    }
+    for (QAction *a : p.form.menuBar()->actions())
+        percorrer(p.form, a->menu(), a->menu()->objectName(), reais);
+
+    QStringList esperadas;
+    for (const Entrada &e : MENUS)
+        esperadas << linha(e.menu, e.item, QString::fromUtf8(e.legenda),
+                           QKeySequence(QString::fromLatin1(e.atalho)).toString(), e.icone_de);
+    // The top-level menus come first in the walk; the table lists them first too.
+    EXPECT_EQ(reais.join('\n').toStdString(), esperadas.join('\n').toStdString());
+
+    // Single keys without modifier for the components.
+    EXPECT_EQ(p.form.acao("cilindrosimplesacao")->shortcut(), QKeySequence(Qt::Key_S));
+    EXPECT_EQ(p.form.acao("deletar")->shortcut(), QKeySequence(Qt::Key_Delete));
+
+    // The toolbar: order, hints as tooltips, check buttons, 14 distinct icons.
+    auto *barra = p.form.findChild<QToolBar *>("ToolBar1");
+    ASSERT_TRUE(barra);
+    const QList<QAction *> acoes = barra->actions();
+    ASSERT_EQ(acoes.size(), int(std::size(BARRA)));
+    QList<QImage> icones;
+    for (int i = 0; i < acoes.size(); ++i) {
+        const Botao &b = BARRA[i];
+        SCOPED_TRACE(i);
+        if (!*b.nome) {
+            EXPECT_TRUE(acoes[i]->isSeparator());
+            continue;
+        }
+        EXPECT_EQ(acoes[i]->objectName(), QString(b.nome));
+        EXPECT_EQ(acoes[i], p.form.acao(b.nome));
+        EXPECT_EQ(acoes[i]->toolTip(), QString::fromUtf8(b.dica));
+        EXPECT_EQ(acoes[i]->isCheckable(), b.verificavel);
+        ASSERT_FALSE(acoes[i]->icon().isNull());
+        const QImage img = figura(acoes[i]->icon());
+        EXPECT_EQ(img.size(), QSize(16, 16));
+        EXPECT_FALSE(icones.contains(img)) << b.nome;
+        icones << img;
+    }
+    EXPECT_EQ(icones.size(), 16);
+}
+
+TEST(Principal, ForcaTeoricaMarcadaValeParaOProximoInicio)
+{
+    Preferencias()->clear();
+    {
+        Principal p;
+        QAction *a = p.form.acao("forcateorica");
+        ASSERT_TRUE(a->isCheckable());
+        EXPECT_FALSE(a->isChecked());
+        EXPECT_FALSE(p.estado.mostrar_forca_teorica);
+        a->trigger();
+        EXPECT_TRUE(p.estado.mostrar_forca_teorica);
+    }
+    Principal p; // a new run
+    EXPECT_TRUE(p.form.acao("forcateorica")->isChecked());
+    EXPECT_TRUE(p.estado.mostrar_forca_teorica);
+    p.form.acao("forcateorica")->trigger();
+    EXPECT_FALSE(p.estado.mostrar_forca_teorica);
+}
+
+TEST(Principal, ItensSemAcaoEstaoHabilitadosENaoFazemNada)
+{
+    Principal p;
+    p.form.show();
+    p.form.acao("comandobasico1")->trigger();
+    p.form.acao("selecionartudo")->trigger();
+    const int componentes = p.estado.lista().numero_componentes();
+    const int selecionados = p.estado.numero_selecionados;
+    ASSERT_GT(selecionados, 0);
+    const bool modificado = p.estado.modificado;
+
+    auto estados = [&p] {
+        QStringList s;
+        for (QAction *a : p.form.findChildren<QAction *>())
+            s << a->objectName() + (a->isEnabled() ? "+" : "-") + (a->isChecked() ? "v" : "");
+        return s;
+    };
+    const QStringList antes = estados();
+    GuardaModal guarda;
+    // Propriedades with several components selected has no one dialog to open.
+    for (const char *nome : {"propriedades"}) {
+        QAction *a = p.form.acao(nome);
+        ASSERT_TRUE(a) << nome;
+        EXPECT_TRUE(a->isEnabled()) << nome;
+        a->trigger();
+    }
+    EXPECT_EQ(guarda.fechados, 0);
+    EXPECT_EQ(p.estado.lista().numero_componentes(), componentes);
+    EXPECT_EQ(p.estado.numero_selecionados, selecionados);
+    EXPECT_EQ(p.estado.modificado, modificado);
+    EXPECT_EQ(p.estado.modo, 0);
+    EXPECT_EQ(estados(), antes);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != &p.form)
+            EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+}
+
+TEST(Principal, BibliotecaSegueOBotaoDaBarra)
+{
+    Principal p;
+    p.form.show();
+    processar_eventos();
+    QAction *botao = p.form.acao("TBbiblioteca");
+    QAction *item = p.form.acao("Biblioteca1");
+
+    botao->trigger(); // the button goes up: the palette is minimised
+    EXPECT_FALSE(botao->isChecked());
+    EXPECT_TRUE(p.form.sub_biblioteca->isMinimized());
+
+    p.form.sub_biblioteca->showNormal();
+    item->trigger(); // the menu item re-applies the button's state: minimised again
+    EXPECT_FALSE(botao->isChecked());
+    EXPECT_TRUE(p.form.sub_biblioteca->isMinimized());
+
+    botao->trigger();
+    EXPECT_TRUE(botao->isChecked());
+    EXPECT_FALSE(p.form.sub_biblioteca->isMinimized());
+    EXPECT_EQ(p.form.mdi->activeSubWindow(), p.form.sub_biblioteca);
+
+    // Minimised by its own box while the button is down: the menu item restores it.
+    p.form.sub_biblioteca->showMinimized();
+    item->trigger();
+    EXPECT_TRUE(botao->isChecked());
+    EXPECT_FALSE(p.form.sub_biblioteca->isMinimized());
+    EXPECT_EQ(p.form.sub_biblioteca->geometry(), QRect(0, 0, 165, 398));
+}
+
+namespace {
+
+// Enabled state of the controls the simulation commands switch.
+struct Esperado {
+    bool edicao;                  // menus Editar, Componentes, the file items and edit buttons
+    bool iniciar, pausar, parar;  // enabled
+    bool iniciar_baixo, pausar_baixo;
+};
+
+void conferir(Principal &p, const Esperado &e)
+{
+    TForm1 &f = p.form;
+    for (const char *nome : {"novo", "abrir", "salvar", "salvarcomo", "TBnovo", "TBabrir", "TBsalvar", "TBcortar",
+                             "TBcopiar", "TBcolar", "TBexcluir", "cortar", "deletar", "cilindrosimplesacao", "no",
+                             "comandobasico1", "passoapasso"})
+        EXPECT_EQ(f.acao(nome)->isEnabled(), e.edicao) << nome;
+    // A demonstration replaces the circuit as Novo does: not while a simulation runs.
+    for (const char *menu : {"editar", "componentes", "demo", "arquivosrecentes"})
+        EXPECT_EQ(f.menu(menu)->menuAction()->isEnabled(), e.edicao) << menu;
+    EXPECT_EQ(f.FormBiblioteca->isEnabled(), e.edicao);
+    EXPECT_EQ(f.FormBiblioteca->botao(7)->isEnabled(), e.edicao);
+    EXPECT_EQ(f.acao("TBiniciar")->isEnabled(), e.iniciar);
+    EXPECT_EQ(f.acao("iniciar")->isEnabled(), e.iniciar);
+    EXPECT_EQ(f.acao("TBpausar")->isEnabled(), e.pausar);
+    EXPECT_EQ(f.acao("pausar")->isEnabled(), e.pausar);
+    EXPECT_EQ(f.acao("TBparar")->isEnabled(), e.parar);
+    EXPECT_EQ(f.acao("parar")->isEnabled(), e.parar);
+    EXPECT_EQ(f.acao("TBiniciar")->isChecked(), e.iniciar_baixo);
+    EXPECT_EQ(f.acao("TBpausar")->isChecked(), e.pausar_baixo);
+    // Never switched by the simulation.
+    for (const char *nome : {"TBobservacoes", "TBbiblioteca", "TBfechar", "sair", "introducao", "sobre"})
+        EXPECT_TRUE(f.acao(nome)->isEnabled()) << nome;
+}
+
+} // namespace
+
+TEST(Principal, IniciarPausarPararTrocamOsControles)
+{
+    Principal p;
+    p.form.show();
+    p.form.acao("comandobasico1")->trigger();
+    p.form.acao("selecionartudo")->trigger();
+    {
+        SCOPED_TRACE("parado");
+        conferir(p, {true, true, true, false, false, false});
+    }
+
+    p.form.acao("TBiniciar")->trigger(); // the check button goes down, then starts
+    EXPECT_EQ(p.estado.modo, 15);
+    EXPECT_EQ(p.estado.numero_selecionados, 0);
+    for (int i = 0; i < p.estado.lista().numero_componentes(); ++i)
+        EXPECT_FALSE(p.estado.lista()[i].selecionado());
+    {
+        SCOPED_TRACE("rodando");
+        conferir(p, {false, false, true, true, true, false});
+    }
+
+    p.form.acao("TBpausar")->trigger();
+    EXPECT_EQ(p.estado.modo, 15);
+    {
+        SCOPED_TRACE("pausado");
+        conferir(p, {false, true, false, true, false, true});
+    }
+
+    p.form.acao("iniciar")->trigger(); // the menu item presses the button and resumes
+    EXPECT_EQ(p.estado.modo, 15);
+    {
+        SCOPED_TRACE("retomado");
+        conferir(p, {false, false, true, true, true, false});
+    }
+
+    // While running, a palette click and a component shortcut place nothing.
+    clicar(p.form.FormBiblioteca->botao(7));
+    EXPECT_EQ(p.estado.modo, 15);
+    EXPECT_FALSE(p.form.FormBiblioteca->botao(7)->isChecked());
+
+    p.form.acao("TBparar")->trigger();
+    EXPECT_EQ(p.estado.modo, 0);
+    {
+        SCOPED_TRACE("parado de novo");
+        conferir(p, {true, true, true, false, false, false});
+    }
+
+    // Starting from the menu and stopping from the menu behave the same.
+    p.form.acao("iniciar")->trigger();
+    EXPECT_EQ(p.estado.modo, 15);
+    EXPECT_TRUE(p.form.acao("TBiniciar")->isChecked());
+    EXPECT_FALSE(p.form.acao("TBiniciar")->isEnabled());
+    p.form.acao("parar")->trigger();
+    EXPECT_EQ(p.estado.modo, 0);
+    conferir(p, {true, true, true, false, false, false});
+}
+
+// Undo and redo in the menu and the toolbar: enabled only with something to take back or do
+// again, never while simulating; the menu says what they will do.
+TEST(Principal, DesfazerERefazerSeguemOHistorico)
+{
+    Principal p;
+    p.form.show();
+    auto habilitados = [&p] {
+        QString s;
+        for (const char *nome : {"desfazer", "TBdesfazer", "refazer", "TBrefazer"})
+            s += p.form.acao(nome)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+        return s;
+    };
+    EXPECT_EQ(habilitados(), "0000");
+    EXPECT_TRUE(p.form.acao("refazer")->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
+
+    p.form.acao("comandobasico1")->trigger();
+    p.form.acao("selecionartudo")->trigger();
+    EXPECT_EQ(habilitados(), "0000");
+    tecla(p.form.FormArquivo, Qt::Key_Right);
+    EXPECT_EQ(habilitados(), "1100");
+    EXPECT_EQ(p.form.acao("desfazer")->text(), QStringLiteral("&Desfazer mover"));
+
+    p.form.acao("TBdesfazer")->trigger();
+    EXPECT_EQ(habilitados(), "0011");
+    EXPECT_EQ(p.form.acao("refazer")->text(), QStringLiteral("&Refazer mover"));
+    p.form.acao("refazer")->trigger();
+    EXPECT_EQ(habilitados(), "1100");
+
+    p.form.acao("iniciar")->trigger();
+    EXPECT_EQ(habilitados(), "0000");
+    p.form.acao("parar")->trigger();
+    EXPECT_EQ(habilitados(), "1100");
+}
+
+// The first start fills the frame beside the palette; a place the user gives the work area
+// comes back in the next run.
+TEST(Principal, AreaDeTrabalhoEncheOQuadroEGuardaOLugar)
+{
+    Preferencias()->remove(QStringLiteral("principal"));
+    const QRect posta(200, 30, 400, 300);
+    for (int execucao = 0; execucao < 2; ++execucao) {
+        Principal p;
+        p.form.exibir();
+        processar_eventos();
+        const QRect quadro = p.form.mdi->viewport()->rect();
+        const QRect cheia(QPoint(p.form.sub_biblioteca->geometry().right() + 1, 0), quadro.bottomRight());
+        EXPECT_EQ(p.form.sub_arquivo->geometry(), execucao == 0 ? cheia : posta) << execucao;
+        p.form.sub_arquivo->setGeometry(posta);
+        EXPECT_TRUE(p.form.close());
+    }
+}
