@@ -3,6 +3,8 @@
 #include "files/arquivo_circuito.h"
 #include "files/leitor_circuito.h"
 
+#include <algorithm>
+
 namespace zefira {
 
 namespace {
@@ -18,19 +20,51 @@ std::vector<int> codigos_selecionados(const TLista_Componente &lista)
 
 void atualizar_modificado(TEstado &estado) { estado.modificado = !estado.historico_edicao.limpo(); }
 
+// The Fuzzy box of the supply and regulator dialogs is how their value is entered, taken at once
+// and kept by Cancelar; no file stores it. Undo and redo take values back but leave the box as
+// the user left it on every component still there; one that comes back gets it from the
+// snapshot, which follows the live circuit whenever the history is at rest.
+bool *fuzzy(TComponente &c)
+{
+    if (c.tomada_ar)
+        return &c.tomada_ar->fuzzy;
+    return c.valvula_e_ou_esc_reg ? &c.valvula_e_ou_esc_reg->fuzzy : nullptr;
+}
+
+std::vector<int> codigos_fuzzy(const TLista_Componente &lista)
+{
+    std::vector<int> codigos;
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        if (const bool *f = fuzzy(lista[i]); f && *f)
+            codigos.push_back(lista[i].codigo);
+    return codigos;
+}
+
 } // namespace
 
 TInstantaneo Instantaneo_Documento(const TEstado &estado)
 {
-    return {Conteudo_Instantaneo(estado), codigos_selecionados(*estado.lista_componentes), QString()};
+    TInstantaneo i{Conteudo_Instantaneo(estado), codigos_selecionados(*estado.lista_componentes), QString(), {}, {}};
+    i.fuzzy = codigos_fuzzy(*estado.lista_componentes);
+    return i;
 }
 
 void Restaurar_Instantaneo(TEstado &estado, const TInstantaneo &instantaneo)
 {
+    const std::unique_ptr<TLista_Componente> anterior = std::move(estado.lista_componentes);
     estado.lista_componentes = std::make_unique<TLista_Componente>(estado.imagens);
     estado.observacoes.clear();
     TLeitor_Circuito(estado, instantaneo.circuito).ler();
     TLista_Componente &lista = estado.lista();
+    for (int i = 0; i < lista.numero_componentes(); ++i) {
+        bool *f = fuzzy(lista[i]);
+        if (!f)
+            continue;
+        TComponente *vivo = anterior ? anterior->procurar(lista[i].codigo) : nullptr;
+        const bool *antes = vivo && vivo->tipo == lista[i].tipo ? fuzzy(*vivo) : nullptr;
+        const std::vector<int> &marcados = instantaneo.fuzzy;
+        *f = antes ? *antes : std::find(marcados.begin(), marcados.end(), lista[i].codigo) != marcados.end();
+    }
     int selecionados = 0;
     for (int codigo : instantaneo.selecionados)
         if (TComponente *c = lista.procurar(codigo)) {
@@ -76,6 +110,9 @@ void Registrar_Edicao(TEstado &estado, const QString &nome)
         agora.nome = nome;
         agora.selecionados_antes = std::move(h.selecao_repouso);
         h.registrar(std::move(agora));
+    } else {
+        // A Fuzzy box alone changes no file: no step, but the snapshot keeps it.
+        h.atual().fuzzy = std::move(agora.fuzzy);
     }
     h.selecao_repouso = std::move(selecao);
     atualizar_modificado(estado);
@@ -105,6 +142,7 @@ void ir(TEstado &estado, bool desfazer)
     if (desfazer)
         destino.selecionados = antes;
     Restaurar_Instantaneo(estado, destino);
+    h.atual().fuzzy = codigos_fuzzy(*estado.lista_componentes);
     h.selecao_repouso = destino.selecionados;
     atualizar_modificado(estado);
 }

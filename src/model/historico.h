@@ -16,6 +16,8 @@ struct TInstantaneo {
     QString nome;                   // what the step that led here did ("mover"); "" for the base
     // The selection as it was just before that step: undoing it brings this selection back.
     std::vector<int> selecionados_antes;
+    // Codes of the components whose Fuzzy box is ticked: the file does not keep it.
+    std::vector<int> fuzzy;
 };
 
 class THistorico {
