@@ -40,12 +40,36 @@ std::vector<int> codigos_fuzzy(const TLista_Componente &lista)
     return codigos;
 }
 
+std::vector<int> codigos_acionados(const TLista_Componente &lista)
+{
+    std::vector<int> codigos;
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        if (lista[i].valvula_direcional && lista[i].valvula_direcional->acionado_esq)
+            codigos.push_back(lista[i].codigo);
+    return codigos;
+}
+
+// What the file does not keep, as the live circuit has it now.
+void anotar_fora_do_arquivo(const TEstado &estado, TInstantaneo &i)
+{
+    i.fuzzy = codigos_fuzzy(*estado.lista_componentes);
+    i.acionados = codigos_acionados(*estado.lista_componentes);
+    i.acionados_pendentes = !estado.acionadores_atualizados;
+}
+
+bool contem(const std::vector<int> &codigos, int codigo)
+{
+    return std::find(codigos.begin(), codigos.end(), codigo) != codigos.end();
+}
+
 } // namespace
 
 TInstantaneo Instantaneo_Documento(const TEstado &estado)
 {
-    TInstantaneo i{Conteudo_Instantaneo(estado), codigos_selecionados(*estado.lista_componentes), QString(), {}, {}};
-    i.fuzzy = codigos_fuzzy(*estado.lista_componentes);
+    TInstantaneo i;
+    i.circuito = Conteudo_Instantaneo(estado);
+    i.selecionados = codigos_selecionados(*estado.lista_componentes);
+    anotar_fora_do_arquivo(estado, i);
     return i;
 }
 
@@ -62,9 +86,15 @@ void Restaurar_Instantaneo(TEstado &estado, const TInstantaneo &instantaneo)
             continue;
         TComponente *vivo = anterior ? anterior->procurar(lista[i].codigo) : nullptr;
         const bool *antes = vivo && vivo->tipo == lista[i].tipo ? fuzzy(*vivo) : nullptr;
-        const std::vector<int> &marcados = instantaneo.fuzzy;
-        *f = antes ? *antes : std::find(marcados.begin(), marcados.end(), lista[i].codigo) != marcados.end();
+        *f = antes ? *antes : contem(instantaneo.fuzzy, lista[i].codigo);
     }
+    // Held rollers belong to the snapshot's positions; worked out again when it never knew them.
+    if (instantaneo.acionados_pendentes)
+        estado.acionadores_atualizados = false;
+    else
+        for (int codigo : instantaneo.acionados)
+            if (TComponente *v = lista.procurar(codigo); v && v->valvula_direcional)
+                v->valvula_direcional->acionado_esq = true;
     int selecionados = 0;
     for (int codigo : instantaneo.selecionados)
         if (TComponente *c = lista.procurar(codigo)) {
@@ -111,8 +141,8 @@ void Registrar_Edicao(TEstado &estado, const QString &nome)
         agora.selecionados_antes = std::move(h.selecao_repouso);
         h.registrar(std::move(agora));
     } else {
-        // A Fuzzy box alone changes no file: no step, but the snapshot keeps it.
-        h.atual().fuzzy = std::move(agora.fuzzy);
+        // A Fuzzy box or a held roller alone changes no file: no step, but the snapshot keeps it.
+        anotar_fora_do_arquivo(estado, h.atual());
     }
     h.selecao_repouso = std::move(selecao);
     atualizar_modificado(estado);
@@ -142,7 +172,7 @@ void ir(TEstado &estado, bool desfazer)
     if (desfazer)
         destino.selecionados = antes;
     Restaurar_Instantaneo(estado, destino);
-    h.atual().fuzzy = codigos_fuzzy(*estado.lista_componentes);
+    anotar_fora_do_arquivo(estado, h.atual());
     h.selecao_repouso = destino.selecionados;
     atualizar_modificado(estado);
 }
