@@ -384,25 +384,26 @@ TEST(HistoricoEdicao, DesfazerGuardaOQueOArquivoNaoGuarda)
 
     // The rollers a cylinder at rest holds down show a cam: after undo too, whether the snapshot
     // was taken before they were worked out (as just after opening) or after (a click since).
-    for (const QString &demo : Nomes_Demonstracoes())
+    for (const QString &demo : Nomes_Demonstracoes()) {
         for (const char *clique : {"", "pressionar 5 5\nsoltar 5 5\n"}) {
-        SCOPED_TRACE(demo.toStdString() + clique);
-        Editor x;
-        Carregar_Figura_Acionador(x.e);
-        ASSERT_TRUE(Construir_Demonstracao(x.e, x.ui, demo));
-        auto tiques = [&x](int n) {
-            for (int i = 0; i < n; ++i)
-                Timer1Timer(x.e, TApresentacaoSimulacao{});
-        };
-        iniciarClick(x.e);
-        tiques(300);
-        pararClick(x.e);
-        tiques(3);
-        x.rodar(QString::fromUtf8(clique));
-        const QImage antes = Imagem_Area_Trabalho(x.e);
-        x.rodar("paleta 14\npressionar 960 620\nsoltar 960 620\nmenu desfazer\n");
-        tiques(3);
-        EXPECT_TRUE(Imagem_Area_Trabalho(x.e) == antes);
+            SCOPED_TRACE(demo.toStdString() + clique);
+            Editor x;
+            Carregar_Figura_Acionador(x.e);
+            ASSERT_TRUE(Construir_Demonstracao(x.e, x.ui, demo));
+            auto tiques = [&x](int n) {
+                for (int i = 0; i < n; ++i)
+                    Timer1Timer(x.e, TApresentacaoSimulacao{});
+            };
+            iniciarClick(x.e);
+            tiques(300);
+            pararClick(x.e);
+            tiques(3);
+            x.rodar(QString::fromUtf8(clique));
+            const QImage antes = Imagem_Area_Trabalho(x.e);
+            x.rodar("paleta 14\npressionar 960 620\nsoltar 960 620\nmenu desfazer\n");
+            tiques(3);
+            EXPECT_TRUE(Imagem_Area_Trabalho(x.e) == antes);
+        }
     }
 }
 
