@@ -9,7 +9,8 @@ namespace zefira {
 
 // The circuit as it is now (file text without date and selection, plus the selected codes).
 TInstantaneo Instantaneo_Documento(const TEstado &estado);
-// Puts the document in the snapshot's state; the editor's transient state is reset.
+// Puts the document in the snapshot's state; the editor's transient state is reset. A Fuzzy
+// box, which no file stores, stays as it is on a component still there.
 void Restaurar_Instantaneo(TEstado &estado, const TInstantaneo &instantaneo);
 
 // A fresh history whose base is the document as it is; clean unless the document is modified.

@@ -6,7 +6,7 @@ namespace {
 
 qsizetype tamanho(const TInstantaneo &i)
 {
-    return i.circuito.size() + qsizetype((i.selecionados.size() + i.selecionados_antes.size()) * sizeof(int))
+    return i.circuito.size() + qsizetype((i.selecionados.size() + i.selecionados_antes.size() + i.fuzzy.size() + i.acionados.size()) * sizeof(int))
            + i.nome.size() * 2;
 }
 

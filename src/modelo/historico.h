@@ -16,6 +16,12 @@ struct TInstantaneo {
     QString nome;                   // what the step that led here did ("mover"); "" for the base
     // The selection as it was just before that step: undoing it brings this selection back.
     std::vector<int> selecionados_antes;
+    // Codes of the components whose Fuzzy box is ticked: the file does not keep it.
+    std::vector<int> fuzzy;
+    // Codes of the valves whose roller or pin a cylinder at rest holds down (their cam is drawn),
+    // unless `acionados_pendentes`: taken before they were worked out, as just after opening.
+    std::vector<int> acionados;
+    bool acionados_pendentes = false;
 };
 
 class THistorico {

@@ -2,9 +2,12 @@
 // undo takes back and redo does again, the modified flag follows the history, and random
 // scripts on an empty circuit and on each demonstration undo back to where they started.
 #include "edicao/area_trabalho.h"
+#include "propriedades/configuracao_reguladora.h"
+#include "propriedades/configuracao_tomada_ar.h"
 #include "propriedades/configuracao_valvula.h"
 #include "edicao/roteiro.h"
 #include "demonstracoes/demonstracoes.h"
+#include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
 #include "documento/apoio_arquivos.h"
 #include "documento/comandos_documento.h"
@@ -23,11 +26,24 @@ using teste::sem_data;
 
 namespace {
 
-// A scripted user whose valve dialog confirms with the compressed-air box cleared.
+// A scripted user whose valve dialog confirms with the compressed-air box cleared, and who
+// ticks the Fuzzy box of a supply or regulator, then confirms "Grande" or cancels.
 class UsuarioSemAr : public TInterfaceRoteirizada {
 public:
     bool editar_propriedades(TEstado &, TComponente &c) override
     {
+        if (c.tomada_ar || c.valvula_e_ou_esc_reg) {
+            TConfiguracao_Tomada_Ar tomada;
+            TConfiguracao_Reguladora reguladora;
+            TConfiguracao_Valor_Fuzzy &d = c.tomada_ar ? static_cast<TConfiguracao_Valor_Fuzzy &>(tomada) : reguladora;
+            d.preparar(c);
+            d.FormShow();
+            d.cbFuzzyClick(true);
+            d.grau = 2;
+            if (fuzzy_ok)
+                d.ButOKClick();
+            return fuzzy_ok;
+        }
         if (c.tipo != TIPO_VALVULA_DIRECIONAL)
             return false;
         TConfiguracao_Figuras figuras;
@@ -39,6 +55,7 @@ public:
         return true;
     }
     TLista_Componente *lista = nullptr;
+    bool fuzzy_ok = true;
 };
 
 struct Editor {
@@ -310,6 +327,83 @@ TEST(HistoricoEdicao, SimulacaoDeixaOHistoricoComoAchou)
         x.rodar("menu desfazer\n");
         EXPECT_EQ(Legenda_Refazer(x.e), QStringLiteral("&Refazer inserir"));
         EXPECT_EQ(Legenda_Desfazer(x.e), QStringLiteral("&Desfazer"));
+    }
+}
+
+// What no file stores is not lost by undo and redo. The Fuzzy box, ticked in a dialog confirmed
+// or cancelled, stays as the user left it across an edit undone and redone, on the component
+// edited or on one the edit took away; what only a run sets (pressures, forces, actuations,
+// marks) is at rest again once undo is possible, so undo brings back the very drawing.
+TEST(HistoricoEdicao, DesfazerGuardaOQueOArquivoNaoGuarda)
+{
+    const QString TOMADA = QStringLiteral("paleta 6\npressionar 500 500\nsoltar 500 500\nduplo 505 510\n");
+    const QString REGULADORA = QStringLiteral("paleta 13\npressionar 500 400\nsoltar 500 400\nduplo 505 405\n");
+    struct Caso {
+        const char *nome;
+        const QString &preparo;
+        bool ok;
+        const char *edicao;
+    };
+    const Caso casos[] = {
+        {"tomada, OK, outro inserido", TOMADA, true, "paleta 14\npressionar 800 50\nsoltar 800 50\n"},
+        {"tomada, Cancelar, ela excluída", TOMADA, false, "pressionar 505 510\nsoltar 505 510\ntecla Delete\n"},
+        {"reguladora, OK, ela movida", REGULADORA, true, "pressionar 505 405\nmover 605 455\nsoltar 605 455\n"},
+        {"reguladora, Cancelar, ela cortada", REGULADORA, false, "pressionar 505 405\nsoltar 505 405\nmenu cortar\n"},
+    };
+    // The Fuzzy box of the one supply or regulator; -1 when there is none.
+    auto fuzzy = [](const TEstado &e) {
+        for (int i = 0; i < e.lista_componentes->numero_componentes(); ++i) {
+            const TComponente &c = (*e.lista_componentes)[i];
+            if (c.tomada_ar || c.valvula_e_ou_esc_reg)
+                return int(c.tomada_ar ? c.tomada_ar->fuzzy : c.valvula_e_ou_esc_reg->fuzzy);
+        }
+        return -1;
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nome);
+        Editor x;
+        x.ui.fuzzy_ok = c.ok;
+        x.rodar(c.preparo);
+        ASSERT_EQ(fuzzy(x.e), 1);
+        const int passos = x.e.historico_edicao.numero_passos();
+        x.rodar(QString::fromUtf8(c.edicao));
+        ASSERT_EQ(x.e.historico_edicao.numero_passos(), passos + 1);
+        x.rodar("menu desfazer\n");
+        EXPECT_EQ(fuzzy(x.e), 1) << "undone";
+        x.rodar("menu refazer\n");
+        EXPECT_NE(fuzzy(x.e), 0) << "redone";
+        x.rodar("menu desfazer\n");
+        EXPECT_EQ(fuzzy(x.e), 1) << "undone again";
+        if (!c.ok)
+            continue;
+        // Undoing the dialog's own step takes the value back, not the box, which then survives
+        // the component's deletion undone.
+        x.rodar("menu desfazer\nmenu selecionartudo\ntecla Delete\nmenu desfazer\n");
+        EXPECT_EQ(fuzzy(x.e), 1) << "the dialog's step undone";
+    }
+
+    // The rollers a cylinder at rest holds down show a cam: after undo too, whether the snapshot
+    // was taken before they were worked out (as just after opening) or after (a click since).
+    for (const QString &demo : Nomes_Demonstracoes()) {
+        for (const char *clique : {"", "pressionar 5 5\nsoltar 5 5\n"}) {
+            SCOPED_TRACE(demo.toStdString() + clique);
+            Editor x;
+            Carregar_Figura_Acionador(x.e);
+            ASSERT_TRUE(Construir_Demonstracao(x.e, x.ui, demo));
+            auto tiques = [&x](int n) {
+                for (int i = 0; i < n; ++i)
+                    Timer1Timer(x.e, TApresentacaoSimulacao{});
+            };
+            iniciarClick(x.e);
+            tiques(300);
+            pararClick(x.e);
+            tiques(3);
+            x.rodar(QString::fromUtf8(clique));
+            const QImage antes = Imagem_Area_Trabalho(x.e);
+            x.rodar("paleta 14\npressionar 960 620\nsoltar 960 620\nmenu desfazer\n");
+            tiques(3);
+            EXPECT_TRUE(Imagem_Area_Trabalho(x.e) == antes);
+        }
     }
 }
 
