@@ -1,5 +1,6 @@
 #include "desenho/limites_desenho.h"
 
+#include "desenho/corte_segmento.h"
 #include "desenho/renderizador.h"
 
 #include <QImage>
@@ -37,26 +38,11 @@ public:
     void linha(TPonto a, TPonto b)
     {
         const double r = TRenderizador::ALCANCE + double(PONTA);
-        double t0 = 0, t1 = 1;
-        const double dx = double(b.x) - a.x, dy = double(b.y) - a.y;
-        const double p[] = {-dx, dx, -dy, dy};
-        const double q[] = {a.x + r, r - a.x, a.y + r, r - a.y};
-        for (int i = 0; i < 4; ++i) {
-            if (p[i] == 0) {
-                if (q[i] < 0)
-                    return;
-                continue;
-            }
-            const double t = q[i] / p[i];
-            if (p[i] < 0)
-                t0 = std::max(t0, t);
-            else
-                t1 = std::min(t1, t);
-            if (t0 > t1)
-                return;
-        }
-        for (const double t : {t0, t1}) {
-            const L x = std::llround(a.x + t * dx), y = std::llround(a.y + t * dy);
+        QPointF pa(a.x, a.y), pb(b.x, b.y);
+        if (!cortar_segmento(pa, pb, QRectF(QPointF(-r, -r), QPointF(r, r))))
+            return;
+        for (const QPointF &p : {pa, pb}) {
+            const L x = std::llround(p.x()), y = std::llround(p.y());
             caixa(x - PONTA, y - PONTA, x + PONTA, y + PONTA);
         }
     }
