@@ -4,6 +4,7 @@
 #include "janelas/arquivoatual.h"
 #include "janelas/biblioteca.h"
 #include "janelas/capa.h"
+#include "janelas/menus.h"
 #include "janelas/observacoes.h"
 #include "janelas/preferencias.h"
 #include "janelas/sobre.h"
@@ -16,154 +17,6 @@ using namespace zefira;
 using namespace zefira::teste;
 
 namespace {
-
-// One entry of the menu bar as the user sees it: parent menu, item name, caption, shortcut
-// ("" none) and the toolbar button whose icon it shows ("" none). Submenus have the caption
-// "<sub>" prefix; separators the caption "-".
-struct Entrada {
-    const char *menu, *item, *legenda, *atalho, *icone_de;
-};
-
-const Entrada MENUS[] = {
-    {"", "arquivo_menu", "&Arquivo", "", ""},
-    {"", "editar", "&Editar", "", ""},
-    {"", "exibir", "E&xibir", "", ""},
-    {"", "componentes", "&Componentes", "", ""},
-    {"", "simulacao", "&Simulação", "", ""},
-    {"", "demo", "&Demo", "", ""},
-    {"", "tutorial", "&Tutorial", "", ""},
-    {"", "ajuda", "A&juda", "", ""},
-
-    {"arquivo_menu", "novo", "&Novo", "Ctrl+O", "TBnovo"},
-    {"arquivo_menu", "abrir", "&Abrir", "Ctrl+A", "TBabrir"},
-    {"arquivo_menu", "salvar", "&Salvar", "Ctrl+B", "TBsalvar"},
-    {"arquivo_menu", "salvarcomo", "Salvar &Como...", "", ""},
-    {"arquivo_menu", "arquivosrecentes", "<sub>Arqui&vos Recentes", "", ""},
-    {"arquivosrecentes", "recentes_vazio", "Nenhum arquivo recente", "", ""},
-    {"arquivo_menu", "N1", "-", "", ""},
-    {"arquivo_menu", "exportar", "&Exportar...", "", ""},
-    {"arquivo_menu", "imprimir", "&Imprimir...", "", ""},
-    {"arquivo_menu", "N8", "-", "", ""},
-    {"arquivo_menu", "sair", "Sai&r", "Ctrl+R", "TBfechar"},
-
-    {"editar", "desfazer", "&Desfazer", "Ctrl+Z", "TBdesfazer"},
-    {"editar", "refazer", "&Refazer", "Ctrl+Y", "TBrefazer"},
-    {"editar", "N_desfazer", "-", "", ""},
-    {"editar", "cortar", "Cor&tar", "Ctrl+X", "TBcortar"},
-    {"editar", "copiar", "&Copiar", "Ctrl+C", "TBcopiar"},
-    {"editar", "colar", "C&olar", "Ctrl+V", "TBcolar"},
-    {"editar", "deletar", "&Excluir", "Del", "TBexcluir"},
-    {"editar", "Observaes1", "O&bservações", "", "TBobservacoes"},
-    {"editar", "selecionartudo", "&Selecionar Tudo", "Ctrl+T", ""},
-    {"editar", "N2", "-", "", ""},
-    {"editar", "Biblioteca1", "B&iblioteca", "", "TBbiblioteca"},
-    {"editar", "propriedades", "&Propriedades...", "Ctrl+P", ""},
-
-    {"exibir", "ampliar", "&Ampliar", "Ctrl++", ""},
-    {"exibir", "reduzir", "&Reduzir", "Ctrl+-", ""},
-    {"exibir", "tamanhonormal", "Tamanho &normal (100%)", "Ctrl+0", ""},
-    {"exibir", "ajustarajanela", "A&justar à janela", "", ""},
-    {"exibir", "N_forca", "-", "", ""},
-    {"exibir", "forcateorica", "Força &teórica (p × A)", "", ""},
-
-    {"componentes", "cilindrosimplesacao", "Cilindro de &Simples Ação", "S", ""},
-    {"componentes", "cilindrodehs", "Cilindro de Dupla Ação &Haste Simples", "H", ""},
-    {"componentes", "cilindrodehd", "Cilindro de Dupla Ação Haste &Dupla", "D", ""},
-    {"componentes", "N4", "-", "", ""},
-    {"componentes", "valvula2vias", "Válvula de &2 vias", "2", ""},
-    {"componentes", "valvula3vias", "Válvula de &3 vias", "3", ""},
-    {"componentes", "valvula4vias", "Válvula de &4 vias", "4", ""},
-    {"componentes", "valvula5vias", "Válvula de &5 vias", "5", ""},
-    {"componentes", "N5", "-", "", ""},
-    {"componentes", "valvularegfluxo", "Válvula Reguladora de &Fluxo", "F", ""},
-    {"componentes", "valvulaescaperapido", "Válvula de Escape &Rápido", "R", ""},
-    {"componentes", "valvulaou", "Válvula &OU", "O", ""},
-    {"componentes", "valvulae", "Válvula &E", "E", ""},
-    {"componentes", "N6", "-", "", ""},
-    {"componentes", "tomadadearcomprimido", "Tomada de &Ar Comprimido", "A", ""},
-    {"componentes", "no", "&Nó", "N", ""},
-
-    {"simulacao", "parar", "&Parar", "F5", "TBparar"},
-    {"simulacao", "iniciar", "&Iniciar", "F9", "TBiniciar"},
-    {"simulacao", "pausar", "Pa&usar", "F8", "TBpausar"},
-    {"simulacao", "N3", "-", "", ""},
-    {"simulacao", "unicopasso", "Ú&nico Passo", "F7", ""},
-    {"simulacao", "N14", "-", "", ""},
-    {"simulacao", "velocidade", "<sub>Velocidade", "", ""},
-    {"velocidade", "velocidadelenta", "Lenta", "", ""},
-    {"velocidade", "velocidadenormal", "Normal", "", ""},
-    {"velocidade", "velocidaderapida", "Rápida", "", ""},
-    {"simulacao", "diagramatrajetopasso", "Diagrama Trajeto-Passo", "", ""},
-    {"simulacao", "verificarcircuito", "&Verificar circuito", "", ""},
-
-    {"demo", "comandobasico1", "Comando Básico &1", "", ""},
-    {"demo", "comandobasico2", "Comando Básico &2", "", ""},
-    {"demo", "N11", "-", "", ""},
-    {"demo", "funcaoE", "Função &E", "", ""},
-    {"demo", "funcaoOU", "Função &OU", "", ""},
-    {"demo", "N12", "-", "", ""},
-    {"demo", "AAcclonico1", "&A+ A- ciclo único", "", ""},
-    {"demo", "AAcclocontnuo1", "A+ A- c&iclo contínuo", "", ""},
-    {"demo", "N10", "-", "", ""},
-    {"demo", "intuitivo1", "&Intuitivo 1", "", ""},
-    {"demo", "intuitivo2", "I&ntuitivo 2", "", ""},
-    {"demo", "cascata", "&Cascata", "", ""},
-    {"demo", "passoapasso", "&Passo a Passo", "", ""},
-
-    {"tutorial", "introducao", "Introdução", "", ""},
-    {"tutorial", "equipamentos", "<sub>Equipamentos", "", ""},
-    {"equipamentos", "compressores", "Compressores", "", ""},
-    {"equipamentos", "equipdetratamento", "Equip. de Tratamento", "", ""},
-    {"equipamentos", "atuadores", "Atuadores", "", ""},
-    {"equipamentos", "valvulas", "Válvulas", "", ""},
-    {"tutorial", "N13", "-", "", ""},
-    {"tutorial", "comandosbasicos", "Comandos Básicos", "", ""},
-    {"tutorial", "circuitoscombinacionais", "Circuitos Combinacionais", "", ""},
-    {"tutorial", "circuitossequenciais", "<sub>Circuitos Sequenciais", "", ""},
-    {"circuitossequenciais", "introducaocircseq", "Introdução", "", ""},
-    {"circuitossequenciais", "circintuitivos", "Intuitivos", "", ""},
-    {"circuitossequenciais", "circcascata", "Cascata", "", ""},
-    {"circuitossequenciais", "circpassoapasso", "Passo a Passo", "", ""},
-    {"tutorial", "N9", "-", "", ""},
-    {"tutorial", "exercicios", "Exercícios", "", ""},
-    {"tutorial", "biografias", "Bibliografia", "", ""},
-
-    {"ajuda", "navegacao", "&Navegação", "", ""},
-    {"ajuda", "edicao", "&Edição", "", ""},
-    {"ajuda", "simulacaomenu", "Si&mulação", "", ""},
-    {"ajuda", "N7", "-", "", ""},
-    {"ajuda", "sobre", "&Sobre...", "", ""},
-};
-
-// The toolbar left to right: name ("" separator), hint, check button.
-struct Botao {
-    const char *nome, *dica;
-    bool verificavel;
-};
-
-const Botao BARRA[] = {
-    {"TBnovo", "Novo (Ctrl+O)", false},
-    {"TBabrir", "Abrir (Ctrl+A)", false},
-    {"TBsalvar", "Salvar (Ctrl+B)", false},
-    {"", "", false},
-    {"TBcortar", "Cortar (Ctrl+X)", false},
-    {"TBcopiar", "Copiar (Ctrl+C)", false},
-    {"TBcolar", "Colar (Ctrl+V)", false},
-    {"TBexcluir", "Excluir (DEL)", false},
-    {"TBobservacoes", "Observações", false},
-    {"", "", false},
-    {"TBbiblioteca", "Biblioteca de Componentes", true},
-    {"", "", false},
-    {"TBparar", "Parar (F5)", false},
-    {"TBiniciar", "Iniciar (F9)", true},
-    {"TBpausar", "Pausar (F8)", true},
-    {"TBunicopasso", "Único Passo (F7)", false},
-    {"", "", false},
-    {"TBfechar", "Fechar (Ctrl+R)", false},
-    {"", "", false},
-    {"TBdesfazer", "Desfazer (Ctrl+Z)", false},
-    {"TBrefazer", "Refazer (Ctrl+Y)", false},
-};
 
 QString linha(const QString &menu, const QString &item, const QString &legenda, const QString &atalho,
               const QString &icone)
@@ -189,7 +42,7 @@ void percorrer(TForm1 &f, QMenu *menu, const QString &nome, QStringList &linhas)
         QString icone_de;
         if (!a->icon().isNull()) {
             icone_de = QStringLiteral("?");
-            for (const Botao &b : BARRA)
+            for (const TBotaoBarra &b : Botoes_Barra())
                 if (*b.nome && figura(f.acao(b.nome)->icon()) == figura(a->icon()))
                     icone_de = QString::fromLatin1(b.nome);
         }
@@ -272,10 +125,22 @@ TEST(Principal, MenusEBarraSaoOsDoPrograma)
     for (QAction *a : p.form.menuBar()->actions())
         percorrer(p.form, a->menu(), a->menu()->objectName(), reais);
 
+    // The menus built are the program's own table, every icon shared with the toolbar button of
+    // the same index; the recent files submenu is built at run time, after "Salvar Como...".
     QStringList esperadas;
-    for (const Entrada &e : MENUS)
-        esperadas << linha(e.menu, e.item, QString::fromUtf8(e.legenda),
-                           QKeySequence(QString::fromLatin1(e.atalho)).toString(), e.icone_de);
+    for (const TMenuPrincipal &m : Menus_Principais())
+        esperadas << linha("", m.nome, QString::fromUtf8(m.legenda), "", "");
+    for (const TItemMenu &i : Itens_Menu()) {
+        QString icone_de;
+        for (const TBotaoBarra &b : Botoes_Barra())
+            if (i.icone >= 0 && b.icone == i.icone)
+                icone_de = QString::fromLatin1(b.nome);
+        esperadas << linha(i.menu, i.item, (i.submenu ? "<sub>" : "") + QString::fromUtf8(i.legenda),
+                           QKeySequence(QString::fromLatin1(i.atalho)).toString(), icone_de);
+        if (QLatin1String(i.item) == QLatin1String("salvarcomo"))
+            esperadas << linha(i.menu, "arquivosrecentes", "<sub>Arqui&vos Recentes", "", "")
+                      << linha("arquivosrecentes", "recentes_vazio", "Nenhum arquivo recente", "", "");
+    }
     // The top-level menus come first in the walk; the table lists them first too.
     EXPECT_EQ(reais.join('\n').toStdString(), esperadas.join('\n').toStdString());
 
@@ -287,10 +152,10 @@ TEST(Principal, MenusEBarraSaoOsDoPrograma)
     auto *barra = p.form.findChild<QToolBar *>("ToolBar1");
     ASSERT_TRUE(barra);
     const QList<QAction *> acoes = barra->actions();
-    ASSERT_EQ(acoes.size(), int(std::size(BARRA)));
+    ASSERT_EQ(acoes.size(), int(Botoes_Barra().size()));
     QList<QImage> icones;
     for (int i = 0; i < acoes.size(); ++i) {
-        const Botao &b = BARRA[i];
+        const TBotaoBarra &b = Botoes_Barra()[size_t(i)];
         SCOPED_TRACE(i);
         if (!*b.nome) {
             EXPECT_TRUE(acoes[i]->isSeparator());
