@@ -100,4 +100,46 @@ TEST(Camadas, InclusaoParaCimaEhRecusada)
             << c.pasta << ": " << c.linha;
 }
 
+// The map (docs/arquitetura.md) lists, for each folder, the folders it really includes: a new
+// include across layers, or the last one removed, must show there too.
+TEST(Camadas, OMapaDizOQueCadaPastaIncluiDeFato)
+{
+    static const QRegularExpression inclusao(R"(^\s*#\s*include\s*"([a-z_]+)/)",
+                                             QRegularExpression::MultilineOption);
+    const QDir src(QStringLiteral(ZEFIRA_FONTES));
+    std::map<QString, QSet<QString>> reais;
+    for (const QString &pasta : src.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QSet<QString> &usadas = reais[pasta];
+        QDirIterator it(src.filePath(pasta), {"*.h", "*.cpp"}, QDir::Files);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+            for (auto m = inclusao.globalMatch(QString::fromUtf8(f.readAll())); m.hasNext();)
+                usadas << m.next().captured(1);
+        }
+        usadas.remove(pasta);
+    }
+
+    QFile mapa(src.filePath(QStringLiteral("../docs/arquitetura.md")));
+    ASSERT_TRUE(mapa.open(QIODevice::ReadOnly));
+    static const QRegularExpression linha(R"(^\| `([a-z_]+)/` \| ([^|]*) \|$)", QRegularExpression::MultilineOption);
+    static const QRegularExpression pasta_citada(R"(`([a-z_]+)/`)");
+    std::map<QString, QSet<QString>> no_mapa;
+    for (auto m = linha.globalMatch(QString::fromUtf8(mapa.readAll())); m.hasNext();) {
+        const auto l = m.next();
+        QSet<QString> &usadas = no_mapa[l.captured(1)];
+        for (auto p = pasta_citada.globalMatch(l.captured(2)); p.hasNext();)
+            usadas << p.next().captured(1);
+    }
+    for (const auto &[pasta, usadas] : reais) {
+        ASSERT_TRUE(no_mapa.count(pasta)) << "pasta fora do mapa: " << pasta.toStdString();
+        const auto lista = [](const QSet<QString> &c) {
+            QStringList l = c.values();
+            l.sort();
+            return l.join(' ').toStdString();
+        };
+        EXPECT_EQ(lista(no_mapa[pasta]), lista(usadas)) << pasta.toStdString();
+    }
+}
+
 } // namespace
