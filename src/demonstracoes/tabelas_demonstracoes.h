@@ -2,7 +2,7 @@
 // The demonstration circuits as data: one table per demonstration, one row per component in
 // construction order, in the same words the circuits are documented with.
 
-#include "modelo/cilindro.h"
+#include "componentes/cilindro/cilindro.h"
 #include "modelo/ponto.h"
 
 #include <QString>

@@ -1,15 +1,17 @@
 #pragma once
-// TComponente: the one record every circuit element is made of. A kind tag, the code other
-// components refer to it by, its box, up to seven ports and exactly one kind object.
+// TComponente: the one record every circuit element is made of. A kind tag and its family
+// (componentes/registro.h), the code other components refer to it by, its box, up to seven ports
+// and exactly one kind object.
 
-#include "modelo/cilindro.h"
+#include "componentes/cilindro/cilindro.h"
+#include "componentes/familia.h"
+#include "componentes/fio/fio.h"
+#include "componentes/jump/jump.h"
+#include "componentes/tomada_ar/tomada_de_ar.h"
+#include "componentes/valvula_direcional/valvula_direcional.h"
+#include "componentes/valvula_e_ou/valvula_e_ou_esc_reg.h"
 #include "modelo/constantes.h"
-#include "modelo/fio.h"
-#include "modelo/jump.h"
 #include "modelo/ponto.h"
-#include "modelo/tomada_de_ar.h"
-#include "modelo/valvula_direcional.h"
-#include "modelo/valvula_e_ou_esc_reg.h"
 
 #include <QString>
 #include <memory>
@@ -30,7 +32,7 @@ public:
     int baixo = 0;
     int esquerda;
     int direita = 0;
-    int tipo;
+    int tipo; // fixed at creation: the family follows it
     int ponto_ativo = -1; // free port marked under the pointer
     QString nome;
 
@@ -49,29 +51,32 @@ public:
     TPonto ponto(int i) const;
     void atualizar_geometria();
 
-    // The kind's selection, dispatched on tipo.
-    bool selecionado() const;
-    void selecionar();
-    void desselecionar();
+    const TFamilia &familia() const { return *familia_; }
+    // A tube: a polyline joining two ports, with no ports of its own.
+    bool e_fio() const { return tipo == TIPO_FIO; }
 
-    // The kind's connection slot of a port, dispatched on tipo: valve 1..7, air supply 1,
-    // cylinder 1..2, AND/OR/exhaust/regulator 1..3, jump 1..4; -1 for any other port and for
-    // wires. ligar/desligar ignore ports the kind does not have.
-    int conexao(int porta) const;
-    void ligar(int porta, int codigo);
-    void desligar(int porta);
-    // Number of ports a kind has (7 for valves, 0 for wires).
-    int numero_portas() const;
+    // The kind's selection, as its family keeps it.
+    bool selecionado() const { return familia_->selecionado(*this); }
+    void selecionar() { familia_->selecionar(*this); }
+    void desselecionar() { familia_->desselecionar(*this); }
+
+    // The kind's connection slot of a port (ports 1..numero_portas()); -1 for any other port and
+    // for wires. ligar/desligar ignore ports the kind does not have.
+    int conexao(int porta) const { return familia_->conexao(*this, porta); }
+    void ligar(int porta, int codigo_) { familia_->ligar(*this, porta, codigo_); }
+    void desligar(int porta) { familia_->desligar(*this, porta); }
+    int numero_portas() const { return familia_->numero_portas(); }
+
+    // The box of a kind drawn as one picture, from the top-left corner.
+    void ajustar_caixa(const QImage &figura);
+    // Frees the port a docked record sits on (see the delete cascade).
+    void liberar_acoplado(int codigo_acoplado, int pino);
 
     const TImagens &imagens() const { return *imagens_; }
 
 private:
-    void geometria_valvula();
-    void geometria_cilindro();
-    void geometria_e_ou();
-    void geometria_caixa(const QImage &figura);
-
     const TImagens *imagens_;
+    const TFamilia *familia_;
     TPonto pontos_[NUMERO_PORTAS + 1]; // index 0 unused
 };
 

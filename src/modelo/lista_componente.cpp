@@ -5,27 +5,6 @@
 
 namespace zefira {
 
-namespace {
-
-// Frees the host port a docked record sits on. The docked side's pino names it, but only
-// supplies and regulators record one (a docked AND, OR or quick-exhaust valve keeps -1), so
-// without a matching pino the port is the one whose slot holds the docked record's code.
-// Ports holding anything else are left alone: freeing them would orphan their wires.
-void liberar_hospedeiro(TComponente &hospedeiro, int codigo_acoplado, int pino)
-{
-    if (pino >= 1 && hospedeiro.conexao(pino) == codigo_acoplado) {
-        hospedeiro.desligar(pino);
-        return;
-    }
-    for (int porta = 1; porta <= hospedeiro.numero_portas(); ++porta)
-        if (hospedeiro.conexao(porta) == codigo_acoplado) {
-            hospedeiro.desligar(porta);
-            return;
-        }
-}
-
-} // namespace
-
 int TLista_Componente::proximo_codigo()
 {
     if (ultimo_codigo < INT_MAX)
@@ -161,7 +140,7 @@ int TLista_Componente::indice(int codigo) const
 void TLista_Componente::remover_fio_se_houver(int codigo)
 {
     const TComponente *c = procurar(codigo);
-    if (c && c->tipo == TIPO_FIO)
+    if (c && c->e_fio())
         remover(codigo);
 }
 
@@ -173,86 +152,7 @@ void TLista_Componente::remover(int codigo)
         return;
     const std::shared_ptr<TComponente> r = componentes[size_t(i)];
 
-    switch (r->tipo) {
-    case TIPO_VALVULA_DIRECIONAL:
-        for (int porta = 1; porta <= 7; ++porta) {
-            const int s = r->conexao(porta);
-            if (s == -1)
-                continue;
-            TComponente *c = procurar(s);
-            if (!c)
-                continue;
-            if (c->tipo == TIPO_FIO)
-                remover(s);
-            else if (porta == 1 && c->tipo == TIPO_TOMADA_AR)
-                c->tomada_ar->desligar();
-        }
-        break;
-    case TIPO_TOMADA_AR: {
-        const int s = r->tomada_ar->conexao;
-        TComponente *c = s == -1 ? nullptr : procurar(s);
-        if (!c)
-            break;
-        if (c->tipo == TIPO_FIO) {
-            remover(s);
-        } else if (c->tipo == TIPO_VALVULA_DIRECIONAL) {
-            c->desligar(1);
-            c->valvula_direcional->tomada_ar = false;
-        } else {
-            liberar_hospedeiro(*c, r->codigo, r->tomada_ar->pino);
-        }
-        break;
-    }
-    case TIPO_CILINDRO:
-        for (int porta = 1; porta <= 2; ++porta) {
-            const int s = r->conexao(porta);
-            TComponente *c = s == -1 ? nullptr : procurar(s);
-            if (!c)
-                continue;
-            if (c->tipo == TIPO_FIO)
-                remover(s);
-            else if (c->tipo == TIPO_E_OU_ESC_REG)
-                c->desligar(1);
-            else if (c->tipo == TIPO_TOMADA_AR)
-                c->tomada_ar->desligar();
-        }
-        break;
-    case TIPO_FIO:
-        for (bool origem : {true, false}) {
-            const int s = r->fio->conexao(origem);
-            TComponente *c = s == -1 ? nullptr : procurar(s);
-            if (!c)
-                continue;
-            const int pino = r->fio->pino(origem);
-            if (c->conexao(pino) != -1)
-                c->desligar(pino);
-        }
-        break;
-    case TIPO_E_OU_ESC_REG: {
-        const int s = r->conexao(1);
-        if (TComponente *c = s == -1 ? nullptr : procurar(s)) {
-            if (c->tipo == TIPO_FIO)
-                remover(s);
-            else
-                liberar_hospedeiro(*c, r->codigo, r->valvula_e_ou_esc_reg->pino);
-        }
-        for (int porta = 2; porta <= 3; ++porta)
-            if (const int s2 = r->conexao(porta); s2 != -1)
-                remover_fio_se_houver(s2);
-        break;
-    }
-    case TIPO_JUMP:
-        for (int porta = 1; porta <= 4; ++porta) {
-            const int s = r->conexao(porta);
-            TComponente *c = s == -1 ? nullptr : procurar(s);
-            if (!c || c->tipo != TIPO_FIO)
-                continue;
-            if (c->fio->conexao(true) == r->codigo || c->fio->conexao(false) == r->codigo)
-                remover(s);
-        }
-        break;
-    default: break;
-    }
+    r->familia().remover_ligacoes(*this, *r);
 
     const int j = indice(codigo);
     if (j >= 0) {

@@ -33,6 +33,8 @@ public:
     // Removes the record and whatever goes with it: wires on its ports, the port slots at the
     // other end of removed wires, docked supplies detached. An absent code does nothing.
     void remover(int codigo);
+    // Removes the record when it is a wire (the cascade of a port that may hold one).
+    void remover_fio_se_houver(int codigo);
 
     const TImagens &imagens() const { return *imagens_; }
 
@@ -43,7 +45,6 @@ private:
     // the top of the range.
     int proximo_codigo();
     std::shared_ptr<TComponente> copia(const TComponente &origem);
-    void remover_fio_se_houver(int codigo);
 
     const TImagens *imagens_;
     // Code -> index of its first record, rebuilt lazily after the list changes. A hit is checked

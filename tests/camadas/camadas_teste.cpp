@@ -18,17 +18,19 @@ namespace {
 // Each folder and the folders below it that it may include. Written once, here.
 const std::map<QString, QSet<QString>> &camadas_permitidas()
 {
-    static const QSet<QString> nucleo{"simbolos", "modelo", "documento", "simulacao",
+    static const QSet<QString> nucleo{"simbolos", "modelo", "componentes", "documento", "simulacao",
                                       "desenho", "edicao", "propriedades", "demonstracoes"};
     static const std::map<QString, QSet<QString>> tabela{
         {"simbolos", {}},
-        {"modelo", {"simbolos"}},
-        {"documento", {"simbolos", "modelo"}},
-        {"simulacao", {"simbolos", "modelo", "documento"}},
-        {"desenho", {"simbolos", "modelo", "documento", "simulacao"}},
-        {"edicao", {"simbolos", "modelo", "documento", "simulacao", "desenho"}},
-        {"propriedades", {"simbolos", "modelo", "documento", "simulacao", "desenho", "edicao"}},
-        {"demonstracoes", {"simbolos", "modelo", "documento", "simulacao", "desenho", "edicao",
+        // The component families and the model are one layer: a record asks its family.
+        {"modelo", {"simbolos", "componentes"}},
+        {"componentes", {"simbolos", "modelo"}},
+        {"documento", {"simbolos", "modelo", "componentes"}},
+        {"simulacao", {"simbolos", "modelo", "componentes", "documento"}},
+        {"desenho", {"simbolos", "modelo", "componentes", "documento", "simulacao"}},
+        {"edicao", {"simbolos", "modelo", "componentes", "documento", "simulacao", "desenho"}},
+        {"propriedades", {"simbolos", "modelo", "componentes", "documento", "simulacao", "desenho", "edicao"}},
+        {"demonstracoes", {"simbolos", "modelo", "componentes", "documento", "simulacao", "desenho", "edicao",
                    "propriedades"}},
         {"dialogos", nucleo},
         {"janelas", nucleo + QSet<QString>{"dialogos"}},
@@ -69,7 +71,7 @@ TEST(Camadas, CadaPastaIncluiApenasSuaCamadaOuAsDeBaixo)
     int lidos = 0;
     for (const QString &pasta : src.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         EXPECT_TRUE(camadas_permitidas().count(pasta)) << "pasta sem camada na tabela: " << pasta.toStdString();
-        QDirIterator it(src.filePath(pasta), {"*.h", "*.cpp"}, QDir::Files);
+        QDirIterator it(src.filePath(pasta), {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile f(it.next());
             ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
@@ -110,7 +112,7 @@ TEST(Camadas, OMapaDizOQueCadaPastaIncluiDeFato)
     std::map<QString, QSet<QString>> reais;
     for (const QString &pasta : src.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QSet<QString> &usadas = reais[pasta];
-        QDirIterator it(src.filePath(pasta), {"*.h", "*.cpp"}, QDir::Files);
+        QDirIterator it(src.filePath(pasta), {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             QFile f(it.next());
             ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();

@@ -3,13 +3,13 @@
 // small value classes they rest on.
 #include "apoio_modelo.h"
 
-#include "modelo/cilindro.h"
-#include "modelo/fio.h"
-#include "modelo/jump.h"
-#include "modelo/parte.h"
-#include "modelo/tomada_de_ar.h"
-#include "modelo/valvula_direcional.h"
-#include "modelo/valvula_e_ou_esc_reg.h"
+#include "componentes/cilindro/cilindro.h"
+#include "componentes/fio/fio.h"
+#include "componentes/jump/jump.h"
+#include "componentes/valvula_direcional/parte.h"
+#include "componentes/tomada_ar/tomada_de_ar.h"
+#include "componentes/valvula_direcional/valvula_direcional.h"
+#include "componentes/valvula_e_ou/valvula_e_ou_esc_reg.h"
 
 #include <gtest/gtest.h>
 

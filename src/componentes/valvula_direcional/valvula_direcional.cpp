@@ -1,4 +1,4 @@
-#include "modelo/valvula_direcional.h"
+#include "componentes/valvula_direcional/valvula_direcional.h"
 
 #include "simbolos/imagens.h"
 

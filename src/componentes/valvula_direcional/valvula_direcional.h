@@ -2,7 +2,7 @@
 // TValvula_Direcional: a directional valve of 2 to 5 ways with up to three position squares,
 // springs, pilots, manual and mechanical actuators, and the run-time flags the simulation uses.
 
-#include "modelo/parte.h"
+#include "componentes/valvula_direcional/parte.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "modelo/cilindro.h"
+#include "componentes/cilindro/cilindro.h"
 
 #include "simbolos/imagens.h"
 

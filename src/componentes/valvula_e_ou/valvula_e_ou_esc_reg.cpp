@@ -1,4 +1,4 @@
-#include "modelo/valvula_e_ou_esc_reg.h"
+#include "componentes/valvula_e_ou/valvula_e_ou_esc_reg.h"
 
 #include "simbolos/imagens.h"
 

@@ -1,4 +1,4 @@
-#include "modelo/parte.h"
+#include "componentes/valvula_direcional/parte.h"
 
 #include "simbolos/imagens.h"
 

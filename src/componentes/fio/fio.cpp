@@ -1,4 +1,4 @@
-#include "modelo/fio.h"
+#include "componentes/fio/fio.h"
 
 namespace zefira {
 

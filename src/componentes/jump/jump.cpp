@@ -1,4 +1,4 @@
-#include "modelo/jump.h"
+#include "componentes/jump/jump.h"
 
 #include "simbolos/imagens.h"
 

@@ -1,4 +1,4 @@
-#include "modelo/tomada_de_ar.h"
+#include "componentes/tomada_ar/tomada_de_ar.h"
 
 #include "simbolos/imagens.h"
 

@@ -1,0 +1,25 @@
+#pragma once
+// TFamilia_Jump: the junction: four ports around a disc.
+
+#include "componentes/familia.h"
+
+namespace zefira {
+
+class TFamilia_Jump final : public TFamilia {
+public:
+    int tipo() const override;
+    void criar(TComponente &c, const TImagens &imagens, const TVariante &variante) const override;
+    bool selecionado(const TComponente &c) const override;
+    void selecionar(TComponente &c) const override;
+    void desselecionar(TComponente &c) const override;
+    int numero_portas() const override;
+    TDominio dominio(int porta) const override;
+    int direcao(const TComponente &c, int porta) const override;
+    int conexao(const TComponente &c, int porta) const override;
+    void ligar(TComponente &c, int porta, int codigo) const override;
+    void desligar(TComponente &c, int porta) const override;
+    void atualizar_geometria(TComponente &c) const override;
+    void remover_ligacoes(TLista_Componente &lista, TComponente &c) const override;
+};
+
+} // namespace zefira
