@@ -52,6 +52,17 @@ public:
     // The delete cascade: before `c` leaves `lista`, removes the wires on its ports and frees
     // what it was docked on or what was docked on it.
     virtual void remover_ligacoes(TLista_Componente &lista, TComponente &c) const = 0;
+    // -- percurso da pressão e passo do sistema --
+
+
+    // -- desenho --
+
+
+    // -- arquivo e demonstrações --
+
+
+    // -- edição, paleta e acoplamento --
+
 };
 
 } // namespace zefira

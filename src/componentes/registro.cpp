@@ -29,6 +29,17 @@ public:
     void desligar(TComponente &, int) const override {}
     void atualizar_geometria(TComponente &) const override {}
     void remover_ligacoes(TLista_Componente &, TComponente &) const override {}
+    // -- percurso da pressão e passo do sistema --
+
+
+    // -- desenho --
+
+
+    // -- arquivo e demonstrações --
+
+
+    // -- edição, paleta e acoplamento --
+
 };
 
 } // namespace

@@ -20,6 +20,17 @@ public:
     void desligar(TComponente &c, int porta) const override;
     void atualizar_geometria(TComponente &c) const override;
     void remover_ligacoes(TLista_Componente &lista, TComponente &c) const override;
+    // -- percurso da pressão e passo do sistema --
+
+
+    // -- desenho --
+
+
+    // -- arquivo e demonstrações --
+
+
+    // -- edição, paleta e acoplamento --
+
 };
 
 } // namespace zefira
