@@ -29,7 +29,10 @@ public:
     // -- arquivo e demonstrações --
 
 
-    // -- edição, paleta e acoplamento --
+    // -- edição e acoplamento --
+
+
+    // -- paleta e diálogos --
 
 };
 
