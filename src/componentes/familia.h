@@ -10,6 +10,8 @@ namespace zefira {
 class TComponente;
 class TImagens;
 class TLista_Componente;
+struct TLinha_Demonstracao;
+struct TTipo_Arquivo;
 
 // What a port carries. A wire joins ports of one domain only.
 enum class TDominio { ar, eletrico };
@@ -59,6 +61,20 @@ public:
 
 
     // -- arquivo e demonstrações --
+    // How the kind is stored in a circuit file, the one field list the reader, the writer and
+    // the copy of a record walk; null for a record no file stores.
+    virtual const TTipo_Arquivo *arquivo() const = 0;
+    // After the reader applied the stored fields: the pictures the values pick, then the layout.
+    virtual void concluir_leitura(TComponente &c) const = 0;
+    // True when a demonstration table names the kind by `palavra`; `variante` gets the choices
+    // the word creates the record with.
+    virtual bool palavra_demonstracao(const QString &palavra, TVariante &variante) const = 0;
+    // Sets up a demonstration record from its row (code, place, settings), pictures and layout
+    // included; false for a row the kind cannot take.
+    virtual bool montar_demonstracao(TComponente &c, const TLinha_Demonstracao &linha) const = 0;
+    // Once every record of a demonstration is in the list: the ports the record says it is
+    // attached to (a wire's ends, a docked supply's host) take its code.
+    virtual void ligar_demonstracao(TLista_Componente &lista, const TComponente &c) const = 0;
 
 
     // -- edição e acoplamento --

@@ -36,6 +36,11 @@ public:
 
 
     // -- arquivo e demonstrações --
+    const TTipo_Arquivo *arquivo() const override { return nullptr; }
+    void concluir_leitura(TComponente &) const override {}
+    bool palavra_demonstracao(const QString &, TVariante &) const override { return false; }
+    bool montar_demonstracao(TComponente &, const TLinha_Demonstracao &) const override { return false; }
+    void ligar_demonstracao(TLista_Componente &, const TComponente &) const override {}
 
 
     // -- edição e acoplamento --

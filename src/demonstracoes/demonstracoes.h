@@ -19,8 +19,4 @@ const TTabelaDemonstracao *Tabela_Demonstracao(const QString &nome);
 // or when the new command was cancelled (the current circuit is then untouched).
 bool Construir_Demonstracao(TEstado &estado, TInterfaceUsuario &ui, const QString &nome);
 
-// Builds one air supply with a fixed code, attached to port `pino` of component `conexao`,
-// and appends it keeping its code. The host's slot is left to the caller.
-TComponente &CriarTomadaAr(TEstado &estado, int codigo, int pressao, int conexao, int pino, int esquerda, int topo);
-
 } // namespace zefira

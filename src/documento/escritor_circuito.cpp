@@ -1,9 +1,9 @@
 // Salvar_Arquivo: the circuit writer.
 #include "documento/arquivo_circuito.h"
 
+#include "componentes/campo_arquivo.h"
 #include "documento/cp1252.h"
 #include "documento/gravacao_segura.h"
-#include "documento/tipo_arquivo.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -37,24 +37,22 @@ public:
     QByteArray dados;
 };
 
+QString valor_campo(const TCampo_Arquivo &campo, const TComponente &c, bool instantaneo)
+{
+    if (campo.tipo == TipoCampo::Texto)
+        return QLatin1Char('(')
+               + texto_seguro(instantaneo && campo.texto_instantaneo ? campo.texto_instantaneo(c) : campo.texto(c))
+               + QLatin1Char(')');
+    return instantaneo && campo.selecao ? QStringLiteral("0") : QString::number(campo.numero(c));
+}
+
 QString linha_dados(const TTipo_Arquivo &tipo, const TComponente &c, bool instantaneo)
 {
-    QString linha;
-    const qsizetype n = qsizetype(tipo.campos.size());
-    for (qsizetype i = 0; i < n; ++i) {
-        const TCampo_Arquivo &campo = tipo.campos[size_t(i)];
-        const QString valor = !instantaneo            ? campo.valor(c)
-                              : campo.selecao           ? QStringLiteral("0")
-                              : campo.valor_instantaneo ? campo.valor_instantaneo(c)
-                                                        : campo.valor(c);
-        if (campo.tipo == TipoCampo::Texto)
-            linha += QLatin1Char('(') + texto_seguro(valor) + QLatin1Char(')');
-        else
-            linha += valor;
-        if (i + 1 < n || tipo.branco_final)
-            linha += QLatin1Char(' ');
-    }
-    return linha;
+    QStringList valores;
+    for (const TCampo_Arquivo &campo : tipo.campos)
+        if (campo.tipo != TipoCampo::Memoria)
+            valores << valor_campo(campo, c, instantaneo);
+    return valores.join(QLatin1Char(' ')) + (tipo.branco_final && !valores.isEmpty() ? QStringLiteral(" ") : QString());
 }
 
 // An undo snapshot has no date and no selection, so two equal circuits give equal bytes.
@@ -81,7 +79,7 @@ QByteArray conteudo(const TEstado &estado, bool instantaneo)
     const TLista_Componente &lista = *estado.lista_componentes;
     int quantidade = 0;
     for (int i = 0; i < lista.numero_componentes(); ++i)
-        if (TTipo_Arquivo::por_tipo(lista[i].tipo))
+        if (lista[i].familia().arquivo())
             ++quantidade;
     s.linha(QStringLiteral("Número de Componentes:"));
     s.linha(QString::number(quantidade));
@@ -89,14 +87,17 @@ QByteArray conteudo(const TEstado &estado, bool instantaneo)
 
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         const TComponente &c = lista[i];
-        const TTipo_Arquivo *tipo = TTipo_Arquivo::por_tipo(c.tipo);
+        const TTipo_Arquivo *tipo = c.familia().arquivo();
         if (!tipo)
             continue;
         s.linha(QString::fromUtf8(tipo->linha));
         s.linha(linha_dados(*tipo, c, instantaneo));
-        if (c.fio)
-            for (const TPonto &p : c.fio->pontos)
-                s.linha(QString::number(p.x) + QLatin1Char(' ') + QString::number(p.y));
+        for (const TCampo_Arquivo &campo : tipo->campos)
+            if (campo.tipo == TipoCampo::Pontos)
+                for (int p = 0; p < campo.numero(c); ++p) {
+                    const TPonto ponto = campo.ponto(c, p);
+                    s.linha(QString::number(ponto.x) + QLatin1Char(' ') + QString::number(ponto.y));
+                }
         s.linha();
     }
     return s.dados;

@@ -1,9 +1,9 @@
 #include "documento/leitor_circuito.h"
 
+#include "componentes/campo_arquivo.h"
+#include "componentes/registro.h"
 #include "documento/campos_linha.h"
 #include "documento/nome_arquivo.h"
-#include "documento/tipo_arquivo.h"
-
 
 namespace zefira {
 
@@ -11,6 +11,16 @@ namespace {
 
 const QString OBSERVACOES = QStringLiteral("Observações:");
 const QString NUMERO_COMPONENTES = QStringLiteral("Número de Componentes:");
+
+// The family whose type line this is; null for a line that names none.
+const TFamilia *familia_da_linha(const QString &linha)
+{
+    const QByteArray utf8 = linha.toUtf8();
+    for (const TFamilia *f : Familias())
+        if (const TTipo_Arquivo *t = f->arquivo(); t && utf8 == t->linha)
+            return f;
+    return nullptr;
+}
 
 QString invalido(const char *motivo) { return QStringLiteral("Arquivo Inválido! ") + QString::fromUtf8(motivo); }
 
@@ -72,7 +82,7 @@ int TLeitor_Circuito::componentes_restantes()
     int n = 0;
     QString linha;
     while (linhas_.proxima(linha))
-        if (TTipo_Arquivo::por_linha(aparar(linha)))
+        if (familia_da_linha(aparar(linha)))
             ++n;
     return n;
 }
@@ -97,15 +107,15 @@ QString TLeitor_Circuito::ler_componente()
         linha = aparar(linha);
     } while (linha.isEmpty());
 
-    const TTipo_Arquivo *tipo = TTipo_Arquivo::por_linha(linha);
-    if (!tipo)
+    const TFamilia *familia = familia_da_linha(linha);
+    if (!familia)
         return invalido("Tipo Inválido.");
 
-    auto componente = std::make_shared<TComponente>(estado_.imagens, -1, -1, -1, -1, -1, -1, tipo->tipo);
-    const QString erro = ler_campos(*tipo, *componente);
+    auto componente = std::make_shared<TComponente>(estado_.imagens, -1, -1, -1, -1, -1, -1, familia->tipo());
+    const QString erro = ler_campos(*familia->arquivo(), *componente);
     if (!erro.isEmpty())
         return erro;
-    concluir(*componente);
+    familia->concluir_leitura(*componente);
 
     estado_.lista().adicionar_existente(componente, false, false);
     estado_.componente_atual = componente;
@@ -120,46 +130,52 @@ QString TLeitor_Circuito::ler_componente()
 QString TLeitor_Circuito::ler_campos(const TTipo_Arquivo &tipo, TComponente &componente)
 {
     TCampos_Linha campos(aparar(linhas_.proxima_ou_vazia()));
-    TContexto_Leitura contexto{componente, linhas_};
+    TContexto_Leitura contexto{componente};
     for (const TCampo_Arquivo &campo : tipo.campos) {
+        if (campo.tipo == TipoCampo::Memoria)
+            continue;
         QString valor;
         const bool tem = campo.tipo == TipoCampo::Texto ? campos.proximo_texto(valor) : campos.proximo_simples(valor);
         if (!tem)
             return mensagem_faltam(tipo);
-        int numero = 0;
-        switch (campo.tipo) {
-        case TipoCampo::Texto: campo.aplicar(contexto, 0, valor); continue;
-        case TipoCampo::Sinal:
+        if (campo.tipo == TipoCampo::Texto) {
+            campo.aplicar(contexto, 0, valor);
+        } else if (campo.tipo == TipoCampo::Sinal) {
             if (valor != QLatin1String("1") && valor != QLatin1String("0"))
                 return mensagem_campo(tipo, campo);
             campo.aplicar(contexto, valor == QLatin1String("1") ? 1 : 0, QString());
-            continue;
-        case TipoCampo::Conexao:
-            if (valor == QLatin1String("-1"))
-                continue; // a free slot stays free
-            [[fallthrough]];
-        case TipoCampo::Inteiro:
-            if (!converter_inteiro(valor, numero) || !campo.aplicar(contexto, numero, QString()))
+        } else if (campo.tipo == TipoCampo::Pontos) {
+            int n = 0;
+            if (!converter_inteiro(valor, n) || !ler_pontos(campo, componente, n))
                 return mensagem_campo(tipo, campo);
-            continue;
+        } else if (campo.tipo == TipoCampo::Inteiro || valor != QLatin1String("-1")) {
+            // A connection of "-1" leaves its slot free.
+            int numero = 0;
+            if (!converter_inteiro(valor, numero))
+                return mensagem_campo(tipo, campo);
+            campo.aplicar(contexto, numero, QString());
         }
     }
     return QString();
 }
 
-void TLeitor_Circuito::concluir(TComponente &componente)
+// The point lines follow the data line, one "x y" each. Points are appended as they are read,
+// so a huge count in a short file costs nothing before it fails.
+bool TLeitor_Circuito::ler_pontos(const TCampo_Arquivo &campo, TComponente &componente, int n)
 {
-    switch (componente.tipo) {
-    case TIPO_TOMADA_AR: componente.tomada_ar->recarregar(); break;
-    case TIPO_CILINDRO: componente.cilindro->recarregar(); break; // the stored type picks the pictures
-    case TIPO_E_OU_ESC_REG: componente.valvula_e_ou_esc_reg->recarregar(); break;
-    default: break;
+    for (int i = 0; i < n; ++i) {
+        QString linha;
+        if (!linhas_.proxima(linha))
+            return false;
+        TCampos_Linha campos(aparar(linha));
+        QString tx, ty;
+        int px = 0, py = 0;
+        if (!campos.proximo_simples(tx) || !campos.proximo_simples(ty) || !converter_inteiro(tx, px) ||
+            !converter_inteiro(ty, py))
+            return false;
+        campo.acrescentar_ponto(componente, px, py);
     }
-    if (componente.tipo != TIPO_FIO)
-        componente.atualizar_geometria();
-    // Selecting again shows the actuator pictures in their selected variant.
-    if (componente.tipo == TIPO_VALVULA_DIRECIONAL && componente.selecionado())
-        componente.selecionar();
+    return true;
 }
 
 TResultadoLeitura Abrir_Arquivo(TEstado &estado, const QString &nome,

@@ -28,7 +28,7 @@ private:
     // Component records (type lines) in the rest of the file.
     int componentes_restantes();
     QString ler_campos(const TTipo_Arquivo &tipo, TComponente &componente);
-    void concluir(TComponente &componente);
+    bool ler_pontos(const TCampo_Arquivo &campo, TComponente &componente, int n);
 
     TEstado &estado_;
     TLinhas_Arquivo linhas_;

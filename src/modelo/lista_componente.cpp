@@ -1,5 +1,7 @@
 #include "modelo/lista_componente.h"
 
+#include "componentes/campo_arquivo.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -55,55 +57,25 @@ TComponente &TLista_Componente::adicionar_existente(const std::shared_ptr<TCompo
     return *componentes.back();
 }
 
+// The copy walks its kind's field list: created with its source's choices (ways, type), it takes
+// every value marked for a copy, stored or run-time; code, name, connections and selection stay
+// its own.
 std::shared_ptr<TComponente> TLista_Componente::copia(const TComponente &o)
 {
     const int codigo = proximo_codigo();
-    const int vias = o.valvula_direcional ? o.valvula_direcional->numero_vias : -1;
-    const int tipo_cil = o.cilindro ? o.cilindro->tipo() : -1;
-    const int tipo_e_ou = o.valvula_e_ou_esc_reg ? o.valvula_e_ou_esc_reg->tipo() : -1;
-    auto c = std::make_shared<TComponente>(*imagens_, codigo, tipo_e_ou, tipo_cil, vias, somar(o.topo, 50),
-                                           somar(o.esquerda, 30), o.tipo);
-    if (const TValvula_Direcional *v = o.valvula_direcional.get()) {
-        TValvula_Direcional &n = *c->valvula_direcional;
-        n.posicao_inicial = v->posicao_inicial;
-        n.posicao_atual = v->posicao_atual;
-        n.numero_vias = v->numero_vias;
-        for (int i = 1; i <= 3; ++i)
-            if (const TParte *p = v->parte(i))
-                n.definir_parte(i, p->tipo());
-        n.mola_dir = v->mola_dir;
-        n.mola_esq = v->mola_esq;
-        n.piloto_dir = v->piloto_dir;
-        n.piloto_esq = v->piloto_esq;
-        n.definir_acao_manual(true, v->acao_manual(true));
-        n.definir_acao_manual(false, v->acao_manual(false));
-        n.definir_acao_mecanica(true, v->acao_mecanica(true));
-        n.definir_acao_mecanica(false, v->acao_mecanica(false));
-        n.indice_manual = v->indice_manual;
-        n.indice_mecanico = v->indice_mecanico;
-        n.rotulo = v->rotulo;
-        n.descricao = v->descricao;
-        n.tomada_ar = v->tomada_ar;
-        n.retido = v->retido;
-        n.liberado = v->liberado;
-        n.mostrar_nome = v->mostrar_nome;
-    } else if (const TTomada_Ar *t = o.tomada_ar.get()) {
-        c->tomada_ar->pressao = t->pressao;
-        c->tomada_ar->fuzzy = t->fuzzy;
-    } else if (const TCilindro *ci = o.cilindro.get()) {
-        TCilindro &n = *c->cilindro;
-        n.posicao_partida = ci->posicao_partida;
-        n.posicao = ci->posicao;
-        n.pistao = ci->pistao;
-        n.haste = ci->haste;
-        n.nome = ci->nome;
-        for (int i = 1; i <= NUMERO_ROTULOS; ++i)
-            n.definir_rotulo(i, ci->rotulo(i).texto, ci->rotulo(i).posicao);
-    } else if (const TValvula_E_OU_ESC_REG *e = o.valvula_e_ou_esc_reg.get()) {
-        c->valvula_e_ou_esc_reg->definir_estado(e->estado());
-        c->valvula_e_ou_esc_reg->vazao = e->vazao;
-        c->valvula_e_ou_esc_reg->fuzzy = e->fuzzy;
-    }
+    static const std::vector<TCampo_Arquivo> nenhum;
+    const TTipo_Arquivo *arquivo = o.familia().arquivo();
+    const std::vector<TCampo_Arquivo> &campos = arquivo ? arquivo->campos : nenhum;
+    TVariante variante;
+    for (const TCampo_Arquivo &campo : campos)
+        if (campo.variante)
+            variante.*campo.variante = campo.numero(o);
+    auto c = std::make_shared<TComponente>(*imagens_, codigo, variante.tipo_e_ou, variante.tipo_cilindro,
+                                           variante.numero_vias, somar(o.topo, 50), somar(o.esquerda, 30), o.tipo);
+    TContexto_Leitura copia{*c};
+    for (const TCampo_Arquivo &campo : campos)
+        if (campo.copiado)
+            campo.aplicar(copia, campo.numero ? campo.numero(o) : 0, campo.texto ? campo.texto(o) : QString());
     c->selecionar();
     c->atualizar_geometria();
     return c;

@@ -27,6 +27,11 @@ public:
 
 
     // -- arquivo e demonstrações --
+    const TTipo_Arquivo *arquivo() const override;
+    void concluir_leitura(TComponente &c) const override;
+    bool palavra_demonstracao(const QString &palavra, TVariante &variante) const override;
+    bool montar_demonstracao(TComponente &c, const TLinha_Demonstracao &linha) const override;
+    void ligar_demonstracao(TLista_Componente &lista, const TComponente &c) const override;
 
 
     // -- edição e acoplamento --

@@ -1,0 +1,92 @@
+// The tube in files and demonstrations.
+#include "componentes/fio/familia_fio.h"
+
+#include "componentes/campo_arquivo.h"
+#include "componentes/linha_demonstracao.h"
+#include "modelo/componente.h"
+#include "modelo/lista_componente.h"
+
+#include <QRegularExpression>
+
+namespace zefira {
+
+namespace {
+
+using C = TContexto_Leitura;
+using T = TipoCampo;
+using G = Genero;
+
+// An end is attached only when its connection is not "-1"; its port number comes first.
+void pino(C &x, int n, const QString &) { x.pino_pendente = n; }
+template <bool Origem> void ligar_ponta(C &x, int n, const QString &) { x.componente.fio->ligar(Origem, n, x.pino_pendente); }
+
+// "c.p" -> component code and port number.
+bool ler_ponta(const QString &texto, int &codigo, int &porta)
+{
+    const QStringList partes = texto.split(QLatin1Char('.'));
+    bool ok1 = false, ok2 = false;
+    if (partes.size() == 2) {
+        codigo = partes[0].toInt(&ok1);
+        porta = partes[1].toInt(&ok2);
+    }
+    return ok1 && ok2;
+}
+
+} // namespace
+
+const TTipo_Arquivo *TFamilia_Fio::arquivo() const
+{
+    // The destination end first. The points follow the data line, the origin end first.
+    static const TTipo_Arquivo tipo{"Fio de Energia", true, true, {
+        Campo_Codigo(),
+        {T::Inteiro, "Pino", G::Masculino, pino, [](const TComponente &c) { return c.fio->pino_destino; }, nullptr},
+        {T::Conexao, "Conexão", G::Feminino, ligar_ponta<false>,
+         [](const TComponente &c) { return c.fio->conexao_destino; }, nullptr},
+        {T::Inteiro, "Pino", G::Masculino, pino, [](const TComponente &c) { return c.fio->pino_origem; }, nullptr},
+        {T::Conexao, "Conexão", G::Feminino, ligar_ponta<true>,
+         [](const TComponente &c) { return c.fio->conexao_origem; }, nullptr},
+        Campo_Selecao(),
+        {T::Pontos, "Pontos", G::Plural, nullptr, [](const TComponente &c) { return c.fio->numero_pontos(); },
+         nullptr, false, nullptr, false, nullptr, [](const TComponente &c, int i) { return c.fio->ponto(i); },
+         [](TComponente &c, int x, int y) { c.fio->adicionar_ponto(x, y); }},
+    }};
+    return &tipo;
+}
+
+void TFamilia_Fio::concluir_leitura(TComponente &) const {}
+
+bool TFamilia_Fio::palavra_demonstracao(const QString &palavra, TVariante &) const
+{
+    return palavra == QLatin1String("wire");
+}
+
+// A wire's row has no place; its settings are its path: "3.2 to 2.1: (90, 168) (90, 87) ...",
+// from the origin end, at least two points.
+bool TFamilia_Fio::montar_demonstracao(TComponente &c, const TLinha_Demonstracao &linha) const
+{
+    static const QRegularExpression forma(R"(^(\d+\.\d+) to (\d+\.\d+): (.*)$)");
+    static const QRegularExpression ponto(R"(\((-?\d+), (-?\d+)\))");
+    int origem = -1, pino_origem = -1, destino = -1, pino_destino = -1;
+    const auto m = forma.match(linha.ajustes);
+    if (!m.hasMatch() || !ler_ponta(m.captured(1), origem, pino_origem) ||
+        !ler_ponta(m.captured(2), destino, pino_destino))
+        return false;
+    c.codigo = linha.codigo;
+    c.fio->ligar(true, origem, pino_origem);
+    c.fio->ligar(false, destino, pino_destino);
+    for (auto it = ponto.globalMatch(m.captured(3)); it.hasNext();) {
+        const auto p = it.next();
+        c.fio->adicionar_ponto(p.captured(1).toInt(), p.captured(2).toInt());
+    }
+    return c.fio->numero_pontos() >= 2;
+}
+
+void TFamilia_Fio::ligar_demonstracao(TLista_Componente &lista, const TComponente &c) const
+{
+    if (TComponente *o = lista.procurar(c.fio->conexao_origem))
+        o->ligar(c.fio->pino_origem, c.codigo);
+    if (TComponente *d = lista.procurar(c.fio->conexao_destino))
+        d->ligar(c.fio->pino_destino, c.codigo);
+}
+
+} // namespace zefira
