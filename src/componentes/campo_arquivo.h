@@ -34,6 +34,8 @@ struct TContexto_Leitura {
     int pino_pendente = -1;
 };
 
+// A family's list spells the usual fields as {tipo, palavra, genero, aplicar, numero, texto, copiado}
+// and sets the rarer members by name.
 struct TCampo_Arquivo {
     TipoCampo tipo;
     const char *palavra; // UTF-8 subject of the error message; null for texts

@@ -18,7 +18,10 @@ using G = Genero;
 
 // An end is attached only when its connection is not "-1"; its port number comes first.
 void pino(C &x, int n, const QString &) { x.pino_pendente = n; }
-template <bool Origem> void ligar_ponta(C &x, int n, const QString &) { x.componente.fio->ligar(Origem, n, x.pino_pendente); }
+template <bool Origem> void ligar_ponta(C &x, int n, const QString &)
+{
+    x.componente.fio->ligar(Origem, n, x.pino_pendente);
+}
 
 // "c.p" -> component code and port number.
 bool ler_ponta(const QString &texto, int &codigo, int &porta)
@@ -32,12 +35,14 @@ bool ler_ponta(const QString &texto, int &codigo, int &porta)
     return ok1 && ok2;
 }
 
-} // namespace
-
-const TTipo_Arquivo *TFamilia_Fio::arquivo() const
+TTipo_Arquivo tipo_arquivo()
 {
-    // The destination end first. The points follow the data line, the origin end first.
-    static const TTipo_Arquivo tipo{"Fio de Energia", true, true, {
+    TCampo_Arquivo pontos{T::Pontos, "Pontos", G::Plural, nullptr,
+                          [](const TComponente &c) { return c.fio->numero_pontos(); }, nullptr};
+    pontos.ponto = [](const TComponente &c, int i) { return c.fio->ponto(i); };
+    pontos.acrescentar_ponto = [](TComponente &c, int x, int y) { c.fio->adicionar_ponto(x, y); };
+    // The destination end first; the points run from the origin end.
+    return {"Fio de Energia", true, true, {
         Campo_Codigo(),
         {T::Inteiro, "Pino", G::Masculino, pino, [](const TComponente &c) { return c.fio->pino_destino; }, nullptr},
         {T::Conexao, "Conexão", G::Feminino, ligar_ponta<false>,
@@ -46,10 +51,15 @@ const TTipo_Arquivo *TFamilia_Fio::arquivo() const
         {T::Conexao, "Conexão", G::Feminino, ligar_ponta<true>,
          [](const TComponente &c) { return c.fio->conexao_origem; }, nullptr},
         Campo_Selecao(),
-        {T::Pontos, "Pontos", G::Plural, nullptr, [](const TComponente &c) { return c.fio->numero_pontos(); },
-         nullptr, false, nullptr, false, nullptr, [](const TComponente &c, int i) { return c.fio->ponto(i); },
-         [](TComponente &c, int x, int y) { c.fio->adicionar_ponto(x, y); }},
+        pontos,
     }};
+}
+
+} // namespace
+
+const TTipo_Arquivo *TFamilia_Fio::arquivo() const
+{
+    static const TTipo_Arquivo tipo = tipo_arquivo();
     return &tipo;
 }
 
