@@ -8,6 +8,8 @@
 #include "documento/arquivo_circuito.h"
 #include "simulacao/roteiro_simulacao.h"
 
+#include <iterator>
+
 namespace zefira::cli {
 
 namespace {
@@ -26,42 +28,24 @@ const char *const USO_SIMULAR =
     "                            ar no último movimento, em kgf (0 no retorno por mola)\n"
     "  Saída: 0 sucesso; 1 arquivo inválido; 2 erro ao abrir; 4 uso incorreto.";
 
-QString booleano(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
-
+// One line: the step, then the cylinders, valves, tubes and AND/OR valves in list order, each
+// kind's object as its family writes it.
 QString estado_json(const TEstado &estado, int passo, bool forca_teorica)
 {
-    QStringList cilindros, valvulas, fios, e_ou;
+    static const char *const LISTAS[] = {"cilindros", "valvulas", "fios", "e_ou"};
+    QStringList objetos[std::size(LISTAS)];
     const TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         const TComponente &c = lista[i];
-        switch (c.tipo) {
-        case TIPO_CILINDRO:
-            cilindros << QStringLiteral("{\"codigo\":%1,\"posicao\":%2,\"forca\":%3%4}")
-                             .arg(c.codigo)
-                             .arg(c.cilindro->posicao)
-                             .arg(c.cilindro->forca)
-                             .arg(forca_teorica ? QStringLiteral(",\"forca_teorica\":%1").arg(c.cilindro->forca_teorica)
-                                                : QString());
-            break;
-        case TIPO_VALVULA_DIRECIONAL:
-            valvulas << QStringLiteral("{\"codigo\":%1,\"posicao_atual\":%2,\"acionado_esq\":%3,\"acionado_dir\":%4}")
-                            .arg(c.codigo)
-                            .arg(c.valvula_direcional->posicao_atual)
-                            .arg(booleano(c.valvula_direcional->acionado_esq), booleano(c.valvula_direcional->acionado_dir));
-            break;
-        case TIPO_FIO:
-            fios << QStringLiteral("{\"codigo\":%1,\"pressao\":%2}").arg(c.codigo).arg(c.fio->pressao);
-            break;
-        case TIPO_E_OU_ESC_REG:
-            e_ou << QStringLiteral("{\"codigo\":%1,\"estado\":%2}").arg(c.codigo).arg(c.valvula_e_ou_esc_reg->estado());
-            break;
-        default: break;
-        }
+        const TFamilia::TEstado_Simulado e = c.familia().estado_simulado(c, forca_teorica);
+        for (size_t k = 0; e.lista && k < std::size(LISTAS); ++k)
+            if (qstrcmp(e.lista, LISTAS[k]) == 0)
+                objetos[k] << e.objeto;
     }
-    const QChar v(',');
-    return QStringLiteral("{\"passo\":%1,\"cilindros\":[%2],\"valvulas\":[%3],\"fios\":[%4],\"e_ou\":[%5]}")
-        .arg(passo)
-        .arg(cilindros.join(v), valvulas.join(v), fios.join(v), e_ou.join(v));
+    QString linha = QStringLiteral("{\"passo\":%1").arg(passo);
+    for (size_t k = 0; k < std::size(LISTAS); ++k)
+        linha += QStringLiteral(",\"%1\":[%2]").arg(QLatin1String(LISTAS[k]), objetos[k].join(QLatin1Char(',')));
+    return linha + QLatin1Char('}');
 }
 
 int uso()

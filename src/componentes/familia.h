@@ -24,6 +24,15 @@ struct TVariante {
     int numero_vias = -1;
 };
 
+// The pressure walk's and the simulation's sides of the hooks below (contexto_percurso.h,
+// contexto_simulacao.h) and what they exchange.
+class TContexto_Percurso;
+class TContexto_Simulacao;
+struct TPasso_Percurso;
+enum class TEtapa_Simulacao;
+struct TLinha_Historico;
+class TTomada_Ar;
+
 class TFamilia {
 public:
     virtual ~TFamilia() = default;
@@ -55,6 +64,42 @@ public:
     // what it was docked on or what was docked on it.
     virtual void remover_ligacoes(TLista_Componente &lista, TComponente &c) const = 0;
     // -- percurso da pressão e passo do sistema --
+    // The pressure walk: leaves `c` by the port its node stands on (a wire: 0 when it was entered
+    // at its origin end, 1 at its destination end)...
+    virtual TPasso_Percurso sair(TContexto_Percurso &percurso, TComponente &c, int porta) const = 0;
+    // ...and enters `c` by `porta`, from a wire or from a regulator docked on the port.
+    virtual TPasso_Percurso entrar(TContexto_Percurso &percurso, TComponente &c, int porta) const = 0;
+    // Whether one walk passes each port of the kind at most once: a junction spreads to all of
+    // its ports, back ones included, so meeting it again is going round a loop.
+    virtual bool percorrer_uma_vez() const = 0;
+    // A supply docked on one of `c`'s ports (tomada.pino) feeds it as a step begins.
+    virtual void receber_ar(TContexto_Simulacao &simulacao, TComponente &c, const TTomada_Ar &tomada) const = 0;
+    // Its part in each moment of a run (TEtapa_Simulacao); `indice` is its place in the list.
+    virtual void simular(TContexto_Simulacao &simulacao, int indice, TEtapa_Simulacao etapa) const = 0;
+    // The stop puts back what the run changed, from `partida`: the record as the start kept it.
+    virtual void restaurar_partida(TComponente &c, const TComponente &partida) const = 0;
+    // A click on the actuator of one side toggles it; false when refused or the kind has none.
+    virtual bool acionar(TComponente &c, bool dir) const = 0;
+    // Whether clicks act on the record, and the name a script may call it by instead of its code.
+    virtual bool acionavel(const TComponente &c, QString &nome) const = 0;
+    // Whether a cam a label pressed is still drawn and waits to be taken down.
+    virtual bool redesenho_pendente(const TComponente &c) const = 0;
+    // Where the movement record finds the record after each step; false when it keeps none.
+    virtual bool registrar_posicao(const TComponente &c, TLinha_Historico &linha, int &posicao) const = 0;
+    // The record in a line of zefira-cli simular: the JSON list it joins ("cilindros", "valvulas",
+    // "fios" or "e_ou"; none for kinds the line leaves out) and its object.
+    struct TEstado_Simulado {
+        const char *lista = nullptr;
+        QString objeto;
+    };
+    virtual TEstado_Simulado estado_simulado(const TComponente &c, bool forca_teorica) const = 0;
+    // The classroom check: the name its findings give the record (none for a variant the check
+    // does not know) and the ports that must be attached for it to do its work (0 = none).
+    struct TVerificado {
+        const char *nome = nullptr;
+        int portas[3] = {0, 0, 0};
+    };
+    virtual TVerificado verificado(const TComponente &c) const = 0;
 
 
     // -- desenho --

@@ -1,6 +1,7 @@
 #include "componentes/registro.h"
 
 #include "componentes/cilindro/familia_cilindro.h"
+#include "componentes/contexto_percurso.h"
 #include "componentes/fio/familia_fio.h"
 #include "componentes/jump/familia_jump.h"
 #include "componentes/tomada_ar/familia_tomada_ar.h"
@@ -30,6 +31,18 @@ public:
     void atualizar_geometria(TComponente &) const override {}
     void remover_ligacoes(TLista_Componente &, TComponente &) const override {}
     // -- percurso da pressão e passo do sistema --
+    TPasso_Percurso sair(TContexto_Percurso &, TComponente &, int) const override { return {}; }
+    TPasso_Percurso entrar(TContexto_Percurso &, TComponente &, int) const override { return {}; }
+    bool percorrer_uma_vez() const override { return false; }
+    void receber_ar(TContexto_Simulacao &, TComponente &, const TTomada_Ar &) const override {}
+    void simular(TContexto_Simulacao &, int, TEtapa_Simulacao) const override {}
+    void restaurar_partida(TComponente &, const TComponente &) const override {}
+    bool acionar(TComponente &, bool) const override { return false; }
+    bool acionavel(const TComponente &, QString &) const override { return false; }
+    bool redesenho_pendente(const TComponente &) const override { return false; }
+    bool registrar_posicao(const TComponente &, TLinha_Historico &, int &) const override { return false; }
+    TEstado_Simulado estado_simulado(const TComponente &, bool) const override { return {}; }
+    TVerificado verificado(const TComponente &) const override { return {}; }
 
 
     // -- desenho --

@@ -2,12 +2,11 @@
 
 #include "documento/arquivo_circuito.h"
 #include "documento/leitor_circuito.h"
-#include "modelo/mover_componentes.h"
-#include "simulacao/percurso.h"
+#include "simulacao/passo_simulacao.h"
 #include "simulacao/registro_movimentos.h"
 #include "simulacao/simulacao.h"
 
-#include <QHash>
+#include <cstdint>
 
 namespace zefira {
 
@@ -24,14 +23,6 @@ void habilitar_edicao(TControles &k, bool sim)
     k.TBcortar = k.TBcopiar = k.TBcolar = k.TBexcluir = sim;
 }
 
-void valvula_em_repouso(TEstado &estado, int indice)
-{
-    TComponente &c = estado.lista()[indice];
-    c.valvula_direcional->posicao_atual = c.valvula_direcional->posicao_inicial;
-    c.atualizar_geometria();
-    Reassentar_Ligacoes(estado, indice);
-}
-
 // Puts back the places, positions and wire routes of the circuit the start kept, component by
 // component: the components stay the same objects, so nothing that refers to them goes stale.
 void restaurar_partida(TEstado &estado)
@@ -46,16 +37,7 @@ void restaurar_partida(TEstado &estado)
             continue;
         c.esquerda = p->esquerda;
         c.topo = p->topo;
-        switch (c.tipo) {
-        case TIPO_VALVULA_DIRECIONAL:
-            c.valvula_direcional->posicao_atual = p->valvula_direcional->posicao_atual;
-            c.valvula_direcional->posicao_desenhada = p->valvula_direcional->posicao_desenhada;
-            break;
-        case TIPO_E_OU_ESC_REG: c.valvula_e_ou_esc_reg->definir_estado(p->valvula_e_ou_esc_reg->estado()); break;
-        case TIPO_CILINDRO: c.cilindro->posicao = p->cilindro->posicao; break;
-        case TIPO_FIO: c.fio->pontos = p->fio->pontos; break;
-        default: break;
-        }
+        c.familia().restaurar_partida(c, *p);
         c.atualizar_geometria();
     }
 }
@@ -66,27 +48,11 @@ void TBiniciarClick(TEstado &estado)
 {
     if (estado.modo != MODO_SIMULACAO) {
         estado.circuito_partida = Conteudo_Instantaneo(estado);
+        TPasso_Simulacao partida(estado);
         const TLista_Componente &lista = estado.lista();
         for (int i = 0; i < lista.numero_componentes(); ++i) {
-            TComponente &c = lista[i];
-            c.desselecionar();
-            switch (c.tipo) {
-            case TIPO_VALVULA_DIRECIONAL:
-                c.valvula_direcional->acionado_esq = false;
-                c.valvula_direcional->acionado_dir = false;
-                valvula_em_repouso(estado, i);
-                break;
-            case TIPO_E_OU_ESC_REG:
-                c.valvula_e_ou_esc_reg->entrada_esq = false;
-                c.valvula_e_ou_esc_reg->entrada_dir = false;
-                break;
-            case TIPO_CILINDRO:
-                c.cilindro->pressurizado_1 = false;
-                c.cilindro->pressurizado_2 = false;
-                c.cilindro->posicao_partida = c.cilindro->posicao;
-                break;
-            default: break;
-            }
+            lista[i].desselecionar();
+            lista[i].familia().simular(partida, i, TEtapa_Simulacao::partida);
         }
         // Everything was just deselected; a stale count would drive the editor after the stop.
         estado.numero_selecionados = 0;
@@ -132,25 +98,7 @@ void TBpararClick(TEstado &estado)
         return;
     estado.historico.limpar();
 
-    const TLista_Componente &lista = estado.lista();
-    for (int i = 0; i < lista.numero_componentes(); ++i) {
-        TComponente &c = lista[i];
-        switch (c.tipo) {
-        case TIPO_FIO: c.fio->pressao = 0; break;
-        case TIPO_VALVULA_DIRECIONAL: valvula_em_repouso(estado, i); break;
-        case TIPO_E_OU_ESC_REG:
-            // A flow regulator's estado is its configured direction, not a run-time state.
-            if (c.valvula_e_ou_esc_reg->tipo() != EOU_REGULADORA)
-                c.valvula_e_ou_esc_reg->definir_estado(1);
-            break;
-        case TIPO_CILINDRO:
-            c.cilindro->forca = 0;
-            c.cilindro->forca_teorica = 0;
-            c.cilindro->posicao = c.cilindro->posicao_partida;
-            break;
-        default: break;
-        }
-    }
+    TPasso_Simulacao(estado).executar(TEtapa_Simulacao::parada);
     // A run leaves the document as it found it, so that it makes no step of the undo history:
     // rollers held at rest are held again at once, and whatever the restoring above does not
     // bring back exactly (a wire re-routed while its valve switched) comes from the circuit
@@ -231,85 +179,40 @@ bool Relogio_Pode_Dormir(const TEstado &estado)
         return false;
     const TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i)
-        if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL && lista[i].valvula_direcional->redesenhar)
+        if (lista[i].familia().redesenho_pendente(lista[i]))
             return false;
     return true;
 }
 
+// Valves go back to rest; then a pin or roller held down by a cylinder standing on its label
+// shows the valve one position to the left while editing (a trigger only acts in motion). Each
+// label a cylinder stands on presses once, so the presses are counted per text first: a valve
+// is then laid out once per position it moves, however many cylinders share its label.
 void AtualizarAcionadores(TEstado &estado)
 {
     ++estado.revisao_simulacao;
-    const TLista_Componente &lista = estado.lista();
-    for (int i = 0; i < lista.numero_componentes(); ++i) {
-        TComponente &c = lista[i];
-        if (c.tipo != TIPO_VALVULA_DIRECIONAL)
-            continue;
-        c.valvula_direcional->posicao_atual = c.valvula_direcional->posicao_inicial;
-        c.valvula_direcional->acionado_esq = false;
-        c.atualizar_geometria();
-    }
-    // A pin or roller held down by a cylinder standing on its label shows the valve one
-    // position to the left while editing; a trigger only acts in motion. Each label a cylinder
-    // stands on presses once, so the presses are counted per text first: a valve is then laid
-    // out once per position it moves, however many cylinders share its label.
-    QHash<QString, int> pressoes;
-    for (int i = 0; i < lista.numero_componentes(); ++i) {
-        const TComponente &c = lista[i];
-        if (c.tipo != TIPO_CILINDRO)
-            continue;
-        for (int r = 1; r <= NUMERO_ROTULOS; ++r) {
-            const TRotulo rotulo = c.cilindro->rotulo(r);
-            if (rotulo.posicao == c.cilindro->posicao)
-                ++pressoes[rotulo.texto];
-        }
-    }
-    if (pressoes.isEmpty())
-        return;
-    const TPercurso rotulos(estado);
-    for (auto p = pressoes.cbegin(); p != pressoes.cend(); ++p) {
-        for (TComponente *v : rotulos.valvulas_com_rotulo(p.key())) {
-            TValvula_Direcional &vd = *v->valvula_direcional;
-            const int mecanica = vd.acao_mecanica(false);
-            if (mecanica != 1 && mecanica != 2)
-                continue;
-            vd.acionado_esq = true;
-            // One step at a time: the layout re-anchors only between valid positions.
-            for (int k = 0; k < p.value() && vd.posicao_atual > 1; ++k) {
-                --vd.posicao_atual;
-                v->atualizar_geometria();
-            }
-        }
-    }
+    TPasso_Simulacao repouso(estado);
+    repouso.executar(TEtapa_Simulacao::repouso);
+    repouso.executar(TEtapa_Simulacao::roletes);
 }
 
-bool Acionar_Lado(TValvula_Direcional &v, bool dir)
-{
-    if (v.acao_manual(dir) == 0 && v.acao_mecanica(dir) == 0)
-        return false;
-    if (v.acionado(!dir))
-        return false;
-    v.definir_acionado(dir, !v.acionado(dir));
-    v.retido = false;
-    v.liberado = false;
-    return true;
-}
+bool Acionar_Lado(TComponente &c, bool dir) { return c.familia().acionar(c, dir); }
 
+// Every kind answers a press on the bands beside its box; only actuators act on it.
 void Pressionar_Acionador(TEstado &estado, int x, int y)
 {
     if (estado.modo != MODO_SIMULACAO)
         return;
     const TLista_Componente &lista = estado.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i) {
-        const TComponente &c = lista[i];
-        if (c.tipo != TIPO_VALVULA_DIRECIONAL)
-            continue;
+        TComponente &c = lista[i];
         const bool na_altura = y >= c.topo && y <= c.baixo;
-        const bool faixa_esq = na_altura && x >= c.esquerda - 20 && x <= c.esquerda;
-        const bool faixa_dir = na_altura && x >= c.direita && x <= c.direita + 20;
-        if (faixa_esq && Acionar_Lado(*c.valvula_direcional, false))
+        const bool faixa_esq = na_altura && x >= std::int64_t(c.esquerda) - 20 && x <= c.esquerda;
+        const bool faixa_dir = na_altura && x >= c.direita && x <= std::int64_t(c.direita) + 20;
+        if (faixa_esq && Acionar_Lado(c, false))
             continue;
         if (faixa_dir)
-            Acionar_Lado(*c.valvula_direcional, true);
+            Acionar_Lado(c, true);
     }
 }
 
@@ -318,10 +221,7 @@ void Soltar_Acionadores(TEstado &estado, bool somente_shift)
     // Shift alone keeps push buttons applied across the release.
     if (estado.modo != MODO_SIMULACAO || somente_shift)
         return;
-    const TLista_Componente &lista = estado.lista();
-    for (int i = 0; i < lista.numero_componentes(); ++i)
-        if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL)
-            lista[i].valvula_direcional->liberado = true;
+    TPasso_Simulacao(estado).executar(TEtapa_Simulacao::soltura);
 }
 
 } // namespace zefira

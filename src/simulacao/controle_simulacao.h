@@ -38,9 +38,9 @@ void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao);
 // area then lets its timer sleep.
 bool Relogio_Pode_Dormir(const TEstado &estado);
 
-// Toggles the actuation of one side of a valve as a press on that side's actuator band does.
-// Refused (false) when the side has no manual or mechanical actuator or the other side is
-// actuated.
-bool Acionar_Lado(TValvula_Direcional &valvula, bool dir);
+// Toggles the actuation of one side of a component as a press on that side's actuator band
+// does (its family's TFamilia::acionar). Refused (false) when the side has no manual or
+// mechanical actuator, the other side is actuated, or the kind has no actuators.
+bool Acionar_Lado(TComponente &componente, bool dir);
 
 } // namespace zefira

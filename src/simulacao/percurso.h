@@ -1,8 +1,12 @@
 #pragma once
 // TPercurso: the pressure walk through the circuit as drawn. It carries pressure and flow from
 // a start node along wires and through components, marks wires, pilots and AND/OR inputs,
-// moves cylinders whose other chamber can exhaust, and keeps the lookups one step needs.
+// moves cylinders whose other chamber can exhaust, and keeps the lookups one step needs. What
+// happens at each component is its family's (TFamilia::sair, TFamilia::entrar); the walk
+// drives them through TContexto_Percurso.
 
+#include "componentes/contexto_percurso.h"
+#include "componentes/contexto_simulacao.h"
 #include "modelo/estado.h"
 
 #include <QHash>
@@ -14,24 +18,7 @@
 
 namespace zefira {
 
-// How a cylinder standing on a label presses the valves that refer to it.
-enum class TFormaContato {
-    movido,  // after the arrival rule: presses only when the cylinder moved this step
-    direto,  // after a move by a docked supply or by the spring: always presses
-    passo,   // the per-cylinder pass of each step: rollers stay held while the cylinder stands
-};
-
-// Exits of a directional valve entered at a port, in walking order; `quantidade` 0 = no route.
-struct TSaidas {
-    int quantidade = 0;
-    int porta[2] = {-1, -1};
-};
-
-// The routing table: exits of a valve of `numero_vias` ways whose current square shows
-// `simbolo`, entered at port `entrada`.
-TSaidas Saidas_Valvula(int numero_vias, int simbolo, int entrada);
-
-class TPercurso {
+class TPercurso final : private TContexto_Percurso {
 public:
     // Builds the code and label lookups from the current component list. The list must not
     // gain or lose components while the walk object lives.
@@ -50,7 +37,7 @@ public:
     // referring to each label the cylinder stands on.
     void Atualizar_Contatos(TCilindro &cilindro, TFormaContato forma);
 
-    TComponente *procurar(int codigo) const;
+    TComponente *procurar(int codigo) const override;
 
     // Directional valves whose label text is `texto`, in list order (texts that are blank
     // after trimming refer to nothing).
@@ -66,7 +53,7 @@ private:
         fio_cilindro,   // one child into a cylinder port's wire; a closed path clears the wire
         ate_verdadeiro, // children in order until one vents
         todos,          // every child; true when any vents
-        chegada,        // the cylinder arrival rule
+        continuacao,    // a family's continuation takes the child's result
     };
 
     struct Quadro {
@@ -83,19 +70,12 @@ private:
         int componente_filhos = -1;
         int portas[3] = {-1, -1, -1};
         bool resultado = false;
-        // Arrival rule and cylinder-port wire.
-        TComponente *cilindro = nullptr;
-        int q = 0;
-        int vazao_entrada = 0;
-        TFio *fio = nullptr;
+        TFio *fio = nullptr; // the cylinder port's wire
+        TContinuacao depois = nullptr;
+        TMemoria memoria;
     };
 
-    // What a frame asks of the driver: walk a child, or return a result.
-    struct Passo {
-        Tno *filho = nullptr;
-        bool resultado = false;
-        bool reabrir = false; // walk the child in a fresh scope (the zero-pressure re-walk)
-    };
+    using Passo = TPasso_Percurso;
 
     Passo despachar(Quadro &f);
     Passo continuar(Quadro &f, bool r);
@@ -103,14 +83,23 @@ private:
     void sair();
 
     Tno *criar_filho(Tno *no, int componente, int porta);
-    Passo sair_para_fio(Quadro &f, const TComponente &c, TComponente &fio, Plano plano);
-    Passo entrar_valvula(Quadro &f, TComponente &v, int q);
-    Passo entrar_e_ou(Quadro &f, TComponente &e, int q);
-    Passo iniciar_chegada(Quadro &f, TComponente &c, int q);
-    Passo continuar_chegada(Quadro &f, bool r);
-    Passo um_filho(Quadro &f, int componente, int porta);
-    Passo sequencia(Quadro &f, int componente, const int *portas, int quantidade, Plano plano);
-    static Passo retornar(bool r);
+    Passo sequencia(int componente, const int *portas, int quantidade, Plano plano);
+
+    // The walk's side of the families' walk hooks; each acts on the frame being walked.
+    bool pressurizando() const override { return pressurizando_; }
+    Tno &no() override { return *pilha_.back().no; }
+    TMemoria &memoria() override { return pilha_.back().memoria; }
+    int vazao_minima() const override { return estado_.vazao_minima; }
+    void definir_vazao_minima(int vazao) override { estado_.vazao_minima = vazao; }
+    Tno *continuacao(int componente, int porta) override { return criar_filho(pilha_.back().no, componente, porta); }
+    Passo seguir(Tno *filho) override;
+    Passo seguir_todas(int componente, const int *portas, int quantidade) override;
+    Passo seguir_ate_abrir(int componente, const int *portas, int quantidade) override;
+    Passo sair_para_fio(const TComponente &c, TComponente &fio, bool limpar_se_fechado) override;
+    Passo aguardar(Tno *filho, bool reabrir, TContinuacao depois) override;
+    int proxima_posicao(TCilindro &c, bool avancar, int vazao, int pressao) override;
+    void atualizar_contatos(TCilindro &c) override { Atualizar_Contatos(c, TFormaContato::movido); }
+    void alterar_contato(const TValvula_Direcional &v) override { alterar(v); }
 
     // The valves a label presses (same label text, a left mechanical actuator), in list
     // order. A contact update releases them all; to keep that linear when many cylinders and

@@ -16,12 +16,6 @@ bool mesmas_linhas(const std::vector<TLinha_Historico> &a, const std::vector<TLi
 
 } // namespace
 
-QString Nome_Movimento(const TComponente &c)
-{
-    const QString nome = c.cilindro ? c.cilindro->nome.trimmed() : QString();
-    return nome.isEmpty() ? QStringLiteral("C%1").arg(c.codigo) : nome;
-}
-
 void Registrar_Passo(TEstado &estado)
 {
     std::vector<TLinha_Historico> linhas;
@@ -29,16 +23,11 @@ void Registrar_Passo(TEstado &estado)
     const TLista_Componente &lista = estado.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         const TComponente &c = lista[i];
-        if (c.tipo == TIPO_CILINDRO) {
-            linhas.push_back({c.codigo, true, Nome_Movimento(c)});
-            posicoes.push_back(c.cilindro->posicao);
-        } else if (c.tipo == TIPO_VALVULA_DIRECIONAL) {
-            // A limit valve usually has no name of its own: the label its roller answers to
-            // names it as well.
-            const TValvula_Direcional &v = *c.valvula_direcional;
-            const QString nome = v.descricao.trimmed().isEmpty() ? v.rotulo.trimmed() : v.descricao.trimmed();
-            linhas.push_back({c.codigo, false, nome});
-            posicoes.push_back(c.valvula_direcional->posicao_atual);
+        TLinha_Historico linha;
+        int posicao = 0;
+        if (c.familia().registrar_posicao(c, linha, posicao)) {
+            linhas.push_back(std::move(linha));
+            posicoes.push_back(posicao);
         }
     }
     THistorico_Passos &h = estado.historico;

@@ -1,17 +1,14 @@
 #pragma once
 // The movement recorder: after the start and after every step it keeps where each cylinder
-// and directional valve stands (THistorico_Passos), and reads back the movements the
-// cylinders made, "A+" when a position grew and "A-" when it fell.
+// and directional valve stands (THistorico_Passos, as each family's registrar_posicao says),
+// and reads back the movements the cylinders made, "A+" when a position grew and "A-" when it
+// fell.
 
 #include "modelo/estado.h"
 
 #include <QStringList>
 
 namespace zefira {
-
-// A cylinder's name in movements: its nome without surrounding blanks, or "C" and its code
-// when that is empty.
-QString Nome_Movimento(const TComponente &cilindro);
 
 // Appends the positions of the current state as the next step. A component set other than
 // the recorded one (the document was replaced) starts the record over.

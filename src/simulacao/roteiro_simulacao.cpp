@@ -87,16 +87,17 @@ QString TRoteiro_Simulacao::validar(const TEstado &estado)
             continue;
         if (!e.nome.isEmpty()) {
             e.codigo = -1;
+            QString nome;
             for (int i = 0; i < lista.numero_componentes() && e.codigo == -1; ++i)
-                if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL
-                    && lista[i].valvula_direcional->descricao.trimmed().compare(e.nome, Qt::CaseInsensitive) == 0)
+                if (lista[i].familia().acionavel(lista[i], nome) && nome.compare(e.nome, Qt::CaseInsensitive) == 0)
                     e.codigo = lista[i].codigo;
             if (e.codigo == -1)
                 return QStringLiteral("nenhuma válvula direcional com o nome: %1").arg(e.nome);
             continue;
         }
         const TComponente *c = lista.procurar(e.codigo);
-        if (!c || c->tipo != TIPO_VALVULA_DIRECIONAL)
+        QString nome;
+        if (!c || !c->familia().acionavel(*c, nome))
             return QStringLiteral("não é uma válvula direcional: %1").arg(e.codigo);
     }
     return QString();
@@ -116,9 +117,8 @@ void TRoteiro_Simulacao::executar_passo(TEstado &estado, int k) const
             continue;
         if (e.soltar) {
             Soltar_Acionadores(estado, false);
-        } else if (TComponente *c = estado.lista_componentes->procurar(e.codigo);
-                   c && c->tipo == TIPO_VALVULA_DIRECIONAL) {
-            Acionar_Lado(*c->valvula_direcional, e.dir);
+        } else if (TComponente *c = estado.lista_componentes->procurar(e.codigo)) {
+            Acionar_Lado(*c, e.dir);
         }
     }
     Atualizar_Sistema(estado);

@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QSet>
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <limits>
 #include <numeric>
@@ -16,53 +15,6 @@ namespace zefira {
 
 namespace {
 
-// What the check knows of each kind: the name findings give it and the ports that must be
-// attached for it to do its work. Exhausts 3 and 5 of a directional valve are meant to stay
-// open and pilots are checked apart; a junction may end a line, and a single-acting
-// cylinder's spring side breathes.
-struct TTipoVerificado {
-    int tipo;
-    int subtipo; // ways, cylinder type or AND/OR type; -1 for kinds that have none
-    const char *nome;
-    std::array<int, 3> portas; // 0 = none
-};
-
-const TTipoVerificado TIPOS[] = {
-    {TIPO_VALVULA_DIRECIONAL, 2, "Válvula de 2 vias", {1, 2}},
-    {TIPO_VALVULA_DIRECIONAL, 3, "Válvula de 3 vias", {1, 2}},
-    {TIPO_VALVULA_DIRECIONAL, 4, "Válvula de 4 vias", {1, 2, 4}},
-    {TIPO_VALVULA_DIRECIONAL, 5, "Válvula de 5 vias", {1, 2, 4}},
-    {TIPO_TOMADA_AR, -1, "Tomada de Ar", {1}},
-    {TIPO_CILINDRO, 1, "Cilindro", {1}},
-    {TIPO_CILINDRO, 2, "Cilindro", {1, 2}},
-    {TIPO_CILINDRO, 3, "Cilindro", {1, 2}},
-    {TIPO_E_OU_ESC_REG, EOU_E, "Válvula E", {1, 2, 3}},
-    {TIPO_E_OU_ESC_REG, EOU_OU, "Válvula OU", {1, 2, 3}},
-    {TIPO_E_OU_ESC_REG, EOU_ESCAPE, "Válvula de Escape Rápido", {1, 2}},
-    {TIPO_E_OU_ESC_REG, EOU_REGULADORA, "Válvula Reguladora de Fluxo", {1, 2}},
-    {TIPO_JUMP, -1, "Nó", {}},
-    {TIPO_FIO, -1, "Tubo", {}},
-};
-
-int subtipo(const TComponente &c)
-{
-    if (c.valvula_direcional)
-        return c.valvula_direcional->numero_vias;
-    if (c.cilindro)
-        return c.cilindro->tipo();
-    if (c.valvula_e_ou_esc_reg)
-        return c.valvula_e_ou_esc_reg->tipo();
-    return -1;
-}
-
-const TTipoVerificado *tipo_verificado(const TComponente &c)
-{
-    for (const TTipoVerificado &t : TIPOS)
-        if (t.tipo == c.tipo && t.subtipo == subtipo(c))
-            return &t;
-    return nullptr;
-}
-
 // A valve's name as the drawing shows it: the label it follows, else the name typed.
 QString nome_valvula(const TValvula_Direcional &v)
 {
@@ -71,8 +23,9 @@ QString nome_valvula(const TValvula_Direcional &v)
 
 QString nome_componente(const TComponente &c)
 {
-    const TTipoVerificado *t = tipo_verificado(c);
-    QString nome = t ? QString::fromUtf8(t->nome) : c.nome;
+    // Each family names its kinds and the ports they need (TFamilia::verificado).
+    const TFamilia::TVerificado t = c.familia().verificado(c);
+    QString nome = t.nome ? QString::fromUtf8(t.nome) : c.nome;
     const QString proprio = c.valvula_direcional ? nome_valvula(*c.valvula_direcional)
                             : c.cilindro         ? c.cilindro->nome.trimmed()
                                                  : QString();
@@ -267,11 +220,9 @@ private:
     {
         for (int i = 0; i < lista_.numero_componentes(); ++i) {
             const TComponente &c = lista_[i];
-            if (const TTipoVerificado *t = tipo_verificado(c))
-                for (int porta : t->portas)
-                    if (porta != 0 && !ligada(c, porta))
-                        avisar(i, TTipoAviso::PortaAberta,
-                               QStringLiteral("a porta %1 não está ligada a nada").arg(porta));
+            for (int porta : c.familia().verificado(c).portas)
+                if (porta != 0 && !ligada(c, porta))
+                    avisar(i, TTipoAviso::PortaAberta, QStringLiteral("a porta %1 não está ligada a nada").arg(porta));
             if (!c.valvula_direcional)
                 continue;
             for (const auto &[dir, porta, lado] : {std::tuple{false, 6, "da esquerda"}, std::tuple{true, 7, "da direita"}})

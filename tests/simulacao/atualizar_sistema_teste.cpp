@@ -63,7 +63,7 @@ TEST(AtualizarSistema, BotaoClicadoSeguradoETravado)
         TComponente &v = valvula_3_2(k);
         v.valvula_direcional->definir_acao_manual(false, 1);
         k.iniciar();
-        Acionar_Lado(*v.valvula_direcional, false);
+        Acionar_Lado(v, false);
         Soltar_Acionadores(k.estado, true); // Shift alone: still held
         std::vector<int> posicoes;
         passos(k, v, 3, posicoes);

@@ -95,7 +95,7 @@ public:
     // A press and release of the left (or right) actuator between two steps.
     void clicar(TComponente &v, bool dir = false)
     {
-        Acionar_Lado(*v.valvula_direcional, dir);
+        Acionar_Lado(v, dir);
         Soltar_Acionadores(estado, false);
     }
 

@@ -21,6 +21,18 @@ public:
     void atualizar_geometria(TComponente &c) const override;
     void remover_ligacoes(TLista_Componente &lista, TComponente &c) const override;
     // -- percurso da pressão e passo do sistema --
+    TPasso_Percurso sair(TContexto_Percurso &percurso, TComponente &c, int porta) const override;
+    TPasso_Percurso entrar(TContexto_Percurso &percurso, TComponente &c, int porta) const override;
+    bool percorrer_uma_vez() const override;
+    void receber_ar(TContexto_Simulacao &simulacao, TComponente &c, const TTomada_Ar &tomada) const override;
+    void simular(TContexto_Simulacao &simulacao, int indice, TEtapa_Simulacao etapa) const override;
+    void restaurar_partida(TComponente &c, const TComponente &partida) const override;
+    bool acionar(TComponente &c, bool dir) const override;
+    bool acionavel(const TComponente &c, QString &nome) const override;
+    bool redesenho_pendente(const TComponente &c) const override;
+    bool registrar_posicao(const TComponente &c, TLinha_Historico &linha, int &posicao) const override;
+    TEstado_Simulado estado_simulado(const TComponente &c, bool forca_teorica) const override;
+    TVerificado verificado(const TComponente &c) const override;
 
 
     // -- desenho --
