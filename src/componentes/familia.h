@@ -123,6 +123,54 @@ public:
 
 
     // -- edição e acoplamento --
+    // Ports the pointer offers for a wire end, 1..n, tried in this order.
+    virtual int portas_para_fio(const TComponente &c) const = 0;
+    // Its ports lie close together (a junction): the pointer must come nearer to pick one.
+    virtual bool portas_juntas() const = 0;
+    // Ties a port to a wire, to the pending mark of a wire being drawn, or to nothing (LIVRE).
+    virtual void ligar_fio(TComponente &c, int porta, int codigo) const = 0;
+
+    // What the context menu offers for a component and what Propriedades does with it.
+    struct TComandos {
+        bool dialogo = false;     // Propriedades opens the kind's dialog
+        bool liberar = false;     // without a dialog, Propriedades lets the selection go
+        bool rotacionar = false;  // Rotacionar is offered
+        bool acionadores = false; // after the dialog the actuators are laid out again
+        bool reassentar = false;  // the dialog may reshape it in place: wires and docked parts follow
+    };
+    virtual TComandos comandos(const TComponente &c) const = 0;
+    // Rotacionar: turns it in place; false for a kind that does not turn.
+    virtual bool rotacionar(TComponente &c) const = 0;
+
+    // Docking, from the part that sits by its port 1 on a host's port without a wire.
+    virtual bool acoplavel() const = 0;
+    // A source of compressed air: the only part a valve's supply port takes.
+    virtual bool fornece_ar() const = 0;
+    // How far left of the host's port its box starts when docked.
+    virtual int recuo_acoplado() const = 0;
+    // Records the host and the host's port it docked on (-1: none).
+    virtual void prender(TComponente &acoplado, int codigo_hospedeiro, int porta) const = 0;
+    // After a drag, puts it back under the host port it is docked on. True when it has wires
+    // of its own that must follow it there.
+    virtual bool encaixar(TLista_Componente &lista, TComponente &c) const = 0;
+
+    // Docking, from the host.
+    // Whether its ports take `acoplado`.
+    virtual bool acolhe(const TComponente &acoplado) const = 0;
+    // A part it takes has moved: docks it on a free port within reach (true) or lets it go when
+    // it moved away from the port it sat on.
+    virtual bool acoplar(TComponente &hospedeiro, TComponente &acoplado) const = 0;
+    // Where a part docked on `porta` sits: the x its port 1 lines up with, and its top.
+    struct TEncaixe {
+        int x;
+        int topo;
+    };
+    virtual TEncaixe encaixe(const TComponente &hospedeiro, int porta) const = 0;
+    // What is wired to its docked parts moves with it.
+    virtual bool leva_ligacoes_dos_acoplados() const = 0;
+    // Docks the air supply it asks for and lacks (a valve fed on its free port 1); returns the
+    // supply added, or nullptr.
+    virtual TComponente *alimentar(TLista_Componente &lista, TComponente &c) const = 0;
 
 
     // -- paleta e diálogos --

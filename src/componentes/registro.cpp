@@ -57,6 +57,21 @@ public:
 
 
     // -- edição e acoplamento --
+    int portas_para_fio(const TComponente &) const override { return 0; }
+    bool portas_juntas() const override { return false; }
+    void ligar_fio(TComponente &, int, int) const override {}
+    TComandos comandos(const TComponente &) const override { return {}; }
+    bool rotacionar(TComponente &) const override { return false; }
+    bool acoplavel() const override { return false; }
+    bool fornece_ar() const override { return false; }
+    int recuo_acoplado() const override { return 0; }
+    void prender(TComponente &, int, int) const override {}
+    bool encaixar(TLista_Componente &, TComponente &) const override { return false; }
+    bool acolhe(const TComponente &) const override { return false; }
+    bool acoplar(TComponente &, TComponente &) const override { return false; }
+    TEncaixe encaixe(const TComponente &, int) const override { return {}; }
+    bool leva_ligacoes_dos_acoplados() const override { return false; }
+    TComponente *alimentar(TLista_Componente &, TComponente &) const override { return nullptr; }
 
 
     // -- paleta e diálogos --

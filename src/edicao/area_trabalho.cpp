@@ -15,11 +15,6 @@ namespace zefira {
 
 namespace {
 
-bool eh_reguladora(const TComponente &c)
-{
-    return c.tipo == TIPO_E_OU_ESC_REG && c.valvula_e_ou_esc_reg->tipo() == EOU_REGULADORA;
-}
-
 // The component, from the top of the list down, whose marked port can take a wire end; -1.
 int Achar_Porta_Marcada(const TEstado &estado)
 {
@@ -57,7 +52,7 @@ void Pressionar_Editando(TEstado &estado, bool shift_esquerdo, int x, int y)
             Liberar_Componentes(estado);
         // A bend point ends the search; a segment hit is overridden by a later wire.
         for (int i = 0; i < lista.numero_componentes(); ++i) {
-            if (lista[i].tipo != TIPO_FIO)
+            if (!lista[i].e_fio())
                 continue;
             if (Achar_Ponto(estado, i, p) != -1) {
                 estado.indice_arrasto = i;
@@ -108,17 +103,10 @@ void Menu_Contexto(TEstado &estado, TInterfaceUsuario &ui, int x, int y)
     estado.componente_atual = estado.lista().componente(i);
     Liberar_Componentes(estado);
 
+    const TFamilia::TComandos comandos = c.familia().comandos(c);
     TItensMenuContexto itens;
-    switch (c.tipo) {
-    case TIPO_VALVULA_DIRECIONAL:
-    case TIPO_TOMADA_AR:
-    case TIPO_CILINDRO:
-    case TIPO_JUMP: itens.propriedades = true; break;
-    case TIPO_E_OU_ESC_REG:
-        itens.propriedades = itens.rotacionar = eh_reguladora(c);
-        break;
-    default: break;
-    }
+    itens.propriedades = comandos.dialogo || comandos.liberar;
+    itens.rotacionar = comandos.rotacionar;
     c.selecionar();
     estado.modificado = true;
     ++estado.numero_selecionados;
@@ -147,42 +135,9 @@ void Encaixar_Acoplados(TEstado &estado)
     TLista_Componente &lista = estado.lista();
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         TComponente &c = lista[i];
-        if (c.tipo == TIPO_TOMADA_AR && c.tomada_ar->pino != -1) {
-            const TComponente *host = lista.procurar(c.tomada_ar->conexao);
-            if (!host)
-                continue;
-            if (host->tipo == TIPO_VALVULA_DIRECIONAL) {
-                c.esquerda = somar(host->ponto(1).x, -6);
-                c.topo = somar(host->baixo, 6);
-            } else {
-                c.esquerda = somar(host->ponto(c.tomada_ar->pino).x, -6);
-                c.topo = somar(host->baixo, 5);
-            }
-            c.atualizar_geometria();
-        } else if (eh_reguladora(c) && c.valvula_e_ou_esc_reg->pino != -1) {
-            const TComponente *host = lista.procurar(c.conexao(1));
-            if (!host || host->tipo != TIPO_CILINDRO)
-                continue;
-            c.esquerda = somar(host->ponto(c.valvula_e_ou_esc_reg->pino).x, -10);
-            c.topo = somar(host->baixo, 5);
-            c.atualizar_geometria();
+        if (c.familia().encaixar(lista, c))
             Reassentar_Ligacoes(estado, i);
-        }
     }
-}
-
-// The valve dialog may leave the valve with tomada_ar set and port 1 free (a pasted valve, or
-// one whose supply was taken away): a supply is docked on it.
-void Acoplar_Tomada(TEstado &estado, TComponente &valvula)
-{
-    if (!valvula.valvula_direcional->tomada_ar || valvula.conexao(1) != LIVRE)
-        return;
-    TComponente &tomada = estado.lista().adicionar(TIPO_TOMADA_AR, somar(valvula.ponto(1).x, -6), -1, -1, -1,
-                                                   somar(valvula.baixo, 6));
-    Soltar_Botao_Paleta(estado, MODO_TOMADA_AR);
-    tomada.atualizar_geometria();
-    tomada.tomada_ar->ligar(valvula.codigo, 1);
-    valvula.ligar(1, tomada.codigo);
 }
 
 } // namespace
@@ -267,7 +222,7 @@ TCursor imagemMouseMove(TEstado &estado, TShiftState shift, int x, int y)
             estado.segmento_destacado = TSegmento();
             bool achou = false;
             for (int i = 0; i < lista.numero_componentes() && !achou; ++i) {
-                if (lista[i].tipo != TIPO_FIO)
+                if (!lista[i].e_fio())
                     continue;
                 const TSegmento s = Perto_Das_Semi_Retas(estado, i, TPonto(x, y));
                 if (s.segmento != -1) {
@@ -282,7 +237,7 @@ TCursor imagemMouseMove(TEstado &estado, TShiftState shift, int x, int y)
                 estado.arrastou = true;
             // The loose end follows the pointer in a straight line until the wire is finished.
             TComponente *fio = estado.componente_atual.get();
-            if (fio && fio->tipo == TIPO_FIO && fio->fio->numero_pontos() > 0)
+            if (fio && fio->e_fio() && fio->fio->numero_pontos() > 0)
                 fio->fio->ponto(fio->fio->numero_pontos() - 1) = TPonto(x, y);
         }
     }
@@ -334,35 +289,23 @@ void Abrir_Propriedades(TEstado &estado, TInterfaceUsuario &ui, int i)
         TLista_Componente &lista = estado.lista();
         const std::shared_ptr<TComponente> c = lista.componente(i);
         estado.componente_atual = c;
-        bool dialogo = true;
-        switch (c->tipo) {
-        case TIPO_VALVULA_DIRECIONAL:
+        const TFamilia::TComandos comandos = c->familia().comandos(*c);
+        if (comandos.dialogo) {
             ui.editar_propriedades(estado, *c);
-            AtualizarAcionadores(estado);
-            Reassentar_Ligacoes(estado, lista.indice(c->codigo));
-            Acoplar_Tomada(estado, *c);
-            break;
-        case TIPO_TOMADA_AR: ui.editar_propriedades(estado, *c); break;
-        case TIPO_CILINDRO:
-            ui.editar_propriedades(estado, *c);
-            AtualizarAcionadores(estado);
-            break;
-        case TIPO_E_OU_ESC_REG:
-            dialogo = eh_reguladora(*c);
-            if (dialogo)
-                ui.editar_propriedades(estado, *c);
-            break;
-        case TIPO_JUMP:
-            dialogo = false;
-            estado.componente_atual = estado.componente_nulo;
-            Liberar_Componentes(estado);
-            break;
-        default: dialogo = false; break;
-        }
-        // The press that belongs to the double click arrives after the dialog closed.
-        if (dialogo) {
+            if (comandos.acionadores)
+                AtualizarAcionadores(estado);
+            if (comandos.reassentar)
+                Reassentar_Ligacoes(estado, lista.indice(c->codigo));
+            // A valve the dialog left fed on a free port 1 (pasted, or its supply taken away)
+            // gets a supply docked there.
+            if (c->familia().alimentar(lista, *c))
+                Soltar_Botao_Paleta(estado, MODO_TOMADA_AR);
+            // The press that belongs to the double click arrives after the dialog closed.
             estado.ignorar_clique = true;
             estado.ignorar_selecao = true;
+        } else if (comandos.liberar) {
+            estado.componente_atual = estado.componente_nulo;
+            Liberar_Componentes(estado);
         }
     }
     // No further press follows a menu command.
@@ -387,7 +330,7 @@ void FormKeyDown(TEstado &estado, int tecla, TShiftState shift)
     if (tecla == Qt::Key_Escape) {
         if (estado.modo == MODO_FIO) {
             const TComponente *fio = estado.componente_atual.get();
-            if (fio && fio->tipo == TIPO_FIO && fio->fio->numero_pontos() == 2) {
+            if (fio && fio->e_fio() && fio->fio->numero_pontos() == 2) {
                 Desconectar_Conexao_Pendente(estado);
                 estado.componente_atual = estado.componente_nulo;
                 estado.modo = MODO_EDICAO;
@@ -460,10 +403,8 @@ void propriedadesSelecionadoClick(TEstado &estado, TInterfaceUsuario &ui)
 void rotacionarClick(TEstado &estado)
 {
     TComponente *c = estado.componente_atual.get();
-    if (!c || c->tipo != TIPO_E_OU_ESC_REG)
+    if (!c || !c->familia().rotacionar(*c))
         return;
-    TValvula_E_OU_ESC_REG &v = *c->valvula_e_ou_esc_reg;
-    v.definir_estado(v.estado() == 1 ? 2 : 1);
     Registrar_Edicao(estado, QStringLiteral("rotacionar"));
 }
 

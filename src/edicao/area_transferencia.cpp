@@ -21,7 +21,7 @@ int proximo_selecionado(const TLista_Componente &lista, bool com_fios)
 {
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         const TComponente &c = lista[i];
-        if (c.selecionado() && (com_fios || c.tipo != TIPO_FIO))
+        if (c.selecionado() && (com_fios || !c.e_fio()))
             return i;
     }
     return -1;
@@ -62,7 +62,7 @@ void copiarClick(TEstado &estado)
     const TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         const std::shared_ptr<TComponente> &c = lista.componente(i);
-        if (c->selecionado() && c->tipo != TIPO_FIO)
+        if (c->selecionado() && !c->e_fio())
             nova.push_back(c);
     }
     estado.area_transferencia = std::move(nova);
@@ -82,12 +82,12 @@ void colarClick(TEstado &estado)
 {
     TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i)
-        if (lista[i].tipo != TIPO_FIO)
+        if (!lista[i].e_fio())
             lista[i].desselecionar();
     // Copy the handles first: the clipboard must not change while the list grows.
     const std::vector<std::shared_ptr<TComponente>> entradas = estado.area_transferencia;
     for (const std::shared_ptr<TComponente> &c : entradas) {
-        if (!c || c->tipo == TIPO_FIO)
+        if (!c || c->e_fio())
             continue;
         lista.adicionar_existente(c, true, true);
         estado.modificado = true;

@@ -2,6 +2,8 @@
 // one row per quadrant and pair of port directions, read by a tiny evaluator.
 #include "edicao/fio_editor.h"
 
+#include "componentes/fio/edicao_fio.h"
+
 #include "modelo/direcao_porta.h"
 #include "edicao/selecao.h"
 
@@ -161,19 +163,11 @@ int direcao_valida(int d) { return d >= 1 && d <= 4 ? d : DIRECAO_CIMA; }
 
 } // namespace
 
-void Ligar_Porta_Fio(TComponente &c, int porta, int codigo)
-{
-    if (c.tipo == TIPO_TOMADA_AR) {
-        if (porta == 1)
-            c.tomada_ar->ligar(codigo, -1);
-        return;
-    }
-    c.ligar(porta, codigo);
-}
+void Ligar_Porta_Fio(TComponente &c, int porta, int codigo) { c.familia().ligar_fio(c, porta, codigo); }
 
 bool Porta_Marcada_Livre(const TComponente &c)
 {
-    return c.tipo != TIPO_FIO && c.ponto_ativo >= 1 && c.ponto_ativo <= c.numero_portas() &&
+    return !c.e_fio() && c.ponto_ativo >= 1 && c.ponto_ativo <= c.numero_portas() &&
            c.conexao(c.ponto_ativo) == LIVRE;
 }
 
@@ -201,7 +195,7 @@ void Iniciar_Fio(TEstado &estado, int indice, int porta)
     TComponente &c = estado.lista()[indice];
     Liberar_Componentes(estado);
     estado.modo = MODO_FIO;
-    auto fio = std::make_shared<TComponente>(estado.imagens, -1, -1, -1, -1, 0, 0, TIPO_FIO);
+    auto fio = Novo_Fio(estado.imagens);
     const TPonto p = c.ponto(porta);
     fio->fio->adicionar_ponto(p); // origin
     fio->fio->adicionar_ponto(p); // loose end, follows the pointer
@@ -216,7 +210,7 @@ void Finalizar_Fio(TEstado &estado, int indice)
 {
     TLista_Componente &lista = estado.lista();
     const std::shared_ptr<TComponente> fio = estado.componente_atual;
-    if (!fio || fio->tipo != TIPO_FIO || fio->codigo != -1 || indice < 0 || indice >= lista.numero_componentes() ||
+    if (!fio || !fio->e_fio() || fio->codigo != -1 || indice < 0 || indice >= lista.numero_componentes() ||
         !Porta_Marcada_Livre(lista[indice]))
         return;
     TFio &f = *fio->fio;
@@ -260,7 +254,7 @@ TComponente &CriarFio(TEstado &estado, int codigo, int pino_destino, int conexao
                       int conexao_origem, int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4,
                       bool com_quarto_ponto)
 {
-    auto fio = std::make_shared<TComponente>(estado.imagens, -1, -1, -1, -1, 0, 0, TIPO_FIO);
+    auto fio = Novo_Fio(estado.imagens);
     fio->codigo = codigo;
     fio->fio->ligar(false, conexao_destino, pino_destino);
     fio->fio->ligar(true, conexao_origem, pino_origem);

@@ -16,8 +16,8 @@ namespace {
 
 // Pointer tolerances in circuit pixels; zoomed out, the view widens them so that they never
 // shrink below the same number of screen pixels.
-constexpr int PERTO = 5;       // pointer tolerance for ports, wire points and segments
-constexpr int PERTO_JUMP = 3;  // jumps are small, so their ports need a tighter hit
+constexpr int PERTO = 5;               // pointer tolerance for ports, wire points and segments
+constexpr int PERTO_PORTAS_JUNTAS = 3; // ports close together (a junction's) need a tighter hit
 
 bool valido(const TEstado &estado, int indice)
 {
@@ -29,21 +29,13 @@ const TFio *fio_em(const TEstado &estado, int indice)
     if (!valido(estado, indice))
         return nullptr;
     const TComponente &c = (*estado.lista_componentes)[indice];
-    return c.tipo == TIPO_FIO ? c.fio.get() : nullptr;
-}
-
-// Ports offered to the pointer, in the order they are tried.
-int portas_candidatas(const TComponente &c)
-{
-    if (c.tipo == TIPO_CILINDRO)
-        return c.cilindro->tipo() == 1 ? 1 : 2; // a single-acting cylinder has no port 2 to wire
-    return c.numero_portas();
+    return c.e_fio() ? c.fio.get() : nullptr;
 }
 
 int porta_livre_perto(const TVista &vista, const TComponente &c, const TPonto &p)
 {
-    const int limite = vista.tolerancia(c.tipo == TIPO_JUMP ? PERTO_JUMP : PERTO);
-    const int n = portas_candidatas(c);
+    const int limite = vista.tolerancia(c.familia().portas_juntas() ? PERTO_PORTAS_JUNTAS : PERTO);
+    const int n = c.familia().portas_para_fio(c);
     for (int porta = 1; porta <= n; ++porta) {
         const TPonto q = c.ponto(porta);
         if (q.x == FORA_DO_DESENHO && q.y == FORA_DO_DESENHO)
@@ -121,7 +113,7 @@ bool DesenharBolinha(TEstado &estado, int x, int y)
     TLista_Componente &lista = *estado.lista_componentes;
     for (int i = lista.numero_componentes() - 1; i >= 0; --i) {
         TComponente &c = lista[i];
-        if (c.tipo == TIPO_FIO)
+        if (c.e_fio())
             continue;
         c.ponto_ativo = porta_livre_perto(estado.vista, c, p);
         marcou = marcou || c.ponto_ativo != -1;
@@ -143,7 +135,7 @@ void SelecionarDentroQuadrado(TEstado &estado)
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         TComponente &c = lista[i];
         bool dentro;
-        if (c.tipo == TIPO_FIO) {
+        if (c.e_fio()) {
             const TFio &f = *c.fio;
             dentro = f.numero_pontos() > 0 &&
                      (Ponto_Dentro_Quadrado(estado, f.ponto(0)) ||

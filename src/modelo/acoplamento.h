@@ -1,22 +1,30 @@
 #pragma once
-// Docking: air supplies and AND/OR/exhaust/regulator valves that sit directly on another
-// component's port, without a wire between them.
+// Docking: parts that sit by their port 1 directly on another component's port, without a wire
+// (air supplies on valves and cylinders, AND/OR/exhaust/regulator valves on cylinders). Which
+// part docks on which host, and where it sits, each family answers (componentes/familia.h).
 
 #include "modelo/estado.h"
 
 namespace zefira {
 
-// True when `acoplado` sits on port `porta` of `hospedeiro`: an air supply on a directional
-// valve or a cylinder, or an AND/OR/exhaust/regulator valve on a cylinder, each naming the
+// A port within this distance of a docked part's port 1 takes it; at it or beyond, lets it go.
+constexpr int PERTO_ACOPLAMENTO = 5;
+
+// True when `acoplado` sits on port `porta` of `hospedeiro`: a part the host takes, naming the
 // host back.
 bool Esta_Acoplado(const TComponente &hospedeiro, int porta, const TComponente &acoplado);
+// Under the port, 5 below the box: where a part docked on a cylinder sits, and where a part a
+// damaged file docks on any other kind is put.
+TFamilia::TEncaixe Sob_Porta(const TComponente &hospedeiro, int porta);
 // Puts a docked component back in its place under the host's port and lays it out.
 void Posicionar_Acoplado(const TComponente &hospedeiro, int porta, TComponente &acoplado);
-// After an air supply moved: docks it on the first nearby free port 1 of a directional valve or
-// port 1/2 of a cylinder, or undocks it from a host it moved away from. Selected hosts move
-// with the supply and are left out.
-void Acoplar_Tomada_Ar(TEstado &estado, TComponente &tomada);
-// The same for an AND/OR/exhaust/regulator valve over the cylinders, by its port 1.
-void Acoplar_Valvula_E_OU(TEstado &estado, TComponente &valvula);
+// Ties both ends of a docking and marks the part docked; Soltar_Acoplado only drops the mark,
+// each host untying its own port.
+void Prender_Acoplado(TComponente &acoplado, TComponente &hospedeiro, int porta);
+void Soltar_Acoplado(TComponente &acoplado);
+// After a dockable part moved: docks it on the first host nearby that takes it, or undocks it
+// from a host it moved away from. Selected hosts move with it and are left out; a part wired by
+// its port 1 stays as it is.
+void Acoplar(TEstado &estado, TComponente &acoplado);
 
 } // namespace zefira

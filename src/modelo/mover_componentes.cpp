@@ -60,7 +60,7 @@ void mover_componente(TEstado &estado, int indice, int dx, int dy)
         TComponente *ligado = codigo == LIVRE ? nullptr : lista.procurar(codigo);
         if (!ligado)
             continue;
-        if (ligado->tipo == TIPO_FIO) {
+        if (ligado->e_fio()) {
             TFio &fio = *ligado->fio;
             const TPonto p = c.ponto(porta);
             const int direcao = Direcao_Porta(c, porta);
@@ -71,7 +71,7 @@ void mover_componente(TEstado &estado, int indice, int dx, int dy)
         } else if (Esta_Acoplado(c, porta, *ligado)) {
             Posicionar_Acoplado(c, porta, *ligado);
             // Whatever is wired to a component docked on a cylinder must follow it too.
-            if (c.tipo == TIPO_CILINDRO) {
+            if (c.familia().leva_ligacoes_dos_acoplados()) {
                 const int j = lista.indice(ligado->codigo);
                 if (j >= 0)
                     mover_componente(estado, j, 0, 0);
@@ -79,10 +79,8 @@ void mover_componente(TEstado &estado, int indice, int dx, int dy)
         }
     }
 
-    if (c.tipo == TIPO_TOMADA_AR)
-        Acoplar_Tomada_Ar(estado, c);
-    else if (c.tipo == TIPO_E_OU_ESC_REG)
-        Acoplar_Valvula_E_OU(estado, c);
+    if (c.familia().acoplavel())
+        Acoplar(estado, c);
 }
 
 // Only an inner segment slides: the first and last ones hang on ports.
@@ -107,7 +105,7 @@ void mover_segmento(TEstado &estado, TComponente &w, int dx, int dy)
 void Reassentar_Ligacoes(TEstado &estado, int indice)
 {
     const TLista_Componente &lista = *estado.lista_componentes;
-    if (indice >= 0 && indice < lista.numero_componentes() && lista[indice].tipo != TIPO_FIO)
+    if (indice >= 0 && indice < lista.numero_componentes() && !lista[indice].e_fio())
         mover_componente(estado, indice, 0, 0);
 }
 
@@ -118,7 +116,7 @@ void Mover_Componentes(TEstado &estado, int indice, int dx, int dy)
     if (indice < 0 || indice >= lista.numero_componentes())
         return;
     TComponente &c = lista[indice];
-    if (c.tipo == TIPO_FIO)
+    if (c.e_fio())
         mover_segmento(estado, c, dx, dy);
     else
         mover_componente(estado, indice, dx, dy);

@@ -118,7 +118,7 @@ QRect Limites_Circuito(const TLista_Componente &lista)
     QRect r;
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         const TComponente &c = lista[i];
-        if (c.tipo == TIPO_FIO && c.fio) {
+        if (c.e_fio() && c.fio) {
             for (int k = 0; k < c.fio->numero_pontos(); ++k)
                 r |= QRect(c.fio->ponto(k).x, c.fio->ponto(k).y, 1, 1);
         } else if (c.direita > c.esquerda && c.baixo > c.topo) {

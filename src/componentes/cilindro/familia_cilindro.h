@@ -47,6 +47,21 @@ public:
 
 
     // -- edição e acoplamento --
+    int portas_para_fio(const TComponente &c) const override;
+    bool portas_juntas() const override;
+    void ligar_fio(TComponente &c, int porta, int codigo) const override;
+    TComandos comandos(const TComponente &c) const override;
+    bool rotacionar(TComponente &c) const override;
+    bool acoplavel() const override;
+    bool fornece_ar() const override;
+    int recuo_acoplado() const override;
+    void prender(TComponente &acoplado, int codigo_hospedeiro, int porta) const override;
+    bool encaixar(TLista_Componente &lista, TComponente &c) const override;
+    bool acolhe(const TComponente &acoplado) const override;
+    bool acoplar(TComponente &hospedeiro, TComponente &acoplado) const override;
+    TEncaixe encaixe(const TComponente &hospedeiro, int porta) const override;
+    bool leva_ligacoes_dos_acoplados() const override;
+    TComponente *alimentar(TLista_Componente &lista, TComponente &c) const override;
 
 
     // -- paleta e diálogos --
