@@ -179,7 +179,7 @@ void Acoplar_Tomada(TEstado &estado, TComponente &valvula)
         return;
     TComponente &tomada = estado.lista().adicionar(TIPO_TOMADA_AR, somar(valvula.ponto(1).x, -6), -1, -1, -1,
                                                    somar(valvula.baixo, 6));
-    Soltar_Botao_Paleta(estado, MODO_TOMADA_AR);
+    Soltar_Botao_Paleta(estado, tomada.familia());
     tomada.atualizar_geometria();
     tomada.tomada_ar->ligar(valvula.codigo, 1);
     valvula.ligar(1, tomada.codigo);
