@@ -1,8 +1,7 @@
 #pragma once
 // The component palette's logic: the placement codes with their buttons and menu items (the
-// families' palette entries),
-// the one toggle group of buttons, abandoning a wire being drawn, and placing the chosen
-// component on the work area.
+// families' palette entries), the one toggle group of buttons, abandoning a wire being drawn,
+// and placing the chosen component on the work area.
 
 #include "modelo/estado.h"
 
