@@ -1,8 +1,9 @@
-// Build-time tool: writes the 13 placement cursor files into DESTINO/figuras, each showing the
-// component that a click will place, scaled to fit 32 x 32, with the hot spot at the top-left
-// corner where the component's box will start.
+// Build-time tool: writes the placement cursor files into DESTINO/figuras, one per palette entry
+// of the registered families, each showing the component that a click will place, scaled to fit
+// 32 x 32, with the hot spot at the top-left corner where the component's box will start.
 
 #include "desenho/arquivo_cursor.h"
+#include "modelo/modo.h"
 #include "simbolos/imagens.h"
 
 #include <QDir>
@@ -21,7 +22,7 @@ int main(int argc, char **argv)
     const QDir destino(QString::fromLocal8Bit(argv[1]));
     destino.mkpath("figuras");
     zefira::TImagens imagens;
-    for (int i = 1; i <= 13; ++i) {
+    for (int i = 1; i <= zefira::Numero_Pecas(); ++i) {
         // White is the background of every symbol: it becomes transparent on the cursor.
         QImage figura = imagens.copiar(zefira::Figura_Cursor(i)).convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < figura.height(); ++y)

@@ -4,12 +4,14 @@
 // a family that forgets one does not compile.
 
 #include <QString>
+#include <vector>
 
 namespace zefira {
 
 class TComponente;
 class TImagens;
 class TLista_Componente;
+struct TEntrada_Paleta;
 struct TLinha_Demonstracao;
 struct TTipo_Arquivo;
 
@@ -174,6 +176,15 @@ public:
 
 
     // -- paleta e diálogos --
+    // The family's palette entries (componentes/entrada_paleta.h), in palette order; none for a tube.
+    virtual const std::vector<TEntrada_Paleta> &paleta() const = 0;
+    // Finishes a component just placed from the palette with `variante`: lays it out; a new
+    // directional valve also gets its starting squares and a supply docked on its port 1.
+    virtual void posicionar(TLista_Componente &lista, TComponente &c, const TVariante &variante) const = 0;
+    // The name of the property dialog a double click opens on `c`; empty when it has none.
+    virtual QString dialogo_propriedades(const TComponente &c) const = 0;
+    // The supply a valve's "Ar comprimido" box docks on its port 1 and takes away when cleared.
+    virtual bool suprimento_ar_comprimido() const = 0;
 
 };
 

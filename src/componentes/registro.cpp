@@ -2,6 +2,7 @@
 
 #include "componentes/cilindro/familia_cilindro.h"
 #include "componentes/contexto_percurso.h"
+#include "componentes/entrada_paleta.h"
 #include "componentes/fio/familia_fio.h"
 #include "componentes/jump/familia_jump.h"
 #include "componentes/tomada_ar/familia_tomada_ar.h"
@@ -75,6 +76,14 @@ public:
 
 
     // -- paleta e diálogos --
+    const std::vector<TEntrada_Paleta> &paleta() const override
+    {
+        static const std::vector<TEntrada_Paleta> nenhuma;
+        return nenhuma;
+    }
+    void posicionar(TLista_Componente &, TComponente &, const TVariante &) const override {}
+    QString dialogo_propriedades(const TComponente &) const override { return QString(); }
+    bool suprimento_ar_comprimido() const override { return false; }
 
 };
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include "documento/gravacao_segura.h"
+#include "modelo/modo.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -16,21 +17,6 @@ namespace zefira {
 
 namespace {
 
-struct Cursor {
-    const char *arquivo;
-    const char *figura;
-};
-
-const Cursor CURSORES[13] = {
-    {"figuras/valvula2vias.cur", "fig_2va"},  {"figuras/valvula3vias.cur", "fig_3va"},
-    {"figuras/valvula4vias.cur", "fig_4d"},   {"figuras/valvula5vias.cur", "fig_5d"},
-    {"figuras/tomada_de_ar.cur", "tomada_de_ar"}, {"figuras/cilindro_se.cur", "cilindro_se_dehs"},
-    {"figuras/cilindro_dehs.cur", "cilindro_se_dehs"}, {"figuras/cilindro_dehd.cur", "cilindro_dehd"},
-    {"figuras/e.cur", "valvula_e"},           {"figuras/ou.cur", "valvula_ou"},
-    {"figuras/escape.cur", "valvula_escape"}, {"figuras/reguladora.cur", "valvula_reguladora"},
-    {"figuras/jump.cur", "jump"},
-};
-
 constexpr int CABECALHO = 6;
 constexpr int ENTRADA = 16;
 
@@ -38,12 +24,15 @@ constexpr int ENTRADA = 16;
 
 QString Arquivo_Cursor(int indice)
 {
-    return indice >= 1 && indice <= 13 ? QString::fromLatin1(CURSORES[indice - 1].arquivo) : QString();
+    return indice >= 1 && indice <= Numero_Pecas()
+               ? QStringLiteral("figuras/%1.cur").arg(QLatin1String(Pecas()[size_t(indice - 1)].entrada->cursor))
+               : QString();
 }
 
 QString Figura_Cursor(int indice)
 {
-    return indice >= 1 && indice <= 13 ? QString::fromLatin1(CURSORES[indice - 1].figura) : QString();
+    return indice >= 1 && indice <= Numero_Pecas() ? QString::fromLatin1(Pecas()[size_t(indice - 1)].entrada->figura)
+                                                   : QString();
 }
 
 bool Gravar_Cursor(const QString &nome, const QImage &figura, const QPoint &ponto_quente)

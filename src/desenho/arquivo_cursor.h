@@ -12,7 +12,7 @@ bool Gravar_Cursor(const QString &nome, const QImage &figura, const QPoint &pont
 // False when the file is missing or not a cursor of this kind; figura and ponto_quente untouched.
 bool Ler_Cursor(const QString &nome, QImage &figura, QPoint &ponto_quente);
 
-// Placement cursor files by slot 1..13 (placement codes 2..14), relative to the program folder.
+// Placement cursor files by slot 1..Numero_Pecas() (the palette order), relative to the program folder.
 QString Arquivo_Cursor(int indice);
 // The symbol picture each placement cursor shows.
 QString Figura_Cursor(int indice);

@@ -299,7 +299,8 @@ void Abrir_Propriedades(TEstado &estado, TInterfaceUsuario &ui, int i)
             // A valve the dialog left fed on a free port 1 (pasted, or its supply taken away)
             // gets a supply docked there.
             if (c->familia().alimentar(lista, *c))
-                Soltar_Botao_Paleta(estado, MODO_TOMADA_AR);
+                if (const TComponente *suprimento = lista.procurar(c->conexao(1)))
+                    Soltar_Botao_Paleta(estado, suprimento->familia());
             // The press that belongs to the double click arrives after the dialog closed.
             estado.ignorar_clique = true;
             estado.ignorar_selecao = true;

@@ -1,27 +1,14 @@
 #pragma once
-// The component palette's logic: the placement codes with their buttons and menu items,
-// the one toggle group of buttons, abandoning a wire being drawn, and placing the chosen
-// component on the work area.
+// The component palette's logic: the placement codes with their buttons and menu items (the
+// families' palette entries), the one toggle group of buttons, abandoning a wire being drawn,
+// and placing the chosen component on the work area.
 
 #include "modelo/estado.h"
 
 namespace zefira {
 
-// One palette button and its "&Componentes" menu item.
-struct TBotaoPaleta {
-    int codigo;              // placement code, the value modo takes (model/modo.h)
-    const char *botao;       // palette button
-    const char *dica;        // the button's hint
-    const char *item_menu;   // menu item
-    const char *legenda;     // menu caption
-    char atalho;             // plain shortcut key
-};
-
-constexpr int NUMERO_BOTOES_PALETA = NUMERO_PECAS;
-// The buttons in palette order (that of PECAS).
-const TBotaoPaleta *Botoes_Paleta();
-// The button of a placement code, or nullptr.
-const TBotaoPaleta *Botao_Paleta(int codigo);
+// The palette entry of a placement code (its button and "&Componentes" menu item), or nullptr.
+const TEntrada_Paleta *Botao_Paleta(int codigo);
 
 // A click on a palette button: the toggle group flips the button (pressing the down button
 // lifts it, any other goes down and lifts the rest), then SBClick runs. Ignored while the
@@ -36,6 +23,8 @@ void SBClick(TEstado &estado, int codigo);
 void Soltar_Botoes_Paleta(TEstado &estado);
 // Lifts the button of `codigo` if it is down.
 void Soltar_Botao_Paleta(TEstado &estado, int codigo);
+// Lifts the button down if it places components of `familia`.
+void Soltar_Botao_Paleta(TEstado &estado, const TFamilia &familia);
 // A key pressed in the palette window (Qt key code): Escape cancels the pending placement,
 // leaving the button down.
 void paletaKeyPress(TEstado &estado, int tecla);
@@ -46,8 +35,8 @@ int Achar_Indice(const TEstado &estado, int codigo);
 // overlay (sight, move cross, highlighted segment) is reset.
 void Desconectar_Conexao_Pendente(TEstado &estado);
 
-// Places the component of placement code `codigo` with its top-left corner at (x, y):
-// a new directional valve also gets an air supply docked on its port 1. Lifts the code's
+// Places the component of placement code `codigo` with its top-left corner at (x, y), finished
+// by its family (a new directional valve also gets an air supply docked on its port 1). Lifts the code's
 // button, sets modo 0 and modificado. Returns the component placed (the valve, not its supply).
 TComponente &Posicionar_Componente(TEstado &estado, int codigo, int x, int y);
 

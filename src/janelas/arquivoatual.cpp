@@ -90,7 +90,8 @@ void TFormArquivo::carregar_cursores()
     dpr_cursores_ = devicePixelRatioF();
     cursores_lidos_ = 0;
     cursor_aplicado_ = false; // the same slot may now hold another picture
-    for (int i = 1; i <= 13; ++i) {
+    cursores_.assign(size_t(Numero_Pecas()) + 1, QCursor(Qt::CrossCursor));
+    for (int i = 1; i <= Numero_Pecas(); ++i) {
         QImage figura;
         QPoint ponto;
         // On a dense screen the cursor is drawn again from the symbol's vectors.
@@ -102,8 +103,6 @@ void TFormArquivo::carregar_cursores()
         if (Ler_Cursor(Caminho_Dados(estado_.pasta_programa, Arquivo_Cursor(i)), figura, ponto)) {
             cursores_[i] = QCursor(QPixmap::fromImage(figura), ponto.x(), ponto.y());
             ++cursores_lidos_;
-        } else {
-            cursores_[i] = QCursor(Qt::CrossCursor);
         }
     }
 }
@@ -302,14 +301,14 @@ void TFormArquivo::aplicar_cursor()
         return;
     cursor_ = c;
     cursor_aplicado_ = true;
-    switch (c.tipo) {
-    case TipoCursor::Mao: viewport()->setCursor(Qt::PointingHandCursor); break;
-    case TipoCursor::Oculto: viewport()->setCursor(Qt::BlankCursor); break;
-    case TipoCursor::Posicionamento:
-        viewport()->setCursor(c.indice >= 1 && c.indice <= 13 ? cursores_[c.indice] : QCursor(Qt::ArrowCursor));
-        break;
-    default: viewport()->setCursor(Qt::ArrowCursor); break;
-    }
+    if (c.tipo == TipoCursor::Mao)
+        viewport()->setCursor(Qt::PointingHandCursor);
+    else if (c.tipo == TipoCursor::Oculto)
+        viewport()->setCursor(Qt::BlankCursor);
+    else if (c.tipo == TipoCursor::Posicionamento && c.indice >= 1 && c.indice < int(cursores_.size()))
+        viewport()->setCursor(cursores_[size_t(c.indice)]);
+    else
+        viewport()->setCursor(Qt::ArrowCursor);
 }
 
 void TFormArquivo::avisar_mudancas()

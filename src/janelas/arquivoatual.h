@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <vector>
 
 namespace zefira {
 
@@ -89,7 +90,7 @@ private:
     TEstado &estado_;
     TInterfaceUsuario &ui_;
     QImage imagem_;
-    QCursor cursores_[14]; // placement cursors by slot 1..13
+    std::vector<QCursor> cursores_; // placement cursors by slot 1..Numero_Pecas(); slot 0 unused
     QString legenda_;
     QString dica_;
     TControles controles_anteriores_;

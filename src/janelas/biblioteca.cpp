@@ -6,21 +6,25 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace zefira {
 
 namespace {
 
-struct Posicao {
-    int codigo;
-    int x, y;
-};
-
-// Two columns of buttons, 73 x 47 each.
-const Posicao POSICOES[] = {
-    {7, 2, 2},    {8, 80, 2},   {9, 2, 54},   {6, 80, 54},   {2, 2, 106}, {3, 80, 106}, {4, 2, 158},
-    {5, 80, 158}, {13, 2, 210}, {12, 80, 210}, {11, 2, 262}, {10, 80, 262}, {14, 2, 314},
-};
+// The buttons by their place in the window, row by row: the order they are created in.
+std::vector<const TEntrada_Paleta *> por_lugar()
+{
+    std::vector<const TEntrada_Paleta *> entradas;
+    for (const TPeca &p : Pecas())
+        entradas.push_back(p.entrada);
+    std::sort(entradas.begin(), entradas.end(), [](const TEntrada_Paleta *a, const TEntrada_Paleta *b) {
+        return std::pair(a->y, a->x) < std::pair(b->y, b->x);
+    });
+    return entradas;
+}
 
 // The button shows exactly what a click on the work area will place: the component is placed
 // on a scratch circuit, painted by the work area's own renderer and cropped to its ink. At
@@ -94,17 +98,17 @@ TFormBiblioteca::TFormBiblioteca(TEstado &estado, QWidget *pai) : QWidget(pai), 
     setStyleSheet(QStringLiteral("QToolButton { background: white; border: 1px solid #b4b4b4; border-radius: 2px; }"
                                  "QToolButton:hover { border: 1px solid #3a6fc4; }"
                                  "QToolButton:checked { background: #d3e3fb; border: 2px solid #1f56b0; }"));
-    for (const Posicao &pos : POSICOES) {
-        const TBotaoPaleta *b = Botao_Paleta(pos.codigo);
+    // Two columns of buttons, 73 x 47 each, where each family's palette entries place them.
+    for (const TEntrada_Paleta *b : por_lugar()) {
         auto *botao = new QToolButton(this);
         botao->setObjectName(QString::fromLatin1(b->botao));
         botao->setToolTip(QString::fromUtf8(b->dica));
         botao->setCheckable(true);
         botao->setAutoRaise(false);
-        botao->setGeometry(pos.x, pos.y, 73, 47);
+        botao->setGeometry(b->x, b->y, 73, 47);
         botao->setIconSize(QSize(69, 43));
-        botao->setIcon(icone_componente(pos.codigo));
-        const int codigo = pos.codigo;
+        botao->setIcon(icone_componente(b->codigo));
+        const int codigo = b->codigo;
         connect(botao, &QToolButton::clicked, this, [this, codigo] {
             Clicar_Botao_Paleta(estado_, codigo);
             sincronizar();
@@ -117,7 +121,7 @@ TFormBiblioteca::TFormBiblioteca(TEstado &estado, QWidget *pai) : QWidget(pai), 
 
 QString TFormBiblioteca::item_menu(int codigo)
 {
-    const TBotaoPaleta *b = Botao_Paleta(codigo);
+    const TEntrada_Paleta *b = Botao_Paleta(codigo);
     return b ? QString::fromLatin1(b->item_menu) : QString();
 }
 

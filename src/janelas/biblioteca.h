@@ -1,6 +1,6 @@
 #pragma once
-// TFormBiblioteca: the component palette. Thirteen toggle buttons, at most one down; the core
-// keeps which one is down and the window mirrors it.
+// TFormBiblioteca: the component palette. One toggle button per palette entry of the families,
+// at most one down; the core keeps which one is down and the window mirrors it.
 
 #include <QMap>
 #include <QToolButton>

@@ -2,10 +2,7 @@
 
 #include "janelas/arquivoatual.h"
 
-#include "dialogos/configuracaocilindro.h"
-#include "dialogos/configuracaotomadaar.h"
-#include "dialogos/configuracaovalvula.h"
-#include "dialogos/configuracaovalvulareguladora.h"
+#include "janelas/dialogos_propriedades.h"
 #include "modelo/estado.h"
 
 #include <QFileDialog>
@@ -30,51 +27,12 @@ struct DevolverFoco {
     }
 };
 
-// Finds the dialog of type T among the created ones and runs it on the component.
-template <class T, class F> bool com_dialogo(const QList<QWidget *> &dialogos, F editar)
-{
-    for (QWidget *w : dialogos)
-        if (auto *d = qobject_cast<T *>(w))
-            return editar(*d);
-    return false;
-}
-
-struct EditorPropriedades {
-    int tipo;
-    bool (*editar)(const QList<QWidget *> &, TEstado &, TComponente &);
-};
-
-// One dialog per component kind; AND, OR and quick-exhaust valves and jumps have none.
-const EditorPropriedades EDITORES[] = {
-    {TIPO_VALVULA_DIRECIONAL,
-     [](const QList<QWidget *> &d, TEstado &e, TComponente &c) {
-         return com_dialogo<TFormconfiguracaovalvula>(d, [&](auto &f) { return f.editar(e.lista(), c); });
-     }},
-    {TIPO_TOMADA_AR,
-     [](const QList<QWidget *> &d, TEstado &, TComponente &c) {
-         return com_dialogo<TFormconfiguracaotomadaar>(d, [&](auto &f) { return f.editar(c); });
-     }},
-    {TIPO_CILINDRO,
-     [](const QList<QWidget *> &d, TEstado &e, TComponente &c) {
-         return com_dialogo<TFormconfiguracaocilindro>(d, [&](auto &f) { return f.editar(e.lista(), c); });
-     }},
-    {TIPO_E_OU_ESC_REG,
-     [](const QList<QWidget *> &d, TEstado &, TComponente &c) {
-         if (c.valvula_e_ou_esc_reg->tipo() != EOU_REGULADORA)
-             return false;
-         return com_dialogo<TFormconfiguracaovalvulareguladora>(d, [&](auto &f) { return f.editar(c); });
-     }},
-};
-
 } // namespace
 
 bool TInterfaceQt::editar_propriedades(TEstado &estado, TComponente &componente)
 {
     DevolverFoco foco{pai_};
-    for (const EditorPropriedades &e : EDITORES)
-        if (e.tipo == componente.tipo)
-            return e.editar(dialogos_, estado, componente);
-    return false;
+    return Editar_Propriedades(dialogos_, estado, componente);
 }
 
 Resposta TInterfaceQt::perguntar(const QString &texto, bool com_cancelar)

@@ -1,6 +1,41 @@
 #include "janelas/menus.h"
 
+#include "modelo/modo.h"
+
+#include <algorithm>
+#include <utility>
+
 namespace zefira {
+
+namespace {
+
+// "&Componentes": every family's palette entries by menu group and order, a separator between
+// two groups.
+std::vector<TItemMenu> Itens_Componentes()
+{
+    std::vector<const TEntrada_Paleta *> entradas;
+    for (const TPeca &p : Pecas())
+        entradas.push_back(p.entrada);
+    std::sort(entradas.begin(), entradas.end(), [](const TEntrada_Paleta *a, const TEntrada_Paleta *b) {
+        return std::pair(a->grupo_menu, a->ordem_menu) < std::pair(b->grupo_menu, b->ordem_menu);
+    });
+    // The separators keep the names they always had; a further group's share one.
+    static const char *const SEPARADORES[] = {"N4", "N5", "N6"};
+    std::vector<TItemMenu> itens;
+    size_t separadores = 0;
+    for (size_t i = 0; i < entradas.size(); ++i) {
+        const TEntrada_Paleta &e = *entradas[i];
+        if (i > 0 && e.grupo_menu != entradas[i - 1]->grupo_menu) {
+            const char *nome = separadores < std::size(SEPARADORES) ? SEPARADORES[separadores] : "N_componentes";
+            ++separadores;
+            itens.push_back({"componentes", nome, "-", "", -1, false});
+        }
+        itens.push_back({"componentes", e.item_menu, e.legenda, e.atalho, -1, false});
+    }
+    return itens;
+}
+
+} // namespace
 
 const std::vector<TMenuPrincipal> &Menus_Principais()
 {
@@ -14,7 +49,8 @@ const std::vector<TMenuPrincipal> &Menus_Principais()
 
 const std::vector<TItemMenu> &Itens_Menu()
 {
-    static const std::vector<TItemMenu> itens = {
+    // The menus before and after "&Componentes", whose items the families' palette entries give.
+    static const std::vector<TItemMenu> antes = {
         {"arquivo_menu", "novo", "&Novo", "Ctrl+O", 0, false},
         {"arquivo_menu", "abrir", "&Abrir", "Ctrl+A", 1, false},
         {"arquivo_menu", "salvar", "&Salvar", "Ctrl+B", 2, false},
@@ -47,23 +83,8 @@ const std::vector<TItemMenu> &Itens_Menu()
         // The cylinders' label: the fuzzy estimate, or p × A when checked.
         {"exibir", "forcateorica", "Força &teórica (p × A)", "", -1, false},
 
-        {"componentes", "cilindrosimplesacao", "Cilindro de &Simples Ação", "S", -1, false},
-        {"componentes", "cilindrodehs", "Cilindro de Dupla Ação &Haste Simples", "H", -1, false},
-        {"componentes", "cilindrodehd", "Cilindro de Dupla Ação Haste &Dupla", "D", -1, false},
-        {"componentes", "N4", "-", "", -1, false},
-        {"componentes", "valvula2vias", "Válvula de &2 vias", "2", -1, false},
-        {"componentes", "valvula3vias", "Válvula de &3 vias", "3", -1, false},
-        {"componentes", "valvula4vias", "Válvula de &4 vias", "4", -1, false},
-        {"componentes", "valvula5vias", "Válvula de &5 vias", "5", -1, false},
-        {"componentes", "N5", "-", "", -1, false},
-        {"componentes", "valvularegfluxo", "Válvula Reguladora de &Fluxo", "F", -1, false},
-        {"componentes", "valvulaescaperapido", "Válvula de Escape &Rápido", "R", -1, false},
-        {"componentes", "valvulaou", "Válvula &OU", "O", -1, false},
-        {"componentes", "valvulae", "Válvula &E", "E", -1, false},
-        {"componentes", "N6", "-", "", -1, false},
-        {"componentes", "tomadadearcomprimido", "Tomada de &Ar Comprimido", "A", -1, false},
-        {"componentes", "no", "&Nó", "N", -1, false},
-
+    };
+    static const std::vector<TItemMenu> depois = {
         {"simulacao", "parar", "&Parar", "F5", 7, false},
         {"simulacao", "iniciar", "&Iniciar", "F9", 8, false},
         {"simulacao", "pausar", "Pa&usar", "F8", 9, false},
@@ -115,6 +136,13 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"ajuda", "N7", "-", "", -1, false},
         {"ajuda", "sobre", "&Sobre...", "", -1, false},
     };
+    static const std::vector<TItemMenu> itens = [] {
+        std::vector<TItemMenu> todos = antes;
+        const std::vector<TItemMenu> componentes = Itens_Componentes();
+        todos.insert(todos.end(), componentes.begin(), componentes.end());
+        todos.insert(todos.end(), depois.begin(), depois.end());
+        return todos;
+    }();
     return itens;
 }
 

@@ -329,8 +329,10 @@ void TForm1::ligar_comandos()
     c["Biblioteca1"] = c["TBbiblioteca"] = [this] { Biblioteca1Click(); };
     c["propriedades"] = [this] { propriedadesSelecionadoClick(estado_, ui_); };
 
-    for (int codigo = 2; codigo <= 14; ++codigo)
+    for (const TPeca &p : Pecas()) {
+        const int codigo = p.entrada->codigo;
         c[TFormBiblioteca::item_menu(codigo)] = [this, codigo] { FormBiblioteca->menu_clicado(codigo); };
+    }
 
     c["parar"] = [this] { pararClick(estado_); };
     c["TBparar"] = [this] { TBpararClick(estado_); };

@@ -44,12 +44,13 @@ bool Verificar_Instalacao(const TForm1 &form, const TEstado &estado, QStringList
 
     // The cursors the work area actually read, not merely the files that exist.
     const int cursores = form.FormArquivo->cursores_lidos();
-    for (int i = 1; i <= 13; ++i) {
+    for (int i = 1; i <= Numero_Pecas(); ++i) {
         const QString caminho = Caminho_Dados(programa, Arquivo_Cursor(i));
         if (!QFileInfo(caminho).isFile())
             faltando << caminho;
     }
-    linhas << contagem("Cursores de posicionamento", cursores, 13, pasta_de(Caminho_Dados(programa, Arquivo_Cursor(1))));
+    linhas << contagem("Cursores de posicionamento", cursores, Numero_Pecas(),
+                       pasta_de(Caminho_Dados(programa, Arquivo_Cursor(1))));
 
     const QLabel *figura = form.Formsobre->findChild<QLabel *>(QStringLiteral("Image1"));
     const bool sobre = figura && !figura->pixmap().isNull();

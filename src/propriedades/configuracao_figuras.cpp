@@ -107,12 +107,11 @@ bool TConfiguracao_Figuras::escolher(int altura, int y)
     const int k = linha_em(altura, y);
     if (k < 0)
         return false;
-    switch (tipo_lista) {
-    case LISTA_MANUAL_ESQ: manual_esq = k; return true;
-    case LISTA_MANUAL_DIR: manual_dir = k; return true;
-    case LISTA_MECANICA_ESQ: mecanica_esq = k; return true;
-    case LISTA_MECANICA_DIR: mecanica_dir = k; return true;
-    default: break;
+    // An actuator list writes its side's code; a list of position symbols, the position edited.
+    int *const acionador[] = {&manual_esq, &manual_dir, &mecanica_esq, &mecanica_dir};
+    if (lista_de_acionadores(tipo_lista)) {
+        *acionador[tipo_lista - LISTA_MANUAL_ESQ] = k;
+        return true;
     }
     if (posicao_editada < 1 || posicao_editada > 3)
         return false;

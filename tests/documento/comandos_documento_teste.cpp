@@ -230,7 +230,7 @@ TEST_F(Documento, LimparListaReiniciaODocumento)
     um_componente();
     estado.observacoes << "nota";
     estado.nome_documento = " - x";
-    estado.modo = MODO_VALVULA_3VIAS;
+    estado.modo = 3; // placing a 3-way valve
     estado.numero_selecionados = 2;
     estado.acionadores_atualizados = true;
     Limpar_Lista(estado);

@@ -65,6 +65,10 @@ public:
 
 
     // -- paleta e diálogos --
+    const std::vector<TEntrada_Paleta> &paleta() const override;
+    void posicionar(TLista_Componente &lista, TComponente &c, const TVariante &variante) const override;
+    QString dialogo_propriedades(const TComponente &c) const override;
+    bool suprimento_ar_comprimido() const override;
 
 };
 
