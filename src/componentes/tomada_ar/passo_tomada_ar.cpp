@@ -9,7 +9,7 @@ namespace zefira {
 
 namespace {
 
-void alimentar(TContexto_Simulacao &sim, const TComponente &tomada)
+void alimentar_rede(TContexto_Simulacao &sim, const TComponente &tomada)
 {
     const TTomada_Ar &s = *tomada.tomada_ar;
     TComponente *x = sim.procurar(s.conexao);
@@ -35,7 +35,7 @@ void TFamilia_Tomada_Ar::simular(TContexto_Simulacao &sim, int indice, TEtapa_Si
 {
     const TComponente &c = sim.estado().lista()[indice];
     if (etapa == TEtapa_Simulacao::alimentacao && c.tomada_ar->conexao != LIVRE)
-        alimentar(sim, c);
+        alimentar_rede(sim, c);
 }
 
 void TFamilia_Tomada_Ar::restaurar_partida(TComponente &, const TComponente &) const {}
