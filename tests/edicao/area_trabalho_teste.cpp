@@ -19,9 +19,12 @@ public:
     bool editar_propriedades(TEstado &, TComponente &c) override
     {
         dialogos << c.codigo;
+        c.esquerda += deslocar; // a dialog that reshapes the component in place
+        c.atualizar_geometria();
         return false;
     }
     QList<int> dialogos;
+    int deslocar = 0;
 };
 
 // Layout used below: a 3-way valve at (100, 100) (box 100..149 x 100..125, port 2 at
@@ -321,8 +324,10 @@ TEST(AreaTrabalhoDialogo, PressaoDepoisDoDialogoNaoSelecionaNemIniciaRetangulo)
     Area a;
     TComponente &c = a.colocar(7, 300, 300);
     a.clicar(310, 310);
+    const int revisao = a.e.revisao_simulacao;
     imagemDblClick(a.e, a.ui);
     EXPECT_EQ(a.ui.dialogos, QList<int>{c.codigo});
+    EXPECT_EQ(a.e.revisao_simulacao, revisao + 1); // the actuators were laid out again
     EXPECT_EQ(a.e.componente_atual.get(), &c);
 
     a.pressionar(310, 310); // the press that belongs to the double click
@@ -372,6 +377,12 @@ TEST(AreaTrabalhoDialogo, ValvulaColadaGanhaTomadaDepoisDoDialogo)
     EXPECT_EQ(t.esquerda, copia.ponto(1).x - 6);
     EXPECT_EQ(t.topo, copia.baixo + 6);
     EXPECT_EQ(a.e.botao_paleta, 0);
+
+    // A dialog that reshapes a valve takes its docked supply along.
+    a.ui.deslocar = 4;
+    a.e.mouse_x = a.e.mouse_y = 110;
+    imagemDblClick(a.e, a.ui);
+    EXPECT_EQ(a.e.lista()[1].esquerda, v.ponto(1).x - 6);
 }
 
 TEST(AreaTrabalhoTeclas, SetasMovemOsSelecionadosUmPixel)

@@ -158,6 +158,7 @@ TEST(FinalizarFio, TomadaDeArLigadaPorFioNaoFicaAcoplada)
 {
     Circuito c;
     TComponente &tomada = Posicionar_Componente(c.estado, 6, 400, 400);
+    tomada.tomada_ar->pino = 2; // a stale docking port, as a file may leave it
     Iniciar_Fio(c.estado, c.cilindro, 2);
     c.finalizar(c.estado.lista().indice(tomada.codigo), 1);
     const TComponente &fio = c.estado.lista()[c.estado.lista().numero_componentes() - 1];

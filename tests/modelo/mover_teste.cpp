@@ -283,6 +283,11 @@ TEST(Acoplamento, ValvulaESoltaDaPortaDoCilindroSemGuardarOPino)
     EXPECT_EQ(c.conexao(2), -1);
     EXPECT_EQ(a.conexao(1), -1);
     EXPECT_EQ(a.ponto_ativo, -1);
+    // A directional valve's supply port takes only a supply.
+    TComponente &v = valvula2(e, 100, 100);
+    mover(e, a, v.ponto(1).x - a.ponto(1).x, v.ponto(1).y - a.ponto(1).y);
+    EXPECT_EQ(a.ponto(1), v.ponto(1));
+    EXPECT_EQ(v.conexao(1), -1);
 }
 
 TEST(MoverFio, SoOSegmentoInternoDestacadoDesliza)
