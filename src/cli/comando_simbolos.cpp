@@ -57,7 +57,8 @@ bool gravar_amostras(const QString &pasta, double escala, bool svg)
             if (!c)
                 break;
             const QRect area = Area_Exportacao(e).adjusted(-10, -10, 10, 10);
-            const QString arquivo = QDir(pasta).filePath(nome + (svg ? QStringLiteral(".svg") : QStringLiteral(".png")));
+            const QString arquivo =
+                QDir(pasta).filePath(nome + (svg ? QStringLiteral(".svg") : QStringLiteral(".png")));
             const auto r = exportar_desenho(arquivo, QSizeF(area.size()), escala, [&](QPainter &p) {
                 Desenhar_Area(e, p, area);
                 if (!numeros.isEmpty()) {

@@ -15,6 +15,9 @@ void TFamilia_Valvula_E_Ou::desenhar(TComponente &c, TPintor &pintor) const
 void TFamilia_Valvula_E_Ou::anotar_sem_desenhar(TComponente &) const {}
 bool TFamilia_Valvula_E_Ou::desenho_pendente(const TComponente &) const { return false; }
 void TFamilia_Valvula_E_Ou::repor_desenho_pendente(TComponente &) const {}
-TComponente *TFamilia_Valvula_E_Ou::amostra(TLista_Componente &, int, QString &, QStringList &) const { return nullptr; }
+TComponente *TFamilia_Valvula_E_Ou::amostra(TLista_Componente &, int, QString &, QStringList &) const
+{
+    return nullptr;
+}
 
 } // namespace zefira
