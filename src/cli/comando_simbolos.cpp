@@ -4,6 +4,7 @@
 // SVG. The help's symbol page is made from these files.
 #include "cli/comandos.h"
 
+#include "componentes/registro.h"
 #include "desenho/exportacao.h"
 #include "desenho/limites_desenho.h"
 #include "modelo/estado.h"
@@ -25,83 +26,51 @@ const char *const USO_SIMBOLOS =
 
 constexpr double ESCALA_PADRAO = 2;
 
-// Whole components as the work area draws them, for the pictures of the help's symbol page.
-// Valves carry their port numbers: the body ports are numbered as the program numbers them
-// (1 supply, 2 and 4 outputs, 3 and 5 exhausts); a pilot is numbered after the connection
-// its square makes (14: 1 to 4, 12: 1 to 2).
-struct Componente {
-    const char *arquivo;
-    int tipo;
-    int subtipo;            // cylinder kind, or number of ways of a valve
-    int quadros[2];         // valve squares (left, right)
-    bool piloto_dir;        // otherwise a spring on the right
-    const char *piloto_esq_numero, *piloto_dir_numero;
-};
-
-const Componente COMPONENTES[] = {
-    {"cilindro_simples_acao", TIPO_CILINDRO, 1, {}, false, "", ""},
-    {"cilindro_dupla_acao_haste_simples", TIPO_CILINDRO, 2, {}, false, "", ""},
-    {"cilindro_dupla_acao_haste_dupla", TIPO_CILINDRO, 3, {}, false, "", ""},
-    {"valvula_2_2_numerada", TIPO_VALVULA_DIRECIONAL, 2, {1, 2}, false, "12", ""},
-    {"valvula_3_2_numerada", TIPO_VALVULA_DIRECIONAL, 3, {4, 5}, false, "12", ""},
-    {"valvula_4_2_numerada", TIPO_VALVULA_DIRECIONAL, 4, {11, 10}, true, "14", "12"},
-    {"valvula_5_2_numerada", TIPO_VALVULA_DIRECIONAL, 5, {16, 15}, true, "14", "12"},
-};
-
-TComponente &montar(TEstado &e, const Componente &k)
-{
-    TComponente &c = k.tipo == TIPO_CILINDRO ? e.lista().adicionar(TIPO_CILINDRO, 40, -1, k.subtipo, -1, 40)
-                                             : e.lista().adicionar(TIPO_VALVULA_DIRECIONAL, 60, -1, -1, k.subtipo, 60);
-    if (c.valvula_direcional) {
-        TValvula_Direcional &v = *c.valvula_direcional;
-        v.definir_parte(1, k.quadros[0]);
-        v.definir_parte(2, k.quadros[1]);
-        v.piloto_esq = true;
-        v.piloto_dir = k.piloto_dir;
-        v.mola_dir = !k.piloto_dir;
-        v.mostrar_nome = false;
-        v.desselecionar(); // loads the actuator pictures
-    }
-    c.atualizar_geometria();
-    return c;
-}
-
-// The number beside each port: above the upper ones, below the lower ones and the pilots.
-void numerar_portas(QPainter &p, const TComponente &c, const Componente &k)
+// The number beside each port of a whole component: below a port that leaves the bottom of the
+// symbol, above the others.
+void numerar_portas(QPainter &p, const TComponente &c, const QStringList &numeros)
 {
     QFont f = p.font();
     f.setPixelSize(8);
     p.setFont(f);
     p.setPen(Qt::black);
-    const auto rotulo = [&p](TPonto em, bool acima, const QString &texto) {
+    for (int porta = 1; porta <= numeros.size(); ++porta) {
+        const TPonto em = c.ponto(porta);
+        if (numeros[porta - 1].isEmpty() || em.x == FORA_DO_DESENHO || em == TPonto(-1, -1))
+            continue;
+        const bool acima = em.y <= c.baixo;
         const QRectF caixa(em.x - 11.5, acima ? em.y - 11 : em.y + 1, 24, 10);
-        p.drawText(caixa, Qt::AlignCenter, texto);
-    };
-    for (int porta = 1; porta <= 5; ++porta) {
-        const TPonto pt = c.ponto(porta);
-        if (pt.x != FORA_DO_DESENHO && pt != TPonto(-1, -1) && porta <= c.valvula_direcional->numero_vias)
-            rotulo(pt, pt.y < c.topo, QString::number(porta));
+        p.drawText(caixa, Qt::AlignCenter, numeros[porta - 1]);
     }
-    if (*k.piloto_esq_numero)
-        rotulo(c.ponto(6), true, QString::fromLatin1(k.piloto_esq_numero));
-    if (*k.piloto_dir_numero)
-        rotulo(c.ponto(7), true, QString::fromLatin1(k.piloto_dir_numero));
 }
 
-bool gravar_componente(const QString &pasta, const Componente &k, double escala, bool svg)
+// Whole components as the work area draws them, as each family shows them on the help's
+// symbol page, each in a picture of its own.
+bool gravar_amostras(const QString &pasta, double escala, bool svg)
 {
-    TEstado e;
-    TComponente &c = montar(e, k);
-    const QRect area = Area_Exportacao(e).adjusted(-10, -10, 10, 10);
-    const QString arquivo = QDir(pasta).filePath(QString::fromLatin1(k.arquivo) +
-                                                 (svg ? QStringLiteral(".svg") : QStringLiteral(".png")));
-    return exportar_desenho(arquivo, QSizeF(area.size()), escala, [&](QPainter &p) {
-               Desenhar_Area(e, p, area);
-               if (c.valvula_direcional) {
-                   p.translate(-area.topLeft());
-                   numerar_portas(p, c, k);
-               }
-           }) == ResultadoExportacao::ok;
+    for (const TFamilia *familia : Familias()) {
+        for (int i = 0;; ++i) {
+            TEstado e;
+            QString nome;
+            QStringList numeros;
+            const TComponente *c = familia->amostra(e.lista(), i, nome, numeros);
+            if (!c)
+                break;
+            const QRect area = Area_Exportacao(e).adjusted(-10, -10, 10, 10);
+            const QString arquivo =
+                QDir(pasta).filePath(nome + (svg ? QStringLiteral(".svg") : QStringLiteral(".png")));
+            const auto r = exportar_desenho(arquivo, QSizeF(area.size()), escala, [&](QPainter &p) {
+                Desenhar_Area(e, p, area);
+                if (!numeros.isEmpty()) {
+                    p.translate(-area.topLeft());
+                    numerar_portas(p, *c, numeros);
+                }
+            });
+            if (r != ResultadoExportacao::ok)
+                return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -157,11 +126,9 @@ int simbolos(const QStringList &args)
             return ERRO_ESCRITA;
         }
     }
-    for (const Componente &k : COMPONENTES) {
-        if (!gravar_componente(pasta, k, escala, svg)) {
-            erro(QStringLiteral("Erro ao salvar arquivo!"));
-            return ERRO_ESCRITA;
-        }
+    if (!gravar_amostras(pasta, escala, svg)) {
+        erro(QStringLiteral("Erro ao salvar arquivo!"));
+        return ERRO_ESCRITA;
     }
     return OK;
 }

@@ -105,6 +105,23 @@ public:
 
 
     // -- desenho --
+    // Paints the record's picture, in red when it is selected, through the surface's services
+    // (componentes/pintor.h). The renderer paints the other kinds first, in list order, and
+    // the tubes over them.
+    virtual void desenhar(TComponente &c, class TPintor &pintor) const = 0;
+    // What painting writes back into the record, for a record left out because it is out of
+    // sight, so that what is seen and saved never depends on where the view is.
+    virtual void anotar_sem_desenhar(TComponente &c) const = 0;
+    // True when the next repaint would differ with nothing else changed: a cam shown for the
+    // step that pressed it is taken down by the repaint after it. repor_desenho_pendente puts
+    // back what that repaint took down, for a measure that paints the circuit several times.
+    virtual bool desenho_pendente(const TComponente &c) const = 0;
+    virtual void repor_desenho_pendente(TComponente &c) const = 0;
+    // The whole records the help's symbol page shows beside the library's pictures: sample `i`
+    // (from 0) is added to `lista`, laid out, and returned with its file name and the number
+    // written by each port (entry k for port k + 1, none when empty); nullptr past the last.
+    virtual TComponente *amostra(TLista_Componente &lista, int i, QString &arquivo,
+                                 QStringList &numeros) const = 0;
 
 
     // -- arquivo e demonstrações --

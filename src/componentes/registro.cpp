@@ -47,6 +47,11 @@ public:
 
 
     // -- desenho --
+    void desenhar(TComponente &, TPintor &) const override {}
+    void anotar_sem_desenhar(TComponente &) const override {}
+    bool desenho_pendente(const TComponente &) const override { return false; }
+    void repor_desenho_pendente(TComponente &) const override {}
+    TComponente *amostra(TLista_Componente &, int, QString &, QStringList &) const override { return nullptr; }
 
 
     // -- arquivo e demonstrações --

@@ -54,14 +54,14 @@ public:
 
     void componente(const TComponente &c)
     {
-        if (c.tipo == TIPO_FIO) {
+        if (c.e_fio()) {
             if (c.fio)
                 polilinha(*c.fio);
             return;
         }
         // A symbol is painted only where its drawn area is in sight, and then whole: the tiles
         // that its area reaches show all of it.
-        if (TRenderizador::longe(c))
+        if (TRenderizador::longe_da_origem(c))
             return;
         const QRectF r = TRenderizador::caixa_desenhada(c);
         caixa(L(std::floor(r.left())) - PONTA, L(std::floor(r.top())) - PONTA, L(std::ceil(r.right())) + PONTA,
@@ -155,7 +155,7 @@ bool Extensao_Desenho(TEstado &estado, TExtensao &extensao, QString *erro)
     for (int i = 0; i < lista.numero_componentes(); ++i)
         sondas.componente(lista[i]);
     // What the editor is drawing at the moment is painted too.
-    if (estado.modo == MODO_FIO && estado.componente_atual && estado.componente_atual->tipo == TIPO_FIO &&
+    if (estado.modo == MODO_FIO && estado.componente_atual && estado.componente_atual->e_fio() &&
         estado.componente_atual->fio)
         sondas.polilinha(*estado.componente_atual->fio);
     if (estado.selecionando) {
@@ -193,14 +193,14 @@ bool Extensao_Desenho(TEstado &estado, TExtensao &extensao, QString *erro)
     // there: the renderer skips what misses the tile and walks lines only where they cross it.
     // A cam shown for one repaint only is taken down by the repaint that shows it: every tile
     // starts from the circuit as it was, and the end leaves it as after one repaint.
-    std::vector<std::pair<TValvula_Direcional *, bool>> cames;
+    std::vector<TComponente *> pendentes;
     for (int i = 0; i < lista.numero_componentes(); ++i)
-        if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL && lista[i].valvula_direcional->redesenhar)
-            cames.emplace_back(lista[i].valvula_direcional.get(), true);
+        if (lista[i].familia().desenho_pendente(lista[i]))
+            pendentes.push_back(&lista[i]);
     QImage img;
     for (const auto &[i, j] : ladrilhos) {
-        for (auto &[v, redesenhar] : cames)
-            v->redesenhar = redesenhar;
+        for (TComponente *c : pendentes)
+            c->familia().repor_desenho_pendente(*c);
         const L x0 = busca.esquerda + i * LADO_LADRILHO, y0 = busca.topo + j * LADO_LADRILHO;
         const TExtensao t{x0, y0, std::min(busca.direita, x0 + LADO_LADRILHO - 1),
                           std::min(busca.baixo, y0 + LADO_LADRILHO - 1)};

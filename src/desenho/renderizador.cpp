@@ -11,16 +11,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-#include <map>
 
 namespace zefira {
-
-const QColor TRenderizador::BRANCO(255, 255, 255);
-const QColor TRenderizador::PRETO(0, 0, 0);
-const QColor TRenderizador::VERMELHO(255, 0, 0);
-const QColor TRenderizador::LIMA(0, 255, 0);
-const QColor TRenderizador::AZUL(0, 0, 255);
-const QColor TRenderizador::MARINHO(0, 0, 128);
 
 namespace {
 
@@ -46,7 +38,7 @@ bool Desenho_Pendente(const TEstado &estado)
 {
     const TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i)
-        if (lista[i].tipo == TIPO_VALVULA_DIRECIONAL && lista[i].valvula_direcional->redesenhar)
+        if (lista[i].familia().desenho_pendente(lista[i]))
             return true;
     return false;
 }
@@ -95,19 +87,19 @@ void TRenderizador::desenhar(bool mostrar_mira, bool mostrar_cruz, const TSegmen
     const QRectF visivel(janela_);
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         TComponente &c = lista[i];
-        if (c.tipo == TIPO_FIO)
+        if (c.e_fio())
             continue;
         if (!visivel.intersects(caixa_desenhada(c))) {
-            anotar_sem_desenhar(c);
+            c.familia().anotar_sem_desenhar(c);
             continue;
         }
-        desenhar_simbolo(c);
+        c.familia().desenhar(c, *this);
         marcar_porta(c);
     }
     // Wires go over every symbol so that a tube is never hidden under a neighbour's picture.
     for (int i = 0; i < lista.numero_componentes(); ++i)
-        if (lista[i].tipo == TIPO_FIO)
-            desenhar_fio(lista[i]);
+        if (lista[i].e_fio())
+            lista[i].familia().desenhar(lista[i], *this);
     if (estado_.modo == MODO_FIO)
         desenhar_fio_em_andamento();
     if (estado_.selecionando)
@@ -126,19 +118,7 @@ QRectF TRenderizador::caixa_desenhada(const TComponente &c)
                   QPointF(double(c.direita) + FOLGA, double(c.baixo) + FOLGA));
 }
 
-void TRenderizador::anotar_sem_desenhar(TComponente &c)
-{
-    // What drawing a valve writes back happens for a valve out of sight too, so what is seen
-    // and saved never depends on where the view is.
-    if (c.tipo != TIPO_VALVULA_DIRECIONAL)
-        return;
-    TValvula_Direcional &v = *c.valvula_direcional;
-    v.redesenhar = false;
-    if (!v.rotulo.isEmpty())
-        v.descricao = v.rotulo;
-}
-
-bool TRenderizador::longe(const TComponente &c)
+bool TRenderizador::longe_da_origem(const TComponente &c)
 {
     const auto fora = [](int v) { return v < -LONGE || v > LONGE; };
     return fora(c.esquerda) || fora(c.topo) || fora(c.direita) || fora(c.baixo);
@@ -172,33 +152,9 @@ void TRenderizador::limpar()
     p_.restore();
 }
 
-void TRenderizador::desenhar_simbolo(TComponente &c)
-{
-    // A far valve still gets its name from its label; nothing else of a far symbol matters.
-    if (longe(c) && c.tipo != TIPO_VALVULA_DIRECIONAL)
-        return;
-    using Metodo = void (TRenderizador::*)(TComponente &);
-    static const std::map<int, Metodo> POR_TIPO = {
-        {TIPO_VALVULA_DIRECIONAL, &TRenderizador::desenhar_valvula},
-        {TIPO_TOMADA_AR, &TRenderizador::desenhar_figura_simples},
-        {TIPO_CILINDRO, &TRenderizador::desenhar_cilindro},
-        {TIPO_E_OU_ESC_REG, &TRenderizador::desenhar_figura_simples},
-        {TIPO_JUMP, &TRenderizador::desenhar_figura_simples},
-    };
-    const auto it = POR_TIPO.find(c.tipo);
-    if (it != POR_TIPO.end())
-        (this->*(it->second))(c);
-}
-
-void TRenderizador::desenhar_figura_simples(TComponente &c)
-{
-    if (c.tomada_ar)
-        figura(c.esquerda, c.topo, c.tomada_ar->figura);
-    else if (c.valvula_e_ou_esc_reg)
-        figura(c.esquerda, c.topo, c.valvula_e_ou_esc_reg->figura);
-    else if (c.jump)
-        figura(c.esquerda, c.topo, c.jump->figura);
-}
+bool TRenderizador::simulando() const { return estado_.modo == MODO_SIMULACAO; }
+bool TRenderizador::forca_teorica() const { return estado_.mostrar_forca_teorica; }
+const QImage &TRenderizador::figura_acionador() const { return estado_.figura_acionador; }
 
 void TRenderizador::marcar_porta(const TComponente &c)
 {
@@ -211,33 +167,10 @@ void TRenderizador::marcar_porta(const TComponente &c)
     elipse(p.x - 3, p.y - 3, p.x + 4, p.y + 4, LIMA);
 }
 
-void TRenderizador::desenhar_fio(const TComponente &c)
-{
-    if (!c.fio)
-        return;
-    const TFio &f = *c.fio;
-    int largura = 1;
-    if (estado_.modo == MODO_SIMULACAO) {
-        // While simulating the colour shows where the air is, not what is selected.
-        const bool com_pressao = f.pressao != 0;
-        caneta(com_pressao ? MARINHO : AZUL);
-        largura = com_pressao ? 3 : 1;
-    } else {
-        caneta(f.selecionado() ? VERMELHO : PRETO);
-    }
-    for (int i = 0; i + 1 < f.numero_pontos(); ++i) {
-        const TPonto &a = f.ponto(i), &b = f.ponto(i + 1);
-        if (largura == 1)
-            linha(a.x, a.y, b.x, b.y);
-        else
-            linha_larga(a.x, a.y, b.x, b.y, largura);
-    }
-}
-
 void TRenderizador::desenhar_fio_em_andamento()
 {
     const auto &atual = estado_.componente_atual;
-    if (!atual || atual->tipo != TIPO_FIO || !atual->fio)
+    if (!atual || !atual->e_fio() || !atual->fio)
         return;
     const TFio &f = *atual->fio;
     caneta(PRETO);
@@ -303,7 +236,7 @@ void TRenderizador::desenhar_cruz(const TSegmento &segmento)
     if (segmento.componente == -1)
         return;
     const TComponente *fio = estado_.lista().procurar(segmento.componente);
-    if (!fio || fio->tipo != TIPO_FIO || !fio->fio || segmento.segmento < 0 ||
+    if (!fio || !fio->e_fio() || !fio->fio || segmento.segmento < 0 ||
         segmento.segmento + 1 >= fio->fio->numero_pontos())
         return;
     const TComponente &w = *fio;

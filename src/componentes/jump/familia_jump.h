@@ -36,6 +36,11 @@ public:
 
 
     // -- desenho --
+    void desenhar(TComponente &c, TPintor &pintor) const override;
+    void anotar_sem_desenhar(TComponente &c) const override;
+    bool desenho_pendente(const TComponente &c) const override;
+    void repor_desenho_pendente(TComponente &c) const override;
+    TComponente *amostra(TLista_Componente &lista, int i, QString &arquivo, QStringList &numeros) const override;
 
 
     // -- arquivo e demonstrações --
