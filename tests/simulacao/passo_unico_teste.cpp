@@ -71,9 +71,10 @@ TEST(Velocidade, UmPassoACadaIntervaloORedesenhoACada20ms)
         TEstado &e = q.k.estado;
         ASSERT_TRUE(Definir_Intervalo_Passo(e, t.intervalo));
         q.k.iniciar();
-        int desenhos = 0;
+        int desenhos = 0, cursores = 0;
         TApresentacaoSimulacao ap;
         ap.desenhar = [&] { ++desenhos; };
+        ap.atualizar_cursor = [&] { ++cursores; };
         std::vector<int> passos_em; // tick at which each step came
         for (int tique = 1; tique <= 3 * t.tiques; ++tique) {
             const int antes = e.historico.numero_passos();
@@ -83,6 +84,7 @@ TEST(Velocidade, UmPassoACadaIntervaloORedesenhoACada20ms)
         }
         EXPECT_EQ(passos_em, (std::vector<int>{t.tiques, 2 * t.tiques, 3 * t.tiques})) << t.intervalo;
         EXPECT_EQ(desenhos, 3 * t.tiques);
+        EXPECT_EQ(cursores, 3 * t.tiques);
     }
     TEstado e;
     for (int invalido : {0, 20, 500}) // a damaged setting leaves the pace as it was
