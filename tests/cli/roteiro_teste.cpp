@@ -154,5 +154,31 @@ TEST_F(CliRoteiro, EntradaIlegivelOuInvalida)
     EXPECT_EQ(executar_roteiro({"-", caminho("sem_roteiro.txt"), saida}).status, 2);
 }
 
+// Undo back to the input circuit and redo to the script's result, in the tool's own scripts.
+TEST_F(CliRoteiro, DesfazerERefazerNoRoteiro)
+{
+    const QString so_roteiro = caminho("a.zfr"), desfeito = caminho("b.zfr"), refeito = caminho("c.zfr");
+    const QByteArray desfazer_tudo = QByteArray(ROTEIRO_ACEITACAO) + "menu desfazer\n"
+                                     "menu desfazer\nmenu desfazer\nmenu desfazer\nmenu desfazer\n";
+    struct Caso {
+        QByteArray roteiro;
+        QString saida;
+    };
+    const Caso casos[] = {
+        {ROTEIRO_ACEITACAO, so_roteiro},
+        {desfazer_tudo, desfeito},
+        {desfazer_tudo + "menu refazer\nmenu refazer\nmenu refazer\nmenu refazer\nmenu refazer\n", refeito},
+    };
+    for (const Caso &c : casos) {
+        const Resultado r = executar_roteiro({"-", arquivo("s.txt", c.roteiro), c.saida, "--desvio", "7"});
+        ASSERT_EQ(r.status, 0) << r.erros.toStdString();
+    }
+    TEstado vazio;
+    const QString arquivo_vazio = caminho("vazio.zfr");
+    ASSERT_TRUE(Salvar_Arquivo(vazio, arquivo_vazio));
+    EXPECT_EQ(teste::sem_data(teste::ler_bytes(desfeito)), teste::sem_data(teste::ler_bytes(arquivo_vazio)));
+    EXPECT_EQ(teste::sem_data(teste::ler_bytes(refeito)), teste::sem_data(teste::ler_bytes(so_roteiro)));
+}
+
 } // namespace
 } // namespace zefira
