@@ -1,5 +1,5 @@
 // zefira-cli under failing disks and hostile inputs: a write that cannot complete (a full disk,
-// the file size limit, a read-only file) leaves the old file intact and exits 3; a wire across
+// the file size limit) leaves the old file intact and exits 3; a wire across
 // the 32-bit range is drawn in little memory; editing at the ends of the range works; a script
 // that is not a regular file is refused; file names keep their bytes; option errors name the
 // option. (Damaged counts are pinned by the reader's own tests: Leitor.Cabecalho.)
@@ -72,17 +72,6 @@ TEST_F(CliConfiabilidade, GravacaoQueNaoCabeDeixaOArquivoAntigoIntactoESai3)
     }
     // No temporary file is left behind.
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"grande.zfr", "r.txt", "saida"}));
-}
-
-TEST_F(CliConfiabilidade, SaidaSomenteLeituraERecusada)
-{
-    const QByteArray antigo(300, 'A');
-    const QString saida = arquivo("saida.zfr", antigo);
-    ASSERT_TRUE(QFile::setPermissions(saida, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    const Execucao r = teste::executar_cli({"regravar", CORPUS + QStringLiteral("demo_funcaoE.zfr"), saida});
-    EXPECT_EQ(r.status, 3);
-    EXPECT_TRUE(r.saida.endsWith(QStringLiteral("Erro ao salvar arquivo!\n"))) << r.saida.toStdString();
-    EXPECT_EQ(teste::ler_bytes(saida), antigo);
 }
 
 TEST_F(CliConfiabilidade, FioAtravesDeTodaAFaixaDesenhadoComPoucaMemoria)

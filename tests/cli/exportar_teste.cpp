@@ -76,10 +76,8 @@ TEST(ExportarCli, StatusDeErro)
     } CASOS[] = {
         {{arquivo}, 4},
         {{arquivo, pasta.filePath("x.jpg")}, 4},
-        {{arquivo, pasta.filePath("x")}, 4},
         {{arquivo, png, "--escala"}, 4},
         {{arquivo, png, "--escala", "0"}, 4},
-        {{arquivo, png, "--escala", "-2"}, 4},
         {{arquivo, png, "--escala", "dois"}, 4},
         {{arquivo, png, "--escala", "inf"}, 4},
         {{arquivo, png, "--passos"}, 4},

@@ -124,7 +124,7 @@ TEST(RegistroMovimentos, MovimentosNaOrdemDaLista)
     EXPECT_EQ(Sequencia_Observada(h), (QStringList{"B+", "A-", "A+", "B-"}));
 }
 
-TEST(AvaliacaoSequencia, LeituraObservacoesECumprimento)
+TEST(AvaliacaoSequencia, LeituraEObservacoes)
 {
     QStringList m;
     EXPECT_TRUE(Ler_Sequencia("  a+\tB-  ", m));
@@ -135,11 +135,7 @@ TEST(AvaliacaoSequencia, LeituraObservacoesECumprimento)
     EXPECT_EQ(Sequencia_Das_Observacoes({"Exercício 3", "  SEQUÊNCIA :  A+ A-  "}), (QStringList{"A+", "A-"}));
     EXPECT_EQ(Sequencia_Das_Observacoes({"sequencia: a definir", "Sequencia: B+"}), QStringList{"B+"});
     EXPECT_EQ(Sequencia_Das_Observacoes({"A sequência: A+ A-"}), QStringList());
-
-    const QStringList esperada{"A+", "B+", "B-", "A-"};
-    EXPECT_TRUE(Sequencia_Cumprida(esperada, {"a+", "b+", "B-", "A-", "A+"}));
-    EXPECT_FALSE(Sequencia_Cumprida(esperada, {"A+", "B+", "A-", "B-"}));
-    EXPECT_FALSE(Sequencia_Cumprida(esperada, {"A+", "B+", "B-"}));
+    // Whether a run fulfils it is pinned through zefira-cli avaliar: CliAvaliar.
 }
 
 } // namespace

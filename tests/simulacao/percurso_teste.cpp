@@ -100,25 +100,6 @@ TEST(Percurso, RotasDeCadaFamiliaDeValvula)
     }
 }
 
-TEST(Percurso, SegundaSaidaSoQuandoAPrimeiraNaoEscapa)
-{
-    // 4cap entered at 1: exits 2 then 4. Port 2 open: the path vents and 4 is not walked.
-    Circuito k;
-    TComponente &s = k.tomada(6);
-    TComponente &v = k.valvula(4, {S_4CAP, -1, -1}, 1);
-    TComponente &entrada = k.fio(s, 1, v, 1);
-    TComponente &w4 = k.fio_solto(v, 4);
-    EXPECT_TRUE(alimentar_fio(k, s, entrada));
-    EXPECT_EQ(w4.fio->pressao, 0);
-    // Both children exist in the node list, the second one unwalked.
-    const Tno &no_fio = *k.estado.no_raiz;
-    ASSERT_NE(no_fio.proximo[1], nullptr);
-    ASSERT_NE(no_fio.proximo[2], nullptr);
-    EXPECT_EQ(no_fio.proximo[1]->porta, 2);
-    EXPECT_EQ(no_fio.proximo[2]->porta, 4);
-    EXPECT_EQ(no_fio.proximo[2]->proximo[1], nullptr);
-}
-
 TEST(Percurso, FioSoltoFechaPortaLivreEscapaPilotoSinaliza)
 {
     Circuito k;
