@@ -1,12 +1,9 @@
-// zefira-cli demo: the list of demonstrations, the files it writes (read back by verificar and
-// run by simular) and its refusal of unknown names.
+// zefira-cli demo: the list of demonstrations, the files it writes and its refusals.
 
 #include "apoio/executar_cli.h"
+#include "documento/apoio_arquivos.h"
 
 #include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,12 +11,6 @@ namespace {
 
 using zefira::teste::Execucao;
 Execucao executar(const QStringList &args) { return zefira::teste::executar_cli(args); }
-
-// Menu order, with the number of records each one builds.
-const std::pair<const char *, int> DEMOS[] = {
-    {"comandobasico1", 11}, {"comandobasico2", 19}, {"funcaoE", 23},    {"funcaoOU", 22}, {"AAcclonico1", 11},
-    {"AAcclocontnuo1", 13}, {"intuitivo1", 24},     {"intuitivo2", 32}, {"cascata", 44},  {"passoapasso", 78},
-};
 
 TEST(DemoCli, ListaNaOrdemDoMenuComAsLegendas)
 {
@@ -38,82 +29,48 @@ TEST(DemoCli, ListaNaOrdemDoMenuComAsLegendas)
     EXPECT_TRUE(e.erros.isEmpty());
 }
 
-TEST(DemoCli, CadaArquivoEscritoELidoSemMensagem)
+// Silently, the circuit the Demo menu builds, byte for byte as its copy in the seed corpus.
+TEST(DemoCli, CadaArquivoEscritoComoNoCorpus)
 {
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
-    for (const auto &[nome, n] : DEMOS) {
-        SCOPED_TRACE(nome);
-        const QString arquivo = pasta.filePath(QString::fromLatin1(nome) + QStringLiteral(".zfr"));
-        const Execucao d = executar({QStringLiteral("demo"), QString::fromLatin1(nome), arquivo});
+    const QString lista = executar({QStringLiteral("demo"), QStringLiteral("--lista")}).saida;
+    ASSERT_EQ(lista.count(QLatin1Char('\n')), 10);
+    for (const QString &linha : lista.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QString nome = linha.section(QLatin1Char(' '), 0, 0);
+        SCOPED_TRACE(nome.toStdString());
+        const QString arquivo = pasta.filePath(nome + QStringLiteral(".zfr"));
+        const Execucao d = executar({QStringLiteral("demo"), nome, arquivo});
         ASSERT_EQ(d.status, 0) << d.erros.toStdString();
         EXPECT_TRUE(d.saida.isEmpty());
-        const Execucao v = executar({QStringLiteral("verificar"), arquivo});
-        EXPECT_EQ(v.status, 0);
-        EXPECT_EQ(v.saida, QStringLiteral("componentes: %1\n").arg(n));
+        const QString corpus = QStringLiteral(ZEFIRA_FIXTURES "/../fuzz/corpus/demo_%1.zfr").arg(nome);
+        EXPECT_EQ(QString::fromLatin1(zefira::teste::sem_data(zefira::teste::ler_bytes(arquivo))).toStdString(),
+                  QString::fromLatin1(zefira::teste::sem_data(zefira::teste::ler_bytes(corpus))).toStdString());
     }
 }
 
-TEST(DemoCli, NomeDesconhecido)
+TEST(DemoCli, ErrosNaoGravamNada)
 {
     QTemporaryDir pasta;
     const QString arquivo = pasta.filePath(QStringLiteral("x.zfr"));
-    const Execucao e = executar({QStringLiteral("demo"), QStringLiteral("ComandoBasico1"), arquivo});
-    EXPECT_EQ(e.status, 4);
-    EXPECT_TRUE(e.saida.isEmpty());
-    EXPECT_TRUE(e.erros.contains(QStringLiteral("ComandoBasico1"))) << e.erros.toStdString();
-    EXPECT_FALSE(QFile::exists(arquivo));
-}
-
-TEST(DemoCli, ArgumentosErrados)
-{
-    EXPECT_EQ(executar({QStringLiteral("demo")}).status, 4);
-    EXPECT_EQ(executar({QStringLiteral("demo"), QStringLiteral("cascata")}).status, 4);
-    const Execucao e = executar({QStringLiteral("demo"), QStringLiteral("--lista"), QStringLiteral("x")});
-    EXPECT_EQ(e.status, 4);
-    EXPECT_FALSE(e.erros.isEmpty());
-}
-
-TEST(DemoCli, SaidaImpossivelDeGravar)
-{
-    QTemporaryDir pasta;
-    const QString arquivo = pasta.filePath(QStringLiteral("nao/existe/x.zfr"));
-    const Execucao e = executar({QStringLiteral("demo"), QStringLiteral("cascata"), arquivo});
-    EXPECT_EQ(e.status, 3);
-    EXPECT_EQ(e.erros.trimmed(), QStringLiteral("Erro ao salvar arquivo!"));
-}
-
-// Cylinder positions from simular's lines: step 0 (the start) and one per step.
-QList<int> posicoes(const QString &saida, int cilindro)
-{
-    QList<int> r;
-    for (const QString &linha : saida.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        for (const QJsonValue &c : QJsonDocument::fromJson(linha.toUtf8()).object()[QStringLiteral("cilindros")].toArray())
-            if (c.toObject()[QStringLiteral("codigo")].toInt() == cilindro)
-                r << c.toObject()[QStringLiteral("posicao")].toInt();
-    return r;
-}
-
-TEST(DemoCli, ArquivoDaDemoSimulado)
-{
-    QTemporaryDir pasta;
-    const QString unico = pasta.filePath(QStringLiteral("unico.zfr"));
-    ASSERT_EQ(executar({QStringLiteral("demo"), QStringLiteral("AAcclonico1"), unico}).status, 0);
-    // A click on lever 9 before step 1: one A+ A- cycle.
-    const Execucao s = executar({QStringLiteral("simular"), unico, QStringLiteral("--clique"), QStringLiteral("1:9:esq"),
-                                 QStringLiteral("--soltar"), QStringLiteral("1"), QStringLiteral("--passos"),
-                                 QStringLiteral("8")});
-    ASSERT_EQ(s.status, 0) << s.erros.toStdString();
-    EXPECT_EQ(posicoes(s.saida, 1), (QList<int>{0, 0, 0, 100, 100, 0, 0, 0, 0}));
-
-    const QString cascata = pasta.filePath(QStringLiteral("cascata.zfr"));
-    ASSERT_EQ(executar({QStringLiteral("demo"), QStringLiteral("cascata"), cascata}).status, 0);
-    const Execucao c = executar({QStringLiteral("simular"), cascata, QStringLiteral("--clique"),
-                                 QStringLiteral("1:19:esq"), QStringLiteral("--soltar"), QStringLiteral("1"),
-                                 QStringLiteral("--passos"), QStringLiteral("11")});
-    ASSERT_EQ(c.status, 0) << c.erros.toStdString();
-    EXPECT_EQ(posicoes(c.saida, 11), (QList<int>{0, 0, 0, 0, 100, 100, 100, 100, 100, 100, 100, 0}));
-    EXPECT_EQ(posicoes(c.saida, 36), (QList<int>{0, 0, 0, 0, 0, 0, 100, 100, 100, 0, 0, 0}));
+    const struct {
+        QStringList args;
+        int status;
+        const char *erro; // contained in stderr
+    } casos[] = {
+        {{"demo", "ComandoBasico1", arquivo}, 4, "ComandoBasico1"}, // names are case-sensitive
+        {{"demo"}, 4, "uso: "},
+        {{"demo", "cascata"}, 4, "uso: "},
+        {{"demo", "cascata", pasta.filePath(QStringLiteral("nao/existe/x.zfr"))}, 3, "Erro ao salvar arquivo!\n"},
+    };
+    for (const auto &k : casos) {
+        SCOPED_TRACE(k.args.join(' ').toStdString());
+        const Execucao e = executar(k.args);
+        EXPECT_EQ(e.status, k.status);
+        EXPECT_TRUE(e.saida.isEmpty());
+        EXPECT_TRUE(e.erros.contains(QString::fromUtf8(k.erro))) << e.erros.toStdString();
+        EXPECT_FALSE(QFile::exists(arquivo));
+    }
 }
 
 } // namespace

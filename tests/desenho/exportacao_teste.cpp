@@ -188,8 +188,11 @@ TEST(Exportacao, TamanhoEFormatoSeguemAExtensaoEAEscala)
             EXPECT_TRUE(dados.startsWith("\x89PNG"));
             EXPECT_EQ(QImage(nome).size(), QSize(int(std::ceil(w)), int(std::ceil(h))));
         } else if (ext == "svg") {
-            // The view box is in circuit pixels; the shown size (mm at 96 dpi) is scaled.
+            // The view box is in circuit pixels; the shown size (mm at 96 dpi) is scaled. Vectors
+            // and texts throughout, never a copied picture.
             const QString s = QString::fromUtf8(dados);
+            EXPECT_FALSE(s.contains(QStringLiteral("<image")));
+            EXPECT_TRUE(s.contains(QStringLiteral(">V1</text>")));
             EXPECT_TRUE(s.contains(QStringLiteral("viewBox=\"0 0 %1 %2\"").arg(area.width()).arg(area.height())));
             const auto m = QRegularExpression(R"(width="([0-9.]+)mm" height="([0-9.]+)mm")").match(s);
             ASSERT_TRUE(m.hasMatch());
@@ -248,21 +251,6 @@ TEST(Exportacao, ComandoDoMenuPedeOArquivoEAvisaQuandoNaoGrava)
     EXPECT_FALSE(e.modificado);
 }
 
-TEST(Exportacao, SvgEPdfSaoVetoriais)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    TEstado e;
-    circuito_ligado(e, 0, 0);
-    ASSERT_EQ(Exportar_Circuito(e, dir.filePath("c.svg"), 2), ResultadoExportacao::ok);
-    QFile f(dir.filePath("c.svg"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString svg = QString::fromUtf8(f.readAll());
-    EXPECT_FALSE(svg.contains(QStringLiteral("<image")));
-    EXPECT_TRUE(svg.contains(QStringLiteral(">V1</text>")));
-    EXPECT_TRUE(svg.contains(QStringLiteral("Força: 0 Kgf</text>")));
-}
-
 namespace {
 
 // The text of a PDF as a reader extracts it; empty when no extractor is installed.
@@ -306,20 +294,6 @@ double proporcao_texto(const QHash<QString, QRectF> &palavras)
 
 } // namespace
 
-TEST(Exportacao, TextosDoPdfPodemSerExtraidos)
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        GTEST_SKIP() << "pdftotext (poppler-utils) não instalado";
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    TEstado e;
-    circuito_ligado(e, 0, 0);
-    ASSERT_EQ(Exportar_Circuito(e, dir.filePath("c.pdf"), 1), ResultadoExportacao::ok);
-    const QString texto = texto_pdf(dir.filePath("c.pdf"));
-    EXPECT_TRUE(texto.contains(QStringLiteral("V1"))) << texto.toStdString();
-    EXPECT_TRUE(texto.contains(QStringLiteral("Força: 0 Kgf"))) << texto.toStdString();
-}
-
 TEST(Impressao, PaginaComCabecalhoCircuitoEObservacoesOpcionais)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
@@ -348,7 +322,8 @@ TEST(Impressao, PaginaComCabecalhoCircuitoEObservacoesOpcionais)
         EXPECT_TRUE(t.contains(QStringLiteral("06/12/2026")));
         EXPECT_TRUE(t.contains(QStringLiteral("Força: 0 Kgf")));
     }
-    // Texts keep their size relative to the drawing at the page's 600 dpi.
+    // Texts keep their size relative to the drawing at the page's 600 dpi (and can be extracted
+    // from an exported PDF too).
     ASSERT_EQ(Exportar_Circuito(e, dir.filePath("exportado.pdf"), 1), ResultadoExportacao::ok);
     const double esperada = proporcao_texto(palavras_pdf(dir.filePath("exportado.pdf")));
     ASSERT_GT(esperada, 1);

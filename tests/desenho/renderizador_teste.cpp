@@ -1,4 +1,5 @@
 #include "apoio/circuito.h"
+#include "apoio/figuras.h"
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
 
@@ -18,7 +19,7 @@ const QRgb LIMA = qRgb(0, 255, 0);
 const QRgb AZUL = qRgb(0, 0, 255);
 const QRgb MARINHO = qRgb(0, 0, 128);
 
-QRgb cor(const QImage &img, int x, int y) { return img.pixel(x, y) | 0xFF000000u; }
+using teste::cor;
 
 QImage desenhar(TEstado &e) { return Imagem_Area_Trabalho(e); }
 

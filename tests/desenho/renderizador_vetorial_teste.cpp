@@ -88,11 +88,8 @@ TEST(RenderizadorVetorial, SelecionadoFicaVermelhoAmpliado)
     TEstado e;
     TComponente &v = teste::valvula2(e, 300, 300);
     TComponente &cil = teste::componente(e, TIPO_CILINDRO, 500, 300, -1, 2);
-    struct Caso {
-        TComponente *c;
-    } casos[] = {{&v}, {&cil}};
-    for (const Caso &caso : casos) {
-        TComponente &c = *caso.c;
+    for (TComponente *selecionado : {&v, &cil}) {
+        TComponente &c = *selecionado;
         c.selecionar();
         const QImage img = ampliada(e, 2);
         int vermelhos = 0, pretos = 0;

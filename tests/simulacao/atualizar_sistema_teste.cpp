@@ -41,7 +41,8 @@ struct Sequencia {
 } // namespace
 
 // The worked sequence on this circuit (shift, advance, spring return, with their forces and
-// wire pressures) is pinned through zefira-cli simular: SimularCli.SequenciaTrabalhada.
+// wire pressures) is pinned through zefira-cli simular: SimularCli.SequenciaTrabalhada. Buttons
+// held with Shift, released and latched are run on the demonstrations: SimulacaoDemos.
 TEST(AtualizarSistema, NadaSemSimulacaoOuComInicioLevantado)
 {
     Sequencia q;
@@ -52,38 +53,6 @@ TEST(AtualizarSistema, NadaSemSimulacaoOuComInicioLevantado)
     q.k.estado.controles.TBiniciar_baixo = true;
     q.k.passo();
     EXPECT_EQ(q.w_tomada.fio->pressao, 0);
-}
-
-TEST(AtualizarSistema, BotaoClicadoSeguradoETravado)
-{
-    // Held with Shift over several steps: stays in 1; after the release one step clears the
-    // hold and the next returns it.
-    {
-        Circuito k;
-        TComponente &v = valvula_3_2(k);
-        v.valvula_direcional->definir_acao_manual(false, 1);
-        k.iniciar();
-        Acionar_Lado(v, false);
-        Soltar_Acionadores(k.estado, true); // Shift alone: still held
-        std::vector<int> posicoes;
-        passos(k, v, 3, posicoes);
-        Soltar_Acionadores(k.estado, false);
-        passos(k, v, 2, posicoes);
-        EXPECT_EQ(posicoes, (std::vector<int>{1, 1, 1, 1, 2}));
-    }
-    // A latching button stays in 1 after the release; a second click returns it.
-    {
-        Circuito k;
-        TComponente &v = valvula_3_2(k);
-        v.valvula_direcional->definir_acao_manual(false, 2);
-        k.iniciar();
-        k.clicar(v);
-        std::vector<int> posicoes;
-        passos(k, v, 3, posicoes);
-        k.clicar(v);
-        passos(k, v, 2, posicoes);
-        EXPECT_EQ(posicoes, (std::vector<int>{1, 1, 1, 2, 2}));
-    }
 }
 
 TEST(AtualizarSistema, PilotoSeguraEnquantoPressurizado)

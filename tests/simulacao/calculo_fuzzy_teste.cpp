@@ -15,16 +15,6 @@ TEST(CalculoFuzzy, CoeficienteDaRetaPorDoisPontos)
     EXPECT_DOUBLE_EQ(Calcular_Coeficiente(TPonto(60, 0), TPonto(80, 1), 60), 0.0);
 }
 
-TEST(CalculoFuzzy, ValoresTrabalhados)
-{
-    EXPECT_EQ(Calculo_Fuzzy(60, 100), 700); // Medium/High alone, weight 2/3
-    EXPECT_EQ(Calculo_Fuzzy(60, 50), 500);
-    EXPECT_EQ(Calculo_Fuzzy(60, 20), 300);
-    EXPECT_EQ(Calculo_Fuzzy(70, 100), 820); // two rules: (70/3 + 45) / (5/6) = 82
-    EXPECT_EQ(Calculo_Fuzzy(100, 100), 900);
-    EXPECT_EQ(Calculo_Fuzzy(0, 100), 500);
-}
-
 TEST(CalculoFuzzy, TabelaDeForcasEsperadas)
 {
     // Rows: pressures in bar; columns: the regulator's grades 400, 1000, 1600, 2000 L/min.
@@ -36,7 +26,7 @@ TEST(CalculoFuzzy, TabelaDeForcasEsperadas)
         {{0, 1, 2}, {100, 300, 500, 500}},
         {{3}, {180, 380, 580, 580}},
         {{4, 5, 6}, {300, 500, 700, 700}},
-        {{7}, {420, 620, 820, 820}},
+        {{7}, {420, 620, 820, 820}}, // 2000 L/min: two rules, (70/3 + 45) / (5/6) = 82
         {{8, 9, 10}, {500, 700, 900, 900}},
     };
     const int vazoes[4] = {400, 1000, 1600, 2000};

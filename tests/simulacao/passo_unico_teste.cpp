@@ -71,9 +71,10 @@ TEST(Velocidade, UmPassoACadaIntervaloORedesenhoACada20ms)
         TEstado &e = q.k.estado;
         ASSERT_TRUE(Definir_Intervalo_Passo(e, t.intervalo));
         q.k.iniciar();
-        int desenhos = 0;
+        int desenhos = 0, cursores = 0;
         TApresentacaoSimulacao ap;
         ap.desenhar = [&] { ++desenhos; };
+        ap.atualizar_cursor = [&] { ++cursores; };
         std::vector<int> passos_em; // tick at which each step came
         for (int tique = 1; tique <= 3 * t.tiques; ++tique) {
             const int antes = e.historico.numero_passos();
@@ -83,6 +84,7 @@ TEST(Velocidade, UmPassoACadaIntervaloORedesenhoACada20ms)
         }
         EXPECT_EQ(passos_em, (std::vector<int>{t.tiques, 2 * t.tiques, 3 * t.tiques})) << t.intervalo;
         EXPECT_EQ(desenhos, 3 * t.tiques);
+        EXPECT_EQ(cursores, 3 * t.tiques);
     }
     TEstado e;
     for (int invalido : {0, 20, 500}) // a damaged setting leaves the pace as it was
@@ -122,7 +124,7 @@ TEST(RegistroMovimentos, MovimentosNaOrdemDaLista)
     EXPECT_EQ(Sequencia_Observada(h), (QStringList{"B+", "A-", "A+", "B-"}));
 }
 
-TEST(AvaliacaoSequencia, LeituraObservacoesECumprimento)
+TEST(AvaliacaoSequencia, LeituraEObservacoes)
 {
     QStringList m;
     EXPECT_TRUE(Ler_Sequencia("  a+\tB-  ", m));
@@ -133,11 +135,7 @@ TEST(AvaliacaoSequencia, LeituraObservacoesECumprimento)
     EXPECT_EQ(Sequencia_Das_Observacoes({"Exercício 3", "  SEQUÊNCIA :  A+ A-  "}), (QStringList{"A+", "A-"}));
     EXPECT_EQ(Sequencia_Das_Observacoes({"sequencia: a definir", "Sequencia: B+"}), QStringList{"B+"});
     EXPECT_EQ(Sequencia_Das_Observacoes({"A sequência: A+ A-"}), QStringList());
-
-    const QStringList esperada{"A+", "B+", "B-", "A-"};
-    EXPECT_TRUE(Sequencia_Cumprida(esperada, {"a+", "b+", "B-", "A-", "A+"}));
-    EXPECT_FALSE(Sequencia_Cumprida(esperada, {"A+", "B+", "A-", "B-"}));
-    EXPECT_FALSE(Sequencia_Cumprida(esperada, {"A+", "B+", "B-"}));
+    // Whether a run fulfils it is pinned through zefira-cli avaliar: CliAvaliar.
 }
 
 } // namespace
