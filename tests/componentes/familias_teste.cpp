@@ -7,11 +7,14 @@
 #include "documento/arquivo_circuito.h"
 #include "documento/leitor_circuito.h"
 #include "edicao/paleta.h"
+#include "modelo/modo.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <tuple>
+#include <vector>
 
 namespace zefira {
 namespace {
@@ -59,8 +62,8 @@ void ligar_portas(TEstado &e, TComponente &a, TComponente &b)
             teste::ligar_fio(e, a, p, b, p);
 }
 
-// Every port slot names a record of the list, and every wire end that names a record is held by
-// that record's port.
+// Every port slot names a record of the list, and every wire end that names a record names one
+// of the list whose port holds the wire.
 ::testing::AssertionResult coerente(const TLista_Componente &lista)
 {
     for (int i = 0; i < lista.numero_componentes(); ++i) {
@@ -71,9 +74,10 @@ void ligar_portas(TEstado &e, TComponente &a, TComponente &b)
         if (!r.e_fio())
             continue;
         for (bool origem : {true, false}) {
-            const TComponente *c = r.fio->conexao(origem) == -1 ? nullptr : lista.procurar(r.fio->conexao(origem));
-            if (c && c->conexao(r.fio->pino(origem)) != r.codigo)
-                return ::testing::AssertionFailure() << "wire " << r.codigo << " ends on a port that lost it";
+            const int codigo = r.fio->conexao(origem);
+            const TComponente *c = codigo == -1 ? nullptr : lista.procurar(codigo);
+            if (codigo != -1 && (!c || c->conexao(r.fio->pino(origem)) != r.codigo))
+                return ::testing::AssertionFailure() << "wire " << r.codigo << " ends on a lost record or port";
         }
     }
     return ::testing::AssertionSuccess();

@@ -76,23 +76,6 @@ TEST_F(Componente, ValvulaPortasDoCorpoPorViasEPosicao)
     }
 }
 
-TEST_F(Componente, ValvulaDeDuasViasExemploETrocaDePosicao)
-{
-    TComponente c = valvula(2, 1);
-    c.atualizar_geometria();
-    EXPECT_EQ(c.direita, 149);
-    EXPECT_EQ(c.baixo, 125);
-    EXPECT_TRUE(porta_em(c, 1, 112, 130));
-    EXPECT_TRUE(porta_em(c, 2, 112, 95));
-
-    c.valvula_direcional->posicao_atual = 2;
-    c.atualizar_geometria();
-    EXPECT_EQ(c.esquerda, 76);
-    EXPECT_EQ(c.valvula_direcional->posicao_desenhada, 2);
-    EXPECT_TRUE(porta_em(c, 1, 112, 130));
-    EXPECT_TRUE(porta_em(c, 2, 112, 95));
-}
-
 TEST_F(Componente, ValvulaReancoraNasSeisTransicoesUmaSoVez)
 {
     const struct {
