@@ -135,3 +135,15 @@ TEST(RoteiroEdicao, EscapeEPaletaDuranteOFioLiberamAPorta)
     EXPECT_EQ(paleta->e.componente_atual, paleta->e.componente_nulo);
     EXPECT_EQ(paleta->lista().numero_componentes(), 5);
 }
+
+// The headless double click: the property dialog the scripted user declines leaves no press
+// pending (through the windows: AreaTrabalho.DuploCliqueConsomeOCliqueQueOAcompanha).
+TEST(RoteiroEdicao, DuploCliqueNoCilindroNaoDeixaPressaoPendente)
+{
+    auto x = rodar(QString(TRES_COMPONENTES) + "duplo 250 310\n");
+    EXPECT_EQ(x->e.componente_atual.get(), x->por_codigo(5));
+    EXPECT_FALSE(x->e.ignorar_clique);
+    EXPECT_FALSE(x->e.ignorar_selecao);
+    EXPECT_FALSE(x->e.selecionando);
+    EXPECT_EQ(x->e.indice_arrasto, -1);
+}

@@ -244,6 +244,15 @@ TEST_F(Componente, JumpQuatroPortas)
     EXPECT_TRUE(porta_em(c, 4, 29, 34));
 }
 
+TEST_F(Componente, PontoDeUmFioLeAPolilinha)
+{
+    TComponente c(imagens, 1, -1, -1, -1, 5, 5, TIPO_FIO);
+    c.fio->adicionar_ponto(5, 5);
+    c.fio->adicionar_ponto(40, 5);
+    EXPECT_EQ(c.ponto(1), TPonto(40, 5));
+    EXPECT_EQ(c.ponto(2), TPonto(-1, -1));
+}
+
 TEST_F(Componente, PontoForaDaFaixaEDefinirPonto)
 {
     TComponente c = valvula(5, 2);

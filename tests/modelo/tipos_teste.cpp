@@ -48,6 +48,20 @@ TEST_F(Tipos, ValvulaQuadrados)
     EXPECT_EQ(v.parte(3)->tipo(), 8);
 }
 
+// The empty square looks the same selected or not; a code with no picture loads none.
+TEST_F(Tipos, ParteVaziaESemFigura)
+{
+    TParte vazia(imagens, -1);
+    vazia.selecionar();
+    EXPECT_TRUE(vazia.selecionado());
+    EXPECT_TRUE(mesma_figura(imagens, vazia.figura(), "nada"));
+    for (int tipo : {0, 17}) {
+        TParte sem(imagens, tipo);
+        sem.selecionar();
+        EXPECT_TRUE(sem.figura().isNull()) << tipo;
+    }
+}
+
 TEST_F(Tipos, ValvulaCodigoDesconhecidoMantemAFigura)
 {
     TValvula_Direcional v(imagens, 5);
