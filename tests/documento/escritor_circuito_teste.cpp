@@ -53,24 +53,6 @@ TEST_F(Escritor, ExemploLinhaALinhaEmWindows1252)
     EXPECT_TRUE(teste::linhas(dados).value(1).startsWith("Cria\xE7\xE3o: "));
 }
 
-TEST_F(Escritor, ExemploLidoDeVoltaDispoeAsPortas)
-{
-    teste::montar_exemplo(estado);
-    ASSERT_TRUE(Salvar_Arquivo(estado, caminho("e.zfr")));
-    TEstado lido;
-    ASSERT_EQ(Abrir_Arquivo(lido, caminho("e.zfr")).status, StatusLeitura::Ok);
-    ASSERT_EQ(lido.lista().numero_componentes(), 4);
-    const TComponente &val = *lido.lista().procurar(3);
-    EXPECT_EQ(val.esquerda, 60);
-    EXPECT_EQ(val.ponto(2), TPonto(90, 168));
-    EXPECT_EQ(val.ponto(1), TPonto(90, 203));
-    EXPECT_EQ(lido.lista().procurar(2)->ponto(1), TPonto(90, 71));
-    EXPECT_EQ(lido.lista().procurar(5)->ponto(1), TPonto(90, 204));
-    EXPECT_EQ(lido.lista().ultimo_codigo, 6);
-    EXPECT_EQ(lido.componente_atual->codigo, 5);
-    EXPECT_EQ(lido.numero_selecionados, 0);
-}
-
 TEST_F(Escritor, ExemploDistribuidoEhOQueOEscritorGrava)
 {
     teste::montar_exemplo(estado);
@@ -183,14 +165,14 @@ TEST_F(Escritor, IdaEVoltaDeTodosOsTipos)
 
     // Every stored field is compared by writing the circuit again (below): a field the reader
     // drops changes those bytes, and the exact bytes above place every field of a valve,
-    // cylinder, wire and supply record. What the file does not hold is checked here: fields
+    // cylinder, wire and supply record; connections and ports of every kind come back in
+    // componentes/familias_teste.cpp. What the file does not hold is checked here: fields
     // derived on reading, and run-time fields, which must not survive.
     const TComponente &v = l.lista()[0];
     const TValvula_Direcional &vd = *v.valvula_direcional;
     EXPECT_EQ(vd.posicao_desenhada, 3);
     EXPECT_FALSE(vd.acionado_dir || vd.acionado_esq || vd.retido || vd.liberado || vd.redesenhar);
     EXPECT_TRUE(vd.parte(1)->selecionado());
-    EXPECT_EQ(v.ponto(1), estado.lista()[0].ponto(1));
     EXPECT_EQ(vd.figura_manual_dir, l.imagens.copiar(QStringLiteral("manual_botao_trava_dir_selec")));
 
     const TCilindro &ci = *l.lista()[1].cilindro;
@@ -203,28 +185,12 @@ TEST_F(Escritor, IdaEVoltaDeTodosOsTipos)
     EXPECT_FALSE(l.lista()[2].selecionado());
 
     const TValvula_E_OU_ESC_REG &re = *l.lista()[3].valvula_e_ou_esc_reg;
-    EXPECT_EQ(re.tipo(), EOU_REGULADORA);
-    EXPECT_EQ(re.estado(), 2);
-    EXPECT_EQ(re.vazao, 1500);
-    EXPECT_EQ(re.conexao(1), 11);
-    EXPECT_EQ(re.conexao(2), 31);
-    EXPECT_EQ(re.conexao(3), -1);
     EXPECT_EQ(re.pino, 2);
     EXPECT_FALSE(re.fuzzy || re.entrada_dir || re.entrada_esq);
-    EXPECT_EQ(l.lista()[3].ponto(2), estado.lista()[3].ponto(2));
 
-    const TValvula_E_OU_ESC_REG &a = *l.lista()[4].valvula_e_ou_esc_reg;
-    EXPECT_EQ(a.tipo(), EOU_E);
-    EXPECT_EQ(a.estado(), 3);
-    EXPECT_EQ(a.conexao(3), 43);
     EXPECT_EQ(l.lista()[4].nome, QStringLiteral("Válvula E OU ESC REG"));
 
     EXPECT_EQ(l.lista()[5].fio->pressao, 0);
-
-    const TJump &j = *l.lista()[6].jump;
-    for (int p = 1; p <= 4; ++p)
-        EXPECT_EQ(j.conexao(p), 50 + p);
-    EXPECT_EQ(l.lista()[6].ponto(4), estado.lista()[6].ponto(4));
 
     // Written again, the circuit gives the same bytes.
     ASSERT_TRUE(Salvar_Arquivo(l, caminho("d.zfr")));
@@ -270,39 +236,16 @@ TEST_F(Escritor, SalvarComSucessoLimpaModificado)
     EXPECT_EQ(l.lista().numero_componentes(), 0);
 }
 
+// Which targets the safe writer refuses, and that it leaves nothing behind, is pinned by
+// GravacaoSegura; here a refused save leaves the document modified and the target as it was.
 TEST_F(Escritor, FalhaAoSalvarNaoDestroiNadaNemParecerSalvo)
 {
     teste::montar_exemplo(estado);
     estado.modificado = true;
-
-    // The parent of the target is a file.
-    ASSERT_TRUE(teste::gravar_bytes(caminho("arquivo"), "antigo"));
-    EXPECT_FALSE(Salvar_Arquivo(estado, caminho("arquivo") + QStringLiteral("/c.zfr")));
-    EXPECT_TRUE(estado.modificado);
-    EXPECT_EQ(teste::ler_bytes(caminho("arquivo")), QByteArray("antigo"));
-
-    // The target is a folder: it is never replaced by the circuit.
     ASSERT_TRUE(QDir(pasta.path()).mkpath(QStringLiteral("pasta/dentro")));
     EXPECT_FALSE(Salvar_Arquivo(estado, caminho("pasta")));
     EXPECT_TRUE(QFileInfo(caminho("pasta/dentro")).isDir());
     EXPECT_TRUE(estado.modificado);
-
-    // A read-only folder holding the previous version (permissions do not bind the superuser).
-    ASSERT_TRUE(QDir(pasta.path()).mkpath(QStringLiteral("ro")));
-    const QString alvo = caminho("ro/c.zfr");
-    ASSERT_TRUE(teste::gravar_bytes(alvo, "versao anterior"));
-    QFile::setPermissions(caminho("ro"), QFile::ReadOwner | QFile::ExeOwner);
-    const bool superusuario = teste::gravar_bytes(caminho("ro/sonda"), "x");
-    if (!superusuario) {
-        EXPECT_FALSE(Salvar_Arquivo(estado, alvo));
-        EXPECT_EQ(teste::ler_bytes(alvo), QByteArray("versao anterior"));
-        EXPECT_TRUE(estado.modificado);
-    }
-    QFile::setPermissions(caminho("ro"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    // Nothing but the target is left in the folder by a save.
-    ASSERT_TRUE(Salvar_Arquivo(estado, alvo));
-    QDir(pasta.path()).remove(QStringLiteral("ro/sonda"));
-    EXPECT_EQ(QDir(caminho("ro")).entryList(QDir::Files), QStringList({QStringLiteral("c.zfr")}));
 }
 
 } // namespace

@@ -229,7 +229,7 @@ TEST(HistoricoEdicao, ModificadoSegueOHistorico)
     }
 }
 
-// New, a demonstration and a simulation leave nothing to undo.
+// New and a demonstration leave nothing to undo.
 TEST(HistoricoEdicao, DocumentoNovoEDemonstracaoComecamHistoricoNovo)
 {
     Editor x;
@@ -241,19 +241,13 @@ TEST(HistoricoEdicao, DocumentoNovoEDemonstracaoComecamHistoricoNovo)
     EXPECT_FALSE(Pode_Refazer(x.e));
     EXPECT_EQ(Legenda_Desfazer(x.e), QStringLiteral("&Desfazer"));
 
-    // A simulation run and stopped leaves no step behind, and undo waits while it runs.
-    x.rodar("pressionar 5 5\nsoltar 5 5\n");
-    const int passos = x.e.historico_edicao.numero_passos();
+    // Undo waits while a simulation runs (that a run leaves no step is
+    // SimulacaoDeixaOHistoricoComoAchou's).
+    x.rodar("paleta 14\npressionar 800 50\nsoltar 800 50\n");
+    ASSERT_TRUE(Pode_Desfazer(x.e));
     x.e.controles.TBiniciar_baixo = true;
     TBiniciarClick(x.e);
     EXPECT_FALSE(Pode_Desfazer(x.e));
-    for (int i = 0; i < 200; ++i)
-        Timer1Timer(x.e, TApresentacaoSimulacao{});
-    TBpararClick(x.e);
-    for (int i = 0; i < 3; ++i)
-        Timer1Timer(x.e, TApresentacaoSimulacao{});
-    x.rodar("pressionar 5 5\nsoltar 5 5\n");
-    EXPECT_EQ(x.e.historico_edicao.numero_passos(), passos);
 }
 
 // A click that moves nothing is no step: not on a circuit whose valves drawing has just named

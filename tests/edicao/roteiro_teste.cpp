@@ -1,4 +1,6 @@
-// Scripts of user actions replayed on the headless editor, end to end.
+// Scripts of user actions replayed on the headless editor, end to end. What each gesture does
+// is pinned a layer down (MoverComponentes, Acoplamento, RetanguloDeSelecao, AreaTransferencia);
+// here the script's words reach it.
 #include "edicao/roteiro.h"
 
 #include "edicao/area_trabalho.h"
@@ -102,87 +104,6 @@ TEST(RoteiroLeitura, OpcoesEmQualquerOrdemEComentarios)
     EXPECT_EQ(r.acoes()[4].resposta, Resposta::Cancelar);
 }
 
-// The wire drawn by a script, with its fixed offset, is pinned through zefira-cli roteiro
-// (CliRoteiro.AceitacaoDuasValvulasUmCilindroEUmFio) and, a layer down, by FinalizarFio.
-TEST(RoteiroEdicao, ArrastaUmGrupoComTomadaEPontasDeFio)
-{
-    auto x = rodar(QString(TRES_COMPONENTES) + "mover 130 95\npressionar 130 95\nmover 207 332\n"
-                                               "pressionar 207 332\n"
-                                               "pressionar 110 110\nsoltar 110 110\n"
-                                               "pressionar 250 310 shift\nsoltar 250 310 shift\n"
-                                               "pressionar 250 310\nmover 260 290\nsoltar 260 290\n");
-    const TComponente &v = *x->por_codigo(1), &t = *x->por_codigo(2), &c = *x->por_codigo(5);
-    EXPECT_EQ(v.esquerda, 110);
-    EXPECT_EQ(v.topo, 80);
-    EXPECT_EQ(c.esquerda, 213);
-    EXPECT_EQ(c.topo, 280);
-    // The unselected docked supply travels with its valve.
-    EXPECT_EQ(t.esquerda, v.ponto(1).x - 6);
-    EXPECT_EQ(t.topo, v.baixo + 6);
-    const TComponente &f = *x->por_codigo(6);
-    EXPECT_EQ(f.fio->ponto(0), v.ponto(2));
-    EXPECT_EQ(f.fio->ponto(f.fio->numero_pontos() - 1), c.ponto(1));
-    // The other valve stays.
-    EXPECT_EQ(x->por_codigo(3)->esquerda, 300);
-}
-
-TEST(RoteiroEdicao, AcoplaEDesacoplaTomadaNoCilindro)
-{
-    // A loose supply at (500, 500) (port (506, 500)) dragged onto the cylinder's port 1.
-    auto x = rodar(QString(TRES_COMPONENTES) + "paleta 6\npressionar 500 500\nsoltar 500 500\n"
-                                               "pressionar 505 510\nmover 208 344\nsoltar 208 344\n");
-    TComponente &t = *x->por_codigo(6);
-    const TComponente &c = *x->por_codigo(5);
-    EXPECT_EQ(t.tomada_ar->conexao, 5);
-    EXPECT_EQ(t.tomada_ar->pino, 1);
-    EXPECT_EQ(c.conexao(1), 6);
-    // Snapped onto the port at the release.
-    EXPECT_EQ(t.esquerda, c.ponto(1).x - 6);
-    EXPECT_EQ(t.topo, c.baixo + 5);
-
-    TRoteiro mais;
-    ASSERT_EQ(mais.analisar("pressionar 205 340\nmover 205 360\nsoltar 205 360\n"), 0);
-    mais.executar(x->e, x->ui);
-    EXPECT_EQ(t.tomada_ar->conexao, -1);
-    EXPECT_EQ(t.tomada_ar->pino, -1);
-    EXPECT_EQ(c.conexao(1), LIVRE);
-    EXPECT_EQ(t.topo, 353); // left where it was dropped
-}
-
-
-TEST(RoteiroEdicao, RetanguloNosDoisSentidos)
-{
-    const QString ida = QString(TRES_COMPONENTES) + "pressionar 90 90\nmover 310 250\nsoltar 310 250\n";
-    const QString volta = QString(TRES_COMPONENTES) + "pressionar 310 250\nmover 90 90\nsoltar 90 90\n";
-    for (const QString &texto : {ida, volta}) {
-        auto x = rodar(texto);
-        // Valve 1 (100, 100) and its supply (124, 131) are inside; valve 3's corner (300, 200)
-        // too; its supply (324, 231) and the cylinder (203, 300) are not.
-        EXPECT_TRUE(x->por_codigo(1)->selecionado());
-        EXPECT_TRUE(x->por_codigo(2)->selecionado());
-        EXPECT_TRUE(x->por_codigo(3)->selecionado());
-        EXPECT_FALSE(x->por_codigo(4)->selecionado());
-        EXPECT_FALSE(x->por_codigo(5)->selecionado());
-        EXPECT_EQ(x->e.numero_selecionados, 3);
-        EXPECT_FALSE(x->e.selecionando);
-    }
-}
-
-TEST(RoteiroEdicao, CopiarMoverEColarUsaOLugarNovo)
-{
-    auto x = rodar(QString(TRES_COMPONENTES) + "pressionar 250 310\nsoltar 250 310\nmenu copiar\n"
-                                               "pressionar 250 310\nmover 270 320\nsoltar 270 320\nmenu colar\n");
-    ASSERT_EQ(x->lista().numero_componentes(), 6);
-    const TComponente &c = *x->por_codigo(5), &copia = x->lista()[5];
-    EXPECT_EQ(c.esquerda, 223);
-    EXPECT_EQ(copia.tipo, TIPO_CILINDRO);
-    EXPECT_EQ(copia.esquerda, 253);
-    EXPECT_EQ(copia.topo, 360);
-    EXPECT_TRUE(copia.selecionado());
-    EXPECT_FALSE(c.selecionado());
-    EXPECT_EQ(x->e.numero_selecionados, 1);
-}
-
 // What a cut and paste does is pinned in AreaTransferencia; here the menu words reach it.
 TEST(RoteiroEdicao, MenusCortarColarEExcluir)
 {
@@ -215,6 +136,8 @@ TEST(RoteiroEdicao, EscapeEPaletaDuranteOFioLiberamAPorta)
     EXPECT_EQ(paleta->lista().numero_componentes(), 5);
 }
 
+// The headless double click: the property dialog the scripted user declines leaves no press
+// pending (through the windows: AreaTrabalho.DuploCliqueConsomeOCliqueQueOAcompanha).
 TEST(RoteiroEdicao, DuploCliqueNoCilindroNaoDeixaPressaoPendente)
 {
     auto x = rodar(QString(TRES_COMPONENTES) + "duplo 250 310\n");

@@ -1,5 +1,5 @@
 // The Tutorial and Ajuda menus: each item opens its own document in the help viewer without
-// blocking the program, and the documents beside the program are complete and linked.
+// blocking the program. That the documents are complete and linked is pinned by DocumentosAjuda.
 #include "apoio_janelas.h"
 #include "janelas/janela_ajuda.h"
 #include "janelas/preferencias.h"
@@ -23,26 +23,6 @@ using namespace zefira::teste;
 namespace {
 
 const QString RECURSOS = QStringLiteral(ZEFIRA_FIXTURES "/../../resources/");
-
-// Menu item and the document it opens, relative to the program folder.
-const std::pair<const char *, const char *> DOCUMENTOS[] = {
-    {"introducao", "Ajuda/Introdução.hlp"},
-    {"compressores", "Ajuda/Compressor.hlp"},
-    {"equipdetratamento", "Ajuda/Equipamentos de Tratamento.hlp"},
-    {"atuadores", "Ajuda/Atuadores.hlp"},
-    {"valvulas", "Ajuda/Valvulas.hlp"},
-    {"comandosbasicos", "Ajuda/Comandos Basicos.hlp"},
-    {"circuitoscombinacionais", "Ajuda/Circuitos Combinacionais.hlp"},
-    {"introducaocircseq", "Ajuda/Circuitos Sequenciais Introduçao.hlp"},
-    {"circintuitivos", "Ajuda/Circuitos Sequenciais Intuitivos.hlp"},
-    {"circcascata", "Ajuda/Circuitos Sequenciais Cascata.hlp"},
-    {"circpassoapasso", "Ajuda/Circuitos Sequenciais Passo a Passo.hlp"},
-    {"exercicios", "Ajuda/Exercicios.hlp"},
-    {"biografias", "Ajuda/Bibliografia.hlp"},
-    {"navegacao", "Ajuda/Navegacao.hlp"},
-    {"edicao", "Ajuda/Edicao.hlp"},
-    {"simulacaomenu", "Ajuda/Simulacao.hlp"},
-};
 
 QString caminho_local(const QUrl &url) { return QFileInfo(url.toLocalFile()).absoluteFilePath(); }
 
@@ -69,20 +49,21 @@ TEST(Ajuda, CadaItemAbreSeuDocumentoSemBloquear)
 
     GuardaModal guarda;
     QSet<QString> textos;
-    for (const auto &[item, relativo] : DOCUMENTOS) {
-        SCOPED_TRACE(item);
-        QAction *a = p.form.acao(item);
+    // Each item of the program's list (its names are pinned by DocumentosAjuda).
+    for (const TDocumentoAjuda &d : Documentos_Ajuda()) {
+        SCOPED_TRACE(d.item);
+        QAction *a = p.form.acao(d.item);
         ASSERT_TRUE(a);
         a->trigger();
         EXPECT_TRUE(ajuda->isVisible());
         EXPECT_FALSE(ajuda->isModal());
         EXPECT_EQ(caminho_local(ajuda->navegador->source()),
-                  QFileInfo(RECURSOS + QString::fromUtf8(relativo)).absoluteFilePath());
+                  QFileInfo(RECURSOS + QString::fromUtf8(d.caminho)).absoluteFilePath());
         const QString texto = ajuda->navegador->toPlainText();
         EXPECT_GT(texto.size(), 500);
         EXPECT_FALSE(texto.contains("<html")) << "shown as source, not as a document";
         // Titled as the document titles itself, accents included, not after its file name.
-        const QString titulo = titulo_do_documento(RECURSOS + QString::fromUtf8(relativo));
+        const QString titulo = titulo_do_documento(RECURSOS + QString::fromUtf8(d.caminho));
         ASSERT_FALSE(titulo.isEmpty());
         EXPECT_EQ(ajuda->windowTitle(), titulo);
         textos << texto;
@@ -93,37 +74,6 @@ TEST(Ajuda, CadaItemAbreSeuDocumentoSemBloquear)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     p.form.acao("comandobasico1")->trigger();
     EXPECT_GT(p.estado.lista().numero_componentes(), 0);
-}
-
-TEST(Ajuda, DocumentosCompletosELigados)
-{
-    const QDir pasta(RECURSOS + "Ajuda");
-    QStringList esperados;
-    for (const auto &[item, relativo] : DOCUMENTOS)
-        esperados << QString::fromUtf8(relativo).mid(6);
-    QStringList presentes = pasta.entryList({QStringLiteral("*.hlp")}, QDir::Files);
-    presentes.sort();
-    esperados.sort();
-    EXPECT_EQ(presentes.join(" | ").toStdString(), esperados.join(" | ").toStdString());
-
-    // Links to other documents and pictures shown inside a document.
-    const QRegularExpression ligacao(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
-    int ligacoes = 0;
-    for (const QString &nome : esperados) {
-        SCOPED_TRACE(nome.toStdString());
-        QFile f(pasta.filePath(nome));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(f.readAll());
-        EXPECT_GT(html.size(), 2000);
-        for (auto m = ligacao.globalMatch(html); m.hasNext();) {
-            const QUrl alvo(m.next().captured(1));
-            if (!alvo.scheme().isEmpty() || alvo.path().isEmpty())
-                continue; // web addresses and anchors within the page
-            ++ligacoes;
-            EXPECT_TRUE(QFileInfo::exists(pasta.filePath(alvo.path()))) << alvo.toString().toStdString();
-        }
-    }
-    EXPECT_GT(ligacoes, 16);
 }
 
 TEST(Ajuda, LigacoesSaoSeguidasNoVisualizador)

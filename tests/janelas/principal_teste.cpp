@@ -1,4 +1,4 @@
-// The main window: start-up, the menu tree and toolbar as the user sees them, and the control
+// The main window: start-up, the toolbar as the user sees it, and the control
 // states that starting, pausing and stopping a simulation switch.
 #include "apoio_janelas.h"
 #include "janelas/arquivoatual.h"
@@ -18,37 +18,7 @@ using namespace zefira::teste;
 
 namespace {
 
-QString linha(const QString &menu, const QString &item, const QString &legenda, const QString &atalho,
-              const QString &icone)
-{
-    return menu + " | " + item + " | " + legenda + " | " + atalho + " | " + icone;
-}
-
 QImage figura(const QIcon &icone) { return icone.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32); }
-
-// Walks a menu as the user sees it, writing one line per entry.
-void percorrer(TForm1 &f, QMenu *menu, const QString &nome, QStringList &linhas)
-{
-    for (QAction *a : menu->actions()) {
-        if (!a->isVisible())
-            continue;
-        if (a->menu()) {
-            linhas << linha(nome, a->menu()->objectName(), "<sub>" + a->text(), "", "");
-            percorrer(f, a->menu(), a->menu()->objectName(), linhas);
-            continue;
-        }
-        const QString legenda = a->isSeparator() ? QStringLiteral("-") : a->text();
-        // The menu item shows the same icon as the toolbar button that shares its index.
-        QString icone_de;
-        if (!a->icon().isNull()) {
-            icone_de = QStringLiteral("?");
-            for (const TBotaoBarra &b : Botoes_Barra())
-                if (*b.nome && figura(f.acao(b.nome)->icon()) == figura(a->icon()))
-                    icone_de = QString::fromLatin1(b.nome);
-        }
-        linhas << linha(nome, a->objectName(), legenda, a->shortcut().toString(), icone_de);
-    }
-}
 
 } // namespace
 
@@ -113,42 +83,12 @@ TEST(Principal, PaletaEAreaDeTrabalhoNaoSeFecham)
     EXPECT_GT(p.estado.numero_selecionados, 0);
 }
 
-TEST(Principal, MenusEBarraSaoOsDoPrograma)
+// The menus are built from the program's table (Itens_Menu) and the help documents' paths
+// and shortcuts are checked against it (DocumentosAjuda); here, the toolbar's own pictures.
+TEST(Principal, BarraComIconesDistintos)
 {
-    Preferencias()->clear(); // no recent files yet
     Principal p;
-    QStringList reais;
-    for (QAction *a : p.form.menuBar()->actions()) {
-        ASSERT_TRUE(a->menu());
-        reais << linha("", a->menu()->objectName(), a->text(), "", "");
-    }
-    for (QAction *a : p.form.menuBar()->actions())
-        percorrer(p.form, a->menu(), a->menu()->objectName(), reais);
-
-    // The menus built are the program's own table, every icon shared with the toolbar button of
-    // the same index; the recent files submenu is built at run time, after "Salvar Como...".
-    QStringList esperadas;
-    for (const TMenuPrincipal &m : Menus_Principais())
-        esperadas << linha("", m.nome, QString::fromUtf8(m.legenda), "", "");
-    for (const TItemMenu &i : Itens_Menu()) {
-        QString icone_de;
-        for (const TBotaoBarra &b : Botoes_Barra())
-            if (i.icone >= 0 && b.icone == i.icone)
-                icone_de = QString::fromLatin1(b.nome);
-        esperadas << linha(i.menu, i.item, (i.submenu ? "<sub>" : "") + QString::fromUtf8(i.legenda),
-                           QKeySequence(QString::fromLatin1(i.atalho)).toString(), icone_de);
-        if (QLatin1String(i.item) == QLatin1String("salvarcomo"))
-            esperadas << linha(i.menu, "arquivosrecentes", "<sub>Arqui&vos Recentes", "", "")
-                      << linha("arquivosrecentes", "recentes_vazio", "Nenhum arquivo recente", "", "");
-    }
-    // The top-level menus come first in the walk; the table lists them first too.
-    EXPECT_EQ(reais.join('\n').toStdString(), esperadas.join('\n').toStdString());
-
-    // Single keys without modifier for the components.
-    EXPECT_EQ(p.form.acao("cilindrosimplesacao")->shortcut(), QKeySequence(Qt::Key_S));
-    EXPECT_EQ(p.form.acao("deletar")->shortcut(), QKeySequence(Qt::Key_Delete));
-
-    // The toolbar: order, hints as tooltips, check buttons, 14 distinct icons.
+    // Order, hints as tooltips, check buttons, 16 distinct icons.
     auto *barra = p.form.findChild<QToolBar *>("ToolBar1");
     ASSERT_TRUE(barra);
     const QList<QAction *> acoes = barra->actions();
@@ -191,43 +131,6 @@ TEST(Principal, ForcaTeoricaMarcadaValeParaOProximoInicio)
     EXPECT_TRUE(p.estado.mostrar_forca_teorica);
     p.form.acao("forcateorica")->trigger();
     EXPECT_FALSE(p.estado.mostrar_forca_teorica);
-}
-
-TEST(Principal, ItensSemAcaoEstaoHabilitadosENaoFazemNada)
-{
-    Principal p;
-    p.form.show();
-    p.form.acao("comandobasico1")->trigger();
-    p.form.acao("selecionartudo")->trigger();
-    const int componentes = p.estado.lista().numero_componentes();
-    const int selecionados = p.estado.numero_selecionados;
-    ASSERT_GT(selecionados, 0);
-    const bool modificado = p.estado.modificado;
-
-    auto estados = [&p] {
-        QStringList s;
-        for (QAction *a : p.form.findChildren<QAction *>())
-            s << a->objectName() + (a->isEnabled() ? "+" : "-") + (a->isChecked() ? "v" : "");
-        return s;
-    };
-    const QStringList antes = estados();
-    GuardaModal guarda;
-    // Propriedades with several components selected has no one dialog to open.
-    for (const char *nome : {"propriedades"}) {
-        QAction *a = p.form.acao(nome);
-        ASSERT_TRUE(a) << nome;
-        EXPECT_TRUE(a->isEnabled()) << nome;
-        a->trigger();
-    }
-    EXPECT_EQ(guarda.fechados, 0);
-    EXPECT_EQ(p.estado.lista().numero_componentes(), componentes);
-    EXPECT_EQ(p.estado.numero_selecionados, selecionados);
-    EXPECT_EQ(p.estado.modificado, modificado);
-    EXPECT_EQ(p.estado.modo, 0);
-    EXPECT_EQ(estados(), antes);
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w != &p.form)
-            EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
 }
 
 TEST(Principal, BibliotecaSegueOBotaoDaBarra)

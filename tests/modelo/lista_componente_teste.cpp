@@ -236,42 +236,7 @@ TEST_F(ListaComponente, CopiaGravaORegistroDaFonteSemLigacoes)
     EXPECT_EQ(lista[8].valvula_e_ou_esc_reg->pino, -1);
 }
 
-// --- removal ---
-
-TEST_F(ListaComponente, RemoverCilindroLevaOFioELiberaAValvula)
-{
-    TComponente &v = valvula(4);
-    TComponente &cil = cilindro();
-    const int fio = ligar_fio(lista, cil, 1, v, 2).codigo;
-    lista.remover(cil.codigo);
-    EXPECT_EQ(codigos(), (Codigos{1}));
-    EXPECT_EQ(lista.procurar(fio), nullptr);
-    EXPECT_EQ(v.conexao(2), -1);
-    EXPECT_EQ(lista.ultimo_codigo, 3);
-    EXPECT_EQ(tomada().codigo, 4); // codes are never reused
-}
-
-TEST_F(ListaComponente, RemoverValvulaLevaFiosESoltaATomada)
-{
-    TComponente &v = valvula(5);
-    TComponente &t = tomada();
-    acoplar_tomada_valvula(t, v);
-    TComponente &cil = cilindro();
-    TComponente &j = jump();
-    ligar_fio(lista, v, 4, cil, 1);
-    ligar_fio(lista, j, 2, v, 2);
-    ligar_fio(lista, v, 6, cil, 2);
-    ligar_fio(lista, j, 1, j, 3); // not on the valve: must survive
-    lista.remover(v.codigo);
-    EXPECT_EQ(codigos(), (Codigos{2, 3, 4, 8}));
-    EXPECT_EQ(t.tomada_ar->conexao, -1);
-    EXPECT_EQ(t.tomada_ar->pino, -1);
-    EXPECT_EQ(cil.conexao(1), -1);
-    EXPECT_EQ(cil.conexao(2), -1);
-    EXPECT_EQ(j.conexao(2), -1);
-    EXPECT_EQ(j.conexao(1), 8);
-    EXPECT_EQ(j.conexao(3), 8);
-}
+// --- removal (the wires on every family's ports: componentes/familias_teste.cpp) ---
 
 TEST_F(ListaComponente, RemoverTomadaAcopladaNaValvula)
 {
@@ -284,18 +249,6 @@ TEST_F(ListaComponente, RemoverTomadaAcopladaNaValvula)
     EXPECT_EQ(v.conexao(1), -1);
     EXPECT_FALSE(v.valvula_direcional->tomada_ar);
     EXPECT_EQ(v.conexao(2), 3);
-}
-
-TEST_F(ListaComponente, RemoverTomadaLigadaPorFio)
-{
-    TComponente &t = tomada();
-    TComponente &v = valvula(3);
-    const int f = ligar_fio(lista, t, 1, v, 1).codigo;
-    EXPECT_EQ(t.tomada_ar->conexao, f);
-    EXPECT_EQ(t.tomada_ar->pino, -1); // wired, not docked
-    lista.remover(t.codigo);
-    EXPECT_EQ(codigos(), (Codigos{2}));
-    EXPECT_EQ(v.conexao(1), -1);
 }
 
 TEST_F(ListaComponente, RemoverCilindroComReguladoraETomadaAcopladas)
@@ -340,38 +293,6 @@ TEST_F(ListaComponente, RemoverAcopladoNoCilindroLiberaSoASuaPorta)
             EXPECT_EQ(v.conexao(3), -1);
             EXPECT_EQ(l.numero_componentes(), 3);
         }
-}
-
-TEST_F(ListaComponente, RemoverValvulaEOuLevaOsFiosDasTresPortas)
-{
-    TComponente &ou = e_ou(EOU_OU);
-    TComponente &v = valvula(3);
-    TComponente &j = jump();
-    ligar_fio(lista, v, 2, ou, 1);
-    ligar_fio(lista, ou, 2, j, 1);
-    ligar_fio(lista, j, 2, ou, 3);
-    lista.remover(ou.codigo);
-    EXPECT_EQ(codigos(), (Codigos{2, 3}));
-    EXPECT_EQ(v.conexao(2), -1);
-    for (int p = 1; p <= 4; ++p)
-        EXPECT_EQ(j.conexao(p), -1);
-}
-
-TEST_F(ListaComponente, RemoverFioLiberaAsDuasPontas)
-{
-    TComponente &v = valvula(4);
-    TComponente &t = tomada();
-    TComponente &j = jump();
-    const int f1 = ligar_fio(lista, v, 2, j, 4).codigo;
-    const int f2 = ligar_fio(lista, j, 1, t, 1).codigo;
-    lista.remover(f1);
-    EXPECT_EQ(v.conexao(2), -1);
-    EXPECT_EQ(j.conexao(4), -1);
-    EXPECT_EQ(j.conexao(1), f2);
-    lista.remover(f2); // the supply's end frees its single connection
-    EXPECT_EQ(t.tomada_ar->conexao, -1);
-    EXPECT_EQ(j.conexao(1), -1);
-    EXPECT_EQ(codigos(), (Codigos{1, 2, 3}));
 }
 
 TEST_F(ListaComponente, RemoverFioComPontaJaLivreOuCodigoAusente)

@@ -1,6 +1,6 @@
-// The cylinder dialog without its window.
+// The cylinder dialog without its window. The trip through the label editor is driven through
+// the windows (FormConfiguracaoCilindro.RotulosEditadosNoCaminhoECancelar).
 #include "propriedades/configuracao_cilindro.h"
-#include "propriedades/editar_rotulos.h"
 #include "edicao/paleta.h"
 #include "modelo/estado.h"
 
@@ -93,23 +93,4 @@ TEST(ConfiguracaoCilindro, OKLimitaOsValores)
     EXPECT_EQ(s.ci().pistao, 32);
     // Bringing the piston to 32 runs the piston rule, so the rod's limit is 23 by then.
     EXPECT_EQ(s.ci().haste, 23);
-}
-
-TEST(ConfiguracaoCilindro, VoltaDosRotulosMantemOQueEstavaSendoEditado)
-{
-    Cilindro s;
-    s.d.posicao.definir(30);
-    s.d.definir_nome(QStringLiteral("a"));
-    // The label editor's trip: the dialog is shown again with the flag clear.
-    TEditar_Rotulos r;
-    r.preparar(*s.d.lista, *s.d.componente);
-    r.FormShow();
-    r.definir_texto(1, QStringLiteral("a1"));
-    r.ButOKClick();
-    s.d.FormShow();
-    EXPECT_EQ(s.d.posicao.valor, 30);
-    EXPECT_EQ(s.d.nome, QStringLiteral("A"));
-    EXPECT_EQ(s.ci().rotulo(1).texto, QStringLiteral("a1"));
-    // Cancelar after the trip: the labels stay, the rest was never stored.
-    EXPECT_EQ(s.ci().posicao, 0);
 }
