@@ -84,8 +84,6 @@ public:
     virtual bool acionar(TComponente &c, bool dir) const = 0;
     // Whether clicks act on the record, and the name a script may call it by instead of its code.
     virtual bool acionavel(const TComponente &c, QString &nome) const = 0;
-    // Whether a cam a label pressed is still drawn and waits to be taken down.
-    virtual bool redesenho_pendente(const TComponente &c) const = 0;
     // Where the movement record finds the record after each step; false when it keeps none.
     virtual bool registrar_posicao(const TComponente &c, TLinha_Historico &linha, int &posicao) const = 0;
     // The record in a line of zefira-cli simular: the JSON list it joins ("cilindros", "valvulas",
@@ -151,8 +149,7 @@ public:
 
     // What the context menu offers for a component and what Propriedades does with it.
     struct TComandos {
-        bool dialogo = false;     // Propriedades opens the kind's dialog
-        bool liberar = false;     // without a dialog, Propriedades lets the selection go
+        bool liberar = false;     // without a dialog (dialogo_propriedades), Propriedades lets the selection go
         bool rotacionar = false;  // Rotacionar is offered
         bool acionadores = false; // after the dialog the actuators are laid out again
         bool reassentar = false;  // the dialog may reshape it in place: wires and docked parts follow
@@ -200,8 +197,6 @@ public:
     virtual void posicionar(TLista_Componente &lista, TComponente &c, const TVariante &variante) const = 0;
     // The name of the property dialog a double click opens on `c`; empty when it has none.
     virtual QString dialogo_propriedades(const TComponente &c) const = 0;
-    // The supply a valve's "Ar comprimido" box docks on its port 1 and takes away when cleared.
-    virtual bool suprimento_ar_comprimido() const = 0;
 
 };
 

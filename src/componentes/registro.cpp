@@ -40,11 +40,9 @@ public:
     void restaurar_partida(TComponente &, const TComponente &) const override {}
     bool acionar(TComponente &, bool) const override { return false; }
     bool acionavel(const TComponente &, QString &) const override { return false; }
-    bool redesenho_pendente(const TComponente &) const override { return false; }
     bool registrar_posicao(const TComponente &, TLinha_Historico &, int &) const override { return false; }
     TEstado_Simulado estado_simulado(const TComponente &, bool) const override { return {}; }
     TVerificado verificado(const TComponente &) const override { return {}; }
-
 
     // -- desenho --
     void desenhar(TComponente &, TPintor &) const override {}
@@ -53,14 +51,12 @@ public:
     void repor_desenho_pendente(TComponente &) const override {}
     TComponente *amostra(TLista_Componente &, int, QString &, QStringList &) const override { return nullptr; }
 
-
     // -- arquivo e demonstrações --
     const TTipo_Arquivo *arquivo() const override { return nullptr; }
     void concluir_leitura(TComponente &) const override {}
     bool palavra_demonstracao(const QString &, TVariante &) const override { return false; }
     bool montar_demonstracao(TComponente &, const TLinha_Demonstracao &) const override { return false; }
     void ligar_demonstracao(TLista_Componente &, const TComponente &) const override {}
-
 
     // -- edição e acoplamento --
     int portas_para_fio(const TComponente &) const override { return 0; }
@@ -79,7 +75,6 @@ public:
     bool leva_ligacoes_dos_acoplados() const override { return false; }
     TComponente *alimentar(TLista_Componente &, TComponente &) const override { return nullptr; }
 
-
     // -- paleta e diálogos --
     const std::vector<TEntrada_Paleta> &paleta() const override
     {
@@ -88,7 +83,6 @@ public:
     }
     void posicionar(TLista_Componente &, TComponente &, const TVariante &) const override {}
     QString dialogo_propriedades(const TComponente &) const override { return QString(); }
-    bool suprimento_ar_comprimido() const override { return false; }
 
 };
 

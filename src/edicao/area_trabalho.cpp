@@ -105,7 +105,7 @@ void Menu_Contexto(TEstado &estado, TInterfaceUsuario &ui, int x, int y)
 
     const TFamilia::TComandos comandos = c.familia().comandos(c);
     TItensMenuContexto itens;
-    itens.propriedades = comandos.dialogo || comandos.liberar;
+    itens.propriedades = !c.familia().dialogo_propriedades(c).isEmpty() || comandos.liberar;
     itens.rotacionar = comandos.rotacionar;
     c.selecionar();
     estado.modificado = true;
@@ -290,7 +290,7 @@ void Abrir_Propriedades(TEstado &estado, TInterfaceUsuario &ui, int i)
         const std::shared_ptr<TComponente> c = lista.componente(i);
         estado.componente_atual = c;
         const TFamilia::TComandos comandos = c->familia().comandos(*c);
-        if (comandos.dialogo) {
+        if (!c->familia().dialogo_propriedades(*c).isEmpty()) {
             ui.editar_propriedades(estado, *c);
             if (comandos.acionadores)
                 AtualizarAcionadores(estado);

@@ -7,6 +7,7 @@
 #include "componentes/familia.h"
 #include "componentes/fio/fio.h"
 #include "componentes/jump/jump.h"
+#include "componentes/registro.h"
 #include "componentes/tomada_ar/tomada_de_ar.h"
 #include "componentes/valvula_direcional/valvula_direcional.h"
 #include "componentes/valvula_e_ou/valvula_e_ou_esc_reg.h"

@@ -18,17 +18,6 @@ constexpr int saturar(std::int64_t v) { return v > INT_MAX ? INT_MAX : v < INT_M
 // a + b without overflow, saturated.
 constexpr int somar(int a, std::int64_t b) { return saturar(std::int64_t(a) + b); }
 
-// Kind tags of TComponente::tipo.
-enum TipoComponente : int {
-    TIPO_NENHUM = -1,
-    TIPO_VALVULA_DIRECIONAL = 1,
-    TIPO_TOMADA_AR = 2,
-    TIPO_CILINDRO = 3,
-    TIPO_FIO = 4,
-    TIPO_E_OU_ESC_REG = 5,
-    TIPO_JUMP = 6,
-};
-
 // Types of TValvula_E_OU_ESC_REG.
 enum TipoEOu : int { EOU_E = 1, EOU_OU = 2, EOU_ESCAPE = 3, EOU_REGULADORA = 4 };
 

@@ -394,7 +394,7 @@ void TConfiguracao_Valvula::ButOKClick()
     const int no_suprimento = c.conexao(1);
     if (no_suprimento != LIVRE && !ar_comprimido) {
         const TComponente *s = lista.procurar(no_suprimento);
-        if (s && s->familia().suprimento_ar_comprimido())
+        if (s && s->familia().fornece_ar())
             lista.remover(no_suprimento);
     }
     // A pilot port without its pilot has nothing to feed.

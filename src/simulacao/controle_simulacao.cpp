@@ -179,7 +179,7 @@ bool Relogio_Pode_Dormir(const TEstado &estado)
         return false;
     const TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i)
-        if (lista[i].familia().redesenho_pendente(lista[i]))
+        if (lista[i].familia().desenho_pendente(lista[i]))
             return false;
     return true;
 }

@@ -28,8 +28,8 @@ const TFamilia &familia(size_t i) { return *Familias()[i]; }
 std::vector<const TPeca *> pecas(const TFamilia &f)
 {
     std::vector<const TPeca *> r;
-    for (const TPeca &p : PECAS)
-        if (p.tipo == f.tipo())
+    for (const TPeca &p : Pecas())
+        if (p.familia == &f)
             r.push_back(&p);
     if (r.empty())
         r.push_back(nullptr);
@@ -46,7 +46,7 @@ TComponente &colocar(TEstado &e, const TFamilia &f, const TPeca *peca, int x = X
         return c;
     }
     const int antes = e.lista().numero_componentes();
-    TComponente &c = Posicionar_Componente(e, peca->modo, x, y);
+    TComponente &c = Posicionar_Componente(e, peca->entrada->codigo, x, y);
     while (e.lista().numero_componentes() > antes + 1)
         e.lista().remover(e.lista()[e.lista().numero_componentes() - 1].codigo);
     return c;
@@ -263,7 +263,7 @@ TEST_P(Familias_, Gancho)
     const TFamilia &f = familia(std::get<0>(GetParam()));
     const Gancho &g = GANCHOS[std::get<1>(GetParam())];
     for (const TPeca *peca : pecas(f)) {
-        SCOPED_TRACE(peca ? ::testing::Message() << "palette mode " << peca->modo : ::testing::Message() << "bare");
+        SCOPED_TRACE(peca ? ::testing::Message() << "palette mode " << peca->entrada->codigo : ::testing::Message() << "bare");
         TEstado e;
         g.verificar(e, f, peca);
     }

@@ -68,7 +68,7 @@ void TFamilia_Cilindro::ligar_fio(TComponente &c, int porta, int codigo) const {
 TFamilia::TComandos TFamilia_Cilindro::comandos(const TComponente &) const
 {
     TComandos c;
-    c.dialogo = c.acionadores = true;
+    c.acionadores = true;
     return c;
 }
 

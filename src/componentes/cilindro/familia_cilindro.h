@@ -29,7 +29,6 @@ public:
     void restaurar_partida(TComponente &c, const TComponente &partida) const override;
     bool acionar(TComponente &c, bool dir) const override;
     bool acionavel(const TComponente &c, QString &nome) const override;
-    bool redesenho_pendente(const TComponente &c) const override;
     bool registrar_posicao(const TComponente &c, TLinha_Historico &linha, int &posicao) const override;
     TEstado_Simulado estado_simulado(const TComponente &c, bool forca_teorica) const override;
     TVerificado verificado(const TComponente &c) const override;
@@ -73,7 +72,6 @@ public:
     const std::vector<TEntrada_Paleta> &paleta() const override;
     void posicionar(TLista_Componente &lista, TComponente &c, const TVariante &variante) const override;
     QString dialogo_propriedades(const TComponente &c) const override;
-    bool suprimento_ar_comprimido() const override;
 
 };
 

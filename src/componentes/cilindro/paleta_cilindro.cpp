@@ -39,6 +39,4 @@ QString TFamilia_Cilindro::dialogo_propriedades(const TComponente &) const
     return QStringLiteral("TFormconfiguracaocilindro");
 }
 
-bool TFamilia_Cilindro::suprimento_ar_comprimido() const { return false; }
-
 } // namespace zefira

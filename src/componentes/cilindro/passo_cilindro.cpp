@@ -90,7 +90,6 @@ void TFamilia_Cilindro::restaurar_partida(TComponente &c, const TComponente &par
 
 bool TFamilia_Cilindro::acionar(TComponente &, bool) const { return false; }
 bool TFamilia_Cilindro::acionavel(const TComponente &, QString &) const { return false; }
-bool TFamilia_Cilindro::redesenho_pendente(const TComponente &) const { return false; }
 
 // The stroke is recorded under the cylinder's movement name: its nome without surrounding
 // blanks, or "C" and its code when that is empty.

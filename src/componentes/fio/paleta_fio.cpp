@@ -14,6 +14,4 @@ void TFamilia_Fio::posicionar(TLista_Componente &, TComponente &, const TVariant
 
 QString TFamilia_Fio::dialogo_propriedades(const TComponente &) const { return QString(); }
 
-bool TFamilia_Fio::suprimento_ar_comprimido() const { return false; }
-
 } // namespace zefira

@@ -29,7 +29,6 @@ void TFamilia_Fio::simular(TContexto_Simulacao &sim, int indice, TEtapa_Simulaca
 void TFamilia_Fio::restaurar_partida(TComponente &c, const TComponente &partida) const { c.fio->pontos = partida.fio->pontos; }
 bool TFamilia_Fio::acionar(TComponente &, bool) const { return false; }
 bool TFamilia_Fio::acionavel(const TComponente &, QString &) const { return false; }
-bool TFamilia_Fio::redesenho_pendente(const TComponente &) const { return false; }
 bool TFamilia_Fio::registrar_posicao(const TComponente &, TLinha_Historico &, int &) const { return false; }
 
 TFamilia::TEstado_Simulado TFamilia_Fio::estado_simulado(const TComponente &c, bool) const

@@ -20,6 +20,4 @@ void TFamilia_Jump::posicionar(TLista_Componente &, TComponente &c, const TVaria
 
 QString TFamilia_Jump::dialogo_propriedades(const TComponente &) const { return QString(); }
 
-bool TFamilia_Jump::suprimento_ar_comprimido() const { return false; }
-
 } // namespace zefira

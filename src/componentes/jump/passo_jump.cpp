@@ -7,7 +7,6 @@ void TFamilia_Jump::simular(TContexto_Simulacao &, int, TEtapa_Simulacao) const 
 void TFamilia_Jump::restaurar_partida(TComponente &, const TComponente &) const {}
 bool TFamilia_Jump::acionar(TComponente &, bool) const { return false; }
 bool TFamilia_Jump::acionavel(const TComponente &, QString &) const { return false; }
-bool TFamilia_Jump::redesenho_pendente(const TComponente &) const { return false; }
 bool TFamilia_Jump::registrar_posicao(const TComponente &, TLinha_Historico &, int &) const { return false; }
 TFamilia::TEstado_Simulado TFamilia_Jump::estado_simulado(const TComponente &, bool) const { return {}; }
 // A junction may end a line.

@@ -18,7 +18,6 @@ void TFamilia_Tomada_Ar::ligar_fio(TComponente &c, int porta, int codigo) const
 TFamilia::TComandos TFamilia_Tomada_Ar::comandos(const TComponente &) const
 {
     TComandos c;
-    c.dialogo = true;
     return c;
 }
 

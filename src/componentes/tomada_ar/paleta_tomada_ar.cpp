@@ -24,6 +24,4 @@ QString TFamilia_Tomada_Ar::dialogo_propriedades(const TComponente &) const
     return QStringLiteral("TFormconfiguracaotomadaar");
 }
 
-bool TFamilia_Tomada_Ar::suprimento_ar_comprimido() const { return true; }
-
 } // namespace zefira

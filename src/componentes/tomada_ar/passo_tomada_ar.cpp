@@ -41,7 +41,6 @@ void TFamilia_Tomada_Ar::simular(TContexto_Simulacao &sim, int indice, TEtapa_Si
 void TFamilia_Tomada_Ar::restaurar_partida(TComponente &, const TComponente &) const {}
 bool TFamilia_Tomada_Ar::acionar(TComponente &, bool) const { return false; }
 bool TFamilia_Tomada_Ar::acionavel(const TComponente &, QString &) const { return false; }
-bool TFamilia_Tomada_Ar::redesenho_pendente(const TComponente &) const { return false; }
 bool TFamilia_Tomada_Ar::registrar_posicao(const TComponente &, TLinha_Historico &, int &) const { return false; }
 TFamilia::TEstado_Simulado TFamilia_Tomada_Ar::estado_simulado(const TComponente &, bool) const { return {}; }
 TFamilia::TVerificado TFamilia_Tomada_Ar::verificado(const TComponente &) const { return {"Tomada de Ar", {1}}; }

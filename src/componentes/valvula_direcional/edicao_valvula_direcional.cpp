@@ -19,7 +19,7 @@ void TFamilia_Valvula_Direcional::ligar_fio(TComponente &c, int porta, int codig
 TFamilia::TComandos TFamilia_Valvula_Direcional::comandos(const TComponente &) const
 {
     TComandos c;
-    c.dialogo = c.acionadores = c.reassentar = true;
+    c.acionadores = c.reassentar = true;
     return c;
 }
 

@@ -70,6 +70,4 @@ QString TFamilia_Valvula_Direcional::dialogo_propriedades(const TComponente &) c
     return QStringLiteral("TFormconfiguracaovalvula");
 }
 
-bool TFamilia_Valvula_Direcional::suprimento_ar_comprimido() const { return false; }
-
 } // namespace zefira

@@ -153,11 +153,6 @@ bool TFamilia_Valvula_Direcional::acionavel(const TComponente &c, QString &nome)
     return true;
 }
 
-bool TFamilia_Valvula_Direcional::redesenho_pendente(const TComponente &c) const
-{
-    return c.valvula_direcional->redesenhar;
-}
-
 // A limit valve usually has no name of its own: the label its roller answers to names it.
 bool TFamilia_Valvula_Direcional::registrar_posicao(const TComponente &c, TLinha_Historico &linha, int &posicao) const
 {

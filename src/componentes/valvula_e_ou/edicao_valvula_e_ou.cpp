@@ -19,7 +19,7 @@ void TFamilia_Valvula_E_Ou::ligar_fio(TComponente &c, int porta, int codigo) con
 TFamilia::TComandos TFamilia_Valvula_E_Ou::comandos(const TComponente &c) const
 {
     TComandos r;
-    r.dialogo = r.rotacionar = reguladora(c);
+    r.rotacionar = reguladora(c);
     return r;
 }
 

@@ -42,6 +42,4 @@ QString TFamilia_Valvula_E_Ou::dialogo_propriedades(const TComponente &c) const
                                                             : QString();
 }
 
-bool TFamilia_Valvula_E_Ou::suprimento_ar_comprimido() const { return false; }
-
 } // namespace zefira

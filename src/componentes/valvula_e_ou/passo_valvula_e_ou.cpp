@@ -32,7 +32,6 @@ void TFamilia_Valvula_E_Ou::restaurar_partida(TComponente &c, const TComponente 
 
 bool TFamilia_Valvula_E_Ou::acionar(TComponente &, bool) const { return false; }
 bool TFamilia_Valvula_E_Ou::acionavel(const TComponente &, QString &) const { return false; }
-bool TFamilia_Valvula_E_Ou::redesenho_pendente(const TComponente &) const { return false; }
 bool TFamilia_Valvula_E_Ou::registrar_posicao(const TComponente &, TLinha_Historico &, int &) const { return false; }
 
 TFamilia::TEstado_Simulado TFamilia_Valvula_E_Ou::estado_simulado(const TComponente &c, bool) const
