@@ -1,10 +1,12 @@
 // The exercise solutions beside the help documents: each one is linked from its exercise, reads
-// without a message and, simulated with the clicks its exercise describes, does what the
-// exercise asks; the sequential ones carry their "Sequência:" line and run exactly that sequence.
+// without a message or a finding of the classroom check and, simulated with the clicks its
+// exercise describes, does what the exercise asks; the sequential ones carry their "Sequência:"
+// line and run exactly that sequence.
 
 #include "documento/arquivo_circuito.h"
 #include "simulacao/registro_movimentos.h"
 #include "simulacao/roteiro_simulacao.h"
+#include "simulacao/verificacao_circuito.h"
 
 #include <QDir>
 #include <QFile>
@@ -133,6 +135,7 @@ TEST(SolucoesExercicios, CadaExercicioLigaASuaSolucaoQueLeSemMensagem)
         EXPECT_TRUE(r.mensagem.isEmpty()) << r.mensagem.toStdString();
         EXPECT_GT(estado.lista().numero_componentes(), 0);
         EXPECT_FALSE(estado.observacoes.isEmpty()) << "as Observações explicam a solução";
+        EXPECT_TRUE(Verificar_Circuito(estado.lista()).empty()) << "a correct circuit: nothing to point out";
     }
     // No solution without an exercise.
     EXPECT_EQ(QDir(PASTA + QStringLiteral("/solucoes")).entryList({QStringLiteral("*.zfr")}, QDir::Files).size(), 12);

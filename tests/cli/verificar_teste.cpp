@@ -30,26 +30,8 @@ protected:
     QTemporaryDir pasta;
 };
 
-TEST_F(Cli, VerificarStatusELinhas)
-{
-    const struct {
-        QString arquivo;
-        int status;
-        const char *saida;
-    } casos[] = {
-        {arquivo("v.zfr", VALIDO), 0, "componentes: 1\n"},
-        {QStringLiteral(ZEFIRA_FIXTURES "/../../resources/exemplos/exemplo.zfr"), 0, "componentes: 4\n"},
-        {arquivo("i.zfr", INVALIDO), 1, "Arquivo Inválido! Seleção do componente \"Jump\" inválida.\ncomponentes: 1\n"},
-        {caminho("nao_existe.zfr"), 2, "Erro ao abrir arquivo!\ncomponentes: 0\n"},
-    };
-    for (const auto &k : casos) {
-        const Execucao e = executar({QStringLiteral("verificar"), k.arquivo});
-        EXPECT_EQ(e.status, k.status) << k.arquivo.toStdString();
-        EXPECT_EQ(e.saida, QString::fromUtf8(k.saida));
-    }
-}
-
-TEST_F(Cli, VerificarComAvisos)
+// Status and lines, with and without the classroom check.
+TEST_F(Cli, VerificarComESemAvisos)
 {
     // "A+ A- ciclo único" without the tube from cylinder 1 to valve 2, and valve 9 named as 2.
     TEstado estado;
@@ -71,27 +53,17 @@ TEST_F(Cli, VerificarComAvisos)
          "avisos: 3\n"},
         {{caminho("a.zfr")}, 0, "componentes: 10\n"},
         {{arquivo("v.zfr", VALIDO), QStringLiteral("--avisos")}, 0, "componentes: 1\navisos: 0\n"},
+        {{arquivo("i.zfr", INVALIDO)}, 1,
+         "Arquivo Inválido! Seleção do componente \"Jump\" inválida.\ncomponentes: 1\n"},
         {{QStringLiteral("--avisos"), arquivo("i.zfr", INVALIDO)}, 1,
          "Arquivo Inválido! Seleção do componente \"Jump\" inválida.\ncomponentes: 1\n"},
+        {{caminho("nao_existe.zfr")}, 2, "Erro ao abrir arquivo!\ncomponentes: 0\n"},
         {{QStringLiteral("--avisos"), caminho("nao_existe.zfr")}, 2, "Erro ao abrir arquivo!\ncomponentes: 0\n"},
     };
     for (const auto &k : casos) {
         const Execucao e = executar(QStringList{QStringLiteral("verificar")} + k.args);
         EXPECT_EQ(e.status, k.status) << k.args.join(' ').toStdString();
         EXPECT_EQ(e.saida, QString::fromUtf8(k.saida));
-    }
-}
-
-// The solutions the help offers are correct circuits: nothing to point out.
-TEST_F(Cli, SolucoesDaAjudaSemAvisos)
-{
-    const QDir solucoes(QStringLiteral(ZEFIRA_FIXTURES "/../../resources/Ajuda/solucoes"));
-    const QStringList nomes = solucoes.entryList({QStringLiteral("*.zfr")});
-    EXPECT_EQ(nomes.size(), 12);
-    for (const QString &nome : nomes) {
-        const Execucao e = executar({QStringLiteral("verificar"), QStringLiteral("--avisos"), solucoes.filePath(nome)});
-        EXPECT_EQ(e.status, 0) << nome.toStdString();
-        EXPECT_TRUE(e.saida.endsWith(QStringLiteral("\navisos: 0\n"))) << e.saida.toStdString();
     }
 }
 

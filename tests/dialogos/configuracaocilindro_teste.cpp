@@ -25,9 +25,6 @@ TEST(FormConfiguracaoCilindro, PistaoLimitaAHasteEOKGrava)
     TFormconfiguracaocilindro d;
     d.preparar(e.lista(), c);
     d.show();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Cilindro de Ação Dupla"));
-    EXPECT_EQ(d.height(), 225);
-    EXPECT_GE(d.width(), 247); // wider when the title needs it
     auto *pistao = achar<QSpinBox>(d, "SEpistao");
     auto *haste = achar<QSpinBox>(d, "SEhaste");
     auto *posicao = achar<QSpinBox>(d, "SEposicao");

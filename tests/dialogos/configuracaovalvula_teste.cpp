@@ -48,7 +48,6 @@ TEST(FormConfiguracaoValvula, ControlesDoDialogo)
 {
     Janela j(2);
     j.abrir();
-    EXPECT_EQ(j.d.windowTitle(), QStringLiteral("Configuração da Válvula"));
     EXPECT_EQ(j.d.size(), QSize(497, 201));
     EXPECT_EQ(j.achar<QGroupBox>("GBatuacaoesq")->title(), QStringLiteral(" Atuação Esquerda "));
     EXPECT_EQ(j.achar<QGroupBox>("GBatuacaodir")->geometry(), QRect(352, 8, 137, 153));

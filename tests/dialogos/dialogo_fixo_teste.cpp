@@ -67,4 +67,8 @@ TEST(DialogoFixo, TituloCabeBotaoPadraoEOK)
         ui.editar_propriedades(e, c);
         EXPECT_TRUE(visto);
     }
+    // Each kind opens its own dialog (the titles above); an AND valve has none.
+    GuardaModal guarda;
+    EXPECT_FALSE(ui.editar_propriedades(e, Posicionar_Componente(e, 10, 300, 300)));
+    EXPECT_EQ(guarda.fechados, 0);
 }

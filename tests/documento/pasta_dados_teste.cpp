@@ -1,9 +1,8 @@
 // Finding the program's data beside the executable (build folder) or in share/zefira beside
-// its bin folder (installed); the file named when the program starts.
+// its bin folder (installed). The file named when the program starts, relative or not UTF-8:
+// Argumentos.NomeQueNaoEUtf8AbreOArquivo.
 #include "documento/apoio_arquivos.h"
-#include "documento/comandos_documento.h"
 #include "documento/pasta_dados.h"
-#include "modelo/interface_roteirizada.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -42,23 +41,4 @@ TEST(PastaDados, OPrimeiroLugarOndeExisteVence)
                   QDir::cleanPath((c.esperado_junto ? bin : dados) + relativo));
         EXPECT_EQ(Programa_Instalado(bin), (c.onde & INSTALADO) != 0);
     }
-}
-
-// A relative name on the command line is taken from the current folder, and the document keeps
-// the full name, so a later save writes that same file.
-TEST(ArquivoInicial, NomeRelativoViraCaminhoCompleto)
-{
-    QTemporaryDir pasta;
-    ASSERT_TRUE(QFile::copy(QStringLiteral(ZEFIRA_FIXTURES "/sim_anel.zfr"), pasta.filePath("anel.zfr")));
-    const QString antes = QDir::currentPath();
-    QDir::setCurrent(pasta.path());
-    TEstado estado;
-    Limpar_Lista(estado);
-    TInterfaceRoteirizada ui;
-    const bool lido = Abrir_Arquivo_Inicial(estado, ui, "anel.zfr");
-    QDir::setCurrent(antes);
-    EXPECT_TRUE(lido);
-    EXPECT_EQ(estado.nome_documento, " - " + QFileInfo(pasta.filePath("anel.zfr")).absoluteFilePath());
-    EXPECT_TRUE(salvarClick(estado, ui)); // the save question is answered Yes
-    EXPECT_FALSE(QFileInfo::exists(antes + "/anel.zfr"));
 }

@@ -27,6 +27,7 @@ TEST(ArquivoInicial, AbreQuandoAJanelaAparece)
     } casos[] = {
         {QStringLiteral(ZEFIRA_FIXTURES "/sim_sequencia.zfr"), "", true, true},
         {pasta.filePath("falta.zfr"), "Arquivo não encontrado!", false, false},
+        // A name that exists but does not open: the only test of that message.
         {pasta.filePath("pasta.zfr"), "Erro ao abrir arquivo!", false, false},
         // A damaged file's fragment stays unnamed, so no plain save overwrites the file.
         {pasta.filePath("ruim.zfr"), "Arquivo Inválido!", false, false},

@@ -1,6 +1,6 @@
 // The main window's commands as a new user meets them: the palette beside a maximised work area, the context menu's clipboard items, Propriedades
-// and F1, the familiar shortcuts beside the program's own, a simulation that leaves the
-// circuit unmodified, and what the program remembers between runs.
+// and F1, the familiar shortcuts beside the program's own, and what the program remembers
+// between runs. That a simulation leaves the circuit unmodified is pinned by ControleSimulacao.
 #include "apoio_janelas.h"
 #include "demonstracoes/demonstracoes.h"
 #include "edicao/paleta.h"
@@ -41,17 +41,6 @@ void escolher_no_menu(const QString &legenda)
         tecla(menu, Qt::Key_Return);
     });
     timer->start();
-}
-
-// The valve of a demonstration that has a manual actuator on its left.
-TComponente *valvula_manual(TEstado &e)
-{
-    for (int i = 0; i < e.lista().numero_componentes(); ++i) {
-        TComponente &c = e.lista()[i];
-        if (c.tipo == TIPO_VALVULA_DIRECIONAL && c.valvula_direcional->acao_manual(false) != 0)
-            return &c;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -183,41 +172,6 @@ TEST(PrincipalComandos, AtalhosConhecidosAoLadoDosDoPrograma)
     p.form.acao("parar")->trigger();
     atalho(&p.form, QKeySequence(Qt::Key_F8)); // stopped: F8 is Pausar's, and starts nothing
     EXPECT_EQ(p.estado.modo, 0);
-}
-
-TEST(PrincipalComandos, SimulacaoNaoModificaOCircuito)
-{
-    QTemporaryDir pasta;
-    const QString arquivo = pasta.filePath("outro.zfr");
-    ASSERT_TRUE(QFile::copy(ZEFIRA_FIXTURES "/sim_anel.zfr", arquivo));
-    Principal p;
-    p.form.show();
-    processar_eventos();
-    p.form.acao("comandobasico1")->trigger();
-    p.estado.modificado = false;
-    TComponente *v = valvula_manual(p.estado);
-    ASSERT_TRUE(v);
-    const int posicao = v->valvula_direcional->posicao_atual;
-
-    ASSERT_TRUE(atalho(&p.form, QKeySequence(Qt::Key_F9)));
-    // The student holds the push button down for a few steps, then lets go.
-    const QPoint botao(v->esquerda - 10, v->topo + 5);
-    pressionar(p.form.FormArquivo->viewport(), botao);
-    for (int i = 0; i < 60; ++i)
-        p.form.FormArquivo->Timer1Timer();
-    EXPECT_NE(v->valvula_direcional->posicao_atual, posicao); // the valve did shift
-    soltar(p.form.FormArquivo->viewport(), botao);
-    for (int i = 0; i < 60; ++i)
-        p.form.FormArquivo->Timer1Timer();
-    ASSERT_TRUE(atalho(&p.form, QKeySequence(Qt::Key_F5)));
-    p.form.FormArquivo->Timer1Timer();
-    EXPECT_FALSE(p.estado.modificado);
-
-    // So opening another circuit asks nothing.
-    GuardaModal guarda;
-    p.form.abrir_circuito(arquivo);
-    EXPECT_EQ(guarda.fechados, 0);
-    EXPECT_TRUE(p.estado.nome_documento.isEmpty()); // opened, as an unnamed copy
 }
 
 TEST(PrincipalComandos, ArquivosRecentesPastaEJanelaLembrados)
