@@ -42,7 +42,6 @@ protected:
             v.push_back(lista[i].codigo);
         return v;
     }
-    TComponente &c(int codigo) { return *lista.procurar(codigo); }
 };
 
 using Codigos = std::vector<int>;
@@ -358,19 +357,4 @@ TEST_F(ListaComponente, RemocaoEncadeadaNaoUsaIndicesVelhos)
     EXPECT_EQ(b.conexao(2), -1);
     EXPECT_EQ(j.conexao(1), -1);
     EXPECT_EQ(t.tomada_ar->conexao, -1);
-}
-
-TEST_F(ListaComponente, RegistroRemovidoSobreviveEnquantoReferido)
-{
-    TComponente &v = valvula(3);
-    v.valvula_direcional->descricao = "V9";
-    const std::shared_ptr<TComponente> guardado = lista.componente(0);
-    std::weak_ptr<TComponente> fraco = guardado;
-    lista.remover(v.codigo);
-    EXPECT_EQ(lista.numero_componentes(), 0);
-    ASSERT_FALSE(fraco.expired());
-    EXPECT_EQ(guardado->codigo, 1);
-    EXPECT_EQ(guardado->valvula_direcional->descricao, "V9");
-    // Pasting it again gives a fresh code.
-    EXPECT_EQ(lista.adicionar_existente(guardado, true, true).codigo, 2);
 }
