@@ -4,10 +4,13 @@
 // A new hook is one more row.
 #include "apoio/circuito.h"
 #include "componentes/registro.h"
+#include "desenho/renderizador.h"
 #include "documento/arquivo_circuito.h"
 #include "documento/leitor_circuito.h"
 #include "edicao/paleta.h"
 #include "modelo/modo.h"
+#include "simulacao/apresentacao_simulacao.h"
+#include "simulacao/controle_simulacao.h"
 
 #include <gtest/gtest.h>
 
@@ -99,6 +102,38 @@ struct Gancho {
 };
 
 const Gancho GANCHOS[] = {
+    // The picture lies in the record's box, and the selected picture differs from it. A bare
+    // tube has no points to draw.
+    {"desenho",
+     [](TEstado &e, const TFamilia &f, const TPeca *peca) {
+         TComponente &c = colocar(e, f, peca);
+         if (c.e_fio())
+             return;
+         const QImage normal = Imagem_Area_Trabalho(e);
+         c.selecionar();
+         const QImage selecionada = Imagem_Area_Trabalho(e);
+         EXPECT_NE(normal, selecionada);
+         EXPECT_NE(normal.copy(c.esquerda, c.topo, c.direita - c.esquerda + 1, c.baixo - c.topo + 1),
+                   Imagem_Area_Trabalho(*std::make_unique<TEstado>())
+                       .copy(c.esquerda, c.topo, c.direita - c.esquerda + 1, c.baixo - c.topo + 1));
+     }},
+    // Wired to another of its kind, fed when it is a supply: a run of steps walks and steps it,
+    // and the stop leaves it as it found it.
+    {"simulacao",
+     [](TEstado &e, const TFamilia &f, const TPeca *peca) {
+         TComponente &a = colocar(e, f, peca);
+         TComponente &b = colocar(e, f, peca, X + 200, Y);
+         ligar_portas(e, a, b);
+         const QByteArray antes = Conteudo_Instantaneo(e);
+         const TApresentacaoSimulacao nada;
+         TBiniciarClick(e);
+         for (int i = 0; i < 10; ++i)
+             Timer1Timer(e, nada);
+         TBpararClick(e);
+         Timer1Timer(e, nada);
+         EXPECT_EQ(Conteudo_Instantaneo(e), antes);
+         EXPECT_TRUE(coerente(e.lista()));
+     }},
     {"criar",
      [](TEstado &e, const TFamilia &f, const TPeca *peca) {
          const TComponente &c = colocar(e, f, peca);
