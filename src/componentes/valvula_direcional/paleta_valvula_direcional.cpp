@@ -58,10 +58,7 @@ void TFamilia_Valvula_Direcional::posicionar(TLista_Componente &lista, TComponen
     valvula.tomada_ar = true;
     c.atualizar_geometria();
 
-    TComponente &tomada = lista.adicionar(TIPO_TOMADA_AR, somar(c.ponto(1).x, -6), -1, -1, -1, somar(c.baixo, 6));
-    tomada.atualizar_geometria();
-    tomada.tomada_ar->ligar(c.codigo, 1);
-    c.ligar(1, tomada.codigo);
+    alimentar(lista, c);
     c.desselecionar(); // loads the actuator pictures
 }
 
