@@ -72,11 +72,11 @@ bool ler_ponto(const QStringList &partes, TRoteiro::TAcao &a)
 
 bool ler_acao(const QStringList &partes, TRoteiro::TAcao &a)
 {
-    const auto tipo = ACOES.find(partes[0]);
-    if (tipo == ACOES.end())
+    const auto acao = ACOES.find(partes[0]);
+    if (acao == ACOES.end())
         return false;
-    a.tipo = tipo->second;
-    switch (a.tipo) {
+    a.acao = acao->second;
+    switch (a.acao) {
     case TipoAcao::Paleta: {
         bool ok = false;
         a.codigo = partes.size() == 2 ? partes[1].toInt(&ok) : 0;
@@ -143,7 +143,7 @@ void TRoteiro::executar(TEstado &estado, TInterfaceRoteirizada &ui, const TAcao 
 {
     const TShiftState shift = a.shift ? SHIFT_SHIFT : 0u;
     const TShiftState botao = a.direito ? SHIFT_DIREITO : SHIFT_ESQUERDO;
-    switch (a.tipo) {
+    switch (a.acao) {
     case TipoAcao::Paleta: Clicar_Botao_Paleta(estado, a.codigo); break;
     case TipoAcao::Pressionar:
         (a.direito ? botao_direito_ : botao_esquerdo_) = true;

@@ -28,7 +28,7 @@ public:
     enum class Comando { Copiar, Cortar, Colar, Excluir, SelecionarTudo, Rotacionar, Propriedades, Desfazer, Refazer };
 
     struct TAcao {
-        TipoAcao tipo = TipoAcao::Paleta;
+        TipoAcao acao = TipoAcao::Paleta;
         int x = 0, y = 0;
         int codigo = 0;          // paleta: placement code; tecla: Qt key code
         bool direito = false;    // the right mouse button

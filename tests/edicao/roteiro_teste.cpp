@@ -93,7 +93,7 @@ TEST(RoteiroLeitura, OpcoesEmQualquerOrdemEComentarios)
               0);
     ASSERT_EQ(r.acoes().size(), 7u);
     const TRoteiro::TAcao &p = r.acoes()[0];
-    EXPECT_EQ(p.tipo, TRoteiro::TipoAcao::Pressionar);
+    EXPECT_EQ(p.acao, TRoteiro::TipoAcao::Pressionar);
     EXPECT_EQ(p.x, 5);
     EXPECT_EQ(p.y, -6);
     EXPECT_TRUE(p.direito);
