@@ -314,3 +314,40 @@ INSTANTIATE_TEST_SUITE_P(Registro, Familias_,
 
 } // namespace
 } // namespace zefira
+
+namespace zefira {
+namespace {
+
+// The record of a tag no family owns (the editor's empty component, a record of a newer file)
+// answers nothing and breaks nothing, whichever layer asks.
+TEST(FamiliaDesconhecida, NaoRespondeNemQuebraNada)
+{
+    TEstado e;
+    const QImage vazia = Imagem_Area_Trabalho(e);
+    const QByteArray sem_nada = Conteudo_Instantaneo(e);
+    TComponente &c = e.lista().adicionar(12345, X, -1, -1, -1, Y);
+    const TFamilia &f = c.familia();
+    EXPECT_EQ(&f, &Familia(TIPO_NENHUM));
+    c.atualizar_geometria();
+    c.selecionar();
+    c.ligar(1, 7);
+    EXPECT_FALSE(c.selecionado());
+    EXPECT_EQ(c.numero_portas(), 0);
+    EXPECT_EQ(c.conexao(1), -1);
+    EXPECT_TRUE(f.paleta().empty());
+    EXPECT_TRUE(f.dialogo_propriedades(c).isEmpty());
+    EXPECT_EQ(Imagem_Area_Trabalho(e), vazia);
+    EXPECT_EQ(Conteudo_Instantaneo(e), sem_nada);
+
+    const TApresentacaoSimulacao nada;
+    TBiniciarClick(e);
+    for (int i = 0; i < 3; ++i)
+        Timer1Timer(e, nada);
+    TBpararClick(e);
+    Timer1Timer(e, nada);
+    e.lista().remover(c.codigo);
+    EXPECT_EQ(e.lista().numero_componentes(), 0);
+}
+
+} // namespace
+} // namespace zefira
