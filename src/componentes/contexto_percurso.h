@@ -4,6 +4,7 @@
 // frames: a hook reads the node of the frame being walked and answers with the frame's next
 // step, a child to walk or its result.
 
+#include "modelo/componente.h"
 #include "modelo/no.h"
 
 namespace zefira {
@@ -39,6 +40,16 @@ public:
     }
 
     virtual TComponente *procurar(int codigo) const = 0;
+    // The record on `porta` of `c`. Without one the path ends there, with `fim`: an open port
+    // vents when `aberta_ventila`, and a code that names nothing is closed.
+    TComponente *vizinho(const TComponente &c, int porta, bool aberta_ventila, TPasso_Percurso &fim) const
+    {
+        const int ligado = c.conexao(porta);
+        TComponente *x = ligado == LIVRE ? nullptr : procurar(ligado);
+        if (!x)
+            fim = retornar(ligado == LIVRE && aberta_ventila);
+        return x;
+    }
     // False for the exhaust probe of a spring return, which carries no supply pressure.
     virtual bool pressurizando() const = 0;
     // The node of the frame being walked, and the frame's memory.

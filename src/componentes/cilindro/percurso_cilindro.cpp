@@ -52,12 +52,10 @@ TPasso_Percurso depois_da_sonda(TContexto_Percurso &p, bool r)
 // regulated direction leads on by its port 2.
 TPasso_Percurso TFamilia_Cilindro::sair(TContexto_Percurso &p, TComponente &c, int porta) const
 {
-    const int ligado = c.conexao(porta);
-    if (ligado == LIVRE)
-        return p.retornar(true);
-    TComponente *x = p.procurar(ligado);
+    TPasso_Percurso fim;
+    TComponente *x = p.vizinho(c, porta, true, fim);
     if (!x)
-        return p.retornar(false);
+        return fim;
     if (x->tipo == TIPO_TOMADA_AR)
         return p.retornar(true);
     if (x->e_fio())

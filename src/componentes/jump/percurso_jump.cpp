@@ -8,10 +8,8 @@ namespace zefira {
 // An open junction port does not vent.
 TPasso_Percurso TFamilia_Jump::sair(TContexto_Percurso &p, TComponente &c, int porta) const
 {
-    const int ligado = c.conexao(porta);
-    if (ligado == LIVRE)
-        return p.retornar(false);
-    TComponente *x = p.procurar(ligado);
+    TPasso_Percurso fim;
+    TComponente *x = p.vizinho(c, porta, false, fim);
     if (x && x->e_fio())
         return p.sair_para_fio(c, *x, false);
     return p.retornar(false);

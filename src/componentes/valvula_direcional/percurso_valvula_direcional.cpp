@@ -59,12 +59,10 @@ TSaidas saidas(const TValvula_Direcional &v, int entrada)
 // Any port vents when open, and so does one with a record docked on it; a wire leads on.
 TPasso_Percurso TFamilia_Valvula_Direcional::sair(TContexto_Percurso &p, TComponente &c, int porta) const
 {
-    const int ligado = c.conexao(porta);
-    if (ligado == LIVRE)
-        return p.retornar(true);
-    TComponente *x = p.procurar(ligado);
+    TPasso_Percurso fim;
+    TComponente *x = p.vizinho(c, porta, true, fim);
     if (!x)
-        return p.retornar(false);
+        return fim;
     if (x->e_fio())
         return p.sair_para_fio(c, *x, false);
     return p.retornar(true);

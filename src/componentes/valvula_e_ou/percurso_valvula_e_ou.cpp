@@ -10,12 +10,10 @@ namespace zefira {
 // directly; otherwise a wire leads on.
 TPasso_Percurso TFamilia_Valvula_E_Ou::sair(TContexto_Percurso &p, TComponente &c, int porta) const
 {
-    const int ligado = c.conexao(porta);
-    if (ligado == LIVRE)
-        return p.retornar(true);
-    TComponente *x = p.procurar(ligado);
+    TPasso_Percurso fim;
+    TComponente *x = p.vizinho(c, porta, true, fim);
     if (!x)
-        return p.retornar(false);
+        return fim;
     const TValvula_E_OU_ESC_REG &e = *c.valvula_e_ou_esc_reg;
     if (e.pino == -1 || porta != 1) {
         if (x->e_fio())
