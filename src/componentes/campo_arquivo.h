@@ -9,6 +9,7 @@
 #include "modelo/ponto.h"
 
 #include <QString>
+#include <limits>
 #include <vector>
 
 namespace zefira {
@@ -57,6 +58,13 @@ struct TCampo_Arquivo {
     // Pontos: point i of the record, and a point read back.
     TPonto (*ponto)(const TComponente &componente, int i) = nullptr;
     void (*acrescentar_ponto)(TComponente &componente, int x, int y) = nullptr;
+    // The values a number may take; anything else is refused with the field's message.
+    int minimo = std::numeric_limits<int>::min();
+    int maximo = std::numeric_limits<int>::max();
+    // A field added to a kind after its files were in use: it comes after the others, a line
+    // may end before it, and it is written only when some such field of the record is not
+    // empty, so a record that does not use it is written as before.
+    bool opcional = false;
 };
 
 struct TTipo_Arquivo {

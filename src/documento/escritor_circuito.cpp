@@ -46,11 +46,21 @@ QString valor_campo(const TCampo_Arquivo &campo, const TComponente &c, bool inst
     return instantaneo && campo.selecao ? QStringLiteral("0") : QString::number(campo.numero(c));
 }
 
+// The optional fields are written together, when any of them holds something.
+bool usa_opcionais(const TTipo_Arquivo &tipo, const TComponente &c)
+{
+    for (const TCampo_Arquivo &campo : tipo.campos)
+        if (campo.opcional && (campo.tipo == TipoCampo::Texto ? !campo.texto(c).isEmpty() : campo.numero(c) != 0))
+            return true;
+    return false;
+}
+
 QString linha_dados(const TTipo_Arquivo &tipo, const TComponente &c, bool instantaneo)
 {
     QStringList valores;
+    const bool opcionais = usa_opcionais(tipo, c);
     for (const TCampo_Arquivo &campo : tipo.campos)
-        if (campo.tipo != TipoCampo::Memoria)
+        if (campo.tipo != TipoCampo::Memoria && (opcionais || !campo.opcional))
             valores << valor_campo(campo, c, instantaneo);
     return valores.join(QLatin1Char(' ')) + (tipo.branco_final && !valores.isEmpty() ? QStringLiteral(" ") : QString());
 }

@@ -136,8 +136,11 @@ QString TLeitor_Circuito::ler_campos(const TTipo_Arquivo &tipo, TComponente &com
             continue;
         QString valor;
         const bool tem = campo.tipo == TipoCampo::Texto ? campos.proximo_texto(valor) : campos.proximo_simples(valor);
-        if (!tem)
+        if (!tem) {
+            if (campo.opcional)
+                break;
             return mensagem_faltam(tipo);
+        }
         if (campo.tipo == TipoCampo::Texto) {
             campo.aplicar(contexto, 0, valor);
         } else if (campo.tipo == TipoCampo::Sinal) {
@@ -151,7 +154,7 @@ QString TLeitor_Circuito::ler_campos(const TTipo_Arquivo &tipo, TComponente &com
         } else if (campo.tipo == TipoCampo::Inteiro || valor != QLatin1String("-1")) {
             // A connection of "-1" leaves its slot free.
             int numero = 0;
-            if (!converter_inteiro(valor, numero))
+            if (!converter_inteiro(valor, numero) || numero < campo.minimo || numero > campo.maximo)
                 return mensagem_campo(tipo, campo);
             campo.aplicar(contexto, numero, QString());
         }
