@@ -60,7 +60,7 @@ bool Verificar_Instalacao(const TForm1 &form, const TEstado &estado, QStringList
     linhas << QStringLiteral("Pasta dos circuitos: ") + estado.pasta_arquivos;
     for (const QString &f : faltando)
         linhas << QStringLiteral("Não encontrado: ") + QFileInfo(f).absoluteFilePath();
-    return ajuda == total_ajuda && cursores == 13 && sobre;
+    return ajuda == total_ajuda && cursores == Numero_Pecas() && sobre;
 }
 
 } // namespace zefira
