@@ -25,6 +25,7 @@ enum class TEtapa_Simulacao {
     parada,      // the stop: valves at rest, cylinders where they started, tubes without pressure
     repouso,     // the rest state while editing: valves at rest, cylinders press the labels they stand on
     roletes,     // then the rollers and pins those labels hold shift their valves
+    sensores,    // a step begins with electrical parts: cylinders press the labels they stand on
     soltura,     // the mouse button released while simulating, Shift alone not held
 };
 
@@ -50,6 +51,8 @@ public:
     // many times its label is pressed.
     virtual void pressionar_rotulo(const QString &texto) = 0;
     virtual int pressoes(const QString &texto) const = 0;
+    // A solenoid of this tag is energised in this step.
+    virtual bool solenoide(const QString &tag) const = 0;
 
 protected:
     ~TContexto_Simulacao() = default;

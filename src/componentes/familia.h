@@ -24,6 +24,7 @@ struct TVariante {
     int tipo_e_ou = -1;
     int tipo_cilindro = -1;
     int numero_vias = -1;
+    int eletrico = -1; // the kind within an electrical family (a button's NA or NF...)
 };
 
 // The pressure walk's and the simulation's sides of the hooks below (contexto_percurso.h,
@@ -34,6 +35,7 @@ struct TPasso_Percurso;
 enum class TEtapa_Simulacao;
 struct TLinha_Historico;
 class TTomada_Ar;
+class TFamilia_Eletrica;
 
 class TFamilia {
 public:
@@ -48,6 +50,10 @@ public:
     virtual bool selecionado(const TComponente &c) const = 0;
     virtual void selecionar(TComponente &c) const = 0;
     virtual void desselecionar(TComponente &c) const = 0;
+
+    // The electrical side of the kind (componentes/eletrico/familia_eletrica.h); null for the
+    // pneumatic kinds, which take no part in the circuit of current.
+    virtual const TFamilia_Eletrica *eletrica() const = 0;
 
     // Ports are numbered 1..numero_portas(); a wire has none (its ends are its connections).
     virtual int numero_portas() const = 0;

@@ -1,10 +1,20 @@
 #include "componentes/registro.h"
 
+#include "componentes/bobina/familia_bobina.h"
+#include "componentes/borne/familia_borne.h"
+#include "componentes/botao/familia_botao.h"
 #include "componentes/cilindro/familia_cilindro.h"
+#include "componentes/contador/familia_contador.h"
+#include "componentes/contato/familia_contato.h"
+#include "componentes/derivacao/familia_derivacao.h"
 #include "componentes/contexto_percurso.h"
 #include "componentes/entrada_paleta.h"
 #include "componentes/fio/familia_fio.h"
 #include "componentes/jump/familia_jump.h"
+#include "componentes/lampada/familia_lampada.h"
+#include "componentes/pressostato/familia_pressostato.h"
+#include "componentes/sensor/familia_sensor.h"
+#include "componentes/solenoide/familia_solenoide.h"
 #include "componentes/tomada_ar/familia_tomada_ar.h"
 #include "componentes/valvula_direcional/familia_valvula_direcional.h"
 #include "componentes/valvula_e_ou/familia_valvula_e_ou.h"
@@ -23,6 +33,7 @@ public:
     bool selecionado(const TComponente &) const override { return false; }
     void selecionar(TComponente &) const override {}
     void desselecionar(TComponente &) const override {}
+    const TFamilia_Eletrica *eletrica() const override { return nullptr; }
     int numero_portas() const override { return 0; }
     TDominio dominio(int) const override { return TDominio::ar; }
     int direcao(const TComponente &, int) const override { return 0; }
@@ -96,7 +107,19 @@ const std::vector<const TFamilia *> &Familias()
     static const TFamilia_Fio fio;
     static const TFamilia_Valvula_E_Ou e_ou;
     static const TFamilia_Jump jump;
-    static const std::vector<const TFamilia *> todas{&valvula, &tomada, &cilindro, &fio, &e_ou, &jump};
+    static const TFamilia_Borne borne;
+    static const TFamilia_Botao botao;
+    static const TFamilia_Sensor sensor;
+    static const TFamilia_Pressostato pressostato;
+    static const TFamilia_Bobina bobina;
+    static const TFamilia_Contador contador;
+    static const TFamilia_Contato contato;
+    static const TFamilia_Solenoide solenoide;
+    static const TFamilia_Lampada lampada;
+    static const TFamilia_Derivacao derivacao;
+    static const std::vector<const TFamilia *> todas{&valvula, &tomada, &cilindro, &fio, &e_ou, &jump,
+                                                     &borne, &botao, &sensor, &pressostato, &bobina,
+                                                     &contador, &contato, &solenoide, &lampada, &derivacao};
     return todas;
 }
 

@@ -17,6 +17,17 @@ enum TipoComponente : int {
     TIPO_FIO = 4,
     TIPO_E_OU_ESC_REG = 5,
     TIPO_JUMP = 6,
+    // The electrical parts (componentes/eletrico): their ports carry current, not air.
+    TIPO_BORNE = 7,
+    TIPO_BOTAO = 8,
+    TIPO_SENSOR = 9,
+    TIPO_PRESSOSTATO = 10,
+    TIPO_BOBINA = 11,
+    TIPO_CONTADOR = 12,
+    TIPO_CONTATO = 13,
+    TIPO_SOLENOIDE = 14,
+    TIPO_LAMPADA = 15,
+    TIPO_DERIVACAO = 16,
 };
 
 // In the order of their file tags.

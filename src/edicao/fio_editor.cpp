@@ -165,6 +165,15 @@ int direcao_valida(int d) { return d >= 1 && d <= 4 ? d : DIRECAO_CIMA; }
 
 void Ligar_Porta_Fio(TComponente &c, int porta, int codigo) { c.familia().ligar_fio(c, porta, codigo); }
 
+bool Mesmo_Dominio_Do_Fio(const TEstado &estado, const TComponente &c, int porta)
+{
+    const std::shared_ptr<TComponente> fio = estado.componente_atual;
+    if (!fio || !fio->e_fio())
+        return true;
+    const TComponente *origem = estado.lista_componentes->procurar(fio->fio->conexao_origem);
+    return !origem || origem->familia().dominio(fio->fio->pino_origem) == c.familia().dominio(porta);
+}
+
 bool Porta_Marcada_Livre(const TComponente &c)
 {
     return !c.e_fio() && c.ponto_ativo >= 1 && c.ponto_ativo <= c.numero_portas() &&
@@ -211,7 +220,7 @@ void Finalizar_Fio(TEstado &estado, int indice)
     TLista_Componente &lista = estado.lista();
     const std::shared_ptr<TComponente> fio = estado.componente_atual;
     if (!fio || !fio->e_fio() || fio->codigo != -1 || indice < 0 || indice >= lista.numero_componentes() ||
-        !Porta_Marcada_Livre(lista[indice]))
+        !Porta_Marcada_Livre(lista[indice]) || !Mesmo_Dominio_Do_Fio(estado, lista[indice], lista[indice].ponto_ativo))
         return;
     TFio &f = *fio->fio;
 

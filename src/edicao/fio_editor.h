@@ -15,6 +15,9 @@ void Ligar_Porta_Fio(TComponente &c, int porta, int codigo);
 // The component has a port marked under the pointer (ponto_ativo) and that port is still free.
 // A marker can be stale: a docked component's green dot, or a port taken since the last move.
 bool Porta_Marcada_Livre(const TComponente &c);
+// Whether the wire being drawn (estado.componente_atual) may end on `porta` of `c`: a tube joins
+// air ports only, a conductor electrical ones. True when no wire is being drawn.
+bool Mesmo_Dominio_Do_Fio(const TEstado &estado, const TComponente &c, int porta);
 
 // Starts a wire on port `porta` of the component at list index `indice`: everything is
 // deselected, modo becomes MODO_FIO, the port is marked pending (-10) and the new wire, not yet in the

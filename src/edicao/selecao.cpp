@@ -1,7 +1,9 @@
 // Geometric queries over the component list and the selection operations.
 #include "edicao/selecao.h"
 
+#include "edicao/fio_editor.h"
 #include "modelo/constantes.h"
+#include "modelo/modo.h"
 
 #include <QRect>
 #include <algorithm>
@@ -116,6 +118,9 @@ bool DesenharBolinha(TEstado &estado, int x, int y)
         if (c.e_fio())
             continue;
         c.ponto_ativo = porta_livre_perto(estado.vista, c, p);
+        // A wire being drawn offers only ports of its own domain: air or current.
+        if (c.ponto_ativo != -1 && estado.modo == MODO_FIO && !Mesmo_Dominio_Do_Fio(estado, c, c.ponto_ativo))
+            c.ponto_ativo = -1;
         marcou = marcou || c.ponto_ativo != -1;
     }
     return marcou;

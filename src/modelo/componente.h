@@ -4,6 +4,7 @@
 // and exactly one kind object.
 
 #include "componentes/cilindro/cilindro.h"
+#include "componentes/eletrico/eletrico.h"
 #include "componentes/familia.h"
 #include "componentes/fio/fio.h"
 #include "componentes/jump/jump.h"
@@ -43,6 +44,7 @@ public:
     std::unique_ptr<TCilindro> cilindro;
     std::unique_ptr<TValvula_E_OU_ESC_REG> valvula_e_ou_esc_reg;
     std::unique_ptr<TJump> jump;
+    std::unique_ptr<TEletrico> eletrico;
 
     // Wires contain no point; other kinds contain their box, edges included.
     bool contem(int x, int y) const;

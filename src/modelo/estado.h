@@ -92,6 +92,8 @@ struct TEstado {
     // Counts simulation steps and rest-state updates: a view that saw the same count and no
     // input since its last repaint has nothing new to show.
     std::uint64_t revisao_simulacao = 0;
+    // Why the run stopped by itself (a short circuit), until the window has shown it.
+    QString aviso_simulacao;
     TControles controles;
     int intervalo_passo = 400;    // ms between steps: the chosen speed
     THistorico_Passos historico;  // positions after each step since the last fresh start

@@ -22,6 +22,7 @@ struct Desenho {
 const Desenho *desenhos_valvulas(int &quantidade);
 const Desenho *desenhos_acionadores(int &quantidade);
 const Desenho *desenhos_componentes(int &quantidade);
+const Desenho *desenhos_eletricos(int &quantidade);
 
 // True when p paints exact pixels: a 1x raster image, transform at most an integer
 // translation. Everything else gets vectors.

@@ -16,7 +16,7 @@ QHash<QString, Funcao> montar_indice()
 {
     QHash<QString, Funcao> indice;
     for (auto familia : {desenho::desenhos_valvulas, desenho::desenhos_acionadores,
-                         desenho::desenhos_componentes}) {
+                         desenho::desenhos_componentes, desenho::desenhos_eletricos}) {
         int n = 0;
         const Desenho *lista = familia(n);
         for (int i = 0; i < n; ++i)

@@ -11,6 +11,7 @@ struct TApresentacaoSimulacao {
     std::function<void()> desenhar;                        // redraw the work area
     std::function<void(const QString &)> definir_titulo;   // the work area's caption
     std::function<void()> atualizar_cursor;                // the mouse cursor
+    std::function<void(const QString &)> avisar;           // why the run paused by itself
 };
 
 } // namespace zefira

@@ -169,6 +169,11 @@ void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
         apresentacao.definir_titulo(QStringLiteral("Área de Trabalho") + estado.nome_documento);
     if (apresentacao.atualizar_cursor)
         apresentacao.atualizar_cursor();
+    if (!estado.aviso_simulacao.isEmpty() && apresentacao.avisar) {
+        const QString aviso = estado.aviso_simulacao;
+        estado.aviso_simulacao.clear();
+        apresentacao.avisar(aviso);
+    }
     if (estado.tempo_acumulado >= estado.intervalo_passo)
         estado.tempo_acumulado = 0;
 }
@@ -176,6 +181,8 @@ void Timer1Timer(TEstado &estado, const TApresentacaoSimulacao &apresentacao)
 bool Relogio_Pode_Dormir(const TEstado &estado)
 {
     if (estado.modo == MODO_SIMULACAO ? estado.controles.TBiniciar_baixo : !estado.acionadores_atualizados)
+        return false;
+    if (!estado.aviso_simulacao.isEmpty())
         return false;
     const TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i)

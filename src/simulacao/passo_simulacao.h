@@ -3,10 +3,12 @@
 // (TContexto_Simulacao): the state, walks on a TPercurso built when first needed, and the
 // labels pressed in the rest state.
 
+#include "componentes/contexto_eletrico.h"
 #include "componentes/contexto_simulacao.h"
 #include "simulacao/percurso.h"
 
 #include <QHash>
+#include <QSet>
 #include <optional>
 
 namespace zefira {
@@ -32,6 +34,8 @@ public:
     }
     void pressionar_rotulo(const QString &texto) override { ++pressoes_[texto]; }
     int pressoes(const QString &texto) const override { return pressoes_.value(texto); }
+    bool solenoide(const QString &tag) const override { return solenoides_.contains(Chave_Tag(tag)); }
+    void definir_solenoides(const QSet<QString> &tags) { solenoides_ = tags; }
 
 private:
     TPercurso &percurso();
@@ -39,6 +43,7 @@ private:
     TEstado &estado_;
     std::optional<TPercurso> percurso_;
     QHash<QString, int> pressoes_;
+    QSet<QString> solenoides_;
 };
 
 } // namespace zefira

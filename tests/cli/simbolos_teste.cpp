@@ -60,6 +60,7 @@ TEST(SimbolosCli, PaginaMostraCadaQuadradoAcionamentoEComponente)
     static const QRegularExpression FORA(
         "_dir\\.png$"                 // right-hand actuators: mirror images of the left ones
         "|_[23]\\.png$"               // E, OU, escape and regulator as drawn while simulating
+        "|_on\\.png$"                 // electrical parts as drawn while actuated or energised
         "|^cilindro_(se_dehs|dehd)(_cabo)?\\.png$|^cilindro_(dentro|fora)\\.png$"); // cylinder parts
     for (const QString &nome : existentes)
         if (!FORA.match(nome).hasMatch())

@@ -140,7 +140,7 @@ const Gancho GANCHOS[] = {
          EXPECT_EQ(&c.familia(), &f);
          EXPECT_EQ(&Familia(f.tipo()), &f);
          const int objetos = !!c.fio + !!c.valvula_direcional + !!c.tomada_ar + !!c.cilindro +
-                             !!c.valvula_e_ou_esc_reg + !!c.jump;
+                             !!c.valvula_e_ou_esc_reg + !!c.jump + !!c.eletrico;
          EXPECT_EQ(objetos, 1);
          if (peca)
              EXPECT_FALSE(c.nome.isEmpty());
@@ -151,8 +151,10 @@ const Gancho GANCHOS[] = {
          const int n = f.numero_portas();
          EXPECT_EQ(c.numero_portas(), n);
          for (int p = 1; p <= n; ++p) {
-             EXPECT_EQ(f.dominio(p), TDominio::ar) << p;
-             EXPECT_NE(f.direcao(c, p), 0) << p;
+             // An electrical part's ports carry current, but for a pressure switch's air port.
+             EXPECT_EQ(f.dominio(p) == TDominio::eletrico, f.eletrica() && (f.tipo() != TIPO_PRESSOSTATO || p > 1)) << p;
+             // Only an electrical record lacks ports of its family (an NA contact the third).
+             EXPECT_TRUE(f.direcao(c, p) != 0 || f.eletrica()) << p;
              EXPECT_EQ(c.conexao(p), -1) << p;
          }
          for (int p : {0, n + 1}) {

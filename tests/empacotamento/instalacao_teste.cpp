@@ -77,7 +77,7 @@ TEST(Instalacao, PrefixoTemporario)
     const QStringList linhas = {
         "Pasta do programa: " + QDir(p).absolutePath() + "/bin",
         "Documentos de ajuda: 16 de 16 em " + dados + "/Ajuda",
-        "Cursores de posicionamento: 13 de 13 em " + dados + "/figuras",
+        "Cursores de posicionamento: 32 de 32 em " + dados + "/figuras",
         "Figura do Sobre: " + dados + "/sobre.jpg",
         "Pasta dos circuitos: " + tmp.filePath("casa/Documents/MeusArquivos"),
     };
@@ -89,8 +89,8 @@ TEST(Instalacao, PrefixoTemporario)
     QDir(dados + "/figuras").removeRecursively();
     const Saida sem_cursores = executar(p + "/bin/zefira", {"--verificar"}, ambiente);
     EXPECT_EQ(sem_cursores.status, 1);
-    EXPECT_TRUE(sem_cursores.saida.contains("Cursores de posicionamento: 0 de 13 em "));
-    EXPECT_EQ(sem_cursores.saida.count("Não encontrado: "), 13);
+    EXPECT_TRUE(sem_cursores.saida.contains("Cursores de posicionamento: 0 de 32 em "));
+    EXPECT_EQ(sem_cursores.saida.count("Não encontrado: "), 32);
 }
 
 // The desktop's file-type database, built from the installed package, knows ".zfr" files as

@@ -126,7 +126,7 @@ TEST(Programa, OpcoesQueImprimemESaem)
         // Run from its build folder, the program finds its data beside itself.
         {{"--verificar"}, true, 0, "Pasta do programa: " ZEFIRA_PASTA_PROGRAMA "\n"
                                    "Documentos de ajuda: 16 de 16 em " ZEFIRA_PASTA_PROGRAMA "/Ajuda\n"
-                                   "Cursores de posicionamento: 13 de 13 em " ZEFIRA_PASTA_PROGRAMA "/figuras\n"
+                                   "Cursores de posicionamento: 32 de 32 em " ZEFIRA_PASTA_PROGRAMA "/figuras\n"
                                    "Figura do Sobre: " ZEFIRA_PASTA_PROGRAMA "/sobre.jpg\n", true, ""},
     };
     for (const auto &c : casos) {

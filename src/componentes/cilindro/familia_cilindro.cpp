@@ -20,6 +20,7 @@ bool TFamilia_Cilindro::selecionado(const TComponente &c) const { return c.cilin
 void TFamilia_Cilindro::selecionar(TComponente &c) const { c.cilindro->selecionar(); }
 void TFamilia_Cilindro::desselecionar(TComponente &c) const { c.cilindro->desselecionar(); }
 
+const TFamilia_Eletrica *TFamilia_Cilindro::eletrica() const { return nullptr; }
 int TFamilia_Cilindro::numero_portas() const { return 2; }
 TDominio TFamilia_Cilindro::dominio(int) const { return TDominio::ar; }
 int TFamilia_Cilindro::direcao(const TComponente &, int porta) const

@@ -12,6 +12,7 @@ public:
     bool selecionado(const TComponente &c) const override;
     void selecionar(TComponente &c) const override;
     void desselecionar(TComponente &c) const override;
+    const TFamilia_Eletrica *eletrica() const override;
     int numero_portas() const override;
     TDominio dominio(int porta) const override;
     int direcao(const TComponente &c, int porta) const override;

@@ -73,6 +73,7 @@ void TFamilia_Cilindro::simular(TContexto_Simulacao &sim, int indice, TEtapa_Sim
         c.posicao = c.posicao_partida;
         break;
     case TEtapa_Simulacao::repouso:
+    case TEtapa_Simulacao::sensores:
         for (int r = 1; r <= NUMERO_ROTULOS; ++r) {
             const TRotulo rotulo = c.rotulo(r);
             if (rotulo.posicao == c.posicao)

@@ -18,6 +18,7 @@ bool TFamilia_Fio::selecionado(const TComponente &c) const { return c.fio->selec
 void TFamilia_Fio::selecionar(TComponente &c) const { c.fio->selecionar(); }
 void TFamilia_Fio::desselecionar(TComponente &c) const { c.fio->desselecionar(); }
 
+const TFamilia_Eletrica *TFamilia_Fio::eletrica() const { return nullptr; }
 int TFamilia_Fio::numero_portas() const { return 0; }
 TDominio TFamilia_Fio::dominio(int) const { return TDominio::ar; }
 int TFamilia_Fio::direcao(const TComponente &, int) const { return 0; }

@@ -20,6 +20,7 @@ bool TFamilia_Jump::selecionado(const TComponente &c) const { return c.jump->sel
 void TFamilia_Jump::selecionar(TComponente &c) const { c.jump->selecionar(); }
 void TFamilia_Jump::desselecionar(TComponente &c) const { c.jump->desselecionar(); }
 
+const TFamilia_Eletrica *TFamilia_Jump::eletrica() const { return nullptr; }
 int TFamilia_Jump::numero_portas() const { return 4; }
 TDominio TFamilia_Jump::dominio(int) const { return TDominio::ar; }
 int TFamilia_Jump::direcao(const TComponente &, int porta) const

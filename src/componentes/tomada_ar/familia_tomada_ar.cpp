@@ -20,6 +20,7 @@ bool TFamilia_Tomada_Ar::selecionado(const TComponente &c) const { return c.toma
 void TFamilia_Tomada_Ar::selecionar(TComponente &c) const { c.tomada_ar->selecionar(); }
 void TFamilia_Tomada_Ar::desselecionar(TComponente &c) const { c.tomada_ar->desselecionar(); }
 
+const TFamilia_Eletrica *TFamilia_Tomada_Ar::eletrica() const { return nullptr; }
 int TFamilia_Tomada_Ar::numero_portas() const { return 1; }
 TDominio TFamilia_Tomada_Ar::dominio(int) const { return TDominio::ar; }
 int TFamilia_Tomada_Ar::direcao(const TComponente &, int porta) const { return porta == 1 ? DIRECAO_CIMA : 0; }

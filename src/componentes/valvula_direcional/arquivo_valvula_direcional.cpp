@@ -41,6 +41,16 @@ template <bool Dir> int valor_manual(const TComponente &c) { return V(c).acao_ma
 template <bool Dir> void aplicar_mecanica(C &x, int n, const QString &) { V(x).definir_acao_mecanica(Dir, n); }
 template <bool Dir> int valor_mecanica(const TComponente &c) { return V(c).acao_mecanica(Dir); }
 
+// The tag of the solenoid on a side, empty for none: written only by a valve that has one.
+template <bool Dir> TCampo_Arquivo solenoide()
+{
+    TCampo_Arquivo campo{T::Texto, nullptr, G::Masculino,
+                         [](C &x, int, const QString &t) { V(x).definir_solenoide(Dir, t.trimmed()); }, nullptr,
+                         [](const TComponente &c) { return V(c).solenoide(Dir); }, true};
+    campo.opcional = true;
+    return campo;
+}
+
 TTipo_Arquivo tipo_arquivo()
 {
     TCampo_Arquivo vias{T::Inteiro, "Número de Vias", G::Masculino,
@@ -106,6 +116,8 @@ TTipo_Arquivo tipo_arquivo()
          [](const TComponente &c) { return int(V(c).mostrar_nome); }, nullptr, true},
         Campo_Esquerda(),
         Campo_Topo(),
+        solenoide<false>(),
+        solenoide<true>(),
         {T::Memoria, nullptr, G::Masculino, [](C &x, int n, const QString &) { V(x).retido = n; },
          [](const TComponente &c) { return int(V(c).retido); }, nullptr, true},
         {T::Memoria, nullptr, G::Masculino, [](C &x, int n, const QString &) { V(x).liberado = n; },

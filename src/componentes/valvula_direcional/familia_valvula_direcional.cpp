@@ -22,6 +22,7 @@ bool TFamilia_Valvula_Direcional::selecionado(const TComponente &c) const { retu
 void TFamilia_Valvula_Direcional::selecionar(TComponente &c) const { c.valvula_direcional->selecionar(); }
 void TFamilia_Valvula_Direcional::desselecionar(TComponente &c) const { c.valvula_direcional->desselecionar(); }
 
+const TFamilia_Eletrica *TFamilia_Valvula_Direcional::eletrica() const { return nullptr; }
 int TFamilia_Valvula_Direcional::numero_portas() const { return 7; }
 TDominio TFamilia_Valvula_Direcional::dominio(int) const { return TDominio::ar; }
 

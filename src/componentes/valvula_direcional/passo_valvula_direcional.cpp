@@ -41,14 +41,14 @@ void comutar(TEstado &estado, int indice)
     if (v.acionado_esq && !v.acionado_dir) {
         if (!v.liberado)
             v.retido = true;
-        else if (v.piloto_esq)
+        else if (v.sinal_mantido(false))
             v.retido = true;
         else
             v.acionado_esq = false;
         if (tem_2) {
             if (v.posicao_atual >= 2)
                 deslocar(estado, indice, -1);
-            else if (!v.piloto_esq) {
+            else if (!v.sinal_mantido(false)) {
                 if (v.liberado && !v.retido)
                     deslocar(estado, indice, +1);
                 else if (v.liberado && v.retido)
@@ -58,7 +58,7 @@ void comutar(TEstado &estado, int indice)
     } else if (v.acionado_dir && !v.acionado_esq) {
         if (!v.liberado)
             v.retido = true;
-        else if (v.piloto_dir)
+        else if (v.sinal_mantido(true))
             v.retido = true;
         else
             v.acionado_dir = false;
@@ -66,7 +66,7 @@ void comutar(TEstado &estado, int indice)
             const bool no_fim = v.posicao_atual >= 3 || (!tem_3 && v.posicao_atual >= 2);
             if (!no_fim)
                 deslocar(estado, indice, +1);
-            else if (!v.piloto_dir) {
+            else if (!v.sinal_mantido(true)) {
                 if (v.liberado && !v.retido)
                     deslocar(estado, indice, -1);
                 else if (v.liberado && v.retido)
@@ -113,6 +113,12 @@ void TFamilia_Valvula_Direcional::simular(TContexto_Simulacao &sim, int indice, 
         v.acionado_esq = false;
         v.acionado_dir = false;
         em_repouso(estado, indice);
+        break;
+    case TEtapa_Simulacao::limpeza:
+        // Energised solenoids act as pilots do; the circuit of current was solved before.
+        for (bool dir : {false, true})
+            if (!v.solenoide(dir).isEmpty())
+                v.definir_acionado(dir, sim.solenoide(v.solenoide(dir)));
         break;
     case TEtapa_Simulacao::comutacao: comutar(estado, indice); break;
     case TEtapa_Simulacao::parada: em_repouso(estado, indice); break;

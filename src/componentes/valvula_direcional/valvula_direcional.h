@@ -41,6 +41,11 @@ public:
     bool piloto(bool dir) const { return dir ? piloto_dir : piloto_esq; }
     void definir_piloto(bool dir, bool v) { (dir ? piloto_dir : piloto_esq) = v; }
     bool acionado(bool dir) const { return dir ? acionado_dir : acionado_esq; }
+    // The tag of the solenoid acting on a side (1Y1...); empty when the side has none.
+    const QString &solenoide(bool dir) const { return dir ? solenoide_dir_ : solenoide_esq_; }
+    void definir_solenoide(bool dir, const QString &tag) { (dir ? solenoide_dir_ : solenoide_esq_) = tag; }
+    // A pilot or a solenoid: the side is held while its signal lasts.
+    bool sinal_mantido(bool dir) const { return piloto(dir) || !solenoide(dir).isEmpty(); }
     void definir_acionado(bool dir, bool v) { (dir ? acionado_dir : acionado_esq) = v; }
 
     int acao_manual(bool dir) const { return dir ? acao_manual_dir_ : acao_manual_esq_; }
@@ -72,6 +77,7 @@ private:
     int acao_manual_dir_ = 0, acao_manual_esq_ = 0;
     int acao_mecanica_dir_ = 0, acao_mecanica_esq_ = 0;
     int conexao_[7] = {-1, -1, -1, -1, -1, -1, -1};
+    QString solenoide_esq_, solenoide_dir_;
     bool selecionado_ = false;
 };
 

@@ -20,6 +20,7 @@ bool TFamilia_Valvula_E_Ou::selecionado(const TComponente &c) const { return c.v
 void TFamilia_Valvula_E_Ou::selecionar(TComponente &c) const { c.valvula_e_ou_esc_reg->selecionar(); }
 void TFamilia_Valvula_E_Ou::desselecionar(TComponente &c) const { c.valvula_e_ou_esc_reg->desselecionar(); }
 
+const TFamilia_Eletrica *TFamilia_Valvula_E_Ou::eletrica() const { return nullptr; }
 int TFamilia_Valvula_E_Ou::numero_portas() const { return 3; }
 TDominio TFamilia_Valvula_E_Ou::dominio(int) const { return TDominio::ar; }
 

@@ -1,0 +1,24 @@
+#pragma once
+// TFamilia_Borne: a +24 V or 0 V terminal. All terminals of one polarity are one rail.
+
+#include "componentes/eletrico/familia_eletrica.h"
+
+namespace zefira {
+
+class TFamilia_Borne final : public TFamilia_Eletrica {
+public:
+    int tipo() const override;
+    int numero_portas() const override;
+    void concluir_leitura(TComponente &c) const override;
+    TPorta_Simbolo porta_simbolo(const TComponente &c, int porta) const override;
+    QString figura(const TComponente &c) const override;
+    void padrao(TComponente &c, int modo) const override;
+    QString prefixo_tag(const TComponente &c) const override;
+    const char *nome() const override;
+    void conduzir(TContexto_Eletrico &ctx, const TComponente &c) const override;
+    const TTipo_Arquivo *arquivo() const override;
+    const std::vector<TEntrada_Paleta> &paleta() const override;
+    QString dialogo_propriedades(const TComponente &c) const override;
+};
+
+} // namespace zefira

@@ -1,0 +1,24 @@
+#pragma once
+// TFamilia_Contato: an NA, NF or changeover contact of the coil, timer or counter its tag names.
+
+#include "componentes/eletrico/familia_eletrica.h"
+
+namespace zefira {
+
+class TFamilia_Contato final : public TFamilia_Eletrica {
+public:
+    int tipo() const override;
+    int numero_portas() const override;
+    bool responder(TContexto_Eletrico &ctx, TComponente &c) const override;
+    TPorta_Simbolo porta_simbolo(const TComponente &c, int porta) const override;
+    QString figura(const TComponente &c) const override;
+    void padrao(TComponente &c, int modo) const override;
+    QString prefixo_tag(const TComponente &c) const override;
+    const char *nome() const override;
+    void conduzir(TContexto_Eletrico &ctx, const TComponente &c) const override;
+    const TTipo_Arquivo *arquivo() const override;
+    const std::vector<TEntrada_Paleta> &paleta() const override;
+    QString dialogo_propriedades(const TComponente &c) const override;
+};
+
+} // namespace zefira
