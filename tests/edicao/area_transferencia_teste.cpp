@@ -5,9 +5,7 @@
 #include "modelo/interface_roteirizada.h"
 
 #include <gtest/gtest.h>
-
 #include <memory>
-#include <vector>
 
 using namespace zefira;
 using namespace zefira::teste;
@@ -28,22 +26,16 @@ struct Circuito {
 
 } // namespace
 
-TEST(Excluir, SemSelecaoNadaEPerguntado)
+// Nothing selected, nothing is asked; answered no, all stays but the selection.
+TEST(Excluir, SemSelecaoNadaEPerguntadoRespostaNaoSoDesseleciona)
 {
     Circuito k;
     TInterfaceRoteirizada ui;
     TBexcluirClick(k.e, ui);
     EXPECT_TRUE(ui.registro.isEmpty());
-    EXPECT_EQ(k.e.lista().numero_componentes(), 5);
-}
-
-TEST(Excluir, RespostaNaoMantemTudoMasDesseleciona)
-{
-    Circuito k;
     k.e.mostrar_cruz = true;
     selecionar(k.e, k.v);
     selecionar(k.e, k.w2);
-    TInterfaceRoteirizada ui;
     ui.respostas = {Resposta::Nao};
     TBexcluirClick(k.e, ui);
     EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
@@ -209,14 +201,4 @@ TEST(AreaTransferencia, ExcluidoDepoisDeCopiadoAindaPodeSerColado)
     EXPECT_EQ(e.lista()[0].valvula_direcional->descricao, QStringLiteral("A0"));
     EXPECT_EQ(e.lista()[1].cilindro->tipo(), 3);
     EXPECT_EQ(e.numero_selecionados, 2);
-}
-
-TEST(AreaTransferencia, ColarSemNadaCopiadoNaoAcrescentaNada)
-{
-    TEstado e;
-    TComponente &v = valvula2(e, 100, 100);
-    colarClick(e);
-    EXPECT_EQ(e.lista().numero_componentes(), 1);
-    EXPECT_FALSE(v.selecionado());
-    EXPECT_EQ(e.numero_selecionados, 0);
 }
