@@ -40,42 +40,25 @@ TEST(AcharComponente, OUltimoDaListaGanhaEBordaContaComoDentro)
     EXPECT_EQ(Achar_Componente(e, Ponto(10, 10)), -1); // on the wire, which contains nothing
 }
 
+// A band of 5 pixels round each segment, reaching strictly less than 5 pixels past either end;
+// segments may run backwards or slant.
 TEST(PertoDasSemiRetas, FaixaDeCincoPixelsEmVoltaDoSegmento)
 {
     TEstado e;
     valvula2(e, 100, 100);
-    TComponente &w = polilinha(e, {Ponto(100, 300), Ponto(200, 300), Ponto(200, 400)});
-    const auto achar = [&](int x, int y) { return Perto_Das_Semi_Retas(e, 1, Ponto(x, y)); };
-
-    TSegmento s = achar(150, 304);
-    EXPECT_EQ(s.componente, w.codigo);
-    EXPECT_EQ(s.segmento, 0);
-    EXPECT_EQ(achar(150, 305).segmento, -1);
-    EXPECT_EQ(achar(150, 295).segmento, -1);
-    // Along the line the band reaches strictly less than 5 pixels past either end.
-    EXPECT_EQ(achar(96, 300).segmento, 0);
-    EXPECT_EQ(achar(95, 300).segmento, -1);
-    // The vertical segment, approached from beside it and from below its end.
-    EXPECT_EQ(achar(204, 350).segmento, 1);
-    EXPECT_EQ(achar(205, 350).segmento, -1);
-    EXPECT_EQ(achar(200, 404).segmento, 1);
-    EXPECT_EQ(achar(200, 405).segmento, -1);
-    // Far from both.
-    s = achar(10, 10);
-    EXPECT_EQ(s.componente, -1);
-    EXPECT_EQ(s.segmento, -1);
-}
-
-TEST(PertoDasSemiRetas, SegmentosQueCorremParaTrasESegmentosInclinados)
-{
-    TEstado e;
+    polilinha(e, {Ponto(100, 300), Ponto(200, 300), Ponto(200, 400)});
     polilinha(e, {Ponto(300, 100), Ponto(200, 100), Ponto(200, 50), Ponto(300, 150)});
-    EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(250, 104)).segmento, 0);
-    EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(196, 75)).segmento, 1);
-    EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(250, 100)).segmento, 0);
-    // The diagonal: 2.83 pixels from its line is near, 8.5 is not.
-    EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(262, 108)).segmento, 2);
-    EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(270, 108)).segmento, -1);
+    const int casos[][4] = { // wire index, x, y, segment
+        {1, 150, 304, 0}, {1, 150, 305, -1}, {1, 150, 295, -1}, {1, 96, 300, 0}, {1, 95, 300, -1},
+        {1, 204, 350, 1}, {1, 205, 350, -1}, {1, 200, 404, 1}, {1, 200, 405, -1}, {1, 10, 10, -1},
+        {2, 250, 104, 0}, {2, 196, 75, 1}, {2, 250, 100, 0},
+        {2, 262, 108, 2}, {2, 270, 108, -1}, // 2.83 and 8.5 pixels from the diagonal
+    };
+    for (const auto &k : casos) {
+        const TSegmento s = Perto_Das_Semi_Retas(e, k[0], Ponto(k[1], k[2]));
+        EXPECT_EQ(s.segmento, k[3]) << k[1] << "," << k[2];
+        EXPECT_EQ(s.componente, k[3] < 0 ? -1 : e.lista()[k[0]].codigo);
+    }
 }
 
 TEST(DesenharBolinha, MarcaPortasLivresPertoComToleranciaPorTipo)
