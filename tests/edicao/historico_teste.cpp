@@ -2,6 +2,7 @@
 // undo takes back and redo does again, the modified flag follows the history, and random
 // scripts on an empty circuit and on each demonstration undo back to where they started.
 #include "edicao/area_trabalho.h"
+#include "apoio/circuito.h"
 #include "propriedades/configuracao_reguladora.h"
 #include "propriedades/configuracao_tomada_ar.h"
 #include "propriedades/configuracao_valvula.h"
@@ -79,12 +80,10 @@ struct Editor {
         }
     }
     std::string bytes() const { return sem_data(Conteudo_Arquivo(e)).toStdString(); }
-    int selecionados_marcados() const
+    void tiques(int n)
     {
-        int n = 0;
-        for (int i = 0; i < e.lista_componentes->numero_componentes(); ++i)
-            n += (*e.lista_componentes)[i].selecionado() ? 1 : 0;
-        return n;
+        for (int i = 0; i < n; ++i)
+            Timer1Timer(e, TApresentacaoSimulacao{});
     }
 };
 
@@ -168,10 +167,10 @@ TEST(HistoricoEdicao, CadaTipoDePassoDesfazERefaz)
         x.rodar("menu desfazer\n");
         EXPECT_EQ(x.bytes(), antes);
         EXPECT_EQ(Legenda_Refazer(x.e), QStringLiteral("&Refazer ") + QString::fromUtf8(p.nome));
-        EXPECT_EQ(x.e.numero_selecionados, x.selecionados_marcados());
+        EXPECT_EQ(x.e.numero_selecionados, teste::contar_selecionados(x.e));
         x.rodar("menu refazer\n");
         EXPECT_EQ(x.bytes(), depois);
-        EXPECT_EQ(x.e.numero_selecionados, x.selecionados_marcados());
+        EXPECT_EQ(x.e.numero_selecionados, teste::contar_selecionados(x.e));
         // The restored circuit is live: a further edit on it is a step of its own.
         x.rodar("paleta 14\npressionar 800 50\nsoltar 800 50\nmenu desfazer\n");
         EXPECT_EQ(x.bytes(), depois);
@@ -289,28 +288,24 @@ TEST(HistoricoEdicao, SimulacaoDeixaOHistoricoComoAchou)
         SCOPED_TRACE(demo.toStdString());
         Editor x;
         ASSERT_TRUE(Construir_Demonstracao(x.e, x.ui, demo));
-        auto tiques = [&x](int n) {
-            for (int i = 0; i < n; ++i)
-                Timer1Timer(x.e, TApresentacaoSimulacao{});
-        };
-        tiques(3);
+        x.tiques(3);
         x.rodar("paleta 14\npressionar 960 620\nsoltar 960 620\n");
-        tiques(3);
+        x.tiques(3);
         const std::string antes = x.bytes();
         const int passos = x.e.historico_edicao.numero_passos();
         ASSERT_EQ(Legenda_Desfazer(x.e), QStringLiteral("&Desfazer inserir"));
 
         iniciarClick(x.e);
-        tiques(5);
+        x.tiques(5);
         for (int i = 0; i < x.e.lista().numero_componentes(); ++i) {
             const TComponente &v = x.e.lista()[i];
             if (v.tipo != TIPO_VALVULA_DIRECIONAL || v.valvula_direcional->acao_manual(false) == 0)
                 continue;
             const QString ponto = QStringLiteral("%1 %2").arg(v.esquerda - 10).arg((v.topo + v.baixo) / 2);
             x.rodar("pressionar " + ponto + "\n");
-            tiques(60);
+            x.tiques(60);
             x.rodar("soltar " + ponto + "\n");
-            tiques(100);
+            x.tiques(100);
         }
         pararClick(x.e);
         FormKeyUp(x.e, Qt::Key_F5, 0);
@@ -384,18 +379,14 @@ TEST(HistoricoEdicao, DesfazerGuardaOQueOArquivoNaoGuarda)
             Editor x;
             Carregar_Figura_Acionador(x.e);
             ASSERT_TRUE(Construir_Demonstracao(x.e, x.ui, demo));
-            auto tiques = [&x](int n) {
-                for (int i = 0; i < n; ++i)
-                    Timer1Timer(x.e, TApresentacaoSimulacao{});
-            };
             iniciarClick(x.e);
-            tiques(300);
+            x.tiques(300);
             pararClick(x.e);
-            tiques(3);
+            x.tiques(3);
             x.rodar(QString::fromUtf8(clique));
             const QImage antes = Imagem_Area_Trabalho(x.e);
             x.rodar("paleta 14\npressionar 960 620\nsoltar 960 620\nmenu desfazer\n");
-            tiques(3);
+            x.tiques(3);
             EXPECT_TRUE(Imagem_Area_Trabalho(x.e) == antes);
         }
     }
