@@ -28,16 +28,6 @@ void passos(Circuito &k, const TComponente &v, int n, std::vector<int> &r)
     }
 }
 
-struct Sequencia {
-    Circuito k;
-    TComponente &s = k.tomada(6);
-    TComponente &v = valvula_3_2(k);
-    TComponente &c = k.cilindro(1, 0);
-    TComponente &w_tomada = k.fio(s, 1, v, 1);
-    TComponente &w_cilindro = k.fio(v, 2, c, 1);
-    Sequencia() { v.valvula_direcional->definir_acao_manual(false, 1); }
-};
-
 } // namespace
 
 // The worked sequence on this circuit (shift, advance, spring return, with their forces and
@@ -45,14 +35,16 @@ struct Sequencia {
 // held with Shift, released and latched are run on the demonstrations: SimulacaoDemos.
 TEST(AtualizarSistema, NadaSemSimulacaoOuComInicioLevantado)
 {
-    Sequencia q;
-    q.k.estado.modo = MODO_SIMULACAO; // started but the start button is up: paused
-    q.k.passo();
-    EXPECT_EQ(q.w_tomada.fio->pressao, 0);
-    q.k.estado.modo = MODO_EDICAO;
-    q.k.estado.controles.TBiniciar_baixo = true;
-    q.k.passo();
-    EXPECT_EQ(q.w_tomada.fio->pressao, 0);
+    Circuito k;
+    TComponente &s = k.tomada(6);
+    TComponente &w = k.fio(s, 1, valvula_3_2(k), 1);
+    k.estado.modo = MODO_SIMULACAO; // started but the start button is up: paused
+    k.passo();
+    EXPECT_EQ(w.fio->pressao, 0);
+    k.estado.modo = MODO_EDICAO;
+    k.estado.controles.TBiniciar_baixo = true;
+    k.passo();
+    EXPECT_EQ(w.fio->pressao, 0);
 }
 
 TEST(AtualizarSistema, PilotoSeguraEnquantoPressurizado)
