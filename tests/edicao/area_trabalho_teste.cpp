@@ -220,8 +220,7 @@ TEST(AreaTrabalhoFio, MarcadorVelhoDeComponenteAcopladoNaoIniciaFio)
     EXPECT_EQ(t.tomada_ar->pino, 1);
 }
 
-
-TEST(AreaTrabalhoPosicionamento, CliqueEsquerdoColocaDireitoCancela)
+TEST(AreaTrabalhoPosicionamento, CliqueEsquerdoColocaDireitoEEscapeCancelam)
 {
     Area a;
     Clicar_Botao_Paleta(a.e, 10);
@@ -238,11 +237,8 @@ TEST(AreaTrabalhoPosicionamento, CliqueEsquerdoColocaDireitoCancela)
     EXPECT_EQ(a.e.lista()[0].topo, 210);
     EXPECT_EQ(a.e.modo, 0);
     EXPECT_EQ(a.e.botao_paleta, 0);
-}
 
-TEST(AreaTrabalhoPosicionamento, EscapeCancelaComOBotaoPressionado)
-{
-    Area a;
+    // Escape cancels too, with the button left pressed.
     Clicar_Botao_Paleta(a.e, 9);
     a.tecla(Qt::Key_Escape);
     EXPECT_EQ(a.e.modo, 0);
@@ -373,7 +369,6 @@ TEST(AreaTrabalhoTeclas, SetasMovemOsSelecionadosUmPixel)
     EXPECT_EQ(c.topo, 302);
     EXPECT_EQ(a.e.indice_arrasto, -1);
 }
-
 
 TEST(AreaTrabalhoSimulacao, AcionadoresEEscape)
 {

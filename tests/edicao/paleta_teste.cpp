@@ -9,7 +9,6 @@
 
 using namespace zefira;
 
-
 TEST(PaletaBotoes, OMesmoBotaoDuasVezesNaoDeixaNadaPendente)
 {
     TEstado e;
@@ -28,7 +27,7 @@ TEST(PaletaBotoes, OMesmoBotaoDuasVezesNaoDeixaNadaPendente)
     EXPECT_EQ(e.componente_atual, e.componente_nulo);
 }
 
-TEST(PaletaBotoes, ItemDeMenuTrocaOBotaoPressionado)
+TEST(PaletaBotoes, ItemDeMenuTrocaOBotaoEEscapeSoCancela)
 {
     TEstado e;
     Clicar_Botao_Paleta(e, 11);
@@ -38,6 +37,14 @@ TEST(PaletaBotoes, ItemDeMenuTrocaOBotaoPressionado)
     componenteMenuClick(e, 10);
     EXPECT_EQ(e.botao_paleta, 0);
     EXPECT_EQ(e.modo, 0);
+
+    // Escape on the palette cancels the placement, but the button stays pressed.
+    Clicar_Botao_Paleta(e, 5);
+    paletaKeyPress(e, Qt::Key_A);
+    EXPECT_EQ(e.modo, 5);
+    paletaKeyPress(e, Qt::Key_Escape);
+    EXPECT_EQ(e.modo, 0);
+    EXPECT_EQ(e.botao_paleta, 5);
 }
 
 TEST(PaletaBotoes, DesabilitadaDuranteASimulacao)
@@ -50,17 +57,6 @@ TEST(PaletaBotoes, DesabilitadaDuranteASimulacao)
     componenteMenuClick(e, 3);
     EXPECT_EQ(e.modo, 15);
     EXPECT_EQ(e.botao_paleta, 0);
-}
-
-TEST(PaletaBotoes, EscapeNaPaletaCancelaMasOBotaoContinuaPressionado)
-{
-    TEstado e;
-    Clicar_Botao_Paleta(e, 5);
-    paletaKeyPress(e, Qt::Key_A);
-    EXPECT_EQ(e.modo, 5);
-    paletaKeyPress(e, Qt::Key_Escape);
-    EXPECT_EQ(e.modo, 0);
-    EXPECT_EQ(e.botao_paleta, 5);
 }
 
 TEST(PaletaFioPendente, BotaoDuranteOFioLiberaAPortaDeOrigem)
