@@ -33,10 +33,10 @@ protected:
     TEstado estado;
 };
 
-// Every stored field (records and codes in construction order, settings, connections, labels,
-// names with their trailing blanks) is that of the corpus copy. Read back, the circuit has the
-// same boxes, ports and shown squares: the derived fields survive too.
-TEST_P(Demonstracao, GravadaComoNoCorpusELidaDeNovoIgual)
+// Every stored field is that of the corpus copy (the bytes are pinned through zefira-cli demo,
+// which builds and saves the same way: DemoCli). Read back, the circuit has the same boxes,
+// ports and shown squares: the derived fields survive too.
+TEST_P(Demonstracao, LidaDeNovoIgual)
 {
     EXPECT_EQ(estado.numero_selecionados, 0);
     EXPECT_EQ(estado.componente_atual.get(), lista().componente(lista().numero_componentes() - 1).get());
@@ -44,12 +44,6 @@ TEST_P(Demonstracao, GravadaComoNoCorpusELidaDeNovoIgual)
     ASSERT_TRUE(pasta.isValid());
     const QString arquivo = pasta.filePath(QStringLiteral("demo.zfr"));
     ASSERT_TRUE(Salvar_Arquivo(estado, arquivo));
-    const QByteArray corpus =
-        teste::ler_bytes(QStringLiteral(ZEFIRA_FIXTURES "/../fuzz/corpus/demo_%1.zfr").arg(GetParam()));
-    ASSERT_FALSE(corpus.isEmpty());
-    EXPECT_EQ(QString::fromLatin1(teste::sem_data(teste::ler_bytes(arquivo))).toStdString(),
-              QString::fromLatin1(teste::sem_data(corpus)).toStdString());
-
     TEstado lido;
     const TResultadoLeitura r = Abrir_Arquivo(lido, arquivo);
     ASSERT_EQ(r.status, StatusLeitura::Ok) << r.mensagem.toStdString();
