@@ -8,7 +8,6 @@
 #include "modelo/interface_roteirizada.h"
 #include "simulacao/controle_simulacao.h"
 #include "simulacao/simulacao.h"
-
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <map>

@@ -5,7 +5,6 @@
 #include "modelo/interface_roteirizada.h"
 #include "simulacao/roteiro_simulacao.h"
 #include "simulacao/simulacao.h"
-
 #include <gtest/gtest.h>
 #include <map>
 #include <vector>

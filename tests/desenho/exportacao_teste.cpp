@@ -5,7 +5,6 @@
 #include "desenho/limites_desenho.h"
 #include "desenho/renderizador.h"
 #include "modelo/interface_roteirizada.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -43,7 +42,6 @@ QImage area_sem_ponteiro(TEstado &e)
     e.mostrar_cruz = cruz;
     return img;
 }
-
 
 TComponente &valvula(TEstado &e, int esquerda, int topo)
 {

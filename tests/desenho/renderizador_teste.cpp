@@ -2,9 +2,7 @@
 #include "apoio/figuras.h"
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
-
 #include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <string>
 #include <vector>

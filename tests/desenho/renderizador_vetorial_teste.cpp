@@ -6,12 +6,9 @@
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
 #include "modelo/interface_roteirizada.h"
-
 #include <QBuffer>
 #include <QSvgGenerator>
-
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <string>

@@ -1,11 +1,9 @@
 // The work area's state machine, driven through its handlers as the window drives them.
 #include "edicao/area_trabalho.h"
-
 #include "apoio/circuito.h"
 #include "edicao/fio_editor.h"
 #include "edicao/paleta.h"
 #include "modelo/interface_roteirizada.h"
-
 #include <Qt>
 #include <gtest/gtest.h>
 

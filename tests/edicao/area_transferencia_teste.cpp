@@ -1,9 +1,7 @@
 #include "edicao/area_transferencia.h"
-
 #include "apoio/circuito.h"
 #include "edicao/selecao.h"
 #include "modelo/interface_roteirizada.h"
-
 #include <gtest/gtest.h>
 #include <memory>
 

@@ -1,7 +1,6 @@
 // Wire start, finish, routing and direct construction.
 #include "edicao/fio_editor.h"
 #include "edicao/paleta.h"
-
 #include <gtest/gtest.h>
 
 using namespace zefira;

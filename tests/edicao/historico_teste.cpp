@@ -15,7 +15,6 @@
 #include "documento/historico_documento.h"
 #include "modelo/interface_roteirizada.h"
 #include "simulacao/controle_simulacao.h"
-
 #include <QDir>
 #include <QTemporaryDir>
 #include <functional>

@@ -3,7 +3,6 @@
 #include "edicao/fio_editor.h"
 #include "edicao/paleta.h"
 #include "edicao/selecao.h"
-
 #include <Qt>
 #include <gtest/gtest.h>
 

@@ -2,9 +2,7 @@
 // is pinned a layer down (MoverComponentes, Acoplamento, RetanguloDeSelecao, AreaTransferencia);
 // here the script's words reach it.
 #include "edicao/roteiro.h"
-
 #include "edicao/area_trabalho.h"
-
 #include <Qt>
 #include <gtest/gtest.h>
 #include <memory>

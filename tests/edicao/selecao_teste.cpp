@@ -1,5 +1,4 @@
 #include "edicao/selecao.h"
-
 #include "apoio/circuito.h"
 #include <gtest/gtest.h>
 

@@ -2,9 +2,7 @@
 // valve between positions, and the point queries. Expected values are the worked pixel values
 // of 25 x 25 squares and the library's picture sizes, not recomputed through the layout code.
 #include "apoio_modelo.h"
-
 #include "modelo/componente.h"
-
 #include <array>
 #include <gtest/gtest.h>
 #include <vector>

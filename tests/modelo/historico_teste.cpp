@@ -1,7 +1,6 @@
 // The undo history's bookkeeping: which snapshot is current, what undo and redo offer, and
 // where the saved (clean) state is after saving, undoing, branching and trimming.
 #include "modelo/historico.h"
-
 #include <gtest/gtest.h>
 #include <string>
 

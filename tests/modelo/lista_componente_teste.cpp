@@ -1,14 +1,10 @@
 // The component list: the code counter, appending existing records and copies, and the removal
 // cascade that keeps both sides of every connection consistent.
 #include "apoio_modelo.h"
-
 #include "documento/arquivo_circuito.h"
 #include "modelo/lista_componente.h"
-
 #include <gtest/gtest.h>
-
 #include <limits>
-
 #include <vector>
 
 using namespace zefira;

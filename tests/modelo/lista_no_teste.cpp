@@ -1,7 +1,6 @@
 // The simulation walk's node list, and the state a fresh program starts from.
 #include "modelo/estado.h"
 #include "modelo/lista_no.h"
-
 #include <gtest/gtest.h>
 
 using namespace zefira;

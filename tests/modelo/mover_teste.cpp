@@ -1,8 +1,6 @@
 #include "modelo/mover_componentes.h"
-
 #include "apoio/circuito.h"
 #include <gtest/gtest.h>
-
 #include <vector>
 
 using namespace zefira;

@@ -2,13 +2,11 @@
 // codes without a picture, the selection reaching every part, the sides of a cylinder, the
 // regulator's docking port and the wire's points.
 #include "apoio_modelo.h"
-
 #include "componentes/cilindro/cilindro.h"
 #include "componentes/fio/fio.h"
 #include "componentes/valvula_direcional/parte.h"
 #include "componentes/valvula_direcional/valvula_direcional.h"
 #include "componentes/valvula_e_ou/valvula_e_ou_esc_reg.h"
-
 #include <gtest/gtest.h>
 
 using namespace zefira;

@@ -1,9 +1,7 @@
 // The work area's view: window <-> circuit mapping, zoom about a point, tolerances, the
 // surface the scroll bars cover, fitting and showing the circuit.
 #include "modelo/vista.h"
-
 #include <gtest/gtest.h>
-
 #include <cmath>
 
 using namespace zefira;

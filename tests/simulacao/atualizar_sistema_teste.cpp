@@ -2,7 +2,6 @@
 // of single-acting cylinders, and label contacts.
 
 #include "circuito_teste.h"
-
 #include <gtest/gtest.h>
 
 using namespace zefira;

@@ -1,9 +1,7 @@
 // Start, pause and stop; the timer that paces steps; the rest-state update; actuator clicks.
 
 #include "circuito_teste.h"
-
 #include <gtest/gtest.h>
-
 
 using namespace zefira;
 using namespace zefira::teste;

@@ -3,7 +3,6 @@
 
 #include "circuito_teste.h"
 #include "simulacao/forca_teorica.h"
-
 #include <climits>
 #include <gtest/gtest.h>
 

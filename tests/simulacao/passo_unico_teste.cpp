@@ -3,7 +3,6 @@
 #include "circuito_teste.h"
 #include "simulacao/avaliacao_sequencia.h"
 #include "simulacao/registro_movimentos.h"
-
 #include <gtest/gtest.h>
 
 using namespace zefira;

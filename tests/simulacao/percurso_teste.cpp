@@ -2,14 +2,10 @@
 // arrival rule, and the protections for loops, very long paths and dangling codes.
 
 #include "simulacao/percurso.h"
-
 #include "circuito_teste.h"
 #include "documento/arquivo_circuito.h"
-
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <limits>
 #include <map>
 #include <set>

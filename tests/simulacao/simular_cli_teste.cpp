@@ -1,7 +1,6 @@
 // zefira-cli simular, run as a separate process on circuit files.
 
 #include "apoio/executar_cli.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -4,7 +4,6 @@
 #include "demonstracoes/demonstracoes.h"
 #include "modelo/interface_roteirizada.h"
 #include "simulacao/verificacao_circuito.h"
-
 #include <functional>
 #include <gtest/gtest.h>
 
