@@ -251,14 +251,15 @@ TEST(Exportacao, ComandoDoMenuPedeOArquivoEAvisaQuandoNaoGrava)
 
 namespace {
 
-// The text of a PDF as a reader extracts it; empty when no extractor is installed.
-QString texto_pdf(const QString &pdf)
+// The text of a PDF as a reader extracts it (or, with -bbox, its words' boxes); empty when no
+// extractor is installed.
+QString texto_pdf(const QString &pdf, const char *modo = "-layout")
 {
     const QString programa = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (programa.isEmpty())
         return QString();
     QProcess p;
-    p.start(programa, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.start(programa, {QString::fromLatin1(modo), pdf, QStringLiteral("-")});
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -266,10 +267,7 @@ QString texto_pdf(const QString &pdf)
 // The box of the first occurrence of each word of a PDF's first page, in points.
 QHash<QString, QRectF> palavras_pdf(const QString &pdf)
 {
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    const QString html = texto_pdf(pdf, "-bbox");
     static const QRegularExpression PALAVRA(
         R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
     QHash<QString, QRectF> r;

@@ -179,24 +179,3 @@ TEST(AreaTransferencia, CortarDeixaFiosSelecionadosQueNaoDependemDoCortado)
     EXPECT_EQ(k.e.numero_selecionados, 1);
     EXPECT_EQ(k.v.conexao(2), -1);
 }
-
-// The clipboard holds its own records: what a copy carries is pinned in ListaComponente.
-TEST(AreaTransferencia, ExcluidoDepoisDeCopiadoAindaPodeSerColado)
-{
-    TEstado e;
-    TComponente &v = valvula2(e, 100, 100);
-    v.valvula_direcional->descricao = QStringLiteral("A0");
-    TComponente &c = componente(e, TIPO_CILINDRO, 300, 300, -1, 3);
-    selecionar(e, v);
-    selecionar(e, c);
-    copiarClick(e);
-    TInterfaceRoteirizada ui;
-    TBexcluirClick(e, ui);
-    ASSERT_EQ(e.lista().numero_componentes(), 0);
-
-    colarClick(e);
-    ASSERT_EQ(e.lista().numero_componentes(), 2);
-    EXPECT_EQ(e.lista()[0].valvula_direcional->descricao, QStringLiteral("A0"));
-    EXPECT_EQ(e.lista()[1].cilindro->tipo(), 3);
-    EXPECT_EQ(e.numero_selecionados, 2);
-}

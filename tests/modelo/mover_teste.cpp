@@ -35,6 +35,13 @@ TEST(MoverComponentes, PontasEPrimeirasDobrasSeguemAsPortas)
     const std::vector<TPonto> esperado = {{135, 130}, {135, 150}, {250, 150}, {250, 240}, {336, 240}, {336, 230}};
     EXPECT_EQ(pontos(w), esperado);
     EXPECT_TRUE(e.modificado);
+
+    // A wire of two points, up from a's top port to d's bottom port: the far end stays put.
+    TComponente &d = valvula2(e, 100, 0);
+    TComponente &reto = ligar_fio(e, a, 2, d, 1, {});
+    mover(e, d, 5, 0);
+    EXPECT_EQ(reto.fio->ponto(1), d.ponto(1));
+    EXPECT_EQ(reto.fio->ponto(0), a.ponto(2));
 }
 
 TEST(MoverComponentes, GrupoArrastadoComOFioEntreEles)
@@ -112,17 +119,6 @@ TEST(MoverComponentes, SemDeslocamentoReprendeOsFiosDepoisDeMudarODesenho)
     Reassentar_Ligacoes(e, indice(e, v));
     EXPECT_EQ(v.esquerda, 124);
     EXPECT_EQ(w.fio->ponto(0), TPonto(104, 120));
-}
-
-TEST(MoverComponentes, FioDeDoisPontosNaoArrancaAOutraPonta)
-{
-    TEstado e;
-    TComponente &a = valvula2(e, 100, 100);
-    TComponente &b = valvula2(e, 100, 200);
-    TComponente &w = ligar_fio(e, b, 2, a, 1, {}); // straight up from b's top port to a's bottom port
-    mover(e, a, 5, 0);
-    EXPECT_EQ(w.fio->ponto(1), a.ponto(1));
-    EXPECT_EQ(w.fio->ponto(0), b.ponto(2));
 }
 
 TEST(MoverComponentes, ConexoesParaCodigosAusentesSaoIgnoradas)

@@ -147,10 +147,6 @@ TEST_F(Tipos, ValvulaEOuPinoSoNaReguladoraPelaPortaUm)
 TEST(Fio, PontosEExtremidades)
 {
     TFio f;
-    EXPECT_EQ(f.numero_pontos(), 0);
-    EXPECT_EQ(f.conexao(true), -1);
-    EXPECT_EQ(f.pino(false), -1);
-
     f.adicionar_ponto(1, 2);
     f.remover_ponto(0);
     EXPECT_EQ(f.numero_pontos(), 0);
