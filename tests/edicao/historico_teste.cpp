@@ -17,7 +17,6 @@
 #include "simulacao/controle_simulacao.h"
 #include <QDir>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -111,43 +110,36 @@ QString meio_segmento(const TEstado &e)
     return QStringLiteral("0 0");
 }
 
+// An edit of every kind; in its script %M stands for the middle of a wire's segment, %X for its x.
 struct Passo {
     const char *nome;
-    QString preparo;
-    std::function<QString(const TEstado &)> acao;
+    QString preparo, acao;
     int componentes_depois; // change in the component count the step makes
 };
-
-QString fixo(const char *texto) { return QString::fromUtf8(texto); }
 
 } // namespace
 
 TEST(HistoricoEdicao, CadaTipoDePassoDesfazERefaz)
 {
+    const QString SELECIONAR_VALVULA = QStringLiteral("pressionar 110 110\nsoltar 110 110\n");
+    const QString SELECIONAR_CILINDRO = QStringLiteral("pressionar 250 310\nsoltar 250 310\n");
     const Passo passos[] = {
-        {"inserir", "", [](auto &) { return fixo("paleta 3\npressionar 100 100\nsoltar 100 100\n"); }, 2},
-        {"ligar fio", TRES, [](auto &) { return FIO; }, 1},
-        {"mover", TRES, [](auto &) { return fixo("pressionar 110 110\nmover 150 180\nmover 170 190\nsoltar 170 190\n"); }, 0},
+        {"inserir", "", "paleta 3\npressionar 100 100\nsoltar 100 100\n", 2},
+        {"ligar fio", TRES, FIO, 1},
+        {"mover", TRES, "pressionar 110 110\nmover 150 180\nmover 170 190\nsoltar 170 190\n", 0},
         // A supply dragged onto the cylinder's port docks there within the same step.
         {"mover", TRES + "paleta 6\npressionar 500 500\nsoltar 500 500\n",
-         [](auto &) { return fixo("pressionar 505 510\nmover 208 344\nsoltar 208 344\n"); }, 0},
-        {"mover", TRES + FIO,
-         [](const TEstado &e) {
-             const QString p = meio_segmento(e);
-             return "mover " + p + "\npressionar " + p + "\nmover " + p.section(' ', 0, 0) + " 60\nsoltar "
-                    + p.section(' ', 0, 0) + " 60\n";
-         },
-         0},
-        {"mover", TRES + "pressionar 110 110\nsoltar 110 110\n", [](auto &) { return fixo("tecla Direita\n"); }, 0},
+         "pressionar 505 510\nmover 208 344\nsoltar 208 344\n", 0},
+        {"mover", TRES + FIO, "mover %M\npressionar %M\nmover %X 60\nsoltar %X 60\n", 0},
+        {"mover", TRES + SELECIONAR_VALVULA, "tecla Direita\n", 0},
         // The valve goes with the wire on its port; its docked supply stays, undocked.
-        {"excluir", TRES + FIO + "pressionar 110 110\nsoltar 110 110\n", [](auto &) { return fixo("tecla Delete\n"); }, -2},
-        {"cortar", TRES + "pressionar 250 310\nsoltar 250 310\n", [](auto &) { return fixo("menu cortar\n"); }, -1},
-        {"colar", TRES + "pressionar 250 310\nsoltar 250 310\nmenu copiar\n", [](auto &) { return fixo("menu colar\n"); }, 1},
+        {"excluir", TRES + FIO + SELECIONAR_VALVULA, "tecla Delete\n", -2},
+        {"cortar", TRES + SELECIONAR_CILINDRO, "menu cortar\n", -1},
+        {"colar", TRES + SELECIONAR_CILINDRO + "menu copiar\n", "menu colar\n", 1},
         {"rotacionar", "paleta 13\npressionar 500 400\nsoltar 500 400\npressionar 505 405 dir\nsoltar 505 405 dir\n",
-         [](auto &) { return fixo("menu rotacionar\n"); }, 0},
+         "menu rotacionar\n", 0},
         // The valve dialog's OK without compressed air takes the docked supply away.
-        {"alterar propriedades", TRES + "pressionar 110 110\nsoltar 110 110\n",
-         [](auto &) { return fixo("duplo 110 110\n"); }, -1},
+        {"alterar propriedades", TRES + SELECIONAR_VALVULA, "duplo 110 110\n", -1},
     };
     for (const Passo &p : passos) {
         SCOPED_TRACE(p.nome);
@@ -156,7 +148,8 @@ TEST(HistoricoEdicao, CadaTipoDePassoDesfazERefaz)
         const std::string antes = x.bytes();
         const int n_antes = x.e.lista().numero_componentes();
         const int passos_antes = x.e.historico_edicao.numero_passos();
-        x.rodar(p.acao(x.e));
+        const QString meio = meio_segmento(x.e);
+        x.rodar(QString(p.acao).replace("%M", meio).replace("%X", meio.section(' ', 0, 0)));
         const std::string depois = x.bytes();
         ASSERT_NE(antes, depois);
         EXPECT_EQ(x.e.lista().numero_componentes() - n_antes, p.componentes_depois);
