@@ -139,15 +139,13 @@ TEST(ControleSimulacao, AtualizacaoDeRepousoUmaVezAposParar)
     Circuito k;
     TComponente &c = k.cilindro(2, 100);
     c.cilindro->definir_rotulo(1, "fim", 100);
-    TComponente &rolete = k.valvula(3, {S_3VA, S_3VF, -1}, 2);
-    rolete.valvula_direcional->rotulo = "fim";
-    rolete.valvula_direcional->definir_acao_mecanica(false, 2);
-    TComponente &gatilho = k.valvula(3, {S_3VA, S_3VF, -1}, 2);
-    gatilho.valvula_direcional->rotulo = "fim";
-    gatilho.valvula_direcional->definir_acao_mecanica(false, 3);
-    TComponente &pino = k.valvula(3, {S_3VA, S_3VF, -1}, 2);
-    pino.valvula_direcional->rotulo = "fim";
-    pino.valvula_direcional->definir_acao_mecanica(false, 1);
+    auto no_rotulo = [&k](int mecanica) -> TComponente & {
+        TComponente &v = k.valvula(3, {S_3VA, S_3VF, -1}, 2);
+        v.valvula_direcional->rotulo = "fim";
+        v.valvula_direcional->definir_acao_mecanica(false, mecanica);
+        return v;
+    };
+    TComponente &rolete = no_rotulo(2), &gatilho = no_rotulo(3), &pino = no_rotulo(1);
 
     TApresentacaoSimulacao nada;
     Timer1Timer(k.estado, nada); // the first tick after start-up

@@ -96,28 +96,20 @@ TEST(Percurso, RotasDeCadaFamiliaDeValvula)
     }
 }
 
+// A loose wire closes its end; a free body port vents; a pilot port leads nowhere but signals.
 TEST(Percurso, FioSoltoFechaPortaLivreEscapaPilotoSinaliza)
 {
-    Circuito k;
-    TComponente &s = k.tomada(6);
-    TComponente &v = k.valvula(3, {S_3VA, -1, -1}, 1);
-    v.valvula_direcional->piloto_esq = true;
-    TComponente &w = k.fio(s, 1, v, 1);
-    EXPECT_TRUE(alimentar_fio(k, s, w)); // 1 -> 2, port 2 free: vents
-
-    Circuito k2;
-    TComponente &s2 = k2.tomada(6);
-    TComponente &solto = k2.fio_solto(s2, 1);
-    EXPECT_FALSE(alimentar_fio(k2, s2, solto));
-
-    Circuito k3;
-    TComponente &s3 = k3.tomada(4);
-    TComponente &v3 = k3.valvula(3, {S_3VA, -1, -1}, 1);
-    v3.valvula_direcional->piloto_esq = true;
-    TComponente &w3 = k3.fio(s3, 1, v3, 6);
-    EXPECT_FALSE(alimentar_fio(k3, s3, w3)); // a pilot port leads nowhere
-    EXPECT_TRUE(v3.valvula_direcional->acionado_esq);
-    EXPECT_EQ(w3.fio->pressao, 4);
+    for (const int porta : {0, 1, 6}) { // 0: a loose wire on the supply
+        SCOPED_TRACE(porta);
+        Circuito k;
+        TComponente &s = k.tomada(4);
+        TComponente &v = k.valvula(3, {S_3VA, -1, -1}, 1);
+        v.valvula_direcional->piloto_esq = true;
+        TComponente &w = porta ? k.fio(s, 1, v, porta) : k.fio_solto(s, 1);
+        EXPECT_EQ(alimentar_fio(k, s, w), porta == 1); // 1 -> 2, port 2 free: vents
+        EXPECT_EQ(v.valvula_direcional->acionado_esq, porta == 6);
+        EXPECT_EQ(w.fio->pressao, 4);
+    }
 }
 
 TEST(Percurso, OUAlimentadaPelasDuasEntradasNoMesmoPassoPassaDuasVezes)
