@@ -154,6 +154,12 @@ TEST(Acoplamento, TomadaDeArEncaixaESoltaDaPortaDaValvula)
     EXPECT_EQ(t.tomada_ar->pino, -1);
     EXPECT_FALSE(v.valvula_direcional->tomada_ar);
     EXPECT_EQ(t.ponto_ativo, -1);
+
+    // A supply with a wire on its port does not dock.
+    TComponente &j = componente(e, TIPO_JUMP, 500, 300);
+    ligar_fio(e, t, 1, j, 2, {{136, 120}, {504, 120}});
+    mover(e, t, 0, -1);
+    EXPECT_EQ(v.conexao(1), -1);
 }
 
 TEST(Acoplamento, TomadaPassaDiretoDeUmaValvulaParaOutra)
@@ -223,17 +229,6 @@ TEST(Acoplamento, TomadaDeArNaPortaDoCilindro)
     EXPECT_EQ(c.conexao(2), -1);
     EXPECT_EQ(t.tomada_ar->conexao, -1);
     EXPECT_EQ(t.ponto_ativo, -1);
-}
-
-TEST(Acoplamento, TomadaLigadaPorFioNaoAcopla)
-{
-    TEstado e;
-    TComponente &v = valvula2(e, 100, 100);
-    TComponente &t = componente(e, TIPO_TOMADA_AR, 400, 400);
-    TComponente &j = componente(e, TIPO_JUMP, 500, 300);
-    ligar_fio(e, t, 1, j, 2, {{406, 380}, {504, 380}});
-    mover(e, t, 130 - 400, 131 - 400);
-    EXPECT_EQ(v.conexao(1), -1);
 }
 
 TEST(Acoplamento, ReguladoraAcopladaAcompanhaOCilindroComSeuFio)

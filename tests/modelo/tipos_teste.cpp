@@ -60,18 +60,6 @@ TEST_F(Tipos, ParteVaziaESemFigura)
     }
 }
 
-TEST_F(Tipos, ValvulaCodigoDesconhecidoMantemAFigura)
-{
-    TValvula_Direcional v(imagens, 5);
-    v.definir_acao_manual(true, 3);
-    v.definir_acao_manual(true, 9);
-    EXPECT_EQ(v.acao_manual(true), 9);
-    EXPECT_TRUE(mesma_figura(imagens, v.figura_manual_dir, "manual_alavanca_dir"));
-    v.definir_acao_mecanica(false, 2);
-    v.definir_acao_mecanica(false, 4);
-    EXPECT_TRUE(mesma_figura(imagens, v.figura_mecanica_esq, "mecanica_rolete_esq"));
-}
-
 TEST_F(Tipos, ValvulaSelecionarAlcancaQuadradosEAcionadores)
 {
     TValvula_Direcional v(imagens, 2);
@@ -110,8 +98,18 @@ TEST_F(Tipos, CilindroPressaoERotulosPorLado)
     EXPECT_TRUE(c.rotulo(1).texto.isEmpty());
 }
 
-TEST_F(Tipos, EstadoSemFiguraMantemAAnterior)
+// A code with no picture (an actuator, an AND/OR state) keeps the picture it had.
+TEST_F(Tipos, CodigoSemFiguraMantemAAnterior)
 {
+    TValvula_Direcional v(imagens, 5);
+    v.definir_acao_manual(true, 3);
+    v.definir_acao_manual(true, 9);
+    EXPECT_EQ(v.acao_manual(true), 9);
+    EXPECT_TRUE(mesma_figura(imagens, v.figura_manual_dir, "manual_alavanca_dir"));
+    v.definir_acao_mecanica(false, 2);
+    v.definir_acao_mecanica(false, 4);
+    EXPECT_TRUE(mesma_figura(imagens, v.figura_mecanica_esq, "mecanica_rolete_esq"));
+
     TValvula_E_OU_ESC_REG ou(imagens, EOU_OU);
     ou.definir_estado(2);
     ou.definir_estado(3);
