@@ -55,25 +55,11 @@ TEST(RoteiroLeitura, LinhasInvalidasDaoONumeroDaPrimeira)
         int linha;
     };
     const Caso casos[] = {
-        {"paleta 3\n\n# comment\n   \nvoar 1 2\n", 5},
-        {"paleta 1", 1},
-        {"paleta 15", 1},
-        {"paleta tres", 1},
-        {"paleta 3 4", 1},
-        {"pressionar 10", 1},
-        {"pressionar 10 x", 1},
-        {"pressionar 10 20 esq", 1},
-        {"pressionar 10 20 shift shift", 1},
-        {"mover 10 20 dir", 1},
-        {"soltar 10 20 dir dir", 1},
-        {"duplo 10 20 shift", 1},
-        {"tecla Enter", 1},
-        {"tecla", 1},
-        {"tecla escape", 1},
-        {"menu", 1},
-        {"menu colar tudo", 1},
-        {"menu Copiar", 1},
-        {"responder talvez", 1},
+        {"paleta 3\n\n# comment\n   \nvoar 1 2\n", 5}, {"paleta 1", 1}, {"paleta 15", 1}, {"paleta tres", 1},
+        {"paleta 3 4", 1}, {"pressionar 10", 1}, {"pressionar 10 x", 1}, {"pressionar 10 20 esq", 1},
+        {"pressionar 10 20 shift shift", 1}, {"mover 10 20 dir", 1}, {"soltar 10 20 dir dir", 1},
+        {"duplo 10 20 shift", 1}, {"tecla Enter", 1}, {"tecla", 1}, {"tecla escape", 1}, {"menu", 1},
+        {"menu colar tudo", 1}, {"menu Copiar", 1}, {"responder talvez", 1},
         {"paleta 3\r\nmover 1 2\r\nPaleta 3\r\n", 3},
     };
     for (const Caso &c : casos) {
