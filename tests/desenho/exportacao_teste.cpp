@@ -121,27 +121,20 @@ TEST(Exportacao, LimitesSaoOsPixelsPintadosEAPngEmEscala1EORecorteDaAreaDeTrabal
     }
 }
 
-TEST(Exportacao, LimitesAlcancamOQueEstaForaDaJanelaEVazioDaUmQuadradoBranco)
+TEST(Exportacao, LimitesDeVazioLongeEPedacosDistantesEGrandesDemaisRecusadosPeloMenu)
 {
-    TEstado e;
+    // Nothing drawn gives a white square; a circuit out of the window is measured as any other.
+    TEstado e, um, outro, longe;
     EXPECT_TRUE(Limites_Desenho(e).isEmpty());
     EXPECT_EQ(Area_Exportacao(e), QRect(0, 0, 40, 40));
+    circuito_ligado(longe, 2700, 1700);
+    circuito_ligado(um, 0, 0);
+    EXPECT_EQ(Limites_Desenho(longe), Limites_Desenho(um).translated(2700, 1700));
 
-    circuito_ligado(e, 2700, 1700); // valve at (3000, 2000)
-    const QRect longe = Limites_Desenho(e);
-    TEstado perto;
-    circuito_ligado(perto, 0, 0);
-    EXPECT_EQ(longe, Limites_Desenho(perto).translated(2700, 1700));
-}
-
-TEST(Exportacao, PedacosDistantesMedidosApartEGrandesDemaisRecusadosPeloMenu)
-{
     // Pieces 40,000 pixels apart: the extent is the union of each piece's, the span between
     // never painted.
-    TEstado e, um, outro;
     circuito_ligado(e, 0, 0);
     circuito_ligado(e, 40000, 3000);
-    circuito_ligado(um, 0, 0);
     circuito_ligado(outro, 40000, 3000);
     EXPECT_EQ(Limites_Desenho(e), Limites_Desenho(um) | Limites_Desenho(outro));
 

@@ -287,31 +287,14 @@ TEST(AreaTrabalhoMenu, ItensHabilitadosPorTipoEAcoes)
     EXPECT_EQ(a.selecionados(), 0);
 }
 
+// A junction and an AND valve have no dialog; after a component's dialog, the press that belongs
+// to the double click neither selects nor starts a band.
 TEST(AreaTrabalhoDialogo, PressaoDepoisDoDialogoNaoSelecionaNemIniciaRetangulo)
-{
-    Area a;
-    TComponente &c = a.colocar(7, 300, 300);
-    a.clicar(310, 310);
-    const int revisao = a.e.revisao_simulacao;
-    imagemDblClick(a.e, a.ui);
-    EXPECT_EQ(a.ui.dialogos, QList<int>{c.codigo});
-    EXPECT_EQ(a.e.revisao_simulacao, revisao + 1); // the actuators were laid out again
-    EXPECT_EQ(a.e.componente_atual.get(), &c);
-
-    a.pressionar(310, 310); // the press that belongs to the double click
-    EXPECT_FALSE(a.e.selecionando);
-    EXPECT_EQ(a.e.indice_arrasto, -1);
-    EXPECT_FALSE(c.selecionado());
-    a.soltar(310, 310);
-    a.pressionar(700, 500);
-    EXPECT_TRUE(a.e.selecionando); // the flags were used up
-}
-
-TEST(AreaTrabalhoDialogo, NoEValvulaESemDialogo)
 {
     Area a;
     TComponente &j = a.colocar(14, 300, 300);
     TComponente &e_ = a.colocar(10, 100, 100);
+    TComponente &c = a.colocar(7, 500, 300);
     a.clicar(302, 302);
     imagemDblClick(a.e, a.ui);
     EXPECT_EQ(a.e.componente_atual, a.e.componente_nulo);
@@ -322,6 +305,20 @@ TEST(AreaTrabalhoDialogo, NoEValvulaESemDialogo)
     EXPECT_EQ(a.e.componente_atual.get(), &e_);
     EXPECT_TRUE(a.ui.dialogos.isEmpty());
     EXPECT_FALSE(a.e.ignorar_selecao);
+
+    a.clicar(510, 310);
+    const int revisao = a.e.revisao_simulacao;
+    imagemDblClick(a.e, a.ui);
+    EXPECT_EQ(a.ui.dialogos, QList<int>{c.codigo});
+    EXPECT_EQ(a.e.revisao_simulacao, revisao + 1); // the actuators were laid out again
+    EXPECT_EQ(a.e.componente_atual.get(), &c);
+    a.pressionar(510, 310);
+    EXPECT_FALSE(a.e.selecionando);
+    EXPECT_EQ(a.e.indice_arrasto, -1);
+    EXPECT_FALSE(c.selecionado());
+    a.soltar(510, 310);
+    a.pressionar(700, 500);
+    EXPECT_TRUE(a.e.selecionando); // the flags were used up
 }
 
 TEST(AreaTrabalhoDialogo, ValvulaColadaGanhaTomadaDepoisDoDialogo)

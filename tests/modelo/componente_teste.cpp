@@ -208,16 +208,7 @@ TEST_F(Componente, CaixaEPortasDosOutrosTipos)
     }
 }
 
-TEST_F(Componente, PontoDeUmFioLeAPolilinha)
-{
-    TComponente c(imagens, 1, -1, -1, -1, 5, 5, TIPO_FIO);
-    c.fio->adicionar_ponto(5, 5);
-    c.fio->adicionar_ponto(40, 5);
-    EXPECT_EQ(c.ponto(1), TPonto(40, 5));
-    EXPECT_EQ(c.ponto(2), TPonto(-1, -1));
-}
-
-TEST_F(Componente, PontoForaDaFaixaEDefinirPonto)
+TEST_F(Componente, PontoForaDaFaixaDefinirPontoEPontoDeFio)
 {
     TComponente c = valvula(5, 2);
     c.atualizar_geometria();
@@ -229,4 +220,11 @@ TEST_F(Componente, PontoForaDaFaixaEDefinirPonto)
     c.definir_ponto(8, 9, 9);
     EXPECT_TRUE(porta_em(c, 1, 136, 130));
     EXPECT_EQ(c.ponto(0), TPonto(-1, -1));
+
+    // A wire's point n is the n-th of its polyline.
+    TComponente w(imagens, 1, -1, -1, -1, 5, 5, TIPO_FIO);
+    w.fio->adicionar_ponto(5, 5);
+    w.fio->adicionar_ponto(40, 5);
+    EXPECT_EQ(w.ponto(1), TPonto(40, 5));
+    EXPECT_EQ(w.ponto(2), TPonto(-1, -1));
 }
