@@ -1,6 +1,6 @@
-// Undo and redo driven through the action-script player: every kind of edit is one step that
-// undo takes back and redo does again, the modified flag follows the history, and random
-// scripts on an empty circuit and on each demonstration undo back to where they started.
+// The headless editor driven through the action-script player. Undo and redo: every kind of edit
+// is one step that undo takes back and redo does again, the modified flag follows the history,
+// and random scripts on an empty circuit and on each demonstration undo back to where they started.
 #include "edicao/area_trabalho.h"
 #include "apoio/circuito.h"
 #include "propriedades/configuracao_reguladora.h"
@@ -472,4 +472,39 @@ TEST(HistoricoPropriedade, RoteirosAleatoriosDesfazemERefazemPorCompleto)
         }
     }
     EXPECT_EQ(roteiros, 220);
+}
+
+// The script's words reach the editor: what each gesture does is pinned a layer down
+// (AreaTransferencia, PaletaFioPendente, AreaTrabalhoDialogo).
+TEST(RoteiroEdicao, MenusCortarColarEExcluir)
+{
+    Editor x;
+    x.rodar(TRES + "pressionar 250 310\nsoltar 250 310\nmenu cortar\nmenu colar\nresponder nao\nmenu excluir\n");
+    EXPECT_EQ(x.e.lista().procurar(5), nullptr);
+    ASSERT_EQ(x.e.lista().numero_componentes(), 5);
+    EXPECT_EQ(x.e.lista()[4].tipo, TIPO_CILINDRO);
+    EXPECT_EQ(x.ui.registro, QStringList{"pergunta: Tem certeza que deseja excluir componentes selecionados?"});
+}
+
+TEST(RoteiroEdicao, EscapeDuranteOFioLiberaAPorta)
+{
+    Editor x;
+    x.rodar(TRES + "mover 130 95\npressionar 130 95\nsoltar 130 95\nmover 200 200\ntecla Escape\nmover 130 95\n");
+    EXPECT_EQ(x.e.modo, 0);
+    EXPECT_EQ(x.e.lista().procurar(1)->conexao(2), LIVRE);
+    EXPECT_EQ(x.e.lista().procurar(1)->ponto_ativo, 2); // the port can take a wire again
+    EXPECT_EQ(x.e.lista().numero_componentes(), 5);
+}
+
+// The property dialog the scripted user declines leaves no press pending (through the windows:
+// AreaTrabalho.DuploCliqueConsomeOCliqueQueOAcompanha).
+TEST(RoteiroEdicao, DuploCliqueNoCilindroNaoDeixaPressaoPendente)
+{
+    Editor x;
+    x.rodar(TRES + "duplo 250 310\n");
+    EXPECT_EQ(x.e.componente_atual.get(), x.e.lista().procurar(5));
+    EXPECT_FALSE(x.e.ignorar_clique);
+    EXPECT_FALSE(x.e.ignorar_selecao);
+    EXPECT_FALSE(x.e.selecionando);
+    EXPECT_EQ(x.e.indice_arrasto, -1);
 }
