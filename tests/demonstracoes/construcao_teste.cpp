@@ -97,8 +97,9 @@ TEST_P(Demonstracao, ConstruidaNoEstadoDeRepouso)
 INSTANTIATE_TEST_SUITE_P(Dez, Demonstracao, ::testing::ValuesIn(Nomes_Demonstracoes()),
                          [](const ::testing::TestParamInfo<QString> &i) { return i.param.toStdString(); });
 
-// The menu's order of the names is pinned through zefira-cli demo --lista (DemoCli).
-TEST(Demonstracoes, TituloNaLegendaDaAreaDeTrabalho)
+// The menu's order of the names is pinned through zefira-cli demo --lista (DemoCli). An unknown
+// name leaves the circuit as it was.
+TEST(Demonstracoes, TituloNaLegendaDaAreaDeTrabalhoENomeDesconhecido)
 {
     TEstado estado;
     construir(estado, QStringLiteral("comandobasico1"));
@@ -107,6 +108,13 @@ TEST(Demonstracoes, TituloNaLegendaDaAreaDeTrabalho)
     apresentacao.definir_titulo = [&](const QString &t) { legenda = t; };
     Timer1Timer(estado, apresentacao);
     EXPECT_EQ(legenda, QStringLiteral("Área de Trabalho - DEMO - Comando Básico 1"));
+
+    const TLista_Componente *antes = estado.lista_componentes.get();
+    TInterfaceRoteirizada ui;
+    EXPECT_FALSE(Construir_Demonstracao(estado, ui, QStringLiteral("nenhuma")));
+    EXPECT_TRUE(ui.registro.isEmpty());
+    EXPECT_EQ(estado.lista_componentes.get(), antes);
+    EXPECT_EQ(estado.nome_documento, QStringLiteral(" - DEMO - Comando Básico 1"));
 }
 
 // Over a modified, named circuit (one jump placed from the palette) the demonstration asks to
@@ -148,17 +156,6 @@ TEST(Demonstracoes, PerguntaAntesDeSubstituir)
             EXPECT_FALSE(estado.novo_confirmado);
         }
     }
-}
-
-TEST(Demonstracoes, NomeDesconhecidoNaoTocaNoCircuito)
-{
-    TEstado estado;
-    construir(estado, QStringLiteral("funcaoE"));
-    TInterfaceRoteirizada ui;
-    EXPECT_FALSE(Construir_Demonstracao(estado, ui, QStringLiteral("nenhuma")));
-    EXPECT_TRUE(ui.registro.isEmpty());
-    EXPECT_EQ(estado.lista().numero_componentes(), 23);
-    EXPECT_EQ(estado.nome_documento, QStringLiteral(" - DEMO - Função E"));
 }
 
 } // namespace

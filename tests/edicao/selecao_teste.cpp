@@ -60,7 +60,7 @@ TEST(PertoDasSemiRetas, FaixaDeCincoPixelsEmVoltaDoSegmento)
     }
 }
 
-TEST(DesenharBolinha, MarcaPortasLivresPertoComToleranciaPorTipo)
+TEST(DesenharBolinha, MarcaSoPortasLivresPertoComToleranciaPorTipo)
 {
     TEstado e;
     TComponente &v = valvula2(e, 100, 100); // port 1 at (136, 130), port 2 at (136, 95)
@@ -78,13 +78,8 @@ TEST(DesenharBolinha, MarcaPortasLivresPertoComToleranciaPorTipo)
     EXPECT_EQ(j.ponto_ativo, 1);
 
     EXPECT_FALSE(DesenharBolinha(e, p1.x + 5, p1.y)); // valves need < 5
-}
 
-TEST(DesenharBolinha, PortasOcupadasPendentesOuAusentesNaoContam)
-{
-    TEstado e;
-    TComponente &v = valvula2(e, 100, 100);
-    const TPonto p1 = v.ponto(1);
+    // Ports taken, pending or absent do not count.
     v.ligar(1, -10); // a wire is being drawn from here
     EXPECT_FALSE(DesenharBolinha(e, p1.x, p1.y));
     v.ligar(1, 99);
@@ -93,8 +88,8 @@ TEST(DesenharBolinha, PortasOcupadasPendentesOuAusentesNaoContam)
     EXPECT_FALSE(DesenharBolinha(e, FORA_DO_DESENHO, FORA_DO_DESENHO));
 
     // A single-acting cylinder offers only port 1; a double-acting one both.
-    TComponente &se = componente(e, TIPO_CILINDRO, 300, 300, -1, 1);
-    TComponente &de = componente(e, TIPO_CILINDRO, 300, 400, -1, 2);
+    TComponente &se = componente(e, TIPO_CILINDRO, 500, 300, -1, 1);
+    TComponente &de = componente(e, TIPO_CILINDRO, 500, 400, -1, 2);
     EXPECT_FALSE(DesenharBolinha(e, se.ponto(2).x, se.ponto(2).y));
     EXPECT_TRUE(DesenharBolinha(e, de.ponto(2).x, de.ponto(2).y));
     EXPECT_EQ(de.ponto_ativo, 2);
