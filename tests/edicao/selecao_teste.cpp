@@ -108,7 +108,8 @@ TEST(DesenharBolinha, TodosOsComponentesSaoRecalculadosEFiosNaoMudam)
     EXPECT_EQ(w.ponto_ativo, 3);
 }
 
-TEST(RetanguloDeSelecao, InteriorEstritoEmQualquerSentido)
+// The band's strict interior, dragged either way, toggles what lies in it.
+TEST(RetanguloDeSelecao, AlternaASelecaoEContaOsSelecionados)
 {
     TEstado e;
     faixa(e, Ponto(10, 10), Ponto(50, 40));
@@ -118,11 +119,7 @@ TEST(RetanguloDeSelecao, InteriorEstritoEmQualquerSentido)
     faixa(e, Ponto(50, 40), Ponto(10, 10));
     EXPECT_TRUE(Ponto_Dentro_Quadrado(e, Ponto(11, 39)));
     EXPECT_FALSE(Ponto_Dentro_Quadrado(e, Ponto(50, 20)));
-}
 
-TEST(RetanguloDeSelecao, AlternaASelecaoEContaOsSelecionados)
-{
-    TEstado e;
     TComponente &a = valvula2(e, 100, 100);
     TComponente &b = valvula2(e, 300, 150);
     TComponente &w1 = polilinha(e, {Ponto(500, 500), Ponto(200, 200)}); // only its last point inside

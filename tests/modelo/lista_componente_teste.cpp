@@ -195,7 +195,7 @@ TEST_F(ListaComponente, CopiaGravaORegistroDaFonteSemLigacoes)
 
 // --- removal (the wires on every family's ports: componentes/familias_teste.cpp) ---
 
-TEST_F(ListaComponente, RemoverTomadaAcopladaNaValvula)
+TEST_F(ListaComponente, RemoverAcopladoOuHospedeiroLiberaOOutroLado)
 {
     TComponente &v = valvula(3);
     TComponente &t = tomada();
@@ -206,22 +206,20 @@ TEST_F(ListaComponente, RemoverTomadaAcopladaNaValvula)
     EXPECT_EQ(v.conexao(1), -1);
     EXPECT_FALSE(v.valvula_direcional->tomada_ar);
     EXPECT_EQ(v.conexao(2), 3);
-}
 
-TEST_F(ListaComponente, RemoverCilindroComReguladoraETomadaAcopladas)
-{
+    // A cylinder removed frees the regulator and the supply docked on it.
     TComponente &cil = cilindro();
     TComponente &reg = e_ou(EOU_REGULADORA);
-    TComponente &t = tomada();
+    TComponente &t2 = tomada();
     acoplar_no_cilindro(reg, cil, 1);
-    acoplar_no_cilindro(t, cil, 2);
+    acoplar_no_cilindro(t2, cil, 2);
     ASSERT_EQ(reg.valvula_e_ou_esc_reg->pino, 1);
     lista.remover(cil.codigo);
-    EXPECT_EQ(codigos(), (Codigos{2, 3}));
+    EXPECT_EQ(codigos(), (Codigos{1, 3, reg.codigo, t2.codigo}));
     EXPECT_EQ(reg.conexao(1), -1);
     EXPECT_EQ(reg.valvula_e_ou_esc_reg->pino, -1);
-    EXPECT_EQ(t.tomada_ar->conexao, -1);
-    EXPECT_EQ(t.tomada_ar->pino, -1);
+    EXPECT_EQ(t2.tomada_ar->conexao, -1);
+    EXPECT_EQ(t2.tomada_ar->pino, -1);
 }
 
 // A supply, regulator or AND valve docked on one cylinder port, a wire on the other. Only a
