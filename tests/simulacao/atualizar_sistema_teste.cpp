@@ -203,24 +203,14 @@ TEST(AtualizarSistema, TomadaDocadaEm4capAlimentaAs2Saidas)
     }
 }
 
-TEST(AtualizarSistema, TomadaDocadaNoCilindro)
+// A supply docked on a cylinder feeds it directly, with no chamber flags; docked on a junction,
+// an AND valve or a wire it feeds nothing.
+TEST(AtualizarSistema, TomadaDocadaNoCilindroAlimentaEmOutroTipoNaoMudaNada)
 {
     Circuito k;
     TComponente &s = k.tomada(8);
-    TComponente &c = k.cilindro(2, 0);
-    k.docar_tomada(s, c, 1);
-    k.iniciar();
-    k.passo();
-    EXPECT_EQ(c.cilindro->posicao, 100);
-    EXPECT_EQ(c.cilindro->forca, 900);
-    EXPECT_FALSE(c.cilindro->pressurizado_1); // fed directly: no chamber flags
-    k.passo();
-    EXPECT_EQ(c.cilindro->posicao, 100);
-}
-
-TEST(AtualizarSistema, TomadaDocadaEmOutroTipoNaoMudaNada)
-{
-    Circuito k;
+    TComponente &direto = k.cilindro(2, 0);
+    k.docar_tomada(s, direto, 1);
     TComponente &a = k.tomada(6);
     TComponente &b = k.tomada(6);
     TComponente &c2 = k.tomada(6);
@@ -238,4 +228,9 @@ TEST(AtualizarSistema, TomadaDocadaEmOutroTipoNaoMudaNada)
     EXPECT_EQ(w.fio->pressao, 0);
     EXPECT_EQ(w2.fio->pressao, 0);
     EXPECT_EQ(e.valvula_e_ou_esc_reg->estado(), 1);
+    EXPECT_EQ(direto.cilindro->posicao, 100);
+    EXPECT_EQ(direto.cilindro->forca, 900);
+    EXPECT_FALSE(direto.cilindro->pressurizado_1);
+    k.passo();
+    EXPECT_EQ(direto.cilindro->posicao, 100);
 }
