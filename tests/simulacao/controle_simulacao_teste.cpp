@@ -28,10 +28,24 @@ struct Circuito_Simples {
 
 } // namespace
 
-TEST(ControleSimulacao, PararRestauraOEstadoConfigurado)
+// Start disables editing and keeps the positions it starts from; stop restores them.
+TEST(ControleSimulacao, IniciarDesabilitaEdicaoPararRestauraOEstadoConfigurado)
 {
     Circuito_Simples q;
-    q.k.iniciar();
+    q.c.cilindro->selecionar();
+    q.k.estado.numero_selecionados = 1;
+    q.v.valvula_direcional->acionado_dir = true;
+    iniciarClick(q.k.estado);
+    const TControles &k = q.k.estado.controles;
+    EXPECT_TRUE(k.TBiniciar_baixo);
+    EXPECT_FALSE(k.TBiniciar || k.iniciar || k.paleta || k.editar || k.componentes || k.novo || k.abrir ||
+                 k.salvar || k.salvarcomo || k.TBnovo || k.TBabrir || k.TBsalvar || k.TBcortar ||
+                 k.TBcopiar || k.TBcolar || k.TBexcluir || k.demo);
+    EXPECT_TRUE(k.TBparar && k.parar && k.TBpausar && k.pausar);
+    EXPECT_FALSE(q.c.cilindro->selecionado());
+    EXPECT_EQ(q.k.estado.numero_selecionados, 0);
+    EXPECT_EQ(q.c.cilindro->posicao_partida, 20);
+    EXPECT_FALSE(q.v.valvula_direcional->acionado_dir);
     EXPECT_EQ(q.k.estado.modo, 15);
     q.k.clicar(q.v);
     q.k.passo();
@@ -51,7 +65,6 @@ TEST(ControleSimulacao, PararRestauraOEstadoConfigurado)
     for (TComponente *w : {&q.w1, &q.w2, &q.w3})
         EXPECT_EQ(w->fio->pressao, 0);
 
-    const TControles &k = q.k.estado.controles;
     EXPECT_TRUE(k.TBiniciar && k.iniciar && k.paleta && k.editar && k.TBexcluir && k.salvarcomo && k.demo);
     EXPECT_FALSE(k.TBiniciar_baixo);
     EXPECT_FALSE(k.TBparar || k.parar);
@@ -89,25 +102,6 @@ TEST(ControleSimulacao, PassosEParadaNaoModificamODocumento)
         EXPECT_EQ(w.fio->ponto(0), ponta);
         EXPECT_EQ(q.k.estado.modificado, antes);
     }
-}
-
-TEST(ControleSimulacao, IniciarDesabilitaEdicaoEGuardaPosicoes)
-{
-    Circuito_Simples q;
-    q.c.cilindro->selecionar();
-    q.k.estado.numero_selecionados = 1;
-    q.v.valvula_direcional->acionado_dir = true;
-    iniciarClick(q.k.estado);
-    const TControles &k = q.k.estado.controles;
-    EXPECT_TRUE(k.TBiniciar_baixo);
-    EXPECT_FALSE(k.TBiniciar || k.iniciar || k.paleta || k.editar || k.componentes || k.novo || k.abrir ||
-                 k.salvar || k.salvarcomo || k.TBnovo || k.TBabrir || k.TBsalvar || k.TBcortar ||
-                 k.TBcopiar || k.TBcolar || k.TBexcluir || k.demo);
-    EXPECT_TRUE(k.TBparar && k.parar && k.TBpausar && k.pausar);
-    EXPECT_FALSE(q.c.cilindro->selecionado());
-    EXPECT_EQ(q.k.estado.numero_selecionados, 0);
-    EXPECT_EQ(q.c.cilindro->posicao_partida, 20);
-    EXPECT_FALSE(q.v.valvula_direcional->acionado_dir);
 }
 
 TEST(ControleSimulacao, PausaCongelaERetomadaNaoReinicia)
