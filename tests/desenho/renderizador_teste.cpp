@@ -393,21 +393,7 @@ TEST(Renderizador, RotulosNaMesmaPosicaoSeEmpilham)
             ASSERT_EQ(cor(dois, x, y + 16), cor(um, x, y)) << x << "," << y;
 }
 
-TEST(Renderizador, BolinhaLimaNaPortaMarcada)
-{
-    TEstado e;
-    TComponente &t = e.lista().adicionar(TIPO_TOMADA_AR, 400, -1, -1, -1, 300);
-    t.atualizar_geometria();
-    EXPECT_TRUE(contem_figura(desenhar(e), 400, 300, t.tomada_ar->figura));
-    t.ponto_ativo = 1;
-    const TPonto p = t.ponto(1);
-    const QImage img = desenhar(e);
-    EXPECT_EQ(pixels_errados(img, {{p.x, p.y, LIMA}, {p.x, p.y - 2, LIMA}, {p.x, p.y - 3, PRETO},
-                                   {p.x, p.y - 4, BRANCO}, {p.x - 3, p.y, PRETO}, {p.x + 3, p.y, PRETO}}), "");
-    EXPECT_NE(cor(img, p.x + 4, p.y - 1), PRETO);
-}
-
-TEST(Renderizador, MiraECruzDoPonteiro)
+TEST(Renderizador, MiraCruzEBolinhaDoPonteiro)
 {
     TEstado e;
     e.mouse_x = 500;
@@ -427,6 +413,17 @@ TEST(Renderizador, MiraECruzDoPonteiro)
 
     e.segmento_destacado = TSegmento{f.codigo, 7}; // stale: no such segment
     EXPECT_EQ(cor(desenhar(e), 200, 150), PRETO);
+
+    // A lime dot on the port the pointer is over.
+    TComponente &t = e.lista().adicionar(TIPO_TOMADA_AR, 400, -1, -1, -1, 300);
+    t.atualizar_geometria();
+    EXPECT_TRUE(contem_figura(desenhar(e), 400, 300, t.tomada_ar->figura));
+    t.ponto_ativo = 1;
+    const TPonto p = t.ponto(1);
+    const QImage img = desenhar(e);
+    EXPECT_EQ(pixels_errados(img, {{p.x, p.y, LIMA}, {p.x, p.y - 2, LIMA}, {p.x, p.y - 3, PRETO},
+                                   {p.x, p.y - 4, BRANCO}, {p.x - 3, p.y, PRETO}, {p.x + 3, p.y, PRETO}}), "");
+    EXPECT_NE(cor(img, p.x + 4, p.y - 1), PRETO);
 }
 
 namespace {

@@ -23,7 +23,7 @@ protected:
 
 // Default values are pinned by the exact bytes a fresh circuit is written with
 // (Escritor.ExemploLinhaALinhaEmWindows1252), not restated here.
-TEST_F(Tipos, ValvulaQuadrados)
+TEST_F(Tipos, ValvulaQuadradosParteVaziaESemFigura)
 {
     TValvula_Direcional v(imagens, 4);
     for (int i = 1; i <= 3; ++i)
@@ -44,11 +44,8 @@ TEST_F(Tipos, ValvulaQuadrados)
     v.definir_parte(0, 9);
     EXPECT_EQ(v.parte(1)->tipo(), 6);
     EXPECT_EQ(v.parte(3)->tipo(), 8);
-}
 
-// The empty square looks the same selected or not; a code with no picture loads none.
-TEST_F(Tipos, ParteVaziaESemFigura)
-{
+    // The empty square looks the same selected or not; a code with no picture loads none.
     TParte vazia(imagens, -1);
     vazia.selecionar();
     EXPECT_TRUE(vazia.selecionado());
