@@ -5,7 +5,6 @@
 #include "modelo/interface_roteirizada.h"
 #include "simulacao/roteiro_simulacao.h"
 #include "simulacao/simulacao.h"
-
 #include <gtest/gtest.h>
 #include <map>
 #include <vector>
@@ -51,11 +50,6 @@ public:
         pressionar(codigo);
         soltar();
     }
-    void segurar(int codigo)
-    {
-        pressionar(codigo);
-        soltar(true);
-    }
 
     // Runs n steps; for every cylinder, its position after each step.
     std::map<int, Posicoes> passos(int n)
@@ -82,7 +76,6 @@ private:
         return s;
     }
 };
-
 
 // A student's session on one demonstration: before each run of steps a click (press and
 // release) or a hold (released only by a later plain release) on a valve's left actuator.
@@ -169,12 +162,10 @@ TEST(SimulacaoDemos, SessoesDeAluno)
         for (size_t i = 0; i < s.fases.size(); ++i) {
             const Fase &f = s.fases[i];
             SCOPED_TRACE(testing::Message() << s.demo << ", fase " << i + 1);
-            if (f.acao == clicar)
-                d.clicar(f.valvula);
-            else if (f.acao == segurar)
-                d.segurar(f.valvula);
-            else if (f.acao == soltar)
-                d.soltar();
+            if (f.acao == clicar || f.acao == segurar)
+                d.pressionar(f.valvula);
+            if (f.acao != nada)
+                d.soltar(f.acao == segurar);
             std::map<int, Posicoes> t = d.passos(f.passos);
             for (const auto &[codigo, posicoes] : f.cilindros)
                 EXPECT_EQ(t[codigo], posicoes) << "cilindro " << codigo;

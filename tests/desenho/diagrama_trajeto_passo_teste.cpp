@@ -5,7 +5,6 @@
 #include "modelo/estado.h"
 #include "modelo/interface_roteirizada.h"
 #include "simulacao/roteiro_simulacao.h"
-
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -5,7 +5,6 @@
 #include "desenho/limites_desenho.h"
 #include "desenho/renderizador.h"
 #include "modelo/interface_roteirizada.h"
-
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -43,7 +42,6 @@ QImage area_sem_ponteiro(TEstado &e)
     e.mostrar_cruz = cruz;
     return img;
 }
-
 
 TComponente &valvula(TEstado &e, int esquerda, int topo)
 {
@@ -123,27 +121,20 @@ TEST(Exportacao, LimitesSaoOsPixelsPintadosEAPngEmEscala1EORecorteDaAreaDeTrabal
     }
 }
 
-TEST(Exportacao, LimitesAlcancamOQueEstaForaDaJanelaEVazioDaUmQuadradoBranco)
+TEST(Exportacao, LimitesDeVazioLongeEPedacosDistantesEGrandesDemaisRecusadosPeloMenu)
 {
-    TEstado e;
+    // Nothing drawn gives a white square; a circuit out of the window is measured as any other.
+    TEstado e, um, outro, longe;
     EXPECT_TRUE(Limites_Desenho(e).isEmpty());
     EXPECT_EQ(Area_Exportacao(e), QRect(0, 0, 40, 40));
+    circuito_ligado(longe, 2700, 1700);
+    circuito_ligado(um, 0, 0);
+    EXPECT_EQ(Limites_Desenho(longe), Limites_Desenho(um).translated(2700, 1700));
 
-    circuito_ligado(e, 2700, 1700); // valve at (3000, 2000)
-    const QRect longe = Limites_Desenho(e);
-    TEstado perto;
-    circuito_ligado(perto, 0, 0);
-    EXPECT_EQ(longe, Limites_Desenho(perto).translated(2700, 1700));
-}
-
-TEST(Exportacao, PedacosDistantesMedidosApartEGrandesDemaisRecusadosPeloMenu)
-{
     // Pieces 40,000 pixels apart: the extent is the union of each piece's, the span between
     // never painted.
-    TEstado e, um, outro;
     circuito_ligado(e, 0, 0);
     circuito_ligado(e, 40000, 3000);
-    circuito_ligado(um, 0, 0);
     circuito_ligado(outro, 40000, 3000);
     EXPECT_EQ(Limites_Desenho(e), Limites_Desenho(um) | Limites_Desenho(outro));
 
@@ -253,14 +244,15 @@ TEST(Exportacao, ComandoDoMenuPedeOArquivoEAvisaQuandoNaoGrava)
 
 namespace {
 
-// The text of a PDF as a reader extracts it; empty when no extractor is installed.
-QString texto_pdf(const QString &pdf)
+// The text of a PDF as a reader extracts it (or, with -bbox, its words' boxes); empty when no
+// extractor is installed.
+QString texto_pdf(const QString &pdf, const char *modo = "-layout")
 {
     const QString programa = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (programa.isEmpty())
         return QString();
     QProcess p;
-    p.start(programa, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.start(programa, {QString::fromLatin1(modo), pdf, QStringLiteral("-")});
     p.waitForFinished(60000);
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -268,10 +260,7 @@ QString texto_pdf(const QString &pdf)
 // The box of the first occurrence of each word of a PDF's first page, in points.
 QHash<QString, QRectF> palavras_pdf(const QString &pdf)
 {
-    QProcess p;
-    p.start(QStandardPaths::findExecutable(QStringLiteral("pdftotext")), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(60000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    const QString html = texto_pdf(pdf, "-bbox");
     static const QRegularExpression PALAVRA(
         R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
     QHash<QString, QRectF> r;

@@ -2,10 +2,9 @@
 #include "apoio/figuras.h"
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
-
 #include <gtest/gtest.h>
-
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 using namespace zefira;
@@ -43,6 +42,21 @@ QRect diferenca(const QImage &a, const QImage &b)
         for (int x = 0; x < a.width(); ++x)
             if (cor(a, x, y) != cor(b, x, y))
                 r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+struct Pixel {
+    int x, y;
+    QRgb cor;
+};
+
+// The pixels that differ from the expected colours, listed; empty when all match.
+std::string pixels_errados(const QImage &img, std::initializer_list<Pixel> esperados)
+{
+    std::string r;
+    for (const Pixel &p : esperados)
+        if (cor(img, p.x, p.y) != p.cor)
+            r += " (" + std::to_string(p.x) + "," + std::to_string(p.y) + ")";
     return r;
 }
 
@@ -99,31 +113,19 @@ TEST(Renderizador, FioPretoVermelhoSelecionadoEAzulOuMarinhoAoSimular)
 {
     TEstado e;
     TComponente &f = teste::polilinha(e, {TPonto(100, 300), TPonto(200, 300), TPonto(200, 400)});
-    const QImage editando = desenhar(e);
-    EXPECT_EQ(cor(editando, 100, 300), PRETO);
-    EXPECT_EQ(cor(editando, 199, 300), PRETO);
-    EXPECT_EQ(cor(editando, 200, 350), PRETO);
-    EXPECT_EQ(cor(editando, 150, 299), BRANCO);
-    EXPECT_EQ(cor(editando, 150, 301), BRANCO);
+    EXPECT_EQ(pixels_errados(desenhar(e), {{100, 300, PRETO}, {199, 300, PRETO}, {200, 350, PRETO},
+                                           {150, 299, BRANCO}, {150, 301, BRANCO}}), "");
 
     f.selecionar();
     EXPECT_EQ(cor(desenhar(e), 150, 300), VERMELHO);
 
     // Simulating: selection no longer shows, the pressure does.
     e.modo = MODO_SIMULACAO;
-    const QImage sem_pressao = desenhar(e);
-    EXPECT_EQ(cor(sem_pressao, 150, 300), AZUL);
-    EXPECT_EQ(cor(sem_pressao, 150, 301), BRANCO);
-
-    f.fio->pressao = 6;
-    const QImage com_pressao = desenhar(e);
-    for (int y = 299; y <= 301; ++y)
-        EXPECT_EQ(cor(com_pressao, 150, y), MARINHO) << y;
-    EXPECT_EQ(cor(com_pressao, 150, 298), BRANCO);
-    EXPECT_EQ(cor(com_pressao, 150, 302), BRANCO);
-    for (int x = 199; x <= 201; ++x)
-        EXPECT_EQ(cor(com_pressao, x, 350), MARINHO) << x;
-    EXPECT_EQ(cor(com_pressao, 202, 350), BRANCO);
+    EXPECT_EQ(pixels_errados(desenhar(e), {{150, 300, AZUL}, {150, 301, BRANCO}}), "");
+    f.fio->pressao = 6; // three pixels wide
+    EXPECT_EQ(pixels_errados(desenhar(e), {{150, 299, MARINHO}, {150, 300, MARINHO}, {150, 301, MARINHO},
+                                           {150, 298, BRANCO}, {150, 302, BRANCO}, {199, 350, MARINHO},
+                                           {200, 350, MARINHO}, {201, 350, MARINHO}, {202, 350, BRANCO}}), "");
 }
 
 TEST(Renderizador, FiosFicamSobreOsSimbolosEOFioEmAndamentoAparece)
@@ -281,29 +283,24 @@ TEST(Renderizador, LegendaDaValvulaVemDoRotuloEPodeSerOcultada)
     EXPECT_TRUE(diferenca(sem_nome, desenhar(e)).isEmpty());
 }
 
+// The piston moves 60 pixels over the stroke, the rod (both rods of a double-rod cylinder) with it.
 TEST(Renderizador, HasteEPistaoAcompanhamAPosicaoDoCilindro)
 {
-    for (int tipo : {2, 3}) {
+    const struct {
+        int tipo, posicao, pistao;
+        std::vector<int> hastes;
+    } casos[] = {
+        {2, 0, 308, {300 + 6 + 10 + 79}}, {2, 100, 368, {300 + 6 + 10 + 79 + 60}}, {2, 50, 338, {}},
+        {3, 0, 308, {300 - 72 + 166, 300 + 89 - 166}}, {3, 100, 368, {300 + 89 - 166 + 60}}, {3, 50, 338, {}},
+    };
+    for (const auto &k : casos) {
+        SCOPED_TRACE(testing::Message() << k.tipo << " at " << k.posicao);
         TEstado e;
-        TComponente &c = cilindro(e, tipo, 300, 300, 0);
-        const TCilindro &cil = *c.cilindro;
-        QImage img = desenhar(e);
-        EXPECT_TRUE(contem_figura(img, 308, 301, cil.figura_dentro)) << tipo;
-        if (tipo == 2) {
-            EXPECT_TRUE(contem_figura(img, 300 + 6 + 10 + 79, 304, cil.figura_fora));
-        } else {
-            EXPECT_TRUE(contem_figura(img, 300 - 72 + 166, 304, cil.figura_fora));
-            EXPECT_TRUE(contem_figura(img, 300 + 89 - 166, 304, cil.figura_fora));
-        }
-        c.cilindro->posicao = 100; // full stroke: 60 pixels to the right
-        img = desenhar(e);
-        EXPECT_TRUE(contem_figura(img, 368, 301, cil.figura_dentro)) << tipo;
-        if (tipo == 2)
-            EXPECT_TRUE(contem_figura(img, 300 + 6 + 10 + 79 + 60, 304, cil.figura_fora));
-        else
-            EXPECT_TRUE(contem_figura(img, 300 + 89 - 166 + 60, 304, cil.figura_fora));
-        c.cilindro->posicao = 50; // 30 pixels
-        EXPECT_TRUE(contem_figura(desenhar(e), 338, 301, cil.figura_dentro)) << tipo;
+        const TCilindro &cil = *cilindro(e, k.tipo, 300, 300, k.posicao).cilindro;
+        const QImage img = desenhar(e);
+        EXPECT_TRUE(contem_figura(img, k.pistao, 301, cil.figura_dentro));
+        for (int x : k.hastes)
+            EXPECT_TRUE(contem_figura(img, x, 304, cil.figura_fora)) << x;
     }
 }
 
@@ -331,7 +328,7 @@ TEST(Renderizador, MolaDoCilindroDeSimplesAcaoSeComprimeComAHaste)
     EXPECT_LE(estendido.right(), 385);
 }
 
-TEST(Renderizador, TextosDoCilindroSoOndeDevem)
+TEST(Renderizador, TextosDoCilindroSoOndeDevemEForcaTeoricaSoQuandoPedida)
 {
     TEstado e;
     TComponente &c = cilindro(e, 2, 300, 300);
@@ -339,12 +336,20 @@ TEST(Renderizador, TextosDoCilindroSoOndeDevem)
     // "Força: " is written even at rest, to the right of the barrel's top.
     EXPECT_GT(contar(forca0, QRect(c.direita, c.topo - 20, 60, 15), PRETO), 10);
 
-    c.cilindro->forca = 750;
-    QRect d = diferenca(forca0, desenhar(e));
+    c.cilindro->forca = 481;
+    const QImage texto_481 = desenhar(e);
+    QRect d = diferenca(forca0, texto_481);
     ASSERT_FALSE(d.isEmpty());
     EXPECT_GE(d.left(), c.direita);
     EXPECT_GE(d.top(), c.topo - 20);
     EXPECT_LT(d.bottom(), c.topo - 5);
+    // The theoretical force, when asked for, in the same format; the fuzzy estimate by default.
+    c.cilindro->forca = 700;
+    c.cilindro->forca_teorica = 481;
+    EXPECT_FALSE(desenhar(e) == texto_481);
+    e.mostrar_forca_teorica = true;
+    EXPECT_TRUE(desenhar(e) == texto_481);
+    e.mostrar_forca_teorica = false;
 
     c.cilindro->forca = 0;
     c.cilindro->nome = QStringLiteral("A");
@@ -360,19 +365,6 @@ TEST(Renderizador, TextosDoCilindroSoOndeDevem)
     EXPECT_EQ(contar(sel, QRect(c.direita, c.topo - 20, 60, 15), PRETO), 0);
     EXPECT_GT(contar(sel, QRect(c.direita, c.topo - 20, 60, 15), VERMELHO), 10);
     EXPECT_EQ(cor(sel, c.ponto(1).x, c.ponto(1).y - 3), VERMELHO);
-}
-
-TEST(Renderizador, ForcaTeoricaSoQuandoPedidaNoMesmoFormato)
-{
-    TEstado e;
-    TComponente &c = cilindro(e, 2, 300, 300);
-    c.cilindro->forca = 481;
-    const QImage texto_481 = desenhar(e);
-    c.cilindro->forca = 700;
-    c.cilindro->forca_teorica = 481;
-    EXPECT_FALSE(desenhar(e) == texto_481); // the fuzzy estimate by default
-    e.mostrar_forca_teorica = true;
-    EXPECT_TRUE(desenhar(e) == texto_481);  // "Força: 481 Kgf"
 }
 
 TEST(Renderizador, RotulosNaMesmaPosicaoSeEmpilham)
@@ -401,53 +393,37 @@ TEST(Renderizador, RotulosNaMesmaPosicaoSeEmpilham)
             ASSERT_EQ(cor(dois, x, y + 16), cor(um, x, y)) << x << "," << y;
 }
 
-TEST(Renderizador, BolinhaLimaNaPortaMarcada)
-{
-    TEstado e;
-    TComponente &t = e.lista().adicionar(TIPO_TOMADA_AR, 400, -1, -1, -1, 300);
-    t.atualizar_geometria();
-    EXPECT_TRUE(contem_figura(desenhar(e), 400, 300, t.tomada_ar->figura));
-    t.ponto_ativo = 1;
-    const TPonto p = t.ponto(1);
-    const QImage img = desenhar(e);
-    EXPECT_EQ(cor(img, p.x, p.y), LIMA);
-    EXPECT_EQ(cor(img, p.x, p.y - 2), LIMA);
-    EXPECT_EQ(cor(img, p.x, p.y - 3), PRETO);
-    EXPECT_EQ(cor(img, p.x, p.y - 4), BRANCO);
-    EXPECT_EQ(cor(img, p.x - 3, p.y), PRETO);
-    EXPECT_EQ(cor(img, p.x + 3, p.y), PRETO);
-    EXPECT_NE(cor(img, p.x + 4, p.y - 1), PRETO);
-}
-
-TEST(Renderizador, MiraECruzDoPonteiro)
+TEST(Renderizador, MiraCruzEBolinhaDoPonteiro)
 {
     TEstado e;
     e.mouse_x = 500;
     e.mouse_y = 300;
     e.mostrar_mira = true;
     e.mostrar_cruz = true; // the sight wins
-    QImage img = desenhar(e);
-    EXPECT_EQ(cor(img, 500 - 12, 299), PRETO); // left tick
-    EXPECT_EQ(cor(img, 500 - 9, 299), PRETO);  // circle
-    EXPECT_EQ(cor(img, 500 - 10, 299), PRETO);
-    EXPECT_EQ(cor(img, 499, 299), BRANCO);     // open centre
-    EXPECT_EQ(cor(img, 499, 300 - 9), PRETO);
-    EXPECT_EQ(cor(img, 498, 300 + 2), BRANCO);
-    EXPECT_EQ(cor(img, 502, 290), BRANCO);     // no cross
+    // Left tick, circle, open centre, and no cross.
+    EXPECT_EQ(pixels_errados(desenhar(e), {{488, 299, PRETO}, {491, 299, PRETO}, {490, 299, PRETO}, {499, 299, BRANCO},
+                                           {499, 291, PRETO}, {498, 302, BRANCO}, {502, 290, BRANCO}}), "");
 
     e.lista().adicionar(TIPO_JUMP, 800, -1, -1, -1, 100).atualizar_geometria();
     TComponente &f = teste::polilinha(e, {TPonto(100, 100), TPonto(200, 100), TPonto(200, 200)});
     e.mostrar_mira = false;
     e.segmento_destacado = TSegmento{f.codigo, 1}; // the wire's code, not its list index
-    img = desenhar(e);
-    EXPECT_EQ(cor(img, 498, 292), PRETO);
-    EXPECT_EQ(cor(img, 502, 292), PRETO);
-    EXPECT_EQ(cor(img, 500, 292), BRANCO);
-    EXPECT_EQ(cor(img, 200, 150), LIMA);
-    EXPECT_EQ(cor(img, 150, 100), PRETO);
+    EXPECT_EQ(pixels_errados(desenhar(e), {{498, 292, PRETO}, {502, 292, PRETO}, {500, 292, BRANCO},
+                                           {200, 150, LIMA}, {150, 100, PRETO}}), "");
 
     e.segmento_destacado = TSegmento{f.codigo, 7}; // stale: no such segment
     EXPECT_EQ(cor(desenhar(e), 200, 150), PRETO);
+
+    // A lime dot on the port the pointer is over.
+    TComponente &t = e.lista().adicionar(TIPO_TOMADA_AR, 400, -1, -1, -1, 300);
+    t.atualizar_geometria();
+    EXPECT_TRUE(contem_figura(desenhar(e), 400, 300, t.tomada_ar->figura));
+    t.ponto_ativo = 1;
+    const TPonto p = t.ponto(1);
+    const QImage img = desenhar(e);
+    EXPECT_EQ(pixels_errados(img, {{p.x, p.y, LIMA}, {p.x, p.y - 2, LIMA}, {p.x, p.y - 3, PRETO},
+                                   {p.x, p.y - 4, BRANCO}, {p.x - 3, p.y, PRETO}, {p.x + 3, p.y, PRETO}}), "");
+    EXPECT_NE(cor(img, p.x + 4, p.y - 1), PRETO);
 }
 
 namespace {

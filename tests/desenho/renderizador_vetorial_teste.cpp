@@ -6,12 +6,9 @@
 #include "desenho/figura_acionador.h"
 #include "desenho/renderizador.h"
 #include "modelo/interface_roteirizada.h"
-
 #include <QBuffer>
 #include <QSvgGenerator>
-
 #include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cmath>
 #include <string>
@@ -59,7 +56,9 @@ QByteArray em_svg(TEstado &e)
 // A line misplaced by half a pixel smears over two blocks at half darkness each, a missing or
 // mirrored picture leaves its pixels white: both show up as most of the ink disagreeing, while
 // edges, steep plotted lines and the texts' own hinting at each size account for about a tenth.
-TEST(RenderizadorVetorial, CadaDemonstracaoAmpliadaConfereComOsPixels)
+// Every picture the model holds, and the cam, is redrawn as vectors: a vector file gets paths
+// and texts, never a copied picture.
+TEST(RenderizadorVetorial, CadaDemonstracaoAmpliadaConfereComOsPixelsESvgSemFiguraCopiada)
 {
     for (const QString &nome : Nomes_Demonstracoes()) {
         TEstado e;
@@ -80,6 +79,14 @@ TEST(RenderizadorVetorial, CadaDemonstracaoAmpliadaConfereComOsPixels)
             EXPECT_LE(diferentes, tinta / 6) << nome.toStdString() << " x" << escala << ": " << diferentes
                                                << " of " << tinta;
         }
+        // Cams drawn too, wherever a valve has a left actuator to press.
+        for (int i = 0; i < e.lista().numero_componentes(); ++i)
+            if (e.lista()[i].valvula_direcional)
+                e.lista()[i].valvula_direcional->redesenhar = true;
+        const QByteArray svg = em_svg(e);
+        EXPECT_FALSE(svg.contains("<image")) << nome.toStdString();
+        EXPECT_TRUE(svg.contains("<path") || svg.contains("<polyline")) << nome.toStdString();
+        EXPECT_TRUE(svg.contains("<text")) << nome.toStdString();
     }
 }
 
@@ -102,26 +109,6 @@ TEST(RenderizadorVetorial, SelecionadoFicaVermelhoAmpliado)
         EXPECT_GT(vermelhos, 50) << c.tipo;
         EXPECT_EQ(pretos, 0) << c.tipo;
         c.desselecionar();
-    }
-}
-
-// Every picture the model holds, and the cam, is redrawn as vectors: a vector file gets paths
-// and texts, never a copied picture.
-TEST(RenderizadorVetorial, SvgSemFiguraCopiada)
-{
-    for (const QString &nome : Nomes_Demonstracoes()) {
-        TEstado e;
-        TInterfaceRoteirizada ui;
-        Carregar_Figura_Acionador(e);
-        ASSERT_TRUE(Construir_Demonstracao(e, ui, nome));
-        // Cams drawn too, wherever a valve has a left actuator to press.
-        for (int i = 0; i < e.lista().numero_componentes(); ++i)
-            if (e.lista()[i].valvula_direcional)
-                e.lista()[i].valvula_direcional->redesenhar = true;
-        const QByteArray svg = em_svg(e);
-        EXPECT_FALSE(svg.contains("<image")) << nome.toStdString();
-        EXPECT_TRUE(svg.contains("<path") || svg.contains("<polyline")) << nome.toStdString();
-        EXPECT_TRUE(svg.contains("<text")) << nome.toStdString();
     }
 }
 

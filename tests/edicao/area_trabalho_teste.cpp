@@ -1,11 +1,9 @@
 // The work area's state machine, driven through its handlers as the window drives them.
 #include "edicao/area_trabalho.h"
-
 #include "apoio/circuito.h"
 #include "edicao/fio_editor.h"
 #include "edicao/paleta.h"
 #include "modelo/interface_roteirizada.h"
-
 #include <Qt>
 #include <gtest/gtest.h>
 
@@ -220,8 +218,7 @@ TEST(AreaTrabalhoFio, MarcadorVelhoDeComponenteAcopladoNaoIniciaFio)
     EXPECT_EQ(t.tomada_ar->pino, 1);
 }
 
-
-TEST(AreaTrabalhoPosicionamento, CliqueEsquerdoColocaDireitoCancela)
+TEST(AreaTrabalhoPosicionamento, CliqueEsquerdoColocaDireitoEEscapeCancelam)
 {
     Area a;
     Clicar_Botao_Paleta(a.e, 10);
@@ -238,11 +235,8 @@ TEST(AreaTrabalhoPosicionamento, CliqueEsquerdoColocaDireitoCancela)
     EXPECT_EQ(a.e.lista()[0].topo, 210);
     EXPECT_EQ(a.e.modo, 0);
     EXPECT_EQ(a.e.botao_paleta, 0);
-}
 
-TEST(AreaTrabalhoPosicionamento, EscapeCancelaComOBotaoPressionado)
-{
-    Area a;
+    // Escape cancels too, with the button left pressed.
     Clicar_Botao_Paleta(a.e, 9);
     a.tecla(Qt::Key_Escape);
     EXPECT_EQ(a.e.modo, 0);
@@ -293,31 +287,14 @@ TEST(AreaTrabalhoMenu, ItensHabilitadosPorTipoEAcoes)
     EXPECT_EQ(a.selecionados(), 0);
 }
 
+// A junction and an AND valve have no dialog; after a component's dialog, the press that belongs
+// to the double click neither selects nor starts a band.
 TEST(AreaTrabalhoDialogo, PressaoDepoisDoDialogoNaoSelecionaNemIniciaRetangulo)
-{
-    Area a;
-    TComponente &c = a.colocar(7, 300, 300);
-    a.clicar(310, 310);
-    const int revisao = a.e.revisao_simulacao;
-    imagemDblClick(a.e, a.ui);
-    EXPECT_EQ(a.ui.dialogos, QList<int>{c.codigo});
-    EXPECT_EQ(a.e.revisao_simulacao, revisao + 1); // the actuators were laid out again
-    EXPECT_EQ(a.e.componente_atual.get(), &c);
-
-    a.pressionar(310, 310); // the press that belongs to the double click
-    EXPECT_FALSE(a.e.selecionando);
-    EXPECT_EQ(a.e.indice_arrasto, -1);
-    EXPECT_FALSE(c.selecionado());
-    a.soltar(310, 310);
-    a.pressionar(700, 500);
-    EXPECT_TRUE(a.e.selecionando); // the flags were used up
-}
-
-TEST(AreaTrabalhoDialogo, NoEValvulaESemDialogo)
 {
     Area a;
     TComponente &j = a.colocar(14, 300, 300);
     TComponente &e_ = a.colocar(10, 100, 100);
+    TComponente &c = a.colocar(7, 500, 300);
     a.clicar(302, 302);
     imagemDblClick(a.e, a.ui);
     EXPECT_EQ(a.e.componente_atual, a.e.componente_nulo);
@@ -328,6 +305,20 @@ TEST(AreaTrabalhoDialogo, NoEValvulaESemDialogo)
     EXPECT_EQ(a.e.componente_atual.get(), &e_);
     EXPECT_TRUE(a.ui.dialogos.isEmpty());
     EXPECT_FALSE(a.e.ignorar_selecao);
+
+    a.clicar(510, 310);
+    const int revisao = a.e.revisao_simulacao;
+    imagemDblClick(a.e, a.ui);
+    EXPECT_EQ(a.ui.dialogos, QList<int>{c.codigo});
+    EXPECT_EQ(a.e.revisao_simulacao, revisao + 1); // the actuators were laid out again
+    EXPECT_EQ(a.e.componente_atual.get(), &c);
+    a.pressionar(510, 310);
+    EXPECT_FALSE(a.e.selecionando);
+    EXPECT_EQ(a.e.indice_arrasto, -1);
+    EXPECT_FALSE(c.selecionado());
+    a.soltar(510, 310);
+    a.pressionar(700, 500);
+    EXPECT_TRUE(a.e.selecionando); // the flags were used up
 }
 
 TEST(AreaTrabalhoDialogo, ValvulaColadaGanhaTomadaDepoisDoDialogo)
@@ -373,7 +364,6 @@ TEST(AreaTrabalhoTeclas, SetasMovemOsSelecionadosUmPixel)
     EXPECT_EQ(c.topo, 302);
     EXPECT_EQ(a.e.indice_arrasto, -1);
 }
-
 
 TEST(AreaTrabalhoSimulacao, AcionadoresEEscape)
 {

@@ -1,13 +1,9 @@
 #include "edicao/area_transferencia.h"
-
 #include "apoio/circuito.h"
 #include "edicao/selecao.h"
 #include "modelo/interface_roteirizada.h"
-
 #include <gtest/gtest.h>
-
 #include <memory>
-#include <vector>
 
 using namespace zefira;
 using namespace zefira::teste;
@@ -28,22 +24,16 @@ struct Circuito {
 
 } // namespace
 
-TEST(Excluir, SemSelecaoNadaEPerguntado)
+// Nothing selected, nothing is asked; answered no, all stays but the selection.
+TEST(Excluir, SemSelecaoNadaEPerguntadoRespostaNaoSoDesseleciona)
 {
     Circuito k;
     TInterfaceRoteirizada ui;
     TBexcluirClick(k.e, ui);
     EXPECT_TRUE(ui.registro.isEmpty());
-    EXPECT_EQ(k.e.lista().numero_componentes(), 5);
-}
-
-TEST(Excluir, RespostaNaoMantemTudoMasDesseleciona)
-{
-    Circuito k;
     k.e.mostrar_cruz = true;
     selecionar(k.e, k.v);
     selecionar(k.e, k.w2);
-    TInterfaceRoteirizada ui;
     ui.respostas = {Resposta::Nao};
     TBexcluirClick(k.e, ui);
     EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
@@ -188,35 +178,4 @@ TEST(AreaTransferencia, CortarDeixaFiosSelecionadosQueNaoDependemDoCortado)
     EXPECT_TRUE(w3.selecionado());
     EXPECT_EQ(k.e.numero_selecionados, 1);
     EXPECT_EQ(k.v.conexao(2), -1);
-}
-
-// The clipboard holds its own records: what a copy carries is pinned in ListaComponente.
-TEST(AreaTransferencia, ExcluidoDepoisDeCopiadoAindaPodeSerColado)
-{
-    TEstado e;
-    TComponente &v = valvula2(e, 100, 100);
-    v.valvula_direcional->descricao = QStringLiteral("A0");
-    TComponente &c = componente(e, TIPO_CILINDRO, 300, 300, -1, 3);
-    selecionar(e, v);
-    selecionar(e, c);
-    copiarClick(e);
-    TInterfaceRoteirizada ui;
-    TBexcluirClick(e, ui);
-    ASSERT_EQ(e.lista().numero_componentes(), 0);
-
-    colarClick(e);
-    ASSERT_EQ(e.lista().numero_componentes(), 2);
-    EXPECT_EQ(e.lista()[0].valvula_direcional->descricao, QStringLiteral("A0"));
-    EXPECT_EQ(e.lista()[1].cilindro->tipo(), 3);
-    EXPECT_EQ(e.numero_selecionados, 2);
-}
-
-TEST(AreaTransferencia, ColarSemNadaCopiadoNaoAcrescentaNada)
-{
-    TEstado e;
-    TComponente &v = valvula2(e, 100, 100);
-    colarClick(e);
-    EXPECT_EQ(e.lista().numero_componentes(), 1);
-    EXPECT_FALSE(v.selecionado());
-    EXPECT_EQ(e.numero_selecionados, 0);
 }

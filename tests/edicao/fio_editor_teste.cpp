@@ -1,7 +1,6 @@
 // Wire start, finish, routing and direct construction.
 #include "edicao/fio_editor.h"
 #include "edicao/paleta.h"
-
 #include <gtest/gtest.h>
 
 using namespace zefira;
@@ -64,30 +63,30 @@ TEST(RotaFio, TodasAsCombinacoesSaoOrtogonaisEmCadaQuadrante)
 
 TEST(RotaFio, PontosDeDobraCalculadosAMao)
 {
-    // Down from a valve's lower port into a cylinder port below and to the right: down past
-    // the port, across, and up into it.
-    EXPECT_EQ(Rota_Fio({130, 130}, {207, 332}, 1, 1, 7), (std::vector<TPonto>{{130, 344}, {207, 344}}));
-    // Left and below, leaving left and entering from the right: half the distance is rounded
-    // half to even (75 / 2 = 37.5 -> 38; 77 / 2 = 38.5 -> 38).
-    EXPECT_EQ(Rota_Fio({300, 100}, {225, 200}, 3, 4, 3), (std::vector<TPonto>{{259, 100}, {259, 200}}));
-    EXPECT_EQ(Rota_Fio({300, 100}, {223, 200}, 3, 4, 3), (std::vector<TPonto>{{259, 100}, {259, 200}}));
-    // Left and above, 4 -> 3: around the right side, then over to the left of the destination.
-    EXPECT_EQ(Rota_Fio({300, 300}, {200, 250}, 4, 3, 2),
-              (std::vector<TPonto>{{307, 300}, {307, 277}, {193, 277}, {193, 250}}));
-    // Right and above, 2 -> 4.
-    EXPECT_EQ(Rota_Fio({100, 300}, {200, 200}, 2, 4, 0),
-              (std::vector<TPonto>{{100, 245}, {205, 245}, {205, 200}}));
-}
-
-TEST(RotaFio, DestinoNivelado_OuNaMesmaVertical_EscolheOQuadranteCerto)
-{
-    // Level (Ey = Sy): quadrant 2 on the left, 4 on the right; (1, 1) then goes below the origin.
-    EXPECT_EQ(Rota_Fio({300, 300}, {200, 300}, 1, 1, 4), (std::vector<TPonto>{{300, 309}, {200, 309}}));
-    EXPECT_EQ(Rota_Fio({300, 300}, {400, 300}, 4, 4, 4), (std::vector<TPonto>{{409, 300}, {409, 300}}));
-    // Straight below (Ex = Sx) is quadrant 3: 1 -> 3 turns at the destination's height.
-    EXPECT_EQ(Rota_Fio({300, 300}, {300, 400}, 1, 3, 4), (std::vector<TPonto>{{300, 400}}));
-    // Straight above is quadrant 4: 2 -> 3 likewise.
-    EXPECT_EQ(Rota_Fio({300, 300}, {300, 200}, 2, 3, 4), (std::vector<TPonto>{{300, 200}}));
+    struct Caso {
+        TPonto s, e;
+        int ds, de, r;
+        std::vector<TPonto> dobras;
+    };
+    const Caso casos[] = {
+        // Down from a valve's lower port into a cylinder port below and to the right: down past
+        // the port, across, and up into it.
+        {{130, 130}, {207, 332}, 1, 1, 7, {{130, 344}, {207, 344}}},
+        // Left and below, 3 -> 4: half the distance is rounded half to even (37.5 -> 38; 38.5 -> 38).
+        {{300, 100}, {225, 200}, 3, 4, 3, {{259, 100}, {259, 200}}},
+        {{300, 100}, {223, 200}, 3, 4, 3, {{259, 100}, {259, 200}}},
+        // Left and above, 4 -> 3: around the right side, then over to the left of the destination.
+        {{300, 300}, {200, 250}, 4, 3, 2, {{307, 300}, {307, 277}, {193, 277}, {193, 250}}},
+        {{100, 300}, {200, 200}, 2, 4, 0, {{100, 245}, {205, 245}, {205, 200}}},
+        // Level: quadrant 2 on the left, 4 on the right; (1, 1) then goes below the origin.
+        {{300, 300}, {200, 300}, 1, 1, 4, {{300, 309}, {200, 309}}},
+        {{300, 300}, {400, 300}, 4, 4, 4, {{409, 300}, {409, 300}}},
+        // Straight below is quadrant 3, straight above 4: both turn at the destination's height.
+        {{300, 300}, {300, 400}, 1, 3, 4, {{300, 400}}},
+        {{300, 300}, {300, 200}, 2, 3, 4, {{300, 200}}},
+    };
+    for (const Caso &c : casos)
+        EXPECT_EQ(Rota_Fio(c.s, c.e, c.ds, c.de, c.r), c.dobras) << c.e.x << "," << c.e.y << " " << c.ds << c.de;
     // A direction outside 1..4 counts as up.
     EXPECT_EQ(Rota_Fio({300, 300}, {300, 200}, 0, 9, 4), Rota_Fio({300, 300}, {300, 200}, 2, 2, 4));
 }
@@ -144,16 +143,6 @@ TEST(FinalizarFio, LigaAsDuasPontasERoteiaComODesvioSorteado)
               (std::vector<TPonto>{{130, 95}, {130, 83}, {173, 83}, {173, 344}, {207, 344}, {207, 332}}));
 }
 
-TEST(FinalizarFio, DuasPortasDoMesmoComponente)
-{
-    Circuito c;
-    Iniciar_Fio(c.estado, c.valvula, 2);
-    c.finalizar(c.valvula, 3);
-    const int codigo_fio = c.estado.lista()[c.estado.lista().numero_componentes() - 1].codigo;
-    EXPECT_EQ(c[c.valvula].conexao(2), codigo_fio);
-    EXPECT_EQ(c[c.valvula].conexao(3), codigo_fio);
-}
-
 TEST(FinalizarFio, TomadaDeArLigadaPorFioNaoFicaAcoplada)
 {
     Circuito c;
@@ -172,7 +161,7 @@ TEST(FinalizarFio, TomadaDeArLigadaPorFioNaoFicaAcoplada)
     EXPECT_EQ(outra.tomada_ar->pino, -1);
 }
 
-TEST(FinalizarFio, PortaMarcadaOcupadaOuFioJaTerminadoNaoFazNada)
+TEST(FinalizarFio, PortaMarcadaOcupadaNaoLigaFioJaTerminadoNaoFazNada)
 {
     Circuito c;
     Iniciar_Fio(c.estado, c.valvula, 2);
@@ -181,8 +170,10 @@ TEST(FinalizarFio, PortaMarcadaOcupadaOuFioJaTerminadoNaoFazNada)
     EXPECT_EQ(c.estado.modo, 1);
     EXPECT_EQ(c[c.valvula].conexao(1), 2);
 
-    c.finalizar(c.cilindro, 1);
+    c.finalizar(c.valvula, 3); // two ports of the same component
     const int n = c.estado.lista().numero_componentes();
+    EXPECT_EQ(c[c.valvula].conexao(2), c.estado.lista()[n - 1].codigo);
+    EXPECT_EQ(c[c.valvula].conexao(3), c.estado.lista()[n - 1].codigo);
     c[c.cilindro].ponto_ativo = 2;
     Finalizar_Fio(c.estado, c.cilindro); // componente_atual is the finished wire
     EXPECT_EQ(c.estado.lista().numero_componentes(), n);

@@ -1,7 +1,8 @@
-// Undo and redo driven through the action-script player: every kind of edit is one step that
-// undo takes back and redo does again, the modified flag follows the history, and random
-// scripts on an empty circuit and on each demonstration undo back to where they started.
+// The headless editor driven through the action-script player. Undo and redo: every kind of edit
+// is one step that undo takes back and redo does again, the modified flag follows the history,
+// and random scripts on an empty circuit and on each demonstration undo back to where they started.
 #include "edicao/area_trabalho.h"
+#include "apoio/circuito.h"
 #include "propriedades/configuracao_reguladora.h"
 #include "propriedades/configuracao_tomada_ar.h"
 #include "propriedades/configuracao_valvula.h"
@@ -14,10 +15,8 @@
 #include "documento/historico_documento.h"
 #include "modelo/interface_roteirizada.h"
 #include "simulacao/controle_simulacao.h"
-
 #include <QDir>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -79,12 +78,10 @@ struct Editor {
         }
     }
     std::string bytes() const { return sem_data(Conteudo_Arquivo(e)).toStdString(); }
-    int selecionados_marcados() const
+    void tiques(int n)
     {
-        int n = 0;
-        for (int i = 0; i < e.lista_componentes->numero_componentes(); ++i)
-            n += (*e.lista_componentes)[i].selecionado() ? 1 : 0;
-        return n;
+        for (int i = 0; i < n; ++i)
+            Timer1Timer(e, TApresentacaoSimulacao{});
     }
 };
 
@@ -113,43 +110,36 @@ QString meio_segmento(const TEstado &e)
     return QStringLiteral("0 0");
 }
 
+// An edit of every kind; in its script %M stands for the middle of a wire's segment, %X for its x.
 struct Passo {
     const char *nome;
-    QString preparo;
-    std::function<QString(const TEstado &)> acao;
+    QString preparo, acao;
     int componentes_depois; // change in the component count the step makes
 };
-
-QString fixo(const char *texto) { return QString::fromUtf8(texto); }
 
 } // namespace
 
 TEST(HistoricoEdicao, CadaTipoDePassoDesfazERefaz)
 {
+    const QString SELECIONAR_VALVULA = QStringLiteral("pressionar 110 110\nsoltar 110 110\n");
+    const QString SELECIONAR_CILINDRO = QStringLiteral("pressionar 250 310\nsoltar 250 310\n");
     const Passo passos[] = {
-        {"inserir", "", [](auto &) { return fixo("paleta 3\npressionar 100 100\nsoltar 100 100\n"); }, 2},
-        {"ligar fio", TRES, [](auto &) { return FIO; }, 1},
-        {"mover", TRES, [](auto &) { return fixo("pressionar 110 110\nmover 150 180\nmover 170 190\nsoltar 170 190\n"); }, 0},
+        {"inserir", "", "paleta 3\npressionar 100 100\nsoltar 100 100\n", 2},
+        {"ligar fio", TRES, FIO, 1},
+        {"mover", TRES, "pressionar 110 110\nmover 150 180\nmover 170 190\nsoltar 170 190\n", 0},
         // A supply dragged onto the cylinder's port docks there within the same step.
         {"mover", TRES + "paleta 6\npressionar 500 500\nsoltar 500 500\n",
-         [](auto &) { return fixo("pressionar 505 510\nmover 208 344\nsoltar 208 344\n"); }, 0},
-        {"mover", TRES + FIO,
-         [](const TEstado &e) {
-             const QString p = meio_segmento(e);
-             return "mover " + p + "\npressionar " + p + "\nmover " + p.section(' ', 0, 0) + " 60\nsoltar "
-                    + p.section(' ', 0, 0) + " 60\n";
-         },
-         0},
-        {"mover", TRES + "pressionar 110 110\nsoltar 110 110\n", [](auto &) { return fixo("tecla Direita\n"); }, 0},
+         "pressionar 505 510\nmover 208 344\nsoltar 208 344\n", 0},
+        {"mover", TRES + FIO, "mover %M\npressionar %M\nmover %X 60\nsoltar %X 60\n", 0},
+        {"mover", TRES + SELECIONAR_VALVULA, "tecla Direita\n", 0},
         // The valve goes with the wire on its port; its docked supply stays, undocked.
-        {"excluir", TRES + FIO + "pressionar 110 110\nsoltar 110 110\n", [](auto &) { return fixo("tecla Delete\n"); }, -2},
-        {"cortar", TRES + "pressionar 250 310\nsoltar 250 310\n", [](auto &) { return fixo("menu cortar\n"); }, -1},
-        {"colar", TRES + "pressionar 250 310\nsoltar 250 310\nmenu copiar\n", [](auto &) { return fixo("menu colar\n"); }, 1},
+        {"excluir", TRES + FIO + SELECIONAR_VALVULA, "tecla Delete\n", -2},
+        {"cortar", TRES + SELECIONAR_CILINDRO, "menu cortar\n", -1},
+        {"colar", TRES + SELECIONAR_CILINDRO + "menu copiar\n", "menu colar\n", 1},
         {"rotacionar", "paleta 13\npressionar 500 400\nsoltar 500 400\npressionar 505 405 dir\nsoltar 505 405 dir\n",
-         [](auto &) { return fixo("menu rotacionar\n"); }, 0},
+         "menu rotacionar\n", 0},
         // The valve dialog's OK without compressed air takes the docked supply away.
-        {"alterar propriedades", TRES + "pressionar 110 110\nsoltar 110 110\n",
-         [](auto &) { return fixo("duplo 110 110\n"); }, -1},
+        {"alterar propriedades", TRES + SELECIONAR_VALVULA, "duplo 110 110\n", -1},
     };
     for (const Passo &p : passos) {
         SCOPED_TRACE(p.nome);
@@ -158,7 +148,8 @@ TEST(HistoricoEdicao, CadaTipoDePassoDesfazERefaz)
         const std::string antes = x.bytes();
         const int n_antes = x.e.lista().numero_componentes();
         const int passos_antes = x.e.historico_edicao.numero_passos();
-        x.rodar(p.acao(x.e));
+        const QString meio = meio_segmento(x.e);
+        x.rodar(QString(p.acao).replace("%M", meio).replace("%X", meio.section(' ', 0, 0)));
         const std::string depois = x.bytes();
         ASSERT_NE(antes, depois);
         EXPECT_EQ(x.e.lista().numero_componentes() - n_antes, p.componentes_depois);
@@ -168,10 +159,10 @@ TEST(HistoricoEdicao, CadaTipoDePassoDesfazERefaz)
         x.rodar("menu desfazer\n");
         EXPECT_EQ(x.bytes(), antes);
         EXPECT_EQ(Legenda_Refazer(x.e), QStringLiteral("&Refazer ") + QString::fromUtf8(p.nome));
-        EXPECT_EQ(x.e.numero_selecionados, x.selecionados_marcados());
+        EXPECT_EQ(x.e.numero_selecionados, teste::contar_selecionados(x.e));
         x.rodar("menu refazer\n");
         EXPECT_EQ(x.bytes(), depois);
-        EXPECT_EQ(x.e.numero_selecionados, x.selecionados_marcados());
+        EXPECT_EQ(x.e.numero_selecionados, teste::contar_selecionados(x.e));
         // The restored circuit is live: a further edit on it is a step of its own.
         x.rodar("paleta 14\npressionar 800 50\nsoltar 800 50\nmenu desfazer\n");
         EXPECT_EQ(x.bytes(), depois);
@@ -289,28 +280,24 @@ TEST(HistoricoEdicao, SimulacaoDeixaOHistoricoComoAchou)
         SCOPED_TRACE(demo.toStdString());
         Editor x;
         ASSERT_TRUE(Construir_Demonstracao(x.e, x.ui, demo));
-        auto tiques = [&x](int n) {
-            for (int i = 0; i < n; ++i)
-                Timer1Timer(x.e, TApresentacaoSimulacao{});
-        };
-        tiques(3);
+        x.tiques(3);
         x.rodar("paleta 14\npressionar 960 620\nsoltar 960 620\n");
-        tiques(3);
+        x.tiques(3);
         const std::string antes = x.bytes();
         const int passos = x.e.historico_edicao.numero_passos();
         ASSERT_EQ(Legenda_Desfazer(x.e), QStringLiteral("&Desfazer inserir"));
 
         iniciarClick(x.e);
-        tiques(5);
+        x.tiques(5);
         for (int i = 0; i < x.e.lista().numero_componentes(); ++i) {
             const TComponente &v = x.e.lista()[i];
             if (v.tipo != TIPO_VALVULA_DIRECIONAL || v.valvula_direcional->acao_manual(false) == 0)
                 continue;
             const QString ponto = QStringLiteral("%1 %2").arg(v.esquerda - 10).arg((v.topo + v.baixo) / 2);
             x.rodar("pressionar " + ponto + "\n");
-            tiques(60);
+            x.tiques(60);
             x.rodar("soltar " + ponto + "\n");
-            tiques(100);
+            x.tiques(100);
         }
         pararClick(x.e);
         FormKeyUp(x.e, Qt::Key_F5, 0);
@@ -384,18 +371,14 @@ TEST(HistoricoEdicao, DesfazerGuardaOQueOArquivoNaoGuarda)
             Editor x;
             Carregar_Figura_Acionador(x.e);
             ASSERT_TRUE(Construir_Demonstracao(x.e, x.ui, demo));
-            auto tiques = [&x](int n) {
-                for (int i = 0; i < n; ++i)
-                    Timer1Timer(x.e, TApresentacaoSimulacao{});
-            };
             iniciarClick(x.e);
-            tiques(300);
+            x.tiques(300);
             pararClick(x.e);
-            tiques(3);
+            x.tiques(3);
             x.rodar(QString::fromUtf8(clique));
             const QImage antes = Imagem_Area_Trabalho(x.e);
             x.rodar("paleta 14\npressionar 960 620\nsoltar 960 620\nmenu desfazer\n");
-            tiques(3);
+            x.tiques(3);
             EXPECT_TRUE(Imagem_Area_Trabalho(x.e) == antes);
         }
     }
@@ -489,4 +472,39 @@ TEST(HistoricoPropriedade, RoteirosAleatoriosDesfazemERefazemPorCompleto)
         }
     }
     EXPECT_EQ(roteiros, 220);
+}
+
+// The script's words reach the editor: what each gesture does is pinned a layer down
+// (AreaTransferencia, PaletaFioPendente, AreaTrabalhoDialogo).
+TEST(RoteiroEdicao, MenusCortarColarEExcluir)
+{
+    Editor x;
+    x.rodar(TRES + "pressionar 250 310\nsoltar 250 310\nmenu cortar\nmenu colar\nresponder nao\nmenu excluir\n");
+    EXPECT_EQ(x.e.lista().procurar(5), nullptr);
+    ASSERT_EQ(x.e.lista().numero_componentes(), 5);
+    EXPECT_EQ(x.e.lista()[4].tipo, TIPO_CILINDRO);
+    EXPECT_EQ(x.ui.registro, QStringList{"pergunta: Tem certeza que deseja excluir componentes selecionados?"});
+}
+
+TEST(RoteiroEdicao, EscapeDuranteOFioLiberaAPorta)
+{
+    Editor x;
+    x.rodar(TRES + "mover 130 95\npressionar 130 95\nsoltar 130 95\nmover 200 200\ntecla Escape\nmover 130 95\n");
+    EXPECT_EQ(x.e.modo, 0);
+    EXPECT_EQ(x.e.lista().procurar(1)->conexao(2), LIVRE);
+    EXPECT_EQ(x.e.lista().procurar(1)->ponto_ativo, 2); // the port can take a wire again
+    EXPECT_EQ(x.e.lista().numero_componentes(), 5);
+}
+
+// The property dialog the scripted user declines leaves no press pending (through the windows:
+// AreaTrabalho.DuploCliqueConsomeOCliqueQueOAcompanha).
+TEST(RoteiroEdicao, DuploCliqueNoCilindroNaoDeixaPressaoPendente)
+{
+    Editor x;
+    x.rodar(TRES + "duplo 250 310\n");
+    EXPECT_EQ(x.e.componente_atual.get(), x.e.lista().procurar(5));
+    EXPECT_FALSE(x.e.ignorar_clique);
+    EXPECT_FALSE(x.e.ignorar_selecao);
+    EXPECT_FALSE(x.e.selecionando);
+    EXPECT_EQ(x.e.indice_arrasto, -1);
 }

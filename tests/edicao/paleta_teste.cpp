@@ -3,12 +3,10 @@
 #include "edicao/fio_editor.h"
 #include "edicao/paleta.h"
 #include "edicao/selecao.h"
-
 #include <Qt>
 #include <gtest/gtest.h>
 
 using namespace zefira;
-
 
 TEST(PaletaBotoes, OMesmoBotaoDuasVezesNaoDeixaNadaPendente)
 {
@@ -28,7 +26,7 @@ TEST(PaletaBotoes, OMesmoBotaoDuasVezesNaoDeixaNadaPendente)
     EXPECT_EQ(e.componente_atual, e.componente_nulo);
 }
 
-TEST(PaletaBotoes, ItemDeMenuTrocaOBotaoPressionado)
+TEST(PaletaBotoes, ItemDeMenuTrocaOBotaoEEscapeSoCancela)
 {
     TEstado e;
     Clicar_Botao_Paleta(e, 11);
@@ -38,6 +36,14 @@ TEST(PaletaBotoes, ItemDeMenuTrocaOBotaoPressionado)
     componenteMenuClick(e, 10);
     EXPECT_EQ(e.botao_paleta, 0);
     EXPECT_EQ(e.modo, 0);
+
+    // Escape on the palette cancels the placement, but the button stays pressed.
+    Clicar_Botao_Paleta(e, 5);
+    paletaKeyPress(e, Qt::Key_A);
+    EXPECT_EQ(e.modo, 5);
+    paletaKeyPress(e, Qt::Key_Escape);
+    EXPECT_EQ(e.modo, 0);
+    EXPECT_EQ(e.botao_paleta, 5);
 }
 
 TEST(PaletaBotoes, DesabilitadaDuranteASimulacao)
@@ -50,17 +56,6 @@ TEST(PaletaBotoes, DesabilitadaDuranteASimulacao)
     componenteMenuClick(e, 3);
     EXPECT_EQ(e.modo, 15);
     EXPECT_EQ(e.botao_paleta, 0);
-}
-
-TEST(PaletaBotoes, EscapeNaPaletaCancelaMasOBotaoContinuaPressionado)
-{
-    TEstado e;
-    Clicar_Botao_Paleta(e, 5);
-    paletaKeyPress(e, Qt::Key_A);
-    EXPECT_EQ(e.modo, 5);
-    paletaKeyPress(e, Qt::Key_Escape);
-    EXPECT_EQ(e.modo, 0);
-    EXPECT_EQ(e.botao_paleta, 5);
 }
 
 TEST(PaletaFioPendente, BotaoDuranteOFioLiberaAPortaDeOrigem)

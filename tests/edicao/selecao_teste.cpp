@@ -1,5 +1,4 @@
 #include "edicao/selecao.h"
-
 #include "apoio/circuito.h"
 #include <gtest/gtest.h>
 
@@ -40,45 +39,28 @@ TEST(AcharComponente, OUltimoDaListaGanhaEBordaContaComoDentro)
     EXPECT_EQ(Achar_Componente(e, Ponto(10, 10)), -1); // on the wire, which contains nothing
 }
 
+// A band of 5 pixels round each segment, reaching strictly less than 5 pixels past either end;
+// segments may run backwards or slant.
 TEST(PertoDasSemiRetas, FaixaDeCincoPixelsEmVoltaDoSegmento)
 {
     TEstado e;
     valvula2(e, 100, 100);
-    TComponente &w = polilinha(e, {Ponto(100, 300), Ponto(200, 300), Ponto(200, 400)});
-    const auto achar = [&](int x, int y) { return Perto_Das_Semi_Retas(e, 1, Ponto(x, y)); };
-
-    TSegmento s = achar(150, 304);
-    EXPECT_EQ(s.componente, w.codigo);
-    EXPECT_EQ(s.segmento, 0);
-    EXPECT_EQ(achar(150, 305).segmento, -1);
-    EXPECT_EQ(achar(150, 295).segmento, -1);
-    // Along the line the band reaches strictly less than 5 pixels past either end.
-    EXPECT_EQ(achar(96, 300).segmento, 0);
-    EXPECT_EQ(achar(95, 300).segmento, -1);
-    // The vertical segment, approached from beside it and from below its end.
-    EXPECT_EQ(achar(204, 350).segmento, 1);
-    EXPECT_EQ(achar(205, 350).segmento, -1);
-    EXPECT_EQ(achar(200, 404).segmento, 1);
-    EXPECT_EQ(achar(200, 405).segmento, -1);
-    // Far from both.
-    s = achar(10, 10);
-    EXPECT_EQ(s.componente, -1);
-    EXPECT_EQ(s.segmento, -1);
-}
-
-TEST(PertoDasSemiRetas, SegmentosQueCorremParaTrasESegmentosInclinados)
-{
-    TEstado e;
+    polilinha(e, {Ponto(100, 300), Ponto(200, 300), Ponto(200, 400)});
     polilinha(e, {Ponto(300, 100), Ponto(200, 100), Ponto(200, 50), Ponto(300, 150)});
-    EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(250, 104)).segmento, 0);
-    EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(196, 75)).segmento, 1);
-    EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(250, 100)).segmento, 0);
-    // The diagonal: 2.83 pixels from its line is near, 8.5 is not.
-    EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(262, 108)).segmento, 2);
-    EXPECT_EQ(Perto_Das_Semi_Retas(e, 0, Ponto(270, 108)).segmento, -1);
+    const int casos[][4] = { // wire index, x, y, segment
+        {1, 150, 304, 0}, {1, 150, 305, -1}, {1, 150, 295, -1}, {1, 96, 300, 0}, {1, 95, 300, -1},
+        {1, 204, 350, 1}, {1, 205, 350, -1}, {1, 200, 404, 1}, {1, 200, 405, -1}, {1, 10, 10, -1},
+        {2, 250, 104, 0}, {2, 196, 75, 1}, {2, 250, 100, 0},
+        {2, 262, 108, 2}, {2, 270, 108, -1}, // 2.83 and 8.5 pixels from the diagonal
+    };
+    for (const auto &k : casos) {
+        const TSegmento s = Perto_Das_Semi_Retas(e, k[0], Ponto(k[1], k[2]));
+        EXPECT_EQ(s.segmento, k[3]) << k[1] << "," << k[2];
+        EXPECT_EQ(s.componente, k[3] < 0 ? -1 : e.lista()[k[0]].codigo);
+    }
 }
 
-TEST(DesenharBolinha, MarcaPortasLivresPertoComToleranciaPorTipo)
+TEST(DesenharBolinha, MarcaSoPortasLivresPertoComToleranciaPorTipo)
 {
     TEstado e;
     TComponente &v = valvula2(e, 100, 100); // port 1 at (136, 130), port 2 at (136, 95)
@@ -96,13 +78,8 @@ TEST(DesenharBolinha, MarcaPortasLivresPertoComToleranciaPorTipo)
     EXPECT_EQ(j.ponto_ativo, 1);
 
     EXPECT_FALSE(DesenharBolinha(e, p1.x + 5, p1.y)); // valves need < 5
-}
 
-TEST(DesenharBolinha, PortasOcupadasPendentesOuAusentesNaoContam)
-{
-    TEstado e;
-    TComponente &v = valvula2(e, 100, 100);
-    const TPonto p1 = v.ponto(1);
+    // Ports taken, pending or absent do not count.
     v.ligar(1, -10); // a wire is being drawn from here
     EXPECT_FALSE(DesenharBolinha(e, p1.x, p1.y));
     v.ligar(1, 99);
@@ -111,8 +88,8 @@ TEST(DesenharBolinha, PortasOcupadasPendentesOuAusentesNaoContam)
     EXPECT_FALSE(DesenharBolinha(e, FORA_DO_DESENHO, FORA_DO_DESENHO));
 
     // A single-acting cylinder offers only port 1; a double-acting one both.
-    TComponente &se = componente(e, TIPO_CILINDRO, 300, 300, -1, 1);
-    TComponente &de = componente(e, TIPO_CILINDRO, 300, 400, -1, 2);
+    TComponente &se = componente(e, TIPO_CILINDRO, 500, 300, -1, 1);
+    TComponente &de = componente(e, TIPO_CILINDRO, 500, 400, -1, 2);
     EXPECT_FALSE(DesenharBolinha(e, se.ponto(2).x, se.ponto(2).y));
     EXPECT_TRUE(DesenharBolinha(e, de.ponto(2).x, de.ponto(2).y));
     EXPECT_EQ(de.ponto_ativo, 2);
@@ -131,7 +108,8 @@ TEST(DesenharBolinha, TodosOsComponentesSaoRecalculadosEFiosNaoMudam)
     EXPECT_EQ(w.ponto_ativo, 3);
 }
 
-TEST(RetanguloDeSelecao, InteriorEstritoEmQualquerSentido)
+// The band's strict interior, dragged either way, toggles what lies in it.
+TEST(RetanguloDeSelecao, AlternaASelecaoEContaOsSelecionados)
 {
     TEstado e;
     faixa(e, Ponto(10, 10), Ponto(50, 40));
@@ -141,11 +119,7 @@ TEST(RetanguloDeSelecao, InteriorEstritoEmQualquerSentido)
     faixa(e, Ponto(50, 40), Ponto(10, 10));
     EXPECT_TRUE(Ponto_Dentro_Quadrado(e, Ponto(11, 39)));
     EXPECT_FALSE(Ponto_Dentro_Quadrado(e, Ponto(50, 20)));
-}
 
-TEST(RetanguloDeSelecao, AlternaASelecaoEContaOsSelecionados)
-{
-    TEstado e;
     TComponente &a = valvula2(e, 100, 100);
     TComponente &b = valvula2(e, 300, 150);
     TComponente &w1 = polilinha(e, {Ponto(500, 500), Ponto(200, 200)}); // only its last point inside

@@ -5,7 +5,6 @@
 #include "apoio/circuito.h"
 #include "simbolos/imagens.h"
 #include "modelo/lista_componente.h"
-
 #include <QImage>
 #include <QString>
 #include <gtest/gtest.h>

@@ -2,10 +2,10 @@
 // valve between positions, and the point queries. Expected values are the worked pixel values
 // of 25 x 25 squares and the library's picture sizes, not recomputed through the layout code.
 #include "apoio_modelo.h"
-
 #include "modelo/componente.h"
-
+#include <array>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace zefira;
 using namespace zefira::teste;
@@ -119,37 +119,33 @@ TEST_F(Componente, ValvulaDeDuasViasNaPosicaoTresNaoDispoeOCorpo)
     EXPECT_TRUE(porta_em(c, 6, 56, 212));
 }
 
+// Pilot ports 6 and 7 are laid out only with their pilot, lower when a spring shares the side.
 TEST_F(Componente, ValvulaPilotosComESemMola)
 {
+    const TPonto FORA(-50, -50);
+    const struct {
+        bool mola_esq, mola_dir, piloto_esq, piloto_dir;
+        TPonto p6, p7;
+    } casos[] = {
+        {false, false, false, false, FORA, FORA},
+        {true, true, false, false, FORA, FORA}, // springs alone lay out no port
+        {false, false, true, true, {80, 112}, {192, 112}}, // half of 25 rounds to even: 12
+        {true, false, true, true, {80, 120}, {192, 112}},
+        {true, true, true, true, {80, 120}, {192, 120}},
+    };
     TComponente c = valvula(3, 2);
     auto &v = *c.valvula_direcional;
-    c.atualizar_geometria();
-    EXPECT_TRUE(fora_do_desenho(c, 6));
-    EXPECT_TRUE(fora_do_desenho(c, 7));
-
-    v.mola_esq = v.mola_dir = true; // springs alone lay out no port
-    c.atualizar_geometria();
-    EXPECT_TRUE(fora_do_desenho(c, 6));
-    EXPECT_TRUE(fora_do_desenho(c, 7));
-
-    v.mola_esq = v.mola_dir = false;
-    v.piloto_esq = v.piloto_dir = true;
-    c.atualizar_geometria();
-    EXPECT_TRUE(porta_em(c, 6, 80, 112)); // half of 25 rounds to even: 12
-    EXPECT_TRUE(porta_em(c, 7, 192, 112));
-
-    v.mola_esq = true;
-    c.atualizar_geometria();
-    EXPECT_TRUE(porta_em(c, 6, 80, 120));
-    EXPECT_TRUE(porta_em(c, 7, 192, 112));
-    v.mola_dir = true;
-    c.atualizar_geometria();
-    EXPECT_TRUE(porta_em(c, 7, 192, 120));
-
-    v.piloto_esq = v.piloto_dir = false; // a removed pilot takes its port off the drawing
-    c.atualizar_geometria();
-    EXPECT_TRUE(fora_do_desenho(c, 6));
-    EXPECT_TRUE(fora_do_desenho(c, 7));
+    // Run twice: a removed pilot takes its port off the drawing again.
+    for (int volta = 0; volta < 2; ++volta)
+        for (const auto &k : casos) {
+            v.mola_esq = k.mola_esq;
+            v.mola_dir = k.mola_dir;
+            v.piloto_esq = k.piloto_esq;
+            v.piloto_dir = k.piloto_dir;
+            c.atualizar_geometria();
+            EXPECT_TRUE(porta_em(c, 6, k.p6.x, k.p6.y)) << k.mola_esq << k.mola_dir << k.piloto_esq;
+            EXPECT_TRUE(porta_em(c, 7, k.p7.x, k.p7.y)) << k.mola_esq << k.mola_dir << k.piloto_esq;
+        }
 }
 
 TEST_F(Componente, ValvulaSemPrimeiroQuadrado)
@@ -167,93 +163,52 @@ TEST_F(Componente, ValvulaSemPrimeiroQuadrado)
     EXPECT_EQ(c.baixo, 777);
 }
 
-TEST_F(Componente, TomadaDeArCaixaEPorta)
+// The box and ports of every other kind; unlisted ports lie off the drawing. The AND/OR/exhaust
+// centre truncates, not rounds: (101 + 130) / 2 = 115.5 gives 115 and (100 + 151) / 2 = 125.5
+// gives 125, down to zero with negative coordinates: (-40 + -11) / 2 = -25.5 gives -25.
+TEST_F(Componente, CaixaEPortasDosOutrosTipos)
 {
-    TComponente c(imagens, 1, -1, -1, -1, 20, 10, TIPO_TOMADA_AR);
-    c.atualizar_geometria();
-    EXPECT_EQ(c.direita, 23); // 13 x 19 picture
-    EXPECT_EQ(c.baixo, 39);
-    EXPECT_TRUE(porta_em(c, 1, 16, 20)); // 6.5 rounds to even
-    for (int i = 2; i <= 7; ++i)
-        EXPECT_TRUE(fora_do_desenho(c, i));
-}
-
-TEST_F(Componente, CilindroDeCadaTipo)
-{
-    for (int tipo = 1; tipo <= 3; ++tipo) {
-        TComponente c(imagens, 1, -1, tipo, -1, 60, 50, TIPO_CILINDRO);
+    const struct {
+        const char *nome;
+        int tipo, e_ou, cilindro, topo, esquerda;
+        int direita, baixo; // 0: not checked
+        std::vector<std::array<int, 3>> portas;
+    } casos[] = {
+        // 13 x 19 picture; 6.5 rounds to even.
+        {"tomada", TIPO_TOMADA_AR, -1, -1, 20, 10, 23, 39, {{1, 16, 20}}},
+        // Every cylinder body picture is 86 x 28.
+        {"cilindro 1", TIPO_CILINDRO, -1, 1, 60, 50, 136, 88, {{1, 54, 92}, {2, 132, 92}}},
+        {"cilindro 2", TIPO_CILINDRO, -1, 2, 60, 50, 136, 88, {{1, 54, 92}, {2, 132, 92}}},
+        {"cilindro 3", TIPO_CILINDRO, -1, 3, 60, 50, 136, 88, {{1, 54, 92}, {2, 132, 92}}},
+        {"E", TIPO_E_OU_ESC_REG, EOU_E, -1, 101, 100, 151, 130, {{1, 100, 118}, {3, 150, 118}, {2, 125, 101}}},
+        {"OU", TIPO_E_OU_ESC_REG, EOU_OU, -1, 101, 100, 151, 130, {{1, 100, 118}, {3, 150, 118}, {2, 125, 101}}},
+        {"OU negativa", TIPO_E_OU_ESC_REG, EOU_OU, -1, -40, -60, 0, 0, {{1, -60, -22}, {3, -10, -22}, {2, -34, -40}}},
+        {"escape", TIPO_E_OU_ESC_REG, EOU_ESCAPE, -1, 101, 100, 0, 0, {{1, 100, 118}, {2, 125, 101}}},
+        // 33 x 39: (134 + 101) / 2 = 117.5 truncates to 117.
+        {"reguladora", TIPO_E_OU_ESC_REG, EOU_REGULADORA, -1, 101, 101, 134, 140, {{1, 111, 101}, {2, 111, 139}}},
+        // 4.5 rounds to even.
+        {"jump", TIPO_JUMP, -1, -1, 30, 20, 29, 39, {{1, 24, 30}, {2, 24, 39}, {3, 20, 34}, {4, 29, 34}}},
+    };
+    for (const auto &k : casos) {
+        SCOPED_TRACE(k.nome);
+        TComponente c(imagens, 1, k.e_ou, k.cilindro, -1, k.topo, k.esquerda, k.tipo);
         c.atualizar_geometria();
-        SCOPED_TRACE(tipo);
-        EXPECT_EQ(c.direita, 136); // every body picture is 86 x 28
-        EXPECT_EQ(c.baixo, 88);
-        EXPECT_TRUE(porta_em(c, 1, 54, 92));
-        EXPECT_TRUE(porta_em(c, 2, 132, 92));
-        for (int i = 3; i <= 7; ++i)
-            EXPECT_TRUE(fora_do_desenho(c, i));
+        if (k.direita) {
+            EXPECT_EQ(c.direita, k.direita);
+            EXPECT_EQ(c.baixo, k.baixo);
+        }
+        bool dispostas[8] = {};
+        for (const auto &[porta, x, y] : k.portas) {
+            EXPECT_TRUE(porta_em(c, porta, x, y));
+            dispostas[porta] = true;
+        }
+        for (int i = 1; i <= 7; ++i)
+            if (!dispostas[i])
+                EXPECT_TRUE(fora_do_desenho(c, i));
     }
 }
 
-// The centre uses truncation, not rounding: (101 + 130) / 2 = 115.5 gives 115 and
-// (100 + 151) / 2 = 125.5 gives 125, where rounding would give 116 and 126.
-TEST_F(Componente, ValvulasEOuEscapeReguladoraTruncamOCentro)
-{
-    for (int tipo : {EOU_E, EOU_OU}) {
-        TComponente c(imagens, 1, tipo, -1, -1, 101, 100, TIPO_E_OU_ESC_REG);
-        c.atualizar_geometria();
-        EXPECT_EQ(c.direita, 151);
-        EXPECT_EQ(c.baixo, 130);
-        EXPECT_TRUE(porta_em(c, 1, 100, 118));
-        EXPECT_TRUE(porta_em(c, 3, 150, 118));
-        EXPECT_TRUE(porta_em(c, 2, 125, 101));
-    }
-    TComponente escape(imagens, 1, EOU_ESCAPE, -1, -1, 101, 100, TIPO_E_OU_ESC_REG);
-    escape.atualizar_geometria();
-    EXPECT_TRUE(porta_em(escape, 1, 100, 118));
-    EXPECT_TRUE(porta_em(escape, 2, 125, 101));
-    EXPECT_TRUE(fora_do_desenho(escape, 3));
-
-    // 33 x 39: (134 + 101) / 2 = 117.5 truncates to 117.
-    TComponente reg(imagens, 1, EOU_REGULADORA, -1, -1, 101, 101, TIPO_E_OU_ESC_REG);
-    reg.atualizar_geometria();
-    EXPECT_EQ(reg.direita, 134);
-    EXPECT_EQ(reg.baixo, 140);
-    EXPECT_TRUE(porta_em(reg, 1, 111, 101));
-    EXPECT_TRUE(porta_em(reg, 2, 111, 139));
-    EXPECT_TRUE(fora_do_desenho(reg, 3));
-}
-
-TEST_F(Componente, ValvulaEComCoordenadasNegativasTruncaParaZero)
-{
-    // (-40 + -11) / 2 = -25.5 truncates to -25; (-60 + -9) / 2 = -34.5 to -34.
-    TComponente c(imagens, 1, EOU_OU, -1, -1, -40, -60, TIPO_E_OU_ESC_REG);
-    c.atualizar_geometria();
-    EXPECT_TRUE(porta_em(c, 1, -60, -22));
-    EXPECT_TRUE(porta_em(c, 3, -10, -22));
-    EXPECT_TRUE(porta_em(c, 2, -34, -40));
-}
-
-TEST_F(Componente, JumpQuatroPortas)
-{
-    TComponente c(imagens, 1, -1, -1, -1, 30, 20, TIPO_JUMP);
-    c.atualizar_geometria();
-    EXPECT_EQ(c.direita, 29);
-    EXPECT_EQ(c.baixo, 39);
-    EXPECT_TRUE(porta_em(c, 1, 24, 30)); // 4.5 rounds to even
-    EXPECT_TRUE(porta_em(c, 2, 24, 39));
-    EXPECT_TRUE(porta_em(c, 3, 20, 34));
-    EXPECT_TRUE(porta_em(c, 4, 29, 34));
-}
-
-TEST_F(Componente, PontoDeUmFioLeAPolilinha)
-{
-    TComponente c(imagens, 1, -1, -1, -1, 5, 5, TIPO_FIO);
-    c.fio->adicionar_ponto(5, 5);
-    c.fio->adicionar_ponto(40, 5);
-    EXPECT_EQ(c.ponto(1), TPonto(40, 5));
-    EXPECT_EQ(c.ponto(2), TPonto(-1, -1));
-}
-
-TEST_F(Componente, PontoForaDaFaixaEDefinirPonto)
+TEST_F(Componente, PontoForaDaFaixaDefinirPontoEPontoDeFio)
 {
     TComponente c = valvula(5, 2);
     c.atualizar_geometria();
@@ -265,4 +220,11 @@ TEST_F(Componente, PontoForaDaFaixaEDefinirPonto)
     c.definir_ponto(8, 9, 9);
     EXPECT_TRUE(porta_em(c, 1, 136, 130));
     EXPECT_EQ(c.ponto(0), TPonto(-1, -1));
+
+    // A wire's point n is the n-th of its polyline.
+    TComponente w(imagens, 1, -1, -1, -1, 5, 5, TIPO_FIO);
+    w.fio->adicionar_ponto(5, 5);
+    w.fio->adicionar_ponto(40, 5);
+    EXPECT_EQ(w.ponto(1), TPonto(40, 5));
+    EXPECT_EQ(w.ponto(2), TPonto(-1, -1));
 }

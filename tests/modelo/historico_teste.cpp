@@ -1,7 +1,6 @@
 // The undo history's bookkeeping: which snapshot is current, what undo and redo offer, and
 // where the saved (clean) state is after saving, undoing, branching and trimming.
 #include "modelo/historico.h"
-
 #include <gtest/gtest.h>
 #include <string>
 
@@ -25,18 +24,11 @@ struct Caso {
 TEST(Historico, OperacoesMovemOIndiceEOPontoSalvo)
 {
     const Caso casos[] = {
-        {"", "0", true, "", ""},
-        {"r", "1", false, "p1", ""},
-        {"ru", "0", true, "", "p1"},
-        {"rud", "1", false, "p1", ""},
-        {"rs", "1", true, "p1", ""},
-        {"rsu", "0", false, "", "p1"},
-        {"rsud", "1", true, "p1", ""},
-        {"rrsuu", "0", false, "", "p1"},
+        {"", "0", true, "", ""},          {"r", "1", false, "p1", ""},     {"ru", "0", true, "", "p1"},
+        {"rud", "1", false, "p1", ""},    {"rs", "1", true, "p1", ""},     {"rsu", "0", false, "", "p1"},
+        {"rsud", "1", true, "p1", ""},    {"rrsuu", "0", false, "", "p1"}, {"uuud", "0", true, "", ""},
         // A new step after undoing past the save drops the saved state with the redo tail.
-        {"rsur", "2", false, "p2", ""},
-        {"rsurud", "2", false, "p2", ""},
-        {"uuud", "0", true, "", ""},
+        {"rsur", "2", false, "p2", ""},   {"rsurud", "2", false, "p2", ""},
     };
     for (const Caso &c : casos) {
         THistorico h;

@@ -1,14 +1,10 @@
 // The component list: the code counter, appending existing records and copies, and the removal
 // cascade that keeps both sides of every connection consistent.
 #include "apoio_modelo.h"
-
 #include "documento/arquivo_circuito.h"
 #include "modelo/lista_componente.h"
-
 #include <gtest/gtest.h>
-
 #include <limits>
-
 #include <vector>
 
 using namespace zefira;
@@ -48,35 +44,10 @@ using Codigos = std::vector<int>;
 
 } // namespace
 
-// --- codes and counter ---
+// --- codes, counter and copies ---
 
-TEST_F(ListaComponente, ExistenteMantemOuRenovaOCodigo)
-{
-    auto sete = std::make_shared<TComponente>(imagens, 7, -1, -1, -1, 0, 0, TIPO_JUMP);
-    EXPECT_EQ(&lista.adicionar_existente(sete, false, false), sete.get()); // the record itself
-    EXPECT_EQ(lista.ultimo_codigo, 8);
-    EXPECT_EQ(jump().codigo, 9);
-
-    // A kept code below the counter leaves the counter alone.
-    auto tres = std::make_shared<TComponente>(imagens, 3, -1, -1, -1, 0, 0, TIPO_JUMP);
-    lista.adicionar_existente(tres, false, false);
-    EXPECT_EQ(tres->codigo, 3);
-    EXPECT_EQ(lista.ultimo_codigo, 9);
-
-    // Equal to the counter still moves it one past.
-    auto nove = std::make_shared<TComponente>(imagens, 9, -1, -1, -1, 0, 0, TIPO_FIO);
-    lista.adicionar_existente(nove, false, false);
-    EXPECT_EQ(lista.ultimo_codigo, 10);
-
-    auto fio = std::make_shared<TComponente>(imagens, -1, -1, -1, -1, 0, 0, TIPO_FIO);
-    lista.adicionar_existente(fio, true, false);
-    EXPECT_EQ(fio->codigo, 11);
-    EXPECT_EQ(lista.ultimo_codigo, 11);
-    EXPECT_EQ(codigos(), (Codigos{7, 9, 3, 9, 11}));
-}
-
-// --- copies ---
-
+// A code kept from a file moves the counter one past it, never back; the list holds the record
+// itself. Near the top of the range the counter neither wraps nor repeats a code.
 TEST_F(ListaComponente, ContadorNoTopoDaFaixaNaoDaVoltaNemRepete)
 {
     const int MAX = std::numeric_limits<int>::max();
@@ -90,12 +61,16 @@ TEST_F(ListaComponente, ContadorNoTopoDaFaixaNaoDaVoltaNemRepete)
         {{MAX - 3}, {MAX - 1, MAX, 1}, MAX},
         {{-7, MAX}, {1, 2, 3}, MAX},
         {{5}, {7, 8, 9}, 9},
+        {{7, 3}, {9, 10, 11}, 11},
+        {{7, 8}, {10, 11, 12}, 12},
     };
     for (const auto &c : casos) {
         TLista_Componente l(imagens);
-        for (const int codigo : c.lidos)
-            l.adicionar_existente(std::make_shared<TComponente>(imagens, codigo, -1, -1, -1, 0, 0, TIPO_JUMP), false,
-                                  false);
+        for (const int codigo : c.lidos) {
+            auto lido = std::make_shared<TComponente>(imagens, codigo, -1, -1, -1, 0, 0, TIPO_JUMP);
+            EXPECT_EQ(&l.adicionar_existente(lido, false, false), lido.get());
+            EXPECT_EQ(lido->codigo, codigo);
+        }
         Codigos novos;
         novos.push_back(l.adicionar(TIPO_JUMP, 0, -1, -1, -1, 0).codigo);
         novos.push_back(l.adicionar_existente(l.componente(0), false, true).codigo); // a copy
@@ -220,7 +195,7 @@ TEST_F(ListaComponente, CopiaGravaORegistroDaFonteSemLigacoes)
 
 // --- removal (the wires on every family's ports: componentes/familias_teste.cpp) ---
 
-TEST_F(ListaComponente, RemoverTomadaAcopladaNaValvula)
+TEST_F(ListaComponente, RemoverAcopladoOuHospedeiroLiberaOOutroLado)
 {
     TComponente &v = valvula(3);
     TComponente &t = tomada();
@@ -231,22 +206,20 @@ TEST_F(ListaComponente, RemoverTomadaAcopladaNaValvula)
     EXPECT_EQ(v.conexao(1), -1);
     EXPECT_FALSE(v.valvula_direcional->tomada_ar);
     EXPECT_EQ(v.conexao(2), 3);
-}
 
-TEST_F(ListaComponente, RemoverCilindroComReguladoraETomadaAcopladas)
-{
+    // A cylinder removed frees the regulator and the supply docked on it.
     TComponente &cil = cilindro();
     TComponente &reg = e_ou(EOU_REGULADORA);
-    TComponente &t = tomada();
+    TComponente &t2 = tomada();
     acoplar_no_cilindro(reg, cil, 1);
-    acoplar_no_cilindro(t, cil, 2);
+    acoplar_no_cilindro(t2, cil, 2);
     ASSERT_EQ(reg.valvula_e_ou_esc_reg->pino, 1);
     lista.remover(cil.codigo);
-    EXPECT_EQ(codigos(), (Codigos{2, 3}));
+    EXPECT_EQ(codigos(), (Codigos{1, 3, reg.codigo, t2.codigo}));
     EXPECT_EQ(reg.conexao(1), -1);
     EXPECT_EQ(reg.valvula_e_ou_esc_reg->pino, -1);
-    EXPECT_EQ(t.tomada_ar->conexao, -1);
-    EXPECT_EQ(t.tomada_ar->pino, -1);
+    EXPECT_EQ(t2.tomada_ar->conexao, -1);
+    EXPECT_EQ(t2.tomada_ar->pino, -1);
 }
 
 // A supply, regulator or AND valve docked on one cylinder port, a wire on the other. Only a

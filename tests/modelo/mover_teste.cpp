@@ -1,8 +1,6 @@
 #include "modelo/mover_componentes.h"
-
 #include "apoio/circuito.h"
 #include <gtest/gtest.h>
-
 #include <vector>
 
 using namespace zefira;
@@ -37,6 +35,13 @@ TEST(MoverComponentes, PontasEPrimeirasDobrasSeguemAsPortas)
     const std::vector<TPonto> esperado = {{135, 130}, {135, 150}, {250, 150}, {250, 240}, {336, 240}, {336, 230}};
     EXPECT_EQ(pontos(w), esperado);
     EXPECT_TRUE(e.modificado);
+
+    // A wire of two points, up from a's top port to d's bottom port: the far end stays put.
+    TComponente &d = valvula2(e, 100, 0);
+    TComponente &reto = ligar_fio(e, a, 2, d, 1, {});
+    mover(e, d, 5, 0);
+    EXPECT_EQ(reto.fio->ponto(1), d.ponto(1));
+    EXPECT_EQ(reto.fio->ponto(0), a.ponto(2));
 }
 
 TEST(MoverComponentes, GrupoArrastadoComOFioEntreEles)
@@ -116,17 +121,6 @@ TEST(MoverComponentes, SemDeslocamentoReprendeOsFiosDepoisDeMudarODesenho)
     EXPECT_EQ(w.fio->ponto(0), TPonto(104, 120));
 }
 
-TEST(MoverComponentes, FioDeDoisPontosNaoArrancaAOutraPonta)
-{
-    TEstado e;
-    TComponente &a = valvula2(e, 100, 100);
-    TComponente &b = valvula2(e, 100, 200);
-    TComponente &w = ligar_fio(e, b, 2, a, 1, {}); // straight up from b's top port to a's bottom port
-    mover(e, a, 5, 0);
-    EXPECT_EQ(w.fio->ponto(1), a.ponto(1));
-    EXPECT_EQ(w.fio->ponto(0), b.ponto(2));
-}
-
 TEST(MoverComponentes, ConexoesParaCodigosAusentesSaoIgnoradas)
 {
     TEstado e;
@@ -160,6 +154,12 @@ TEST(Acoplamento, TomadaDeArEncaixaESoltaDaPortaDaValvula)
     EXPECT_EQ(t.tomada_ar->pino, -1);
     EXPECT_FALSE(v.valvula_direcional->tomada_ar);
     EXPECT_EQ(t.ponto_ativo, -1);
+
+    // A supply with a wire on its port does not dock.
+    TComponente &j = componente(e, TIPO_JUMP, 500, 300);
+    ligar_fio(e, t, 1, j, 2, {{136, 120}, {504, 120}});
+    mover(e, t, 0, -1);
+    EXPECT_EQ(v.conexao(1), -1);
 }
 
 TEST(Acoplamento, TomadaPassaDiretoDeUmaValvulaParaOutra)
@@ -229,17 +229,6 @@ TEST(Acoplamento, TomadaDeArNaPortaDoCilindro)
     EXPECT_EQ(c.conexao(2), -1);
     EXPECT_EQ(t.tomada_ar->conexao, -1);
     EXPECT_EQ(t.ponto_ativo, -1);
-}
-
-TEST(Acoplamento, TomadaLigadaPorFioNaoAcopla)
-{
-    TEstado e;
-    TComponente &v = valvula2(e, 100, 100);
-    TComponente &t = componente(e, TIPO_TOMADA_AR, 400, 400);
-    TComponente &j = componente(e, TIPO_JUMP, 500, 300);
-    ligar_fio(e, t, 1, j, 2, {{406, 380}, {504, 380}});
-    mover(e, t, 130 - 400, 131 - 400);
-    EXPECT_EQ(v.conexao(1), -1);
 }
 
 TEST(Acoplamento, ReguladoraAcopladaAcompanhaOCilindroComSeuFio)

@@ -1,9 +1,7 @@
 // The work area's view: window <-> circuit mapping, zoom about a point, tolerances, the
 // surface the scroll bars cover, fitting and showing the circuit.
 #include "modelo/vista.h"
-
 #include <gtest/gtest.h>
-
 #include <cmath>
 
 using namespace zefira;
@@ -38,10 +36,7 @@ TEST(Vista, IdaEVoltaEntreJanelaECircuito)
                 const QPointF tela = v.para_tela(QPointF(p.x + 0.5, p.y + 0.5));
                 EXPECT_EQ(v.para_circuito(tela), p) << z << " " << o.x() << "," << o.y();
             }
-}
-
-TEST(Vista, OPontoDaJanelaCaiNoPixelDeCircuitoQueOCobre)
-{
+    // A window point falls in the circuit pixel that covers it.
     struct Caso {
         double zoom;
         QPoint origem;

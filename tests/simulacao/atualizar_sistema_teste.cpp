@@ -2,7 +2,6 @@
 // of single-acting cylinders, and label contacts.
 
 #include "circuito_teste.h"
-
 #include <gtest/gtest.h>
 
 using namespace zefira;
@@ -28,16 +27,6 @@ void passos(Circuito &k, const TComponente &v, int n, std::vector<int> &r)
     }
 }
 
-struct Sequencia {
-    Circuito k;
-    TComponente &s = k.tomada(6);
-    TComponente &v = valvula_3_2(k);
-    TComponente &c = k.cilindro(1, 0);
-    TComponente &w_tomada = k.fio(s, 1, v, 1);
-    TComponente &w_cilindro = k.fio(v, 2, c, 1);
-    Sequencia() { v.valvula_direcional->definir_acao_manual(false, 1); }
-};
-
 } // namespace
 
 // The worked sequence on this circuit (shift, advance, spring return, with their forces and
@@ -45,14 +34,16 @@ struct Sequencia {
 // held with Shift, released and latched are run on the demonstrations: SimulacaoDemos.
 TEST(AtualizarSistema, NadaSemSimulacaoOuComInicioLevantado)
 {
-    Sequencia q;
-    q.k.estado.modo = MODO_SIMULACAO; // started but the start button is up: paused
-    q.k.passo();
-    EXPECT_EQ(q.w_tomada.fio->pressao, 0);
-    q.k.estado.modo = MODO_EDICAO;
-    q.k.estado.controles.TBiniciar_baixo = true;
-    q.k.passo();
-    EXPECT_EQ(q.w_tomada.fio->pressao, 0);
+    Circuito k;
+    TComponente &s = k.tomada(6);
+    TComponente &w = k.fio(s, 1, valvula_3_2(k), 1);
+    k.estado.modo = MODO_SIMULACAO; // started but the start button is up: paused
+    k.passo();
+    EXPECT_EQ(w.fio->pressao, 0);
+    k.estado.modo = MODO_EDICAO;
+    k.estado.controles.TBiniciar_baixo = true;
+    k.passo();
+    EXPECT_EQ(w.fio->pressao, 0);
 }
 
 TEST(AtualizarSistema, PilotoSeguraEnquantoPressurizado)
@@ -212,24 +203,14 @@ TEST(AtualizarSistema, TomadaDocadaEm4capAlimentaAs2Saidas)
     }
 }
 
-TEST(AtualizarSistema, TomadaDocadaNoCilindro)
+// A supply docked on a cylinder feeds it directly, with no chamber flags; docked on a junction,
+// an AND valve or a wire it feeds nothing.
+TEST(AtualizarSistema, TomadaDocadaNoCilindroAlimentaEmOutroTipoNaoMudaNada)
 {
     Circuito k;
     TComponente &s = k.tomada(8);
-    TComponente &c = k.cilindro(2, 0);
-    k.docar_tomada(s, c, 1);
-    k.iniciar();
-    k.passo();
-    EXPECT_EQ(c.cilindro->posicao, 100);
-    EXPECT_EQ(c.cilindro->forca, 900);
-    EXPECT_FALSE(c.cilindro->pressurizado_1); // fed directly: no chamber flags
-    k.passo();
-    EXPECT_EQ(c.cilindro->posicao, 100);
-}
-
-TEST(AtualizarSistema, TomadaDocadaEmOutroTipoNaoMudaNada)
-{
-    Circuito k;
+    TComponente &direto = k.cilindro(2, 0);
+    k.docar_tomada(s, direto, 1);
     TComponente &a = k.tomada(6);
     TComponente &b = k.tomada(6);
     TComponente &c2 = k.tomada(6);
@@ -247,4 +228,9 @@ TEST(AtualizarSistema, TomadaDocadaEmOutroTipoNaoMudaNada)
     EXPECT_EQ(w.fio->pressao, 0);
     EXPECT_EQ(w2.fio->pressao, 0);
     EXPECT_EQ(e.valvula_e_ou_esc_reg->estado(), 1);
+    EXPECT_EQ(direto.cilindro->posicao, 100);
+    EXPECT_EQ(direto.cilindro->forca, 900);
+    EXPECT_FALSE(direto.cilindro->pressurizado_1);
+    k.passo();
+    EXPECT_EQ(direto.cilindro->posicao, 100);
 }

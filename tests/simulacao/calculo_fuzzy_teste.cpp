@@ -1,8 +1,6 @@
 #include "simulacao/calculo_fuzzy.h"
 #include "simulacao/percurso.h"
-
 #include "circuito_teste.h"
-
 #include <gtest/gtest.h>
 
 using namespace zefira;

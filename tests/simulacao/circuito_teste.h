@@ -5,7 +5,6 @@
 #include "modelo/estado.h"
 #include "simulacao/controle_simulacao.h"
 #include "simulacao/simulacao.h"
-
 #include <array>
 
 namespace zefira::teste {

@@ -1,9 +1,7 @@
 // Start, pause and stop; the timer that paces steps; the rest-state update; actuator clicks.
 
 #include "circuito_teste.h"
-
 #include <gtest/gtest.h>
-
 
 using namespace zefira;
 using namespace zefira::teste;
@@ -30,10 +28,24 @@ struct Circuito_Simples {
 
 } // namespace
 
-TEST(ControleSimulacao, PararRestauraOEstadoConfigurado)
+// Start disables editing and keeps the positions it starts from; stop restores them.
+TEST(ControleSimulacao, IniciarDesabilitaEdicaoPararRestauraOEstadoConfigurado)
 {
     Circuito_Simples q;
-    q.k.iniciar();
+    q.c.cilindro->selecionar();
+    q.k.estado.numero_selecionados = 1;
+    q.v.valvula_direcional->acionado_dir = true;
+    iniciarClick(q.k.estado);
+    const TControles &k = q.k.estado.controles;
+    EXPECT_TRUE(k.TBiniciar_baixo);
+    EXPECT_FALSE(k.TBiniciar || k.iniciar || k.paleta || k.editar || k.componentes || k.novo || k.abrir ||
+                 k.salvar || k.salvarcomo || k.TBnovo || k.TBabrir || k.TBsalvar || k.TBcortar ||
+                 k.TBcopiar || k.TBcolar || k.TBexcluir || k.demo);
+    EXPECT_TRUE(k.TBparar && k.parar && k.TBpausar && k.pausar);
+    EXPECT_FALSE(q.c.cilindro->selecionado());
+    EXPECT_EQ(q.k.estado.numero_selecionados, 0);
+    EXPECT_EQ(q.c.cilindro->posicao_partida, 20);
+    EXPECT_FALSE(q.v.valvula_direcional->acionado_dir);
     EXPECT_EQ(q.k.estado.modo, 15);
     q.k.clicar(q.v);
     q.k.passo();
@@ -53,7 +65,6 @@ TEST(ControleSimulacao, PararRestauraOEstadoConfigurado)
     for (TComponente *w : {&q.w1, &q.w2, &q.w3})
         EXPECT_EQ(w->fio->pressao, 0);
 
-    const TControles &k = q.k.estado.controles;
     EXPECT_TRUE(k.TBiniciar && k.iniciar && k.paleta && k.editar && k.TBexcluir && k.salvarcomo && k.demo);
     EXPECT_FALSE(k.TBiniciar_baixo);
     EXPECT_FALSE(k.TBparar || k.parar);
@@ -93,25 +104,6 @@ TEST(ControleSimulacao, PassosEParadaNaoModificamODocumento)
     }
 }
 
-TEST(ControleSimulacao, IniciarDesabilitaEdicaoEGuardaPosicoes)
-{
-    Circuito_Simples q;
-    q.c.cilindro->selecionar();
-    q.k.estado.numero_selecionados = 1;
-    q.v.valvula_direcional->acionado_dir = true;
-    iniciarClick(q.k.estado);
-    const TControles &k = q.k.estado.controles;
-    EXPECT_TRUE(k.TBiniciar_baixo);
-    EXPECT_FALSE(k.TBiniciar || k.iniciar || k.paleta || k.editar || k.componentes || k.novo || k.abrir ||
-                 k.salvar || k.salvarcomo || k.TBnovo || k.TBabrir || k.TBsalvar || k.TBcortar ||
-                 k.TBcopiar || k.TBcolar || k.TBexcluir || k.demo);
-    EXPECT_TRUE(k.TBparar && k.parar && k.TBpausar && k.pausar);
-    EXPECT_FALSE(q.c.cilindro->selecionado());
-    EXPECT_EQ(q.k.estado.numero_selecionados, 0);
-    EXPECT_EQ(q.c.cilindro->posicao_partida, 20);
-    EXPECT_FALSE(q.v.valvula_direcional->acionado_dir);
-}
-
 TEST(ControleSimulacao, PausaCongelaERetomadaNaoReinicia)
 {
     Circuito_Simples q;
@@ -141,15 +133,13 @@ TEST(ControleSimulacao, AtualizacaoDeRepousoUmaVezAposParar)
     Circuito k;
     TComponente &c = k.cilindro(2, 100);
     c.cilindro->definir_rotulo(1, "fim", 100);
-    TComponente &rolete = k.valvula(3, {S_3VA, S_3VF, -1}, 2);
-    rolete.valvula_direcional->rotulo = "fim";
-    rolete.valvula_direcional->definir_acao_mecanica(false, 2);
-    TComponente &gatilho = k.valvula(3, {S_3VA, S_3VF, -1}, 2);
-    gatilho.valvula_direcional->rotulo = "fim";
-    gatilho.valvula_direcional->definir_acao_mecanica(false, 3);
-    TComponente &pino = k.valvula(3, {S_3VA, S_3VF, -1}, 2);
-    pino.valvula_direcional->rotulo = "fim";
-    pino.valvula_direcional->definir_acao_mecanica(false, 1);
+    auto no_rotulo = [&k](int mecanica) -> TComponente & {
+        TComponente &v = k.valvula(3, {S_3VA, S_3VF, -1}, 2);
+        v.valvula_direcional->rotulo = "fim";
+        v.valvula_direcional->definir_acao_mecanica(false, mecanica);
+        return v;
+    };
+    TComponente &rolete = no_rotulo(2), &gatilho = no_rotulo(3), &pino = no_rotulo(1);
 
     TApresentacaoSimulacao nada;
     Timer1Timer(k.estado, nada); // the first tick after start-up

@@ -3,7 +3,6 @@
 #include "circuito_teste.h"
 #include "simulacao/avaliacao_sequencia.h"
 #include "simulacao/registro_movimentos.h"
-
 #include <gtest/gtest.h>
 
 using namespace zefira;
@@ -113,7 +112,7 @@ TEST(RegistroMovimentos, PararENovoInicioLimpamORegistro)
     EXPECT_EQ(e.historico.passos[0], (std::vector<int>{2, 0})); // valve at rest, cylinder in
 }
 
-TEST(RegistroMovimentos, MovimentosNaOrdemDaLista)
+TEST(RegistroMovimentos, MovimentosNaOrdemDaListaESequenciaEsperada)
 {
     THistorico_Passos h;
     h.linhas = {{5, true, "B"}, {6, false, "a0"}, {7, true, "A"}};
@@ -122,10 +121,8 @@ TEST(RegistroMovimentos, MovimentosNaOrdemDaLista)
     EXPECT_EQ(Movimentos_Passo(h, 2), QStringList{"A+"});
     EXPECT_EQ(Movimentos_Passo(h, 3), QStringList{"B-"});
     EXPECT_EQ(Sequencia_Observada(h), (QStringList{"B+", "A-", "A+", "B-"}));
-}
 
-TEST(AvaliacaoSequencia, LeituraEObservacoes)
-{
+    // The expected sequence, as typed or as found in the notes.
     QStringList m;
     EXPECT_TRUE(Ler_Sequencia("  a+\tB-  ", m));
     EXPECT_EQ(m, (QStringList{"a+", "B-"}));

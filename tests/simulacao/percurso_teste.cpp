@@ -2,14 +2,10 @@
 // arrival rule, and the protections for loops, very long paths and dangling codes.
 
 #include "simulacao/percurso.h"
-
 #include "circuito_teste.h"
 #include "documento/arquivo_circuito.h"
-
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
-
 #include <limits>
 #include <map>
 #include <set>
@@ -100,28 +96,20 @@ TEST(Percurso, RotasDeCadaFamiliaDeValvula)
     }
 }
 
+// A loose wire closes its end; a free body port vents; a pilot port leads nowhere but signals.
 TEST(Percurso, FioSoltoFechaPortaLivreEscapaPilotoSinaliza)
 {
-    Circuito k;
-    TComponente &s = k.tomada(6);
-    TComponente &v = k.valvula(3, {S_3VA, -1, -1}, 1);
-    v.valvula_direcional->piloto_esq = true;
-    TComponente &w = k.fio(s, 1, v, 1);
-    EXPECT_TRUE(alimentar_fio(k, s, w)); // 1 -> 2, port 2 free: vents
-
-    Circuito k2;
-    TComponente &s2 = k2.tomada(6);
-    TComponente &solto = k2.fio_solto(s2, 1);
-    EXPECT_FALSE(alimentar_fio(k2, s2, solto));
-
-    Circuito k3;
-    TComponente &s3 = k3.tomada(4);
-    TComponente &v3 = k3.valvula(3, {S_3VA, -1, -1}, 1);
-    v3.valvula_direcional->piloto_esq = true;
-    TComponente &w3 = k3.fio(s3, 1, v3, 6);
-    EXPECT_FALSE(alimentar_fio(k3, s3, w3)); // a pilot port leads nowhere
-    EXPECT_TRUE(v3.valvula_direcional->acionado_esq);
-    EXPECT_EQ(w3.fio->pressao, 4);
+    for (const int porta : {0, 1, 6}) { // 0: a loose wire on the supply
+        SCOPED_TRACE(porta);
+        Circuito k;
+        TComponente &s = k.tomada(4);
+        TComponente &v = k.valvula(3, {S_3VA, -1, -1}, 1);
+        v.valvula_direcional->piloto_esq = true;
+        TComponente &w = porta ? k.fio(s, 1, v, porta) : k.fio_solto(s, 1);
+        EXPECT_EQ(alimentar_fio(k, s, w), porta == 1); // 1 -> 2, port 2 free: vents
+        EXPECT_EQ(v.valvula_direcional->acionado_esq, porta == 6);
+        EXPECT_EQ(w.fio->pressao, 4);
+    }
 }
 
 TEST(Percurso, OUAlimentadaPelasDuasEntradasNoMesmoPassoPassaDuasVezes)
@@ -216,31 +204,6 @@ TEST(Percurso, CilindroEm99NaoAvancaPeloPassoTentativo)
     EXPECT_TRUE(c.cilindro->pressurizado_1);
 }
 
-TEST(Percurso, DuasValvulasAbertasLigadasPelosDoisLados)
-{
-    // Two open 2-way valves joined to one junction on both sides: the walk goes round the
-    // loop in both directions and still ends, feeding the cylinder on the junction.
-    Circuito k;
-    TComponente &s = k.tomada(6);
-    TComponente &j = k.jump();
-    TComponente &a = k.valvula(2, {S_2VA, -1, -1}, 1);
-    TComponente &b = k.valvula(2, {S_2VA, -1, -1}, 1);
-    TComponente &c = k.cilindro(2, 0);
-    k.fio(s, 1, j, 1);
-    TComponente &ja = k.fio(j, 2, a, 1);
-    TComponente &ab = k.fio(a, 2, b, 2);
-    TComponente &bj = k.fio(b, 1, j, 3);
-    k.fio(j, 4, c, 1);
-    k.iniciar();
-    k.passo();
-    EXPECT_EQ(c.cilindro->posicao, 100);
-    EXPECT_EQ(ja.fio->pressao, 6);
-    EXPECT_EQ(ab.fio->pressao, 6);
-    EXPECT_EQ(bj.fio->pressao, 6);
-    k.passo();
-    EXPECT_EQ(c.cilindro->posicao, 100);
-}
-
 TEST(Percurso, CodigosAusentesEncerramOCaminho)
 {
     // Codes that name nothing (only a hand-edited file has them) end their path quietly.
@@ -268,25 +231,45 @@ TEST(Percurso, CodigosAusentesEncerramOCaminho)
     EXPECT_TRUE(c.cilindro->pressurizado_1);
 }
 
-TEST(Percurso, CilindroComAsDuasCamarasNoMesmoAnelTermina)
+// Walks round rings end. Two open 2-way valves joined to one junction on both sides: the walk
+// goes round the loop in both directions and still feeds the cylinder on the junction. A
+// cylinder with both chambers on one ring: the exhaust probe comes back round to the
+// pressurised port, every re-walk of a failed probe must still end, and the cylinder, unable to
+// exhaust, stays put.
+TEST(Percurso, AneisTerminam)
 {
-    // The exhaust probe comes back round the ring to the pressurised port: every re-walk of
-    // a failed probe must still end, and the cylinder, unable to exhaust, stays put.
     Circuito k;
     TComponente &s = k.tomada(6);
+    TComponente &j = k.jump();
+    TComponente &a = k.valvula(2, {S_2VA, -1, -1}, 1);
+    TComponente &b = k.valvula(2, {S_2VA, -1, -1}, 1);
+    TComponente &c = k.cilindro(2, 0);
+    k.fio(s, 1, j, 1);
+    TComponente &ja = k.fio(j, 2, a, 1);
+    TComponente &ab = k.fio(a, 2, b, 2);
+    TComponente &bj = k.fio(b, 1, j, 3);
+    k.fio(j, 4, c, 1);
+
+    TComponente &s2 = k.tomada(6);
     TComponente &j1 = k.jump();
     TComponente &j2 = k.jump();
-    TComponente &c = k.cilindro(2, 50);
-    k.fio(s, 1, j1, 1);
+    TComponente &anel = k.cilindro(2, 50);
+    k.fio(s2, 1, j1, 1);
     k.fio(j1, 2, j2, 1);
     k.fio(j2, 2, j1, 3);
-    k.fio(j1, 4, c, 1);
-    k.fio(j2, 4, c, 2);
+    k.fio(j1, 4, anel, 1);
+    k.fio(j2, 4, anel, 2);
     k.iniciar();
-    for (int i = 0; i < 3; ++i)
-        k.passo();
-    EXPECT_EQ(c.cilindro->posicao, 50);
-    EXPECT_TRUE(c.cilindro->pressurizado_1);
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 100);
+    EXPECT_EQ(ja.fio->pressao, 6);
+    EXPECT_EQ(ab.fio->pressao, 6);
+    EXPECT_EQ(bj.fio->pressao, 6);
+    k.passo();
+    k.passo();
+    EXPECT_EQ(c.cilindro->posicao, 100);
+    EXPECT_EQ(anel.cilindro->posicao, 50);
+    EXPECT_TRUE(anel.cilindro->pressurizado_1);
 }
 
 TEST(Percurso, MalhaDeNosComCilindrosTermina)

@@ -1,7 +1,6 @@
 // zefira-cli simular, run as a separate process on circuit files.
 
 #include "apoio/executar_cli.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -89,19 +88,12 @@ TEST(SimularCli, ErrosDeUsoEDeArquivo)
         EXPECT_FALSE(r.erros.isEmpty());
     }
     const QStringList malformados[] = {
-        {},
-        {fixture("sim_sequencia.zfr"), "--passos"},
-        {fixture("sim_sequencia.zfr"), "--clique", "1:2"},
-        {fixture("sim_sequencia.zfr"), "--clique", "0:2:esq"},
-        {fixture("sim_sequencia.zfr"), "--clique", "1:2:meio"},
-        {fixture("sim_sequencia.zfr"), "--soltar", "x"},
-        {fixture("sim_sequencia.zfr"), "--velocidade", "2"},
-        {fixture("sim_sequencia.zfr"), "--forca"},
-        {fixture("sim_sequencia.zfr"), "--forca", "fuzzy"},
-        {fixture("sim_sequencia.zfr"), fixture("sim_anel.zfr")},
+        {"--passos"}, {"--clique", "1:2"}, {"--clique", "0:2:esq"}, {"--clique", "1:2:meio"}, {"--soltar", "x"},
+        {"--velocidade", "2"}, {"--forca"}, {"--forca", "fuzzy"}, {fixture("sim_anel.zfr")},
     };
+    EXPECT_EQ(simular({}).status, 4); // no file
     for (const QStringList &args : malformados) {
-        const Execucao r = simular(args);
+        const Execucao r = simular(QStringList{fixture("sim_sequencia.zfr")} + args);
         EXPECT_EQ(r.status, 4) << args.join(' ').toStdString();
         EXPECT_TRUE(r.linhas.isEmpty());
     }
