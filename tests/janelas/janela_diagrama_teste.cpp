@@ -1,5 +1,5 @@
-// Single step and speed from the main window, the speed kept between runs, and the diagram
-// window following a run live.
+// Single step and speed from the main window, and the diagram window following a run live.
+// The speed kept between runs: Principal.EscolhaMarcadaValeParaOProximoInicio.
 #include "apoio_janelas.h"
 #include "desenho/diagrama_trajeto_passo.h"
 #include "janelas/arquivoatual.h"
@@ -12,20 +12,6 @@
 
 using namespace zefira;
 using namespace zefira::teste;
-
-TEST(JanelaDiagrama, VelocidadeEscolhidaValeParaOProximoInicio)
-{
-    {
-        Principal p;
-        EXPECT_TRUE(p.form.acao("velocidadenormal")->isChecked());
-        p.form.acao("velocidadelenta")->trigger();
-        EXPECT_EQ(p.estado.intervalo_passo, 1600);
-        EXPECT_FALSE(p.form.acao("velocidadenormal")->isChecked());
-    }
-    Principal p; // a new run
-    EXPECT_EQ(p.estado.intervalo_passo, 1600);
-    EXPECT_TRUE(p.form.acao("velocidadelenta")->isChecked());
-}
 
 TEST(JanelaDiagrama, F7EAJanelaSeguemASimulacao)
 {

@@ -22,41 +22,19 @@ void digitar_linhas(QPlainTextEdit *memo, const QStringList &linhas)
 
 } // namespace
 
-TEST(Observacoes, TextoDigitadoEOTextoDoCircuito)
+TEST(Observacoes, TextoETamanhoSeguemOCircuito)
 {
     Principal p;
     TFormobs *obs = p.form.Formobs;
     const QStringList linhas = {QStringLiteral("Circuito de ensaio: válvula à esquerda, ação rápida"), QString(),
                                 QStringLiteral("Última observação — ç ã õ ê"), QStringLiteral("fim")};
     obs->show();
+    EXPECT_EQ(obs->size(), QSize(500, 300));
     digitar_linhas(obs->memo, linhas);
+    obs->resize(640, 420);
     obs->close();
     EXPECT_EQ(p.estado.observacoes, linhas);
     EXPECT_TRUE(p.estado.modificado);
-
-    Limpar_Lista(p.estado);
-    obs->show();
-    EXPECT_TRUE(obs->memo->toPlainText().isEmpty());
-    obs->close();
-
-    // Notes read from a file (their round trip: Escritor.IdaEVoltaDeTodosOsTipos) are shown.
-    p.estado.observacoes = linhas;
-    p.estado.modificado = false;
-    obs->show();
-    EXPECT_EQ(obs->memo->toPlainText(), linhas.join('\n'));
-    EXPECT_FALSE(p.estado.modificado); // showing the notes is not an edit
-    obs->close();
-}
-
-TEST(Observacoes, TamanhoAoMostrar)
-{
-    Principal p;
-    TFormobs *obs = p.form.Formobs;
-    obs->show();
-    EXPECT_EQ(obs->size(), QSize(500, 300));
-    digitar(obs->memo, "texto");
-    obs->resize(640, 420);
-    obs->close();
     obs->show();
     EXPECT_EQ(obs->size(), QSize(640, 420)); // the user's size is kept while there is text
     obs->close();
@@ -65,6 +43,14 @@ TEST(Observacoes, TamanhoAoMostrar)
     obs->show();
     EXPECT_TRUE(obs->memo->toPlainText().isEmpty());
     EXPECT_EQ(obs->size(), QSize(500, 300));
+    obs->close();
+
+    // Notes read from a file (their round trip: Escritor.IdaEVoltaDeTodosOsTipos) are shown.
+    p.estado.observacoes = linhas;
+    p.estado.modificado = false;
+    obs->show();
+    EXPECT_EQ(obs->memo->toPlainText(), linhas.join('\n'));
+    EXPECT_FALSE(p.estado.modificado); // showing the notes is not an edit
     obs->close();
 }
 

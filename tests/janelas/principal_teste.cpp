@@ -45,6 +45,13 @@ TEST(Principal, InicioCriaAsJanelasNaOrdemEPosicoes)
     EXPECT_EQ(p.form.sub_biblioteca->widget(), p.form.FormBiblioteca);
     EXPECT_EQ(p.form.sub_arquivo->widget(), p.form.FormArquivo);
     EXPECT_EQ(p.form.mdi->subWindowList().size(), 2);
+    // Ctrl+F4 or the system menu's close on either child neither destroys it nor leaves the
+    // frame pointing at a deleted window.
+    EXPECT_FALSE(p.form.sub_biblioteca->close());
+    EXPECT_FALSE(p.form.sub_arquivo->close());
+    processar_eventos();
+    ASSERT_EQ(p.form.mdi->subWindowList().size(), 2);
+    EXPECT_TRUE(p.form.sub_arquivo->isVisible());
     for (QWidget *escondida : {static_cast<QWidget *>(p.form.FormCapa), static_cast<QWidget *>(p.form.Formobs),
                                static_cast<QWidget *>(p.form.Formsobre)})
         EXPECT_FALSE(escondida->isVisible()) << escondida->windowTitle().toStdString();
@@ -63,22 +70,7 @@ TEST(Principal, InicioCriaAsJanelasNaOrdemEPosicoes)
     p.form.FormArquivo->Timer1Timer();
     EXPECT_EQ(p.form.sub_arquivo->windowTitle(), QString("Área de Trabalho - DEMO - Comando Básico 1"));
     EXPECT_EQ(p.form.windowTitle(), QString("ZEFIRA - Simulador de Circuitos Pneumáticos"));
-}
-
-TEST(Principal, PaletaEAreaDeTrabalhoNaoSeFecham)
-{
-    Principal p;
-    p.form.show();
-    // Ctrl+F4 or the system menu's close on either child must neither destroy it nor leave the
-    // frame pointing at a deleted window.
-    EXPECT_FALSE(p.form.sub_biblioteca->close());
-    EXPECT_FALSE(p.form.sub_arquivo->close());
-    QApplication::processEvents();
-    ASSERT_EQ(p.form.mdi->subWindowList().size(), 2);
-    EXPECT_TRUE(p.form.sub_arquivo->isVisible());
-    p.form.acao("comandobasico1")->trigger();
     p.form.acao("selecionartudo")->trigger();
-    p.form.FormArquivo->Timer1Timer();
     EXPECT_GT(p.estado.numero_selecionados, 0);
 }
 
@@ -102,23 +94,35 @@ TEST(Principal, BarraComIconesDistintos)
     EXPECT_EQ(icones.size(), 16);
 }
 
-TEST(Principal, ForcaTeoricaMarcadaValeParaOProximoInicio)
+// A choice ticked in a menu, the item ticked by default beside it (if any), and what the state
+// then holds: all of it again in the next run.
+TEST(Principal, EscolhaMarcadaValeParaOProximoInicio)
 {
-    Preferencias()->clear();
-    {
-        Principal p;
-        QAction *a = p.form.acao("forcateorica");
-        ASSERT_TRUE(a->isCheckable());
-        EXPECT_FALSE(a->isChecked());
-        EXPECT_FALSE(p.estado.mostrar_forca_teorica);
-        a->trigger();
-        EXPECT_TRUE(p.estado.mostrar_forca_teorica);
+    const struct {
+        const char *escolha, *padrao;
+        bool (*vale)(const TEstado &);
+    } casos[] = {
+        {"forcateorica", nullptr, [](const TEstado &e) { return e.mostrar_forca_teorica; }},
+        {"velocidadelenta", "velocidadenormal", [](const TEstado &e) { return e.intervalo_passo == 1600; }},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.escolha);
+        Preferencias()->clear();
+        {
+            Principal p;
+            QAction *a = p.form.acao(c.escolha);
+            ASSERT_TRUE(a->isCheckable());
+            EXPECT_FALSE(a->isChecked());
+            EXPECT_FALSE(c.vale(p.estado));
+            EXPECT_TRUE(!c.padrao || p.form.acao(c.padrao)->isChecked());
+            a->trigger();
+            EXPECT_TRUE(c.vale(p.estado));
+            EXPECT_TRUE(!c.padrao || !p.form.acao(c.padrao)->isChecked());
+        }
+        Principal p; // a new run
+        EXPECT_TRUE(p.form.acao(c.escolha)->isChecked());
+        EXPECT_TRUE(c.vale(p.estado));
     }
-    Principal p; // a new run
-    EXPECT_TRUE(p.form.acao("forcateorica")->isChecked());
-    EXPECT_TRUE(p.estado.mostrar_forca_teorica);
-    p.form.acao("forcateorica")->trigger();
-    EXPECT_FALSE(p.estado.mostrar_forca_teorica);
 }
 
 TEST(Principal, BibliotecaSegueOBotaoDaBarra)
