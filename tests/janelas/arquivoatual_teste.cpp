@@ -82,9 +82,7 @@ void arrastar(QWidget *w, QPoint de, QPoint ate)
 
 TEST(AreaTrabalho, PaletaCliqueEFioPelosWidgets)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     // Mouse events reach the work area through its viewport, as the window system sends them.
     TFormArquivo *form_area = p.form.FormArquivo;
     QWidget *area = form_area->viewport();
@@ -153,9 +151,7 @@ TEST(AreaTrabalho, PaletaCliqueEFioPelosWidgets)
 
 TEST(AreaTrabalho, DuploCliqueConsomeOCliqueQueOAcompanha)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     QWidget *area = p.form.FormArquivo->viewport();
     TComponente &a = Posicionar_Componente(p.estado, 7, 100, 60);
     TComponente &b = Posicionar_Componente(p.estado, 7, 400, 60);
@@ -305,9 +301,7 @@ TEST(AreaTrabalho, CaixaDeZoomMostraEDefineOZoom)
     for (const Caso &c : leituras)
         EXPECT_DOUBLE_EQ(TCaixaZoom::ler(c.texto), c.zoom) << c.texto;
 
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     auto *caixa = p.form.findChild<TCaixaZoom *>("CaixaZoom");
     ASSERT_TRUE(caixa);
     EXPECT_EQ(caixa->currentText(), "100%");
@@ -386,9 +380,7 @@ TEST(AreaTrabalho, RepintaEAcordaSoQuandoAlgoMuda)
 // view, painted afresh: nothing of the previous one stays on the screen.
 TEST(AreaTrabalho, CadaMudancaDeZoomRolagemOuConteudoRepinta)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     TFormArquivo &area = *p.form.FormArquivo;
     area.Timer1.stop();
     p.form.acao("cascata")->trigger();

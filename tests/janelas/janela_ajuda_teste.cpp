@@ -40,8 +40,7 @@ QString titulo_do_documento(const QString &caminho)
 
 TEST(Ajuda, CadaItemAbreSeuDocumentoSemBloquear)
 {
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     p.estado.pasta_programa = RECURSOS;
     TJanelaAjuda *ajuda = p.form.janela_ajuda;
     ASSERT_TRUE(ajuda);
@@ -78,8 +77,7 @@ TEST(Ajuda, CadaItemAbreSeuDocumentoSemBloquear)
 
 TEST(Ajuda, DocumentoAusenteMostraUmaLinhaSimples)
 {
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     p.estado.pasta_programa = RECURSOS;
     p.form.acao("valvulas")->trigger();
     const QString valvulas = p.form.janela_ajuda->navegador->toPlainText();
@@ -99,8 +97,7 @@ TEST(Ajuda, DocumentoAusenteMostraUmaLinhaSimples)
 
 TEST(Ajuda, VoltarAvancarInicioEIndice)
 {
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     p.estado.pasta_programa = RECURSOS;
     TJanelaAjuda *ajuda = p.form.janela_ajuda;
     const auto aberto = [ajuda] { return QFileInfo(ajuda->navegador->source().toLocalFile()).fileName(); };
@@ -194,8 +191,7 @@ TEST(Ajuda, LigacaoParaCircuitoAbreNaAreaDeTrabalho)
     // (answered No).
     for (const bool modificado : {false, true}) {
         SCOPED_TRACE(modificado);
-        Principal p;
-        p.form.show();
+        PrincipalVisivel p;
         p.form.acao("comandobasico1")->trigger();
         p.estado.pasta_programa = programa.path() + "/"; // emptying the document sets it too
         p.estado.modificado = modificado;
@@ -230,8 +226,7 @@ TEST(Ajuda, LigacaoParaCircuitoAbreNaAreaDeTrabalho)
     }
 
     // While a simulation runs, the link opens nothing.
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     p.form.acao("comandobasico1")->trigger();
     p.form.acao("iniciar")->trigger();
     GuardaModal guarda;

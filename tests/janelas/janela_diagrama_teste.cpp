@@ -15,8 +15,7 @@ using namespace zefira::teste;
 
 TEST(JanelaDiagrama, F7EAJanelaSeguemASimulacao)
 {
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     p.form.acao("cascata")->trigger();
     p.form.acao("velocidadenormal")->trigger();
     TJanelaDiagrama *j = p.form.janela_diagrama;
@@ -67,8 +66,7 @@ TEST(JanelaDiagrama, AbreAoLadoDaJanelaPrincipalNuncaSobreOsMenus)
 // the part the window shows, and idle steps before the first movement can be hidden.
 TEST(JanelaDiagrama, ExportaAExecucaoInteiraEOcultaOsPassosParados)
 {
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     p.form.acao("cascata")->trigger();
     TJanelaDiagrama *j = p.form.janela_diagrama;
     EXPECT_TRUE(j->windowFlags().testFlag(Qt::Tool));

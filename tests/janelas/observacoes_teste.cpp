@@ -56,8 +56,7 @@ TEST(Observacoes, TextoETamanhoSeguemOCircuito)
 
 TEST(Observacoes, EscFechaEMantemOTextoPeloBotaoDaBarra)
 {
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     TFormobs *obs = p.form.Formobs;
     bool modal = false;
     QSize tamanho;

@@ -72,9 +72,7 @@ TEST(PrincipalComandos, BibliotecaAoLadoDaAreaMaximizada)
 
 TEST(PrincipalComandos, MenuDeContextoCortaCopiaECola)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     TComponente &c = Posicionar_Componente(p.estado, 7, 100, 60);
     TComponente &v = Posicionar_Componente(p.estado, 3, 400, 200);
     // Item chosen on the cylinder or the valve, then the components in the list and the clipboard.
@@ -96,9 +94,7 @@ TEST(PrincipalComandos, MenuDeContextoCortaCopiaECola)
 
 TEST(PrincipalComandos, PropriedadesComUmSelecionadoEF1AbreAIntroducao)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     p.estado.pasta_programa = RECURSOS;
     TComponente &a = Posicionar_Componente(p.estado, 7, 100, 60);
     TComponente &b = Posicionar_Componente(p.estado, 7, 400, 60);
@@ -129,9 +125,7 @@ TEST(PrincipalComandos, PropriedadesComUmSelecionadoEF1AbreAIntroducao)
 
 TEST(PrincipalComandos, AtalhosConhecidosAoLadoDosDoPrograma)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     // Item, its own shortcut (the one the menu shows) and the added one.
     const struct {
         const char *item, *proprio, *adicional;

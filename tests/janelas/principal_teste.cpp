@@ -23,9 +23,7 @@ QImage figura(const QIcon &icone) { return icone.pixmap(16, 16).toImage().conver
 
 TEST(Principal, InicioCriaAsJanelasNaOrdemEPosicoes)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
 
     EXPECT_EQ(p.form.ordem_criacao(),
               QStringList({"TForm1", "TFormCapa", "TFormobs", "TFormBiblioteca", "TFormArquivo", "TFormfiguras",
@@ -127,9 +125,7 @@ TEST(Principal, EscolhaMarcadaValeParaOProximoInicio)
 
 TEST(Principal, BibliotecaSegueOBotaoDaBarra)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     QAction *botao = p.form.acao("TBbiblioteca");
     QAction *item = p.form.acao("Biblioteca1");
 
@@ -193,8 +189,7 @@ void conferir(Principal &p, const Esperado &e)
 
 TEST(Principal, IniciarPausarPararTrocamOsControles)
 {
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     p.form.acao("comandobasico1")->trigger();
     p.form.acao("selecionartudo")->trigger();
     {
@@ -243,8 +238,7 @@ TEST(Principal, IniciarPausarPararTrocamOsControles)
 // again, never while simulating; the menu says what they will do.
 TEST(Principal, DesfazerERefazerSeguemOHistorico)
 {
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     auto habilitados = [&p] {
         QString s;
         for (const char *nome : {"desfazer", "TBdesfazer", "refazer", "TBrefazer"})
