@@ -5,7 +5,6 @@
 #include "demonstracoes/demonstracoes.h"
 #include "modelo/interface_roteirizada.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace zefira {

@@ -10,10 +10,8 @@
 #include "janelas/janela_ajuda.h"
 #include "janelas/preferencias.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
