@@ -149,6 +149,25 @@ TEST(Principal, BibliotecaSegueOBotaoDaBarra)
     EXPECT_TRUE(botao->isChecked());
     EXPECT_FALSE(p.form.sub_biblioteca->isMinimized());
     EXPECT_EQ(p.form.sub_biblioteca->geometry(), QRect(0, 0, 165, 398));
+
+    // Beside a maximised work area, both ways bring the palette back: the button (released, then
+    // pressed again) and the menu item with the button down.
+    p.form.showMaximized();
+    for (const QStringList &comandos : {QStringList{"TBbiblioteca", "TBbiblioteca"}, QStringList{"Biblioteca1"}}) {
+        SCOPED_TRACE(comandos.join(' ').toStdString());
+        p.form.sub_arquivo->showMaximized();
+        processar_eventos();
+        ASSERT_TRUE(p.form.sub_arquivo->isMaximized());
+        for (const QString &c : comandos)
+            p.form.acao(c)->trigger();
+        processar_eventos();
+        EXPECT_TRUE(botao->isChecked());
+        EXPECT_FALSE(p.form.sub_biblioteca->isMaximized() || p.form.sub_biblioteca->isMinimized());
+        EXPECT_FALSE(p.form.sub_arquivo->isMaximized());
+        EXPECT_TRUE(p.form.sub_arquivo->isVisible());
+        EXPECT_EQ(p.form.sub_biblioteca->geometry(), QRect(0, 0, 165, 398));
+        EXPECT_FALSE(p.form.sub_biblioteca->geometry().intersects(p.form.sub_arquivo->geometry()));
+    }
 }
 
 namespace {
@@ -158,6 +177,7 @@ struct Esperado {
     bool edicao;                  // menus Editar, Componentes, the file items and edit buttons
     bool iniciar, pausar, parar;  // enabled
     bool iniciar_baixo, pausar_baixo;
+    const char *desfazer; // enabled: desfazer, TBdesfazer, refazer, TBrefazer
 };
 
 void conferir(Principal &p, const Esperado &e)
@@ -180,6 +200,10 @@ void conferir(Principal &p, const Esperado &e)
     EXPECT_EQ(f.acao("parar")->isEnabled(), e.parar);
     EXPECT_EQ(f.acao("TBiniciar")->isChecked(), e.iniciar_baixo);
     EXPECT_EQ(f.acao("TBpausar")->isChecked(), e.pausar_baixo);
+    QString desfazer;
+    for (const char *nome : {"desfazer", "TBdesfazer", "refazer", "TBrefazer"})
+        desfazer += f.acao(nome)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    EXPECT_EQ(desfazer, QString::fromLatin1(e.desfazer));
     // Never switched by the simulation.
     for (const char *nome : {"TBobservacoes", "TBbiblioteca", "TBfechar", "sair", "introducao", "sobre"})
         EXPECT_TRUE(f.acao(nome)->isEnabled()) << nome;
@@ -187,15 +211,27 @@ void conferir(Principal &p, const Esperado &e)
 
 } // namespace
 
-TEST(Principal, IniciarPausarPararTrocamOsControles)
+// Undo and redo are enabled only with something to take back or do again, never while
+// simulating; the menu says what they will do.
+TEST(Principal, IniciarPausarPararDesfazerERefazerTrocamOsControles)
 {
     PrincipalVisivel p;
+    EXPECT_TRUE(p.form.acao("refazer")->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
     p.form.acao("comandobasico1")->trigger();
     p.form.acao("selecionartudo")->trigger();
     {
         SCOPED_TRACE("parado");
-        conferir(p, {true, true, true, false, false, false});
+        conferir(p, {true, true, true, false, false, false, "0000"});
     }
+    tecla(p.form.FormArquivo, Qt::Key_Right);
+    EXPECT_EQ(p.form.acao("desfazer")->text(), QStringLiteral("&Desfazer mover"));
+    p.form.acao("TBdesfazer")->trigger();
+    {
+        SCOPED_TRACE("desfeito");
+        conferir(p, {true, true, true, false, false, false, "0011"});
+    }
+    EXPECT_EQ(p.form.acao("refazer")->text(), QStringLiteral("&Refazer mover"));
+    p.form.acao("refazer")->trigger();
 
     p.form.acao("TBiniciar")->trigger(); // the check button goes down, then starts
     EXPECT_EQ(p.estado.modo, 15);
@@ -204,21 +240,21 @@ TEST(Principal, IniciarPausarPararTrocamOsControles)
         EXPECT_FALSE(p.estado.lista()[i].selecionado());
     {
         SCOPED_TRACE("rodando");
-        conferir(p, {false, false, true, true, true, false});
+        conferir(p, {false, false, true, true, true, false, "0000"});
     }
 
     p.form.acao("TBpausar")->trigger();
     EXPECT_EQ(p.estado.modo, 15);
     {
         SCOPED_TRACE("pausado");
-        conferir(p, {false, true, false, true, false, true});
+        conferir(p, {false, true, false, true, false, true, "0000"});
     }
 
     p.form.acao("iniciar")->trigger(); // the menu item presses the button and resumes
     EXPECT_EQ(p.estado.modo, 15);
     {
         SCOPED_TRACE("retomado");
-        conferir(p, {false, false, true, true, true, false});
+        conferir(p, {false, false, true, true, true, false, "0000"});
     }
 
     // While running, a palette click and a component shortcut place nothing.
@@ -230,41 +266,8 @@ TEST(Principal, IniciarPausarPararTrocamOsControles)
     EXPECT_EQ(p.estado.modo, 0);
     {
         SCOPED_TRACE("parado de novo");
-        conferir(p, {true, true, true, false, false, false});
+        conferir(p, {true, true, true, false, false, false, "1100"});
     }
-}
-
-// Undo and redo in the menu and the toolbar: enabled only with something to take back or do
-// again, never while simulating; the menu says what they will do.
-TEST(Principal, DesfazerERefazerSeguemOHistorico)
-{
-    PrincipalVisivel p;
-    auto habilitados = [&p] {
-        QString s;
-        for (const char *nome : {"desfazer", "TBdesfazer", "refazer", "TBrefazer"})
-            s += p.form.acao(nome)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-        return s;
-    };
-    EXPECT_EQ(habilitados(), "0000");
-    EXPECT_TRUE(p.form.acao("refazer")->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
-
-    p.form.acao("comandobasico1")->trigger();
-    p.form.acao("selecionartudo")->trigger();
-    EXPECT_EQ(habilitados(), "0000");
-    tecla(p.form.FormArquivo, Qt::Key_Right);
-    EXPECT_EQ(habilitados(), "1100");
-    EXPECT_EQ(p.form.acao("desfazer")->text(), QStringLiteral("&Desfazer mover"));
-
-    p.form.acao("TBdesfazer")->trigger();
-    EXPECT_EQ(habilitados(), "0011");
-    EXPECT_EQ(p.form.acao("refazer")->text(), QStringLiteral("&Refazer mover"));
-    p.form.acao("refazer")->trigger();
-    EXPECT_EQ(habilitados(), "1100");
-
-    p.form.acao("iniciar")->trigger();
-    EXPECT_EQ(habilitados(), "0000");
-    p.form.acao("parar")->trigger();
-    EXPECT_EQ(habilitados(), "1100");
 }
 
 // The first start fills the frame beside the palette; a place the user gives the work area
