@@ -142,23 +142,6 @@ TEST(ConfiguracaoValvulaMolas, MolaDireitaExcluiAEsquerdaEOsAcionadoresDoSeuLado
     EXPECT_TRUE(t.lado_habilitado(ESQ));
 }
 
-TEST(ConfiguracaoValvulaMolas, PilotoLimpaOsAcionadoresDoSeuLado)
-{
-    Dialogo t(4);
-    t.v().piloto_esq = t.v().piloto_dir = false;
-    t.abrir();
-    t.escolher_acionador(LISTA_MANUAL_ESQ, 3);
-    t.escolher_acionador(LISTA_MECANICA_DIR, 1);
-    EXPECT_EQ(t.f.manual_esq, 3);
-    t.d.marcar_piloto(ESQ, true);
-    EXPECT_EQ(t.f.manual_esq, 0);
-    EXPECT_EQ(t.f.mecanica_esq, 0);
-    EXPECT_EQ(t.f.mecanica_dir, 1);
-    // Unticking a pilot takes nothing else with it.
-    t.d.marcar_piloto(ESQ, false);
-    EXPECT_EQ(t.f.mecanica_dir, 1);
-}
-
 TEST(ConfiguracaoValvulaMolas, PilotoNumaValvulaDeTresPosicoesRecentraAsMolas)
 {
     Dialogo t(5);
@@ -219,16 +202,27 @@ TEST(ConfiguracaoValvulaTrava, BotaoComTravaLimpaOLadoOpostoENenhumODevolve)
     EXPECT_TRUE(t.lado_habilitado(DIR));
 }
 
-TEST(ConfiguracaoValvulaTrava, AcionadorMecanicoExcluiManualEPilotoDoSeuLado)
+// Pilot, manual and mechanical actuators exclude one another on their side, never on the other.
+TEST(ConfiguracaoValvulaTrava, CadaLadoTemUmSoTipoDeAcionador)
 {
     Dialogo t(4);
     t.abrir();
     t.escolher_acionador(LISTA_MANUAL_DIR, 1);
-    EXPECT_FALSE(t.d.piloto[DIR].marcado); // the manual actuator unticks the pilot
+    EXPECT_FALSE(t.d.piloto[DIR].marcado);
     t.escolher_acionador(LISTA_MECANICA_DIR, 2);
     EXPECT_EQ(t.f.manual_dir, 0);
     EXPECT_EQ(t.f.mecanica_dir, 2);
     EXPECT_TRUE(t.d.piloto[ESQ].marcado);
+
+    t.d.marcar_piloto(ESQ, false);
+    t.escolher_acionador(LISTA_MANUAL_ESQ, 3);
+    EXPECT_EQ(t.f.manual_esq, 3);
+    t.d.marcar_piloto(ESQ, true);
+    EXPECT_EQ(t.f.manual_esq, 0);
+    EXPECT_EQ(t.f.mecanica_esq, 0);
+    EXPECT_EQ(t.f.mecanica_dir, 2);
+    t.d.marcar_piloto(ESQ, false); // unticking a pilot takes nothing else with it
+    EXPECT_EQ(t.f.mecanica_dir, 2);
 }
 
 TEST(ConfiguracaoValvulaTrava, TravaNumaValvulaDeTresPosicoesTiraAsMolas)
