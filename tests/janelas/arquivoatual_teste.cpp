@@ -302,6 +302,55 @@ TEST(AreaTrabalho, CaixaDeZoomLeOTextoDigitado)
         EXPECT_DOUBLE_EQ(TCaixaZoom::ler(c.texto), c.zoom) << c.texto;
 }
 
+// The 20 ms tick repaints only when something shown may have changed: nothing while idle or
+// paused, once per simulation step (twice when a step showed a cam, which the next repaint
+// takes down), and after any input. Idle means asleep: stopped or paused with nothing happening,
+// the timer stops; input, a command or a run wake it, and a stop still gets its rest update
+// before it sleeps again.
+TEST(AreaTrabalho, RepintaEAcordaSoQuandoAlgoMuda)
+{
+    TEstado estado;
+    TInterfaceRoteirizada ui;
+    TFormArquivo area(estado, ui);
+    ASSERT_TRUE(Construir_Demonstracao(estado, ui, "passoapasso"));
+    area.marcar_alterado();
+    const auto adormece = [&] {
+        for (int i = 0; i < 5 && area.Timer1.isActive(); ++i)
+            area.Timer1Timer();
+        return !area.Timer1.isActive() && area.dormindo();
+    };
+    const auto quadros_em = [&](int tiques) {
+        const int antes = area.quadros();
+        for (int i = 0; i < tiques; ++i)
+            area.Timer1Timer();
+        return area.quadros() - antes;
+    };
+    EXPECT_TRUE(adormece()) << "parado";
+    EXPECT_EQ(quadros_em(200), 0) << "parado";
+    mover(area.viewport(), QPoint(500, 300));
+    EXPECT_TRUE(area.Timer1.isActive()) << "o ponteiro acorda";
+    EXPECT_EQ(quadros_em(1), 1) << "o ponteiro mexeu";
+    EXPECT_TRUE(adormece());
+
+    iniciarClick(estado);
+    area.marcar_alterado(); // the command wakes it
+    const std::uint64_t passos = estado.revisao_simulacao;
+    const int quadros_passos = quadros_em(200); // 4 s: ten steps of 400 ms
+    EXPECT_TRUE(area.Timer1.isActive()) << "simulando";
+    EXPECT_EQ(estado.revisao_simulacao - passos, 10u);
+    EXPECT_GE(quadros_passos, 10);
+    EXPECT_LE(quadros_passos, 21);
+
+    pausarClick(estado);
+    area.marcar_alterado();
+    EXPECT_TRUE(adormece()) << "pausado";
+    EXPECT_EQ(quadros_em(200), 0) << "pausado";
+    pararClick(estado);
+    area.marcar_alterado();
+    EXPECT_TRUE(adormece()) << "parado de novo";
+    EXPECT_TRUE(estado.acionadores_atualizados);
+}
+
 // Whatever changes the zoom, the scroll or the content, the picture at once is that of the new
 // view, painted afresh: nothing of the previous one stays on the screen. The zoom box shows the
 // zoom, and what is typed in it is held between 25 % and 400 %.
