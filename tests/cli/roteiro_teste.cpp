@@ -87,8 +87,8 @@ TEST_F(CliRoteiro, AceitacaoDuasValvulasUmCilindroEUmFioDesfeitosERefeitos)
     // Undone back to the input circuit (none: an empty one), then redone to the same result.
     const QString desfeito = caminho("desfeito.zfr"), refeito = caminho("refeito.zfr"), vazio = caminho("vazio.zfr");
     const QByteArray desfazer = QByteArray(ROTEIRO_ACEITACAO) + QByteArray("menu desfazer\n").repeated(5);
-    for (const auto &[roteiro, arquivo_saida] : {std::pair{desfazer, desfeito},
-                                                 std::pair{desfazer + QByteArray("menu refazer\n").repeated(5), refeito}})
+    const QByteArray refazer = desfazer + QByteArray("menu refazer\n").repeated(5);
+    for (const auto &[roteiro, arquivo_saida] : {std::pair{desfazer, desfeito}, std::pair{refazer, refeito}})
         ASSERT_EQ(executar_roteiro({"-", arquivo("s.txt", roteiro), arquivo_saida, "--desvio", "7"}).status, 0);
     TEstado nenhum;
     ASSERT_TRUE(Salvar_Arquivo(nenhum, vazio));

@@ -78,7 +78,9 @@ TEST_F(Leitor, ContagensEnormesTerminamNoFimDoArquivo)
 {
     EXPECT_EQ(ler(QStringLiteral("Observações:\r\n2000000000\r\numa\r\nduas\r\n")).mensagem, FALTA);
     EXPECT_EQ(estado.observacoes.size(), 2);
-    EXPECT_EQ(ler(QStringLiteral("Número de Componentes:\r\n2000000000\r\nJump\r\n1 (J) 0 -1 -1 -1 -1 0 0\r\n")).mensagem,
+    EXPECT_EQ(ler(QStringLiteral("Número de Componentes:\r\n2000000000\r\n"
+                                 "Jump\r\n1 (J) 0 -1 -1 -1 -1 0 0\r\n"))
+                  .mensagem,
               INCOMPLETO);
     EXPECT_EQ(componentes(), 1);
 }
