@@ -50,7 +50,7 @@ int pixels_diferentes(const QImage &a, const QImage &b)
     return n;
 }
 
-// A work area of the specified size, shown, its timer stopped so the test ticks it.
+// A 1000 x 650 work area, shown, its timer stopped so the test ticks it.
 struct Area {
     TEstado estado;
     TInterfaceRoteirizada ui;
