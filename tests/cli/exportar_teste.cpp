@@ -1,5 +1,6 @@
 // zefira-cli exportar: the drawing's own area, checked against desenhar's picture; the ten
-// demonstrations as the help shows them; the exit statuses; drawings and scales at the extremes.
+// demonstrations as the help shows them; the exit statuses of both; drawings and scales at the
+// extremes. desenhar's picture with wires across the whole range: CliConfiabilidade.
 
 #include "apoio/executar_cli.h"
 #include "apoio/figuras.h"
@@ -59,7 +60,8 @@ TEST(ExportarCli, EmEscala1EORecorteDoDesenhoComMargemDe20)
     }
 }
 
-TEST(ExportarCli, StatusDeErro)
+// desenhar and exportar read the same options: each row runs with the commands it names.
+TEST(ExportarCli, StatusDeErroDeDesenharEExportar)
 {
     QTemporaryDir pasta;
     ASSERT_TRUE(pasta.isValid());
@@ -70,30 +72,34 @@ TEST(ExportarCli, StatusDeErro)
     invalido.write("isto não é um circuito\n");
     invalido.close();
 
+    const QStringList AMBOS{"desenhar", "exportar"}, EXPORTAR{"exportar"};
     const struct {
-        QStringList args;
+        QStringList comandos, args;
         int status;
     } CASOS[] = {
-        {{arquivo}, 4},
-        {{arquivo, pasta.filePath("x.jpg")}, 4},
-        {{arquivo, png, "--escala"}, 4},
-        {{arquivo, png, "--escala", "0"}, 4},
-        {{arquivo, png, "--escala", "dois"}, 4},
-        {{arquivo, png, "--escala", "inf"}, 4},
-        {{arquivo, png, "--passos"}, 4},
-        {{arquivo, png, "--desconhecida"}, 4},
-        {{invalido.fileName(), png}, 1},
-        {{pasta.filePath("nao_existe.zfr"), png}, 2},
-        {{arquivo, pasta.filePath("nao_existe/x.png")}, 3},
-        {{arquivo, pasta.filePath("nao_existe/x.svg")}, 3},
+        {AMBOS, {arquivo}, 4},
+        {EXPORTAR, {arquivo, pasta.filePath("x.jpg")}, 4},
+        {EXPORTAR, {arquivo, png, "--escala"}, 4},
+        {EXPORTAR, {arquivo, png, "--escala", "0"}, 4},
+        {EXPORTAR, {arquivo, png, "--escala", "dois"}, 4},
+        {EXPORTAR, {arquivo, png, "--escala", "inf"}, 4},
+        {AMBOS, {arquivo, png, "--passos"}, 4},
+        {AMBOS, {arquivo, png, "--desconhecida"}, 4},
+        {AMBOS, {arquivo, png, "--clique", "1:x:esq"}, 4},
+        {AMBOS, {arquivo, png, "--clique", "1:2:esq"}, 4}, // code 2 is a cylinder, not a directional valve
+        {EXPORTAR, {invalido.fileName(), png}, 1},
+        {AMBOS, {pasta.filePath("nao_existe.zfr"), png}, 2},
+        {AMBOS, {arquivo, pasta.filePath("nao_existe/x.png")}, 3},
+        {EXPORTAR, {arquivo, pasta.filePath("nao_existe/x.svg")}, 3},
     };
-    for (const auto &c : CASOS) {
-        SCOPED_TRACE(c.args.join(' ').toStdString());
-        const Execucao e = executar(QStringList{"exportar"} + c.args);
-        EXPECT_EQ(e.status, c.status);
-        EXPECT_FALSE(e.erros.isEmpty());
-        EXPECT_FALSE(QFile::exists(png));
-    }
+    for (const auto &c : CASOS)
+        for (const QString &comando : c.comandos) {
+            SCOPED_TRACE((comando + ' ' + c.args.join(' ')).toStdString());
+            const Execucao e = executar(QStringList{comando} + c.args);
+            EXPECT_EQ(e.status, c.status);
+            EXPECT_FALSE(e.erros.isEmpty());
+            EXPECT_FALSE(QFile::exists(png));
+        }
 }
 
 TEST(ExportarCli, FigurasDasDemonstracoesNaAjudaSaoAsExportadasEmEscala2)

@@ -50,7 +50,7 @@ protected:
     QTemporaryDir pasta;
 };
 
-TEST_F(CliRoteiro, AceitacaoDuasValvulasUmCilindroEUmFio)
+TEST_F(CliRoteiro, AceitacaoDuasValvulasUmCilindroEUmFioDesfeitosERefeitos)
 {
     const QString saida = caminho("out.zfr");
     const Resultado r =
@@ -83,6 +83,17 @@ TEST_F(CliRoteiro, AceitacaoDuasValvulasUmCilindroEUmFio)
     // (Sx, Sy-5-r), (Sx+5+hx, Sy-5-r), (Sx+5+hx, Ey+5+r), (Ex, Ey+5+r).
     EXPECT_EQ(f.fio->pontos,
               (std::vector<TPonto>{{130, 95}, {130, 83}, {173, 83}, {173, 344}, {207, 344}, {207, 332}}));
+
+    // Undone back to the input circuit (none: an empty one), then redone to the same result.
+    const QString desfeito = caminho("desfeito.zfr"), refeito = caminho("refeito.zfr"), vazio = caminho("vazio.zfr");
+    const QByteArray desfazer = QByteArray(ROTEIRO_ACEITACAO) + QByteArray("menu desfazer\n").repeated(5);
+    const QByteArray refazer = desfazer + QByteArray("menu refazer\n").repeated(5);
+    for (const auto &[roteiro, arquivo_saida] : {std::pair{desfazer, desfeito}, std::pair{refazer, refeito}})
+        ASSERT_EQ(executar_roteiro({"-", arquivo("s.txt", roteiro), arquivo_saida, "--desvio", "7"}).status, 0);
+    TEstado nenhum;
+    ASSERT_TRUE(Salvar_Arquivo(nenhum, vazio));
+    EXPECT_EQ(teste::sem_data(teste::ler_bytes(desfeito)), teste::sem_data(teste::ler_bytes(vazio)));
+    EXPECT_EQ(teste::sem_data(teste::ler_bytes(refeito)), teste::sem_data(teste::ler_bytes(saida)));
 }
 
 TEST_F(CliRoteiro, EntradaLidaPerguntasImpressasERespostas)
@@ -152,32 +163,6 @@ TEST_F(CliRoteiro, EntradaIlegivelOuInvalida)
     EXPECT_EQ(e.lista().numero_componentes(), 2);
 
     EXPECT_EQ(executar_roteiro({"-", caminho("sem_roteiro.txt"), saida}).status, 2);
-}
-
-// Undo back to the input circuit and redo to the script's result, in the tool's own scripts.
-TEST_F(CliRoteiro, DesfazerERefazerNoRoteiro)
-{
-    const QString so_roteiro = caminho("a.zfr"), desfeito = caminho("b.zfr"), refeito = caminho("c.zfr");
-    const QByteArray desfazer_tudo = QByteArray(ROTEIRO_ACEITACAO) + "menu desfazer\n"
-                                     "menu desfazer\nmenu desfazer\nmenu desfazer\nmenu desfazer\n";
-    struct Caso {
-        QByteArray roteiro;
-        QString saida;
-    };
-    const Caso casos[] = {
-        {ROTEIRO_ACEITACAO, so_roteiro},
-        {desfazer_tudo, desfeito},
-        {desfazer_tudo + "menu refazer\nmenu refazer\nmenu refazer\nmenu refazer\nmenu refazer\n", refeito},
-    };
-    for (const Caso &c : casos) {
-        const Resultado r = executar_roteiro({"-", arquivo("s.txt", c.roteiro), c.saida, "--desvio", "7"});
-        ASSERT_EQ(r.status, 0) << r.erros.toStdString();
-    }
-    TEstado vazio;
-    const QString arquivo_vazio = caminho("vazio.zfr");
-    ASSERT_TRUE(Salvar_Arquivo(vazio, arquivo_vazio));
-    EXPECT_EQ(teste::sem_data(teste::ler_bytes(desfeito)), teste::sem_data(teste::ler_bytes(arquivo_vazio)));
-    EXPECT_EQ(teste::sem_data(teste::ler_bytes(refeito)), teste::sem_data(teste::ler_bytes(so_roteiro)));
 }
 
 } // namespace

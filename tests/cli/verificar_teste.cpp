@@ -5,7 +5,6 @@
 #include "demonstracoes/demonstracoes.h"
 #include "modelo/interface_roteirizada.h"
 
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace zefira {
@@ -67,18 +66,15 @@ TEST_F(Cli, VerificarComESemAvisos)
     }
 }
 
-// Without a command the usage goes to stderr with status 4; asked for, to stdout.
-TEST_F(Cli, UsoSemComandoOuPedido)
+// Without a command the usage goes to stderr with status 4, asked for to stdout; a command with
+// the wrong arguments gets its own usage line.
+TEST_F(Cli, UsoSemComandoPedidoOuComArgumentosErrados)
 {
     const Execucao sem = executar({}), pedido = executar({QStringLiteral("--help")});
     EXPECT_EQ(sem.status, 4);
     EXPECT_EQ(pedido.status, 0);
     EXPECT_TRUE(pedido.saida.startsWith(QStringLiteral("Uso: zefira-cli "))) << pedido.saida.toStdString();
     EXPECT_EQ(sem.erros, pedido.saida);
-}
-
-TEST_F(Cli, NumeroErradoDeArgumentos)
-{
     for (const QStringList &args : {QStringList{"verificar"}, QStringList{"verificar", "a", "b"},
                                     QStringList{"verificar", "--avisos"},
                                     QStringList{"verificar", "--avisos", "--avisos", "a"}, QStringList{"regravar", "a"},

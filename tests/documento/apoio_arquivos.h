@@ -7,7 +7,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -23,18 +22,6 @@ inline bool gravar_bytes(const QString &caminho, const QByteArray &dados)
 {
     QFile f(caminho);
     return f.open(QIODevice::WriteOnly) && f.write(dados) == dados.size();
-}
-
-// The file's lines, split at CR LF.
-inline QList<QByteArray> linhas(const QByteArray &dados)
-{
-    QList<QByteArray> l = dados.split('\n');
-    for (QByteArray &x : l)
-        if (x.endsWith('\r'))
-            x.chop(1);
-    if (!l.isEmpty() && l.back().isEmpty())
-        l.pop_back();
-    return l;
 }
 
 // The bytes with line 2 (the date and time of the save) taken out.

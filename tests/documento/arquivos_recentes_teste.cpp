@@ -1,7 +1,6 @@
 // The recent files list: newest first, no repeats, eight at most, demonstrations left out.
 #include "documento/arquivos_recentes.h"
 
-
 #include <QDir>
 #include <gtest/gtest.h>
 
@@ -9,13 +8,12 @@ using namespace zefira;
 
 namespace {
 
-QString absoluto(const QString &nome) { return QDir::current().absoluteFilePath(nome); }
-
-QStringList absolutos(const QStringList &nomes)
+// The names as the list keeps them: absolute, with the extension added.
+QStringList absolutos(const QStringList &nomes, const QString &extensao = QString())
 {
     QStringList r;
     for (const QString &n : nomes)
-        r << absoluto(n);
+        r << QDir::current().absoluteFilePath(n + extensao);
     return r;
 }
 
@@ -51,10 +49,7 @@ TEST(ArquivosRecentes, OrdemSemRepeticaoELimite)
             else
                 EXPECT_FALSE(r.registrar_documento(" - DEMO - Comando Básico 1"));
         }
-        QStringList esperado;
-        for (const QString &e : caso.esperado)
-            esperado << e + ".zfr";
-        EXPECT_EQ(r.nomes(), absolutos(esperado));
+        EXPECT_EQ(r.nomes(), absolutos(caso.esperado, ".zfr"));
     }
     EXPECT_FALSE(TArquivosRecentes().registrar_documento(QString())); // unnamed
 

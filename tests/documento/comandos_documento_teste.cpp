@@ -33,41 +33,36 @@ struct Documento : ::testing::Test {
 
 } // namespace
 
-TEST_F(Documento, NovoSemNadaNaoPergunta)
+// "Sim" with the save dialog cancelled, or "Cancelar": the unsaved circuit survives; "Sim" and a
+// name: written, then emptied.
+TEST_F(Documento, NovoSoEsvaziaDepoisDeGravar)
 {
-    novoClick(estado, ui);
-    EXPECT_TRUE(ui.registro.isEmpty());
-    EXPECT_EQ(estado.lista().numero_componentes(), 0);
-}
-
-// "Sim" with the save dialog cancelled, or "Cancelar": the unsaved circuit survives.
-TEST_F(Documento, NovoCanceladoNaoDescartaELimpaNovoConfirmado)
-{
+    const struct {
+        Resposta resposta;
+        const char *arquivo;
+        int restantes;
+    } casos[] = {{Resposta::Sim, "", 1}, {Resposta::Cancelar, "", 1}, {Resposta::Sim, "a.zfr", 0}};
     um_componente();
-    for (Resposta r : {Resposta::Sim, Resposta::Cancelar}) {
+    for (const auto &c : casos) {
         estado.novo_confirmado = true;
         ui.registro.clear();
-        ui.respostas = {r};
-        ui.arquivos = {QString()};
+        ui.respostas = {c.resposta};
+        ui.arquivos = {*c.arquivo ? arquivo(c.arquivo) : QString()};
         novoClick(estado, ui);
         EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
-        EXPECT_EQ(estado.lista().numero_componentes(), 1);
-        EXPECT_FALSE(estado.novo_confirmado);
+        EXPECT_EQ(estado.lista().numero_componentes(), c.restantes);
+        if (c.restantes)
+            EXPECT_FALSE(estado.novo_confirmado);
     }
-}
-
-TEST_F(Documento, NovoComSimGravaEEsvazia)
-{
-    um_componente();
-    ui.respostas = {Resposta::Sim};
-    ui.arquivos = {arquivo("a.zfr")};
-    novoClick(estado, ui);
     EXPECT_TRUE(QFile::exists(arquivo("a.zfr")));
-    EXPECT_EQ(estado.lista().numero_componentes(), 0);
     EXPECT_TRUE(estado.nome_documento.isEmpty());
+    ui.registro.clear();
+    novoClick(estado, ui); // nothing to lose: no question
+    EXPECT_TRUE(ui.registro.isEmpty());
 }
 
-TEST_F(Documento, SalvarComoDepoisSalvarSemPerguntarDepoisPerguntando)
+// The save right after Salvar Como, or after Abrir, asks first; the one after that does not.
+TEST_F(Documento, SalvarPerguntaSoNaPrimeiraVezDepoisDeSalvarComoOuAbrir)
 {
     um_componente();
     ui.arquivos = {arquivo("b.zfr")};
@@ -77,6 +72,17 @@ TEST_F(Documento, SalvarComoDepoisSalvarSemPerguntarDepoisPerguntando)
     EXPECT_TRUE(ui.registro.isEmpty()) << "the second write asks nothing";
     ui.respostas = {Resposta::Nao};
     EXPECT_FALSE(salvarClick(estado, ui));
+    EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
+
+    estado.modificado = false;
+    ui.registro.clear();
+    ui.arquivos = {arquivo("b.zfr")};
+    abrirClick(estado, ui);
+    EXPECT_TRUE(ui.registro.isEmpty()) << "an unmodified circuit is replaced without asking";
+    EXPECT_EQ(estado.lista().numero_componentes(), 1);
+    EXPECT_EQ(estado.nome_documento, " - " + arquivo("b.zfr"));
+    ui.respostas = {Resposta::Sim};
+    EXPECT_TRUE(salvarClick(estado, ui));
     EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
 }
 
@@ -90,24 +96,6 @@ TEST_F(Documento, SalvarComoSobreArquivoExistenteComNaoNaoMudaNada)
     EXPECT_EQ(ui.registro, QStringList{"pergunta: Arquivo já existe!\n\rDeseja substitui-lo?"});
     EXPECT_EQ(teste::ler_bytes(arquivo("c.zfr")), QByteArray("antigo"));
     EXPECT_TRUE(estado.nome_documento.isEmpty());
-}
-
-TEST_F(Documento, AbrirPerguntaSoQuandoModificadoEPrimeiroSalvarPergunta)
-{
-    um_componente();
-    ui.arquivos = {arquivo("d.zfr")};
-    ASSERT_TRUE(salvarcomoClick(estado, ui));
-    estado.modificado = false;
-
-    ui.arquivos = {arquivo("d.zfr")};
-    abrirClick(estado, ui);
-    EXPECT_TRUE(ui.registro.isEmpty()) << "an unmodified circuit is replaced without asking";
-    EXPECT_EQ(estado.lista().numero_componentes(), 1);
-    EXPECT_EQ(estado.nome_documento, " - " + arquivo("d.zfr"));
-
-    ui.respostas = {Resposta::Sim};
-    EXPECT_TRUE(salvarClick(estado, ui));
-    EXPECT_EQ(ui.registro, QStringList{PERGUNTA});
 }
 
 // A solution shipped with the help opens as an unnamed copy: "Salvar" asks for a name and
@@ -204,23 +192,20 @@ TEST_F(Documento, DemonstracaoPedeNomeAoSalvar)
     EXPECT_EQ(estado.nome_documento, " - " + arquivo("demo.zfr"));
 }
 
-TEST_F(Documento, FalhaAoSalvarMostraMensagemEImpedeFechar)
-{
-    um_componente();
-    estado.nome_documento = " - " + pasta.filePath("nao/existe/e.zfr");
-    ui.respostas = {Resposta::Sim};
-    EXPECT_FALSE(FormClose(estado, ui));
-    EXPECT_EQ(ui.registro, (QStringList{PERGUNTA, "mensagem: Erro ao salvar arquivo!"}));
-    EXPECT_EQ(estado.lista().numero_componentes(), 1);
-}
-
-TEST_F(Documento, FecharDocumentoVazioFechaSemPerguntar)
+// Closing asks only with changes; "Sim" with a save that fails shows why and keeps the window.
+TEST_F(Documento, FecharPerguntaSoComAlteracoesEFalhaAoSalvarImpede)
 {
     EXPECT_TRUE(FormClose(estado, ui));
     EXPECT_TRUE(ui.registro.isEmpty());
     um_componente();
     ui.respostas = {Resposta::Cancelar};
     EXPECT_FALSE(FormClose(estado, ui));
+    ui.registro.clear();
+    estado.nome_documento = " - " + pasta.filePath("nao/existe/e.zfr");
+    ui.respostas = {Resposta::Sim};
+    EXPECT_FALSE(FormClose(estado, ui));
+    EXPECT_EQ(ui.registro, (QStringList{PERGUNTA, "mensagem: Erro ao salvar arquivo!"}));
+    EXPECT_EQ(estado.lista().numero_componentes(), 1);
     ui.respostas = {Resposta::Nao};
     EXPECT_TRUE(FormClose(estado, ui));
 }

@@ -16,14 +16,10 @@ TEST(Cp1252, TodoByteVaiEVolta)
     EXPECT_EQ(para_cp1252(texto), todos);
 }
 
-TEST(Cp1252, CaracteresConhecidos)
+TEST(Cp1252, CaracteresConhecidosEForaDaTabela)
 {
     EXPECT_EQ(de_cp1252(QByteArray("\x80\x8A\x93\x9F\xE1\xC7\xFF")), QStringLiteral("€Š“ŸáÇÿ"));
     EXPECT_EQ(para_cp1252(QStringLiteral("Válvula – “ç”")), QByteArray("V\xE1lvula \x96 \x93\xE7\x94"));
-}
-
-TEST(Cp1252, ForaDaTabelaViraInterrogacao)
-{
     // Characters absent from the code page, one "?" each, an emoji (two UTF-16 units) included.
     EXPECT_EQ(para_cp1252(QStringLiteral("a日b\u0100c😀d")), QByteArray("a?b?c?d"));
     // C1 controls that the code page uses for printable characters cannot be written as such.

@@ -27,7 +27,15 @@ QStringList conteudo_pasta(const QTemporaryDir &d)
     return QDir(d.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-TEST(GravacaoSegura, AlvosQueNaoSaoArquivosComunsSaoRecusadosEFicamComoEstavam)
+mode_t modo(const QString &caminho, mode_t mascara = 07777)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(caminho).constData(), &info) == 0 ? info.st_mode & mascara : 0;
+}
+
+// Targets that are not regular files, or are read-only, are refused with a reason and stay as they
+// were; a name as long as a name can be is written, new or existing. Nothing else is left behind.
+TEST(GravacaoSegura, AlvosRecusadosFicamComoEstavamENomeMaisLongoEGravado)
 {
     QTemporaryDir d;
     ASSERT_TRUE(d.isValid());
@@ -35,60 +43,42 @@ TEST(GravacaoSegura, AlvosQueNaoSaoArquivosComunsSaoRecusadosEFicamComoEstavam)
     ASSERT_TRUE(QDir().mkdir(pasta));
     const QString fifo = d.filePath(QStringLiteral("fifo"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString sem_pasta = d.filePath(QStringLiteral("nao_existe/c.zfr"));
-    // A device node of our own (a copy of /dev/null's), when allowed to make one.
-    const QString dispositivo = d.filePath(QStringLiteral("dispositivo"));
-    const bool com_dispositivo =
-        ::mknod(QFile::encodeName(dispositivo).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
-
-    struct Caso {
-        QString alvo;
-        mode_t tipo; // what the target must still be afterwards (0: still absent)
-    };
-    std::vector<Caso> casos = {{pasta, S_IFDIR}, {fifo, S_IFIFO}, {sem_pasta, 0}};
-    if (com_dispositivo)
-        casos.push_back({dispositivo, S_IFCHR});
-    for (const auto &c : casos) {
-        QString motivo;
-        EXPECT_FALSE(Gravar_Arquivo_Seguro(c.alvo, "dados", &motivo)) << c.alvo.toStdString();
-        EXPECT_FALSE(motivo.isEmpty()) << c.alvo.toStdString();
-        struct stat info {};
-        const bool existe = ::stat(QFile::encodeName(c.alvo).constData(), &info) == 0;
-        EXPECT_EQ(existe ? info.st_mode & S_IFMT : 0, c.tipo) << c.alvo.toStdString();
-    }
-    QStringList esperado{"fifo", "pasta"};
-    if (com_dispositivo)
-        esperado.prepend(QStringLiteral("dispositivo"));
-    EXPECT_EQ(conteudo_pasta(d), esperado);
-}
-
-mode_t modo(const QString &caminho)
-{
-    struct stat info {};
-    return ::stat(QFile::encodeName(caminho).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
-}
-
-TEST(GravacaoSegura, ArquivoSomenteLeituraERecusadoNomeMaisLongoEGravado)
-{
-    QTemporaryDir d;
-    ASSERT_TRUE(d.isValid());
     // 252 bytes: a valid name whose ".NOME.XXXXXX" would pass the 255-byte limit.
-    const QString longo = d.filePath(QString(248, QLatin1Char('n')) + QStringLiteral(".zfr"));
+    const QString nome_longo = QString(248, QLatin1Char('n')) + QStringLiteral(".zfr");
     const QString protegido = d.filePath(QStringLiteral("protegido.zfr"));
     ASSERT_TRUE(teste::gravar_bytes(protegido, "antigo"));
     ASSERT_EQ(::chmod(QFile::encodeName(protegido).constData(), 0444), 0);
-    const struct {
+    struct Caso {
         QString alvo;
-        bool grava;
-    } casos[] = {{longo, true}, {longo, true}, {protegido, false}}; // the long name both new and existing
-    for (const auto &c : casos) {
-        QString motivo;
-        EXPECT_EQ(Gravar_Arquivo_Seguro(c.alvo, "novo", &motivo), c.grava) << motivo.toStdString();
-        EXPECT_EQ(teste::ler_bytes(c.alvo), c.grava ? "novo" : "antigo");
-        EXPECT_EQ(motivo, c.grava ? QString() : QStringLiteral("o arquivo é somente leitura"));
+        mode_t tipo;        // what the target is afterwards (0: still absent)
+        const char *motivo; // nullptr: written; "": refused for any reason
+    };
+    std::vector<Caso> casos = {{pasta, S_IFDIR, ""},
+                               {fifo, S_IFIFO, ""},
+                               {d.filePath(QStringLiteral("nao_existe/c.zfr")), 0, ""},
+                               {d.filePath(nome_longo), S_IFREG, nullptr},
+                               {d.filePath(nome_longo), S_IFREG, nullptr},
+                               {protegido, S_IFREG, "o arquivo é somente leitura"}};
+    QStringList esperado{"fifo", nome_longo, "pasta", "protegido.zfr"};
+    // A device node of our own (a copy of /dev/null's), when allowed to make one.
+    const QString dispositivo = d.filePath(QStringLiteral("dispositivo"));
+    if (::mknod(QFile::encodeName(dispositivo).constData(), S_IFCHR | 0600, makedev(1, 3)) == 0) {
+        casos.push_back({dispositivo, S_IFCHR, ""});
+        esperado.prepend(QStringLiteral("dispositivo"));
     }
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.alvo.toStdString());
+        QString motivo;
+        EXPECT_EQ(Gravar_Arquivo_Seguro(c.alvo, "novo", &motivo), !c.motivo) << motivo.toStdString();
+        EXPECT_EQ(motivo.isEmpty(), !c.motivo);
+        if (c.motivo && *c.motivo)
+            EXPECT_EQ(motivo, QString::fromUtf8(c.motivo));
+        EXPECT_EQ(modo(c.alvo, S_IFMT), c.tipo);
+    }
+    EXPECT_EQ(teste::ler_bytes(d.filePath(nome_longo)), "novo");
+    EXPECT_EQ(teste::ler_bytes(protegido), "antigo");
     EXPECT_EQ(modo(protegido), 0444u);
-    EXPECT_EQ(conteudo_pasta(d).size(), 2);
+    EXPECT_EQ(conteudo_pasta(d), esperado);
 }
 
 // A writable file in a folder where nothing can be created is written over in place. Root

@@ -73,18 +73,15 @@ TEST_F(Leitor, NotasSaoAcrescentadasSemAparar)
                            QStringLiteral("Número de Componentes:")}));
 }
 
-TEST_F(Leitor, NotasAlemDoFimDoArquivoNaoTravam)
+// Counts far beyond the file end at the file's end.
+TEST_F(Leitor, ContagensEnormesTerminamNoFimDoArquivo)
 {
-    const TResultadoLeitura r = ler(QStringLiteral("Observações:\r\n2000000000\r\numa\r\nduas\r\n"));
-    EXPECT_EQ(r.mensagem, FALTA);
+    EXPECT_EQ(ler(QStringLiteral("Observações:\r\n2000000000\r\numa\r\nduas\r\n")).mensagem, FALTA);
     EXPECT_EQ(estado.observacoes.size(), 2);
-}
-
-TEST_F(Leitor, ContagemEnormeTerminaComoIncompleto)
-{
-    const TResultadoLeitura r =
-        ler(QStringLiteral("Número de Componentes:\r\n2000000000\r\nJump\r\n1 (J) 0 -1 -1 -1 -1 0 0\r\n"));
-    EXPECT_EQ(r.mensagem, INCOMPLETO);
+    EXPECT_EQ(ler(QStringLiteral("Número de Componentes:\r\n2000000000\r\n"
+                                 "Jump\r\n1 (J) 0 -1 -1 -1 -1 0 0\r\n"))
+                  .mensagem,
+              INCOMPLETO);
     EXPECT_EQ(componentes(), 1);
 }
 
@@ -119,16 +116,6 @@ TEST_F(Leitor, ErroGuardaOQueFoiLidoEAtualizaContadorESelecao)
     EXPECT_TRUE(estado.lista()[0].selecionado());
 }
 
-TEST_F(Leitor, LimpaModificadoEVoltaAoModoDeEdicao)
-{
-    estado.modificado = true;
-    estado.modo = MODO_FIO;
-    EXPECT_EQ(ler(QStringLiteral("Número de Componentes:\r\n1\r\nJump\r\n1 () 0 -1 -1 -1 -1 0 0\r\n")).status,
-              StatusLeitura::Ok);
-    EXPECT_FALSE(estado.modificado);
-    EXPECT_EQ(estado.modo, 0);
-}
-
 TEST_F(Leitor, Inteiros)
 {
     struct {
@@ -152,15 +139,18 @@ TEST_F(Leitor, Inteiros)
     }
 }
 
-TEST_F(Leitor, FioSemConexaoFicaSolto)
+// A wire read without connections is loose; reading leaves the document unmodified, in editing.
+TEST_F(Leitor, FioSemConexaoFicaSoltoELeituraVoltaAEdicao)
 {
+    estado.modificado = true;
+    estado.modo = MODO_FIO;
     EXPECT_EQ(ler(QStringLiteral("Número de Componentes:\r\n1\r\nFio de Energia\r\n4 3 -1 5 -1 0 0 \r\n")).status,
               StatusLeitura::Ok);
+    EXPECT_FALSE(estado.modificado);
+    EXPECT_EQ(estado.modo, 0);
     const TFio &f = *estado.lista()[0].fio;
-    EXPECT_EQ(f.conexao(true), -1);
-    EXPECT_EQ(f.pino(true), -1);
-    EXPECT_EQ(f.conexao(false), -1);
-    EXPECT_EQ(f.pino(false), -1);
+    EXPECT_EQ(std::make_pair(f.conexao(true), f.pino(true)), std::make_pair(-1, -1));
+    EXPECT_EQ(std::make_pair(f.conexao(false), f.pino(false)), std::make_pair(-1, -1));
 }
 
 TEST_F(Leitor, ReguladoraGuardaOPinoOutrosTiposNao)

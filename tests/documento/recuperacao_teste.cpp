@@ -84,50 +84,44 @@ TEST_F(Recuperacao, SimulandoCopiaOCircuitoEditado)
     EXPECT_EQ(sem_data(Conteudo_Arquivo(lido)), editado);
 }
 
-TEST_F(Recuperacao, CopiaDeExecucaoInterrompidaEOferecidaERecuperada)
+// Offered once; "Não" deletes it, "Sim" loads it as an unnamed, modified circuit.
+TEST_F(Recuperacao, CopiaDeExecucaoInterrompidaEOferecida)
 {
-    auto interrompida = std::make_unique<TCopia_Recuperacao>(pasta());
-    tiques(*interrompida, estado, TCopia_Recuperacao::TIQUES_POR_COPIA);
-    const QString arquivo = interrompida->arquivo();
-    {
-        // A run still open holds its copy: another run does not offer it.
-        TCopia_Recuperacao outra(pasta());
-        EXPECT_TRUE(outra.orfas().empty());
-    }
-    interrompida.reset(); // gone without a clean exit, like a crash
+    for (const Resposta resposta : {Resposta::Nao, Resposta::Sim}) {
+        SCOPED_TRACE(int(resposta));
+        auto interrompida = std::make_unique<TCopia_Recuperacao>(pasta());
+        tiques(*interrompida, estado, TCopia_Recuperacao::TIQUES_POR_COPIA);
+        const QString arquivo = interrompida->arquivo();
+        {
+            // A run still open holds its copy: another run does not offer it.
+            TCopia_Recuperacao outra(pasta());
+            EXPECT_TRUE(outra.orfas().empty());
+        }
+        interrompida.reset(); // gone without a clean exit, like a crash
 
-    TEstado novo;
-    Limpar_Lista(novo);
-    TCopia_Recuperacao copia(pasta());
-    ASSERT_EQ(copia.orfas().size(), 1u);
-    const QString data = QFileInfo(arquivo).lastModified().toString(QStringLiteral("dd/MM/yyyy hh:mm"));
-    ui.respostas = {Resposta::Sim};
-    ASSERT_TRUE(Oferecer_Recuperacao(novo, ui, copia));
-    EXPECT_EQ(ui.registro, QStringList{"pergunta: Foi encontrado um circuito não salvo de " + data
-                                       + ". Deseja recuperá-lo?"});
-    EXPECT_EQ(sem_data(Conteudo_Arquivo(novo)), sem_data(Conteudo_Arquivo(estado)));
-    EXPECT_TRUE(novo.nome_documento.isEmpty());
-    EXPECT_TRUE(novo.modificado);
-    EXPECT_FALSE(Pode_Desfazer(novo));
-    // The recovered circuit is this run's copy now; the old one is gone.
-    EXPECT_FALSE(QFile::exists(arquivo));
-    EXPECT_TRUE(QFile::exists(copia.arquivo()));
-}
-
-TEST_F(Recuperacao, NaoApagaACopia)
-{
-    {
-        TCopia_Recuperacao interrompida(pasta());
-        tiques(interrompida, estado, TCopia_Recuperacao::TIQUES_POR_COPIA);
+        TEstado novo;
+        Limpar_Lista(novo);
+        TCopia_Recuperacao copia(pasta());
+        ASSERT_EQ(copia.orfas().size(), 1u);
+        const QString data = QFileInfo(arquivo).lastModified().toString(QStringLiteral("dd/MM/yyyy hh:mm"));
+        ui.registro.clear();
+        ui.respostas = {resposta};
+        EXPECT_EQ(Oferecer_Recuperacao(novo, ui, copia), resposta == Resposta::Sim);
+        EXPECT_EQ(ui.registro, QStringList{"pergunta: Foi encontrado um circuito não salvo de " + data
+                                           + ". Deseja recuperá-lo?"});
+        EXPECT_FALSE(QFile::exists(arquivo));
+        if (resposta == Resposta::Nao) {
+            EXPECT_EQ(novo.lista().numero_componentes(), 0);
+            EXPECT_TRUE(copia.orfas().empty());
+            EXPECT_EQ(QDir(pasta()).entryList(QDir::Files).filter(QStringLiteral(".zfr")), QStringList());
+            continue;
+        }
+        EXPECT_EQ(sem_data(Conteudo_Arquivo(novo)), sem_data(Conteudo_Arquivo(estado)));
+        EXPECT_TRUE(novo.nome_documento.isEmpty());
+        EXPECT_TRUE(novo.modificado);
+        EXPECT_FALSE(Pode_Desfazer(novo));
+        EXPECT_TRUE(QFile::exists(copia.arquivo())); // the recovered circuit is this run's copy now
     }
-    TEstado novo;
-    Limpar_Lista(novo);
-    TCopia_Recuperacao copia(pasta());
-    ui.respostas = {Resposta::Nao};
-    EXPECT_FALSE(Oferecer_Recuperacao(novo, ui, copia));
-    EXPECT_EQ(novo.lista().numero_componentes(), 0);
-    EXPECT_TRUE(copia.orfas().empty());
-    EXPECT_EQ(QDir(pasta()).entryList(QDir::Files).filter(QStringLiteral(".zfr")), QStringList());
 }
 
 // After "Arquivo Inválido! ...", the fragment is unnamed and modified: "Salvar" asks for a

@@ -13,4 +13,13 @@ struct Principal {
     TForm1 form{estado, false};
 };
 
+// The main window shown, its pending events handled.
+struct PrincipalVisivel : Principal {
+    PrincipalVisivel()
+    {
+        form.show();
+        processar_eventos();
+    }
+};
+
 } // namespace zefira::teste

@@ -79,29 +79,6 @@ TEST(Argumentos, NomeQueNaoEUtf8AbreOArquivo)
     EXPECT_EQ(Bytes_Nome_Arquivo(estado.nome_documento.mid(3)), bytes); // a later save goes to the same file
 }
 
-namespace {
-
-struct Saida {
-    int status = -1;
-    QString saida, erros;
-};
-
-Saida executar(const QStringList &args, const QProcessEnvironment &ambiente)
-{
-    QProcess p;
-    p.setProcessEnvironment(ambiente);
-    p.start(QStringLiteral(ZEFIRA_PROGRAMA), args);
-    Saida s;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return s;
-    s.status = p.exitCode();
-    s.saida = QString::fromLocal8Bit(p.readAllStandardOutput());
-    s.erros = QString::fromLocal8Bit(p.readAllStandardError());
-    return s;
-}
-
-} // namespace
-
 // The program as a separate process: options that print and leave (how each is read is
 // Argumentos.LinhaDeComando's). Help and version answer before any window exists, so they work
 // with no display at all.
@@ -131,16 +108,21 @@ TEST(Programa, OpcoesQueImprimemESaem)
     };
     for (const auto &c : casos) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
-        const Saida s = executar(c.args, c.tela ? fora_da_tela : sem_tela);
-        EXPECT_EQ(s.status, c.status);
+        QProcess p;
+        p.setProcessEnvironment(c.tela ? fora_da_tela : sem_tela);
+        p.start(QStringLiteral(ZEFIRA_PROGRAMA), c.args);
+        ASSERT_TRUE(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), c.status);
+        const QString saida = QString::fromLocal8Bit(p.readAllStandardOutput());
+        const QString erros = QString::fromLocal8Bit(p.readAllStandardError());
         if (c.inicio)
-            EXPECT_TRUE(s.saida.startsWith(QString::fromUtf8(c.saida))) << s.saida.toStdString();
+            EXPECT_TRUE(saida.startsWith(QString::fromUtf8(c.saida))) << saida.toStdString();
         else
-            EXPECT_EQ(s.saida, QString::fromUtf8(c.saida));
+            EXPECT_EQ(saida, QString::fromUtf8(c.saida));
         // The toolkit may warn first (no runtime folder in a test's environment).
         if (*c.erros)
-            EXPECT_TRUE(s.erros.contains(QString::fromUtf8(c.erros))) << s.erros.toStdString();
+            EXPECT_TRUE(erros.contains(QString::fromUtf8(c.erros))) << erros.toStdString();
         else if (!c.tela)
-            EXPECT_TRUE(s.erros.isEmpty()) << s.erros.toStdString();
+            EXPECT_TRUE(erros.isEmpty()) << erros.toStdString();
     }
 }

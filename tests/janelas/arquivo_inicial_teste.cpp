@@ -83,8 +83,7 @@ TEST(Icone, TodasAsJanelasMostramOIconeDoPrograma)
     }
     QApplication::setWindowIcon(icone);
     const qint64 chave = QApplication::windowIcon().cacheKey();
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     QList<QWidget *> janelas = QApplication::topLevelWidgets();
     janelas << p.form.sub_arquivo << p.form.sub_biblioteca;
     EXPECT_GE(janelas.size(), 12);

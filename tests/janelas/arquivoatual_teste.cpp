@@ -36,13 +36,53 @@ void clicar_em(QWidget *area, const QPoint &p)
     clicar(area, p);
 }
 
+// Pixels whose colour differs by more than a small amount in any channel.
+int pixels_diferentes(const QImage &a, const QImage &b)
+{
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(q)) > 40 || std::abs(qGreen(p) - qGreen(q)) > 40
+                || std::abs(qBlue(p) - qBlue(q)) > 40)
+                ++n;
+        }
+    return n;
+}
+
+// A 1000 x 650 work area, shown, its timer stopped so the test ticks it.
+struct Area {
+    TEstado estado;
+    TInterfaceRoteirizada ui;
+    TFormArquivo area{estado, ui};
+    Area()
+    {
+        area.Timer1.stop();
+        area.resize(1000, 650);
+        area.show();
+        processar_eventos();
+    }
+    // Where circuit pixel p is on the window at the current zoom and scroll.
+    QPoint tela(const TPonto &p) const
+    {
+        return estado.vista.para_tela(QPointF(p.x + 0.5, p.y + 0.5)).toPoint();
+    }
+};
+
+void arrastar(QWidget *w, QPoint de, QPoint ate)
+{
+    mover(w, de);
+    pressionar(w, de);
+    evento_mouse(w, QEvent::MouseMove, (de + ate) / 2, Qt::NoButton, Qt::LeftButton);
+    evento_mouse(w, QEvent::MouseMove, ate, Qt::NoButton, Qt::LeftButton);
+    soltar(w, ate);
+}
+
 } // namespace
 
 TEST(AreaTrabalho, PaletaCliqueEFioPelosWidgets)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     // Mouse events reach the work area through its viewport, as the window system sends them.
     TFormArquivo *form_area = p.form.FormArquivo;
     QWidget *area = form_area->viewport();
@@ -111,9 +151,7 @@ TEST(AreaTrabalho, PaletaCliqueEFioPelosWidgets)
 
 TEST(AreaTrabalho, DuploCliqueConsomeOCliqueQueOAcompanha)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     QWidget *area = p.form.FormArquivo->viewport();
     TComponente &a = Posicionar_Componente(p.estado, 7, 100, 60);
     TComponente &b = Posicionar_Componente(p.estado, 7, 400, 60);
@@ -155,37 +193,14 @@ TEST(AreaTrabalho, DuploCliqueConsomeOCliqueQueOAcompanha)
     EXPECT_FALSE(p.estado.ignorar_selecao);
 }
 
-namespace {
-
-// Pixels whose colour differs by more than a small amount in any channel.
-int pixels_diferentes(const QImage &a, const QImage &b)
-{
-    int n = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            if (std::abs(qRed(p) - qRed(q)) > 40 || std::abs(qGreen(p) - qGreen(q)) > 40
-                || std::abs(qBlue(p) - qBlue(q)) > 40)
-                ++n;
-        }
-    return n;
-}
-
-} // namespace
-
 // The picture of "Comando Básico 1" after one tick, against a reviewed reference. Set
 // ZEFIRA_GERAR_REFERENCIA to write the reference again after a deliberate change.
 TEST(AreaTrabalho, DesenhoDeUmaDemonstracaoConfereComAReferencia)
 {
-    TEstado estado;
-    TInterfaceRoteirizada ui;
-    TFormArquivo area(estado, ui);
-    area.Timer1.stop();
-    area.show();
-    processar_eventos();
-    ASSERT_TRUE(Construir_Demonstracao(estado, ui, "comandobasico1"));
-    area.Timer1Timer();
-    QImage img = area.imagem().convertToFormat(QImage::Format_RGB32);
+    Area a;
+    ASSERT_TRUE(Construir_Demonstracao(a.estado, a.ui, "comandobasico1"));
+    a.area.Timer1Timer();
+    QImage img = a.area.imagem().convertToFormat(QImage::Format_RGB32);
     // The scroll bars of the larger surface take their strips off the 1000 x 650 window.
     ASSERT_GE(img.width(), 960);
     ASSERT_GE(img.height(), 610);
@@ -212,38 +227,6 @@ TEST(AreaTrabalho, DesenhoDeUmaDemonstracaoConfereComAReferencia)
             tinta += (img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF;
     EXPECT_GT(tinta, 2000);
 }
-
-namespace {
-
-// A work area of the specified size, shown, its timer stopped so the test ticks it.
-struct Area {
-    TEstado estado;
-    TInterfaceRoteirizada ui;
-    TFormArquivo area{estado, ui};
-    Area()
-    {
-        area.Timer1.stop();
-        area.resize(1000, 650);
-        area.show();
-        processar_eventos();
-    }
-    // Where circuit pixel p is on the window at the current zoom and scroll.
-    QPoint tela(const TPonto &p) const
-    {
-        return estado.vista.para_tela(QPointF(p.x + 0.5, p.y + 0.5)).toPoint();
-    }
-};
-
-void arrastar(QWidget *w, QPoint de, QPoint ate)
-{
-    mover(w, de);
-    pressionar(w, de);
-    evento_mouse(w, QEvent::MouseMove, (de + ate) / 2, Qt::NoButton, Qt::LeftButton);
-    evento_mouse(w, QEvent::MouseMove, ate, Qt::NoButton, Qt::LeftButton);
-    soltar(w, ate);
-}
-
-} // namespace
 
 TEST(AreaTrabalho, ComZoomOPonteiroAcertaPortasEFaixa)
 {
@@ -308,7 +291,7 @@ TEST(AreaTrabalho, ComponenteLongeAbreComRolagemEPodeSerEditado)
     EXPECT_EQ(a.estado.vista.origem(), QPoint(0, 0));
 }
 
-TEST(AreaTrabalho, CaixaDeZoomMostraEDefineOZoom)
+TEST(AreaTrabalho, CaixaDeZoomLeOTextoDigitado)
 {
     struct Caso {
         const char *texto;
@@ -317,89 +300,70 @@ TEST(AreaTrabalho, CaixaDeZoomMostraEDefineOZoom)
                     {"abc", 0},   {"0", 0},       {"-50", 0},    {"", 0}};
     for (const Caso &c : leituras)
         EXPECT_DOUBLE_EQ(TCaixaZoom::ler(c.texto), c.zoom) << c.texto;
-
-    Principal p;
-    p.form.show();
-    processar_eventos();
-    auto *caixa = p.form.findChild<TCaixaZoom *>("CaixaZoom");
-    ASSERT_TRUE(caixa);
-    EXPECT_EQ(caixa->currentText(), "100%");
-    struct Passo {
-        const char *digitado; // or "" for a menu item
-        const char *item;
-        double zoom;
-        const char *mostrado;
-    } passos[] = {
-        {"200", "", 2, "200%"},   {"", "reduzir", 1.5, "150%"}, {"", "ampliar", 2, "200%"},
-        {"900", "", 4, "400%"},   {"abc", "", 4, "400%"},       {"", "tamanhonormal", 1, "100%"},
-        {"10%", "", 0.25, "25%"},
-    };
-    for (const Passo &s : passos) {
-        if (*s.digitado) {
-            caixa->lineEdit()->setText(QString::fromUtf8(s.digitado));
-            tecla(caixa->lineEdit(), Qt::Key_Return);
-        } else {
-            p.form.acao(s.item)->trigger();
-        }
-        EXPECT_DOUBLE_EQ(p.estado.vista.zoom(), s.zoom) << s.digitado << s.item;
-        EXPECT_EQ(caixa->currentText(), QString(s.mostrado)) << s.digitado << s.item;
-    }
 }
 
 // The 20 ms tick repaints only when something shown may have changed: nothing while idle or
 // paused, once per simulation step (twice when a step showed a cam, which the next repaint
-// takes down), and after any input.
-TEST(AreaTrabalho, RepintaSoQuandoAlgoMuda)
+// takes down), and after any input. Idle means asleep: stopped or paused with nothing happening,
+// the timer stops; input, a command or a run wake it, and a stop still gets its rest update
+// before it sleeps again.
+TEST(AreaTrabalho, RepintaEAcordaSoQuandoAlgoMuda)
 {
     TEstado estado;
     TInterfaceRoteirizada ui;
     TFormArquivo area(estado, ui);
-    area.Timer1.stop();
     ASSERT_TRUE(Construir_Demonstracao(estado, ui, "passoapasso"));
     area.marcar_alterado();
-    area.Timer1Timer();
-    area.Timer1Timer();
-    const int inicio = area.quadros();
-    for (int i = 0; i < 200; ++i)
-        area.Timer1Timer();
-    EXPECT_LE(area.quadros() - inicio, 1) << "parado";
+    const auto adormece = [&] {
+        for (int i = 0; i < 5 && area.Timer1.isActive(); ++i)
+            area.Timer1Timer();
+        return !area.Timer1.isActive() && area.dormindo();
+    };
+    const auto quadros_em = [&](int tiques) {
+        const int antes = area.quadros();
+        for (int i = 0; i < tiques; ++i)
+            area.Timer1Timer();
+        return area.quadros() - antes;
+    };
+    EXPECT_TRUE(adormece()) << "parado";
+    EXPECT_EQ(quadros_em(200), 0) << "parado";
+    mover(area.viewport(), QPoint(500, 300));
+    EXPECT_TRUE(area.Timer1.isActive()) << "o ponteiro acorda";
+    EXPECT_EQ(quadros_em(1), 1) << "o ponteiro mexeu";
+    EXPECT_TRUE(adormece());
 
     iniciarClick(estado);
-    area.marcar_alterado();
-    const int simulando = area.quadros();
+    area.marcar_alterado(); // the command wakes it
     const std::uint64_t passos = estado.revisao_simulacao;
-    for (int i = 0; i < 200; ++i) // 4 s: ten steps of 400 ms
-        area.Timer1Timer();
-    const int quadros_passos = area.quadros() - simulando;
+    const int quadros_passos = quadros_em(200); // 4 s: ten steps of 400 ms
+    EXPECT_TRUE(area.Timer1.isActive()) << "simulando";
     EXPECT_EQ(estado.revisao_simulacao - passos, 10u);
     EXPECT_GE(quadros_passos, 10);
     EXPECT_LE(quadros_passos, 21);
 
     pausarClick(estado);
-    area.Timer1Timer();
-    area.Timer1Timer();
-    const int pausado = area.quadros();
-    for (int i = 0; i < 200; ++i)
-        area.Timer1Timer();
-    EXPECT_EQ(area.quadros(), pausado) << "pausado";
-
-    mover(area.viewport(), QPoint(500, 300));
-    area.Timer1Timer();
-    EXPECT_EQ(area.quadros(), pausado + 1) << "o ponteiro mexeu";
+    area.marcar_alterado();
+    EXPECT_TRUE(adormece()) << "pausado";
+    EXPECT_EQ(quadros_em(200), 0) << "pausado";
+    pararClick(estado);
+    area.marcar_alterado();
+    EXPECT_TRUE(adormece()) << "parado de novo";
+    EXPECT_TRUE(estado.acionadores_atualizados);
 }
 
 // Whatever changes the zoom, the scroll or the content, the picture at once is that of the new
-// view, painted afresh: nothing of the previous one stays on the screen.
+// view, painted afresh: nothing of the previous one stays on the screen. The zoom box shows the
+// zoom, and what is typed in it is held between 25 % and 400 %.
 TEST(AreaTrabalho, CadaMudancaDeZoomRolagemOuConteudoRepinta)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     TFormArquivo &area = *p.form.FormArquivo;
     area.Timer1.stop();
     p.form.acao("cascata")->trigger();
     area.Timer1Timer();
     auto *caixa = p.form.findChild<TCaixaZoom *>("CaixaZoom");
+    ASSERT_TRUE(caixa);
+    EXPECT_EQ(caixa->currentText(), "100%");
     const auto roda = [&](Qt::KeyboardModifiers teclas) {
         const QPoint sob(300, 200);
         QWheelEvent e(QPointF(sob), QPointF(area.viewport()->mapToGlobal(sob)), QPoint(), QPoint(0, -120),
@@ -410,22 +374,34 @@ TEST(AreaTrabalho, CadaMudancaDeZoomRolagemOuConteudoRepinta)
         caixa->lineEdit()->setText(QString::fromUtf8(texto));
         tecla(caixa->lineEdit(), Qt::Key_Return);
     };
-    const std::pair<const char *, std::function<void()>> passos[] = {
-        {"lista 25%", [&] { emit caixa->textActivated(caixa->itemText(0)); }},
-        {"Ctrl+0", [&] { atalho(&area, QKeySequence(QStringLiteral("Ctrl+0"))); }},
-        {"roda", [&] { roda(Qt::NoModifier); }},
+    const auto item = [&](const char *nome) { return [&p, nome] { p.form.acao(nome)->trigger(); }; };
+    const struct {
+        const char *nome;
+        std::function<void()> passo;
+        double zoom; // 0: not checked
+    } passos[] = {
+        {"lista 25%", [&] { emit caixa->textActivated(caixa->itemText(0)); }, 0.25},
+        {"Ctrl+0", [&] { atalho(&area, QKeySequence(QStringLiteral("Ctrl+0"))); }, 0},
+        {"roda", [&] { roda(Qt::NoModifier); }, 0},
         {"barras", [&] {
              area.horizontalScrollBar()->setValue(600);
              area.verticalScrollBar()->setValue(100);
-         }},
-        {"Ctrl+T", [&] { atalho(&area, QKeySequence(QStringLiteral("Ctrl+T"))); }},
-        {"Ctrl+roda", [&] { roda(Qt::ControlModifier); }},
-        {"digitado 100", [&] { digitar_zoom("100"); }},
-        {"roda de novo", [&] { roda(Qt::NoModifier); }},
-        {"Ctrl++", [&] { atalho(&area, QKeySequence(QStringLiteral("Ctrl++"))); }},
-        {"Ajustar à janela", [&] { p.form.acao("ajustarajanela")->trigger(); }},
+         }, 0},
+        {"Ctrl+T", [&] { atalho(&area, QKeySequence(QStringLiteral("Ctrl+T"))); }, 0},
+        {"Ctrl+roda", [&] { roda(Qt::ControlModifier); }, 0},
+        {"digitado 100", [&] { digitar_zoom("100"); }, 1},
+        {"roda de novo", [&] { roda(Qt::NoModifier); }, 1},
+        {"Ctrl++", [&] { atalho(&area, QKeySequence(QStringLiteral("Ctrl++"))); }, 0},
+        {"Ajustar à janela", item("ajustarajanela"), 0},
+        {"digitado 200", [&] { digitar_zoom("200"); }, 2},
+        {"reduzir", item("reduzir"), 1.5},
+        {"ampliar", item("ampliar"), 2},
+        {"digitado 900", [&] { digitar_zoom("900"); }, 4},
+        {"digitado abc", [&] { digitar_zoom("abc"); }, 4},
+        {"tamanho normal", item("tamanhonormal"), 1},
+        {"digitado 10%", [&] { digitar_zoom("10%"); }, 0.25},
     };
-    for (const auto &[nome, passo] : passos) {
+    for (const auto &[nome, passo, zoom] : passos) {
         passo();
         processar_eventos();
         area.Timer1Timer();
@@ -438,44 +414,11 @@ TEST(AreaTrabalho, CadaMudancaDeZoomRolagemOuConteudoRepinta)
             Desenhar(p.estado, pintor, p.estado.mostrar_mira, p.estado.mostrar_cruz, p.estado.segmento_destacado);
         }
         EXPECT_TRUE(area.imagem() == esperada) << nome << " zoom " << p.estado.vista.zoom();
+        if (zoom)
+            EXPECT_DOUBLE_EQ(p.estado.vista.zoom(), zoom) << nome;
+        EXPECT_EQ(caixa->currentText(), TCaixaZoom::texto(p.estado.vista.zoom())) << nome;
     }
-    EXPECT_EQ(caixa->currentText(), TCaixaZoom::texto(p.estado.vista.zoom()));
-}
-
-// Idle means asleep: stopped or paused with nothing happening, the timer stops; input, a command
-// or a run wake it, and a stop still gets its rest update before it sleeps again.
-TEST(AreaTrabalho, RelogioDormeQuandoNadaAcontece)
-{
-    TEstado estado;
-    TInterfaceRoteirizada ui;
-    TFormArquivo area(estado, ui);
-    ASSERT_TRUE(Construir_Demonstracao(estado, ui, "passoapasso"));
-    area.marcar_alterado();
-    const auto adormece = [&] {
-        for (int i = 0; i < 5 && area.Timer1.isActive(); ++i)
-            area.Timer1Timer();
-        return !area.Timer1.isActive() && area.dormindo();
-    };
-    EXPECT_TRUE(adormece()) << "parado";
-    mover(area.viewport(), QPoint(500, 300));
-    EXPECT_TRUE(area.Timer1.isActive()) << "o ponteiro acorda";
-    EXPECT_TRUE(adormece());
-
-    iniciarClick(estado);
-    area.marcar_alterado(); // the command wakes it
-    const std::uint64_t passos = estado.revisao_simulacao;
-    for (int i = 0; i < 100; ++i)
-        area.Timer1Timer();
-    EXPECT_TRUE(area.Timer1.isActive()) << "simulando";
-    EXPECT_EQ(estado.revisao_simulacao - passos, 5u);
-
-    pausarClick(estado);
-    area.marcar_alterado();
-    EXPECT_TRUE(adormece()) << "pausado";
-    pararClick(estado);
-    area.marcar_alterado();
-    EXPECT_TRUE(adormece()) << "parado de novo";
-    EXPECT_TRUE(estado.acionadores_atualizados);
+    EXPECT_EQ(caixa->currentText(), "25%");
 }
 
 // A document opened is scrolled into view, even the demonstration already open.

@@ -1,5 +1,6 @@
-// Single step and speed from the main window, the speed kept between runs, and the diagram
-// window following a run live.
+// Single step and speed from the main window, and the diagram tool window following a run live
+// and exporting all of it.
+// The speed kept between runs: Principal.EscolhaMarcadaValeParaOProximoInicio.
 #include "apoio_janelas.h"
 #include "desenho/diagrama_trajeto_passo.h"
 #include "janelas/arquivoatual.h"
@@ -13,30 +14,16 @@
 using namespace zefira;
 using namespace zefira::teste;
 
-TEST(JanelaDiagrama, VelocidadeEscolhidaValeParaOProximoInicio)
+TEST(JanelaDiagrama, F7EAJanelaSeguemASimulacaoEExportamTudo)
 {
-    {
-        Principal p;
-        EXPECT_TRUE(p.form.acao("velocidadenormal")->isChecked());
-        p.form.acao("velocidadelenta")->trigger();
-        EXPECT_EQ(p.estado.intervalo_passo, 1600);
-        EXPECT_FALSE(p.form.acao("velocidadenormal")->isChecked());
-    }
-    Principal p; // a new run
-    EXPECT_EQ(p.estado.intervalo_passo, 1600);
-    EXPECT_TRUE(p.form.acao("velocidadelenta")->isChecked());
-}
-
-TEST(JanelaDiagrama, F7EAJanelaSeguemASimulacao)
-{
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     p.form.acao("cascata")->trigger();
     p.form.acao("velocidadenormal")->trigger();
     TJanelaDiagrama *j = p.form.janela_diagrama;
     p.form.acao("diagramatrajetopasso")->trigger();
     EXPECT_TRUE(j->isVisible());
     EXPECT_FALSE(j->isModal());
+    EXPECT_TRUE(j->windowFlags().testFlag(Qt::Tool));
 
     p.form.acao("unicopasso")->trigger(); // stopped: starts paused, one step done
     p.form.acao("TBunicopasso")->trigger();
@@ -54,6 +41,25 @@ TEST(JanelaDiagrama, F7EAJanelaSeguemASimulacao)
     const QImage antes = j->tela->grab().toImage();
     j->mostrar_valvulas->setChecked(false);
     EXPECT_NE(j->tela->grab().toImage(), antes);
+
+    // Idle steps before the first movement can be hidden; the export holds the whole run at the
+    // natural size, not the part the window shows.
+    for (int i = 0; i < 20 * 50; ++i)
+        p.form.FormArquivo->Timer1Timer();
+    const int passos = j->diagrama().numero_passos();
+    ASSERT_GT(passos, 60);
+    EXPECT_EQ(j->diagrama().passo_inicial(), 0);
+    j->ocultar_ociosos->setChecked(true);
+    EXPECT_GT(j->diagrama().passo_inicial(), 0);
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("d.png"));
+    j->resize(400, 300);
+    j->exportar_para(arquivo);
+    const QImage img(arquivo);
+    const QSizeF natural = j->diagrama().tamanho_natural();
+    EXPECT_NEAR(img.width(), natural.width(), 1.0);
+    EXPECT_NEAR(img.height(), natural.height(), 1.0);
+    EXPECT_GT(img.width(), 30 * (passos - j->diagrama().passo_inicial() - 1));
 
     p.form.acao("TBparar")->trigger();
     EXPECT_EQ(j->diagrama().numero_passos(), 0);
@@ -75,37 +81,4 @@ TEST(JanelaDiagrama, AbreAoLadoDaJanelaPrincipalNuncaSobreOsMenus)
     };
     for (const auto &c : casos)
         EXPECT_EQ(Lugar_Janela_Diagrama(c.principal, c.livre, tela, tamanho), c.esperado) << c.principal.x();
-}
-
-// A tool window of the main window; its export holds the whole run at the natural size, not
-// the part the window shows, and idle steps before the first movement can be hidden.
-TEST(JanelaDiagrama, ExportaAExecucaoInteiraEOcultaOsPassosParados)
-{
-    Principal p;
-    p.form.show();
-    p.form.acao("cascata")->trigger();
-    TJanelaDiagrama *j = p.form.janela_diagrama;
-    EXPECT_TRUE(j->windowFlags().testFlag(Qt::Tool));
-    p.form.acao("diagramatrajetopasso")->trigger();
-    p.form.acao("TBiniciar")->trigger();
-    for (int i = 0; i < 20 * 5; ++i)
-        p.form.FormArquivo->Timer1Timer();
-    p.estado.lista().procurar(19)->valvula_direcional->acionado_esq = true; // the lever latched
-    for (int i = 0; i < 20 * 60; ++i)
-        p.form.FormArquivo->Timer1Timer();
-    const int passos = j->diagrama().numero_passos();
-    ASSERT_GT(passos, 60);
-    EXPECT_EQ(j->diagrama().passo_inicial(), 0);
-    j->ocultar_ociosos->setChecked(true);
-    EXPECT_GT(j->diagrama().passo_inicial(), 3);
-
-    QTemporaryDir pasta;
-    const QString arquivo = pasta.filePath(QStringLiteral("d.png"));
-    j->resize(400, 300);
-    j->exportar_para(arquivo);
-    const QImage img(arquivo);
-    const QSizeF natural = j->diagrama().tamanho_natural();
-    EXPECT_NEAR(img.width(), natural.width(), 1.0);
-    EXPECT_NEAR(img.height(), natural.height(), 1.0);
-    EXPECT_GT(img.width(), 30 * (passos - j->diagrama().passo_inicial() - 1));
 }

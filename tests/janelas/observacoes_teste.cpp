@@ -22,21 +22,27 @@ void digitar_linhas(QPlainTextEdit *memo, const QStringList &linhas)
 
 } // namespace
 
-TEST(Observacoes, TextoDigitadoEOTextoDoCircuito)
+TEST(Observacoes, TextoETamanhoSeguemOCircuito)
 {
     Principal p;
     TFormobs *obs = p.form.Formobs;
     const QStringList linhas = {QStringLiteral("Circuito de ensaio: válvula à esquerda, ação rápida"), QString(),
                                 QStringLiteral("Última observação — ç ã õ ê"), QStringLiteral("fim")};
     obs->show();
+    EXPECT_EQ(obs->size(), QSize(500, 300));
     digitar_linhas(obs->memo, linhas);
+    obs->resize(640, 420);
     obs->close();
     EXPECT_EQ(p.estado.observacoes, linhas);
     EXPECT_TRUE(p.estado.modificado);
+    obs->show();
+    EXPECT_EQ(obs->size(), QSize(640, 420)); // the user's size is kept while there is text
+    obs->close();
 
-    Limpar_Lista(p.estado);
+    Limpar_Lista(p.estado); // a new circuit: no notes, so the default size again
     obs->show();
     EXPECT_TRUE(obs->memo->toPlainText().isEmpty());
+    EXPECT_EQ(obs->size(), QSize(500, 300));
     obs->close();
 
     // Notes read from a file (their round trip: Escritor.IdaEVoltaDeTodosOsTipos) are shown.
@@ -48,30 +54,9 @@ TEST(Observacoes, TextoDigitadoEOTextoDoCircuito)
     obs->close();
 }
 
-TEST(Observacoes, TamanhoAoMostrar)
-{
-    Principal p;
-    TFormobs *obs = p.form.Formobs;
-    obs->show();
-    EXPECT_EQ(obs->size(), QSize(500, 300));
-    digitar(obs->memo, "texto");
-    obs->resize(640, 420);
-    obs->close();
-    obs->show();
-    EXPECT_EQ(obs->size(), QSize(640, 420)); // the user's size is kept while there is text
-    obs->close();
-
-    Limpar_Lista(p.estado); // a new circuit: no notes, so the default size again
-    obs->show();
-    EXPECT_TRUE(obs->memo->toPlainText().isEmpty());
-    EXPECT_EQ(obs->size(), QSize(500, 300));
-    obs->close();
-}
-
 TEST(Observacoes, EscFechaEMantemOTextoPeloBotaoDaBarra)
 {
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
     TFormobs *obs = p.form.Formobs;
     bool modal = false;
     QSize tamanho;

@@ -1,5 +1,5 @@
-// The main window's commands as a new user meets them: the palette beside a maximised work area, the context menu's clipboard items, Propriedades
-// and F1, the familiar shortcuts beside the program's own, and what the program remembers
+// The main window's commands as a new user meets them: the context menu's clipboard items,
+// Propriedades and F1, the familiar shortcuts beside the program's own, and what the program remembers
 // between runs. That a simulation leaves the circuit unmodified is pinned by ControleSimulacao.
 #include "apoio_janelas.h"
 #include "demonstracoes/demonstracoes.h"
@@ -10,10 +10,8 @@
 #include "janelas/janela_ajuda.h"
 #include "janelas/preferencias.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QMenu>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -45,36 +43,9 @@ void escolher_no_menu(const QString &legenda)
 
 } // namespace
 
-TEST(PrincipalComandos, BibliotecaAoLadoDaAreaMaximizada)
-{
-    // Both ways to bring the palette back: the toolbar button (released, then pressed again)
-    // and the menu item with the button down.
-    for (const QStringList &comandos : {QStringList{"TBbiblioteca", "TBbiblioteca"}, QStringList{"Biblioteca1"}}) {
-        SCOPED_TRACE(comandos.join(' ').toStdString());
-        Principal p;
-        p.form.showMaximized();
-        processar_eventos();
-        p.form.sub_arquivo->showMaximized();
-        processar_eventos();
-        ASSERT_TRUE(p.form.sub_arquivo->isMaximized());
-        for (const QString &c : comandos)
-            p.form.acao(c)->trigger();
-        processar_eventos();
-        EXPECT_TRUE(p.form.acao("TBbiblioteca")->isChecked());
-        EXPECT_FALSE(p.form.sub_biblioteca->isMaximized());
-        EXPECT_FALSE(p.form.sub_biblioteca->isMinimized());
-        EXPECT_FALSE(p.form.sub_arquivo->isMaximized());
-        EXPECT_TRUE(p.form.sub_arquivo->isVisible());
-        EXPECT_EQ(p.form.sub_biblioteca->geometry(), QRect(0, 0, 165, 398));
-        EXPECT_FALSE(p.form.sub_biblioteca->geometry().intersects(p.form.sub_arquivo->geometry()));
-    }
-}
-
 TEST(PrincipalComandos, MenuDeContextoCortaCopiaECola)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     TComponente &c = Posicionar_Componente(p.estado, 7, 100, 60);
     TComponente &v = Posicionar_Componente(p.estado, 3, 400, 200);
     // Item chosen on the cylinder or the valve, then the components in the list and the clipboard.
@@ -96,9 +67,7 @@ TEST(PrincipalComandos, MenuDeContextoCortaCopiaECola)
 
 TEST(PrincipalComandos, PropriedadesComUmSelecionadoEF1AbreAIntroducao)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     p.estado.pasta_programa = RECURSOS;
     TComponente &a = Posicionar_Componente(p.estado, 7, 100, 60);
     TComponente &b = Posicionar_Componente(p.estado, 7, 400, 60);
@@ -129,9 +98,7 @@ TEST(PrincipalComandos, PropriedadesComUmSelecionadoEF1AbreAIntroducao)
 
 TEST(PrincipalComandos, AtalhosConhecidosAoLadoDosDoPrograma)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     // Item, its own shortcut (the one the menu shows) and the added one.
     const struct {
         const char *item, *proprio, *adicional;

@@ -23,9 +23,7 @@ QImage figura(const QIcon &icone) { return icone.pixmap(16, 16).toImage().conver
 
 TEST(Principal, InicioCriaAsJanelasNaOrdemEPosicoes)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
 
     EXPECT_EQ(p.form.ordem_criacao(),
               QStringList({"TForm1", "TFormCapa", "TFormobs", "TFormBiblioteca", "TFormArquivo", "TFormfiguras",
@@ -45,6 +43,13 @@ TEST(Principal, InicioCriaAsJanelasNaOrdemEPosicoes)
     EXPECT_EQ(p.form.sub_biblioteca->widget(), p.form.FormBiblioteca);
     EXPECT_EQ(p.form.sub_arquivo->widget(), p.form.FormArquivo);
     EXPECT_EQ(p.form.mdi->subWindowList().size(), 2);
+    // Ctrl+F4 or the system menu's close on either child neither destroys it nor leaves the
+    // frame pointing at a deleted window.
+    EXPECT_FALSE(p.form.sub_biblioteca->close());
+    EXPECT_FALSE(p.form.sub_arquivo->close());
+    processar_eventos();
+    ASSERT_EQ(p.form.mdi->subWindowList().size(), 2);
+    EXPECT_TRUE(p.form.sub_arquivo->isVisible());
     for (QWidget *escondida : {static_cast<QWidget *>(p.form.FormCapa), static_cast<QWidget *>(p.form.Formobs),
                                static_cast<QWidget *>(p.form.Formsobre)})
         EXPECT_FALSE(escondida->isVisible()) << escondida->windowTitle().toStdString();
@@ -63,22 +68,7 @@ TEST(Principal, InicioCriaAsJanelasNaOrdemEPosicoes)
     p.form.FormArquivo->Timer1Timer();
     EXPECT_EQ(p.form.sub_arquivo->windowTitle(), QString("Área de Trabalho - DEMO - Comando Básico 1"));
     EXPECT_EQ(p.form.windowTitle(), QString("ZEFIRA - Simulador de Circuitos Pneumáticos"));
-}
-
-TEST(Principal, PaletaEAreaDeTrabalhoNaoSeFecham)
-{
-    Principal p;
-    p.form.show();
-    // Ctrl+F4 or the system menu's close on either child must neither destroy it nor leave the
-    // frame pointing at a deleted window.
-    EXPECT_FALSE(p.form.sub_biblioteca->close());
-    EXPECT_FALSE(p.form.sub_arquivo->close());
-    QApplication::processEvents();
-    ASSERT_EQ(p.form.mdi->subWindowList().size(), 2);
-    EXPECT_TRUE(p.form.sub_arquivo->isVisible());
-    p.form.acao("comandobasico1")->trigger();
     p.form.acao("selecionartudo")->trigger();
-    p.form.FormArquivo->Timer1Timer();
     EXPECT_GT(p.estado.numero_selecionados, 0);
 }
 
@@ -102,30 +92,40 @@ TEST(Principal, BarraComIconesDistintos)
     EXPECT_EQ(icones.size(), 16);
 }
 
-TEST(Principal, ForcaTeoricaMarcadaValeParaOProximoInicio)
+// A choice ticked in a menu, the item ticked by default beside it (if any), and what the state
+// then holds: all of it again in the next run.
+TEST(Principal, EscolhaMarcadaValeParaOProximoInicio)
 {
-    Preferencias()->clear();
-    {
-        Principal p;
-        QAction *a = p.form.acao("forcateorica");
-        ASSERT_TRUE(a->isCheckable());
-        EXPECT_FALSE(a->isChecked());
-        EXPECT_FALSE(p.estado.mostrar_forca_teorica);
-        a->trigger();
-        EXPECT_TRUE(p.estado.mostrar_forca_teorica);
+    const struct {
+        const char *escolha, *padrao;
+        bool (*vale)(const TEstado &);
+    } casos[] = {
+        {"forcateorica", nullptr, [](const TEstado &e) { return e.mostrar_forca_teorica; }},
+        {"velocidadelenta", "velocidadenormal", [](const TEstado &e) { return e.intervalo_passo == 1600; }},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.escolha);
+        Preferencias()->clear();
+        {
+            Principal p;
+            QAction *a = p.form.acao(c.escolha);
+            ASSERT_TRUE(a->isCheckable());
+            EXPECT_FALSE(a->isChecked());
+            EXPECT_FALSE(c.vale(p.estado));
+            EXPECT_TRUE(!c.padrao || p.form.acao(c.padrao)->isChecked());
+            a->trigger();
+            EXPECT_TRUE(c.vale(p.estado));
+            EXPECT_TRUE(!c.padrao || !p.form.acao(c.padrao)->isChecked());
+        }
+        Principal p; // a new run
+        EXPECT_TRUE(p.form.acao(c.escolha)->isChecked());
+        EXPECT_TRUE(c.vale(p.estado));
     }
-    Principal p; // a new run
-    EXPECT_TRUE(p.form.acao("forcateorica")->isChecked());
-    EXPECT_TRUE(p.estado.mostrar_forca_teorica);
-    p.form.acao("forcateorica")->trigger();
-    EXPECT_FALSE(p.estado.mostrar_forca_teorica);
 }
 
 TEST(Principal, BibliotecaSegueOBotaoDaBarra)
 {
-    Principal p;
-    p.form.show();
-    processar_eventos();
+    PrincipalVisivel p;
     QAction *botao = p.form.acao("TBbiblioteca");
     QAction *item = p.form.acao("Biblioteca1");
 
@@ -149,6 +149,25 @@ TEST(Principal, BibliotecaSegueOBotaoDaBarra)
     EXPECT_TRUE(botao->isChecked());
     EXPECT_FALSE(p.form.sub_biblioteca->isMinimized());
     EXPECT_EQ(p.form.sub_biblioteca->geometry(), QRect(0, 0, 165, 398));
+
+    // Beside a maximised work area, both ways bring the palette back: the button (released, then
+    // pressed again) and the menu item with the button down.
+    p.form.showMaximized();
+    for (const QStringList &comandos : {QStringList{"TBbiblioteca", "TBbiblioteca"}, QStringList{"Biblioteca1"}}) {
+        SCOPED_TRACE(comandos.join(' ').toStdString());
+        p.form.sub_arquivo->showMaximized();
+        processar_eventos();
+        ASSERT_TRUE(p.form.sub_arquivo->isMaximized());
+        for (const QString &c : comandos)
+            p.form.acao(c)->trigger();
+        processar_eventos();
+        EXPECT_TRUE(botao->isChecked());
+        EXPECT_FALSE(p.form.sub_biblioteca->isMaximized() || p.form.sub_biblioteca->isMinimized());
+        EXPECT_FALSE(p.form.sub_arquivo->isMaximized());
+        EXPECT_TRUE(p.form.sub_arquivo->isVisible());
+        EXPECT_EQ(p.form.sub_biblioteca->geometry(), QRect(0, 0, 165, 398));
+        EXPECT_FALSE(p.form.sub_biblioteca->geometry().intersects(p.form.sub_arquivo->geometry()));
+    }
 }
 
 namespace {
@@ -158,6 +177,7 @@ struct Esperado {
     bool edicao;                  // menus Editar, Componentes, the file items and edit buttons
     bool iniciar, pausar, parar;  // enabled
     bool iniciar_baixo, pausar_baixo;
+    const char *desfazer; // enabled: desfazer, TBdesfazer, refazer, TBrefazer
 };
 
 void conferir(Principal &p, const Esperado &e)
@@ -180,6 +200,10 @@ void conferir(Principal &p, const Esperado &e)
     EXPECT_EQ(f.acao("parar")->isEnabled(), e.parar);
     EXPECT_EQ(f.acao("TBiniciar")->isChecked(), e.iniciar_baixo);
     EXPECT_EQ(f.acao("TBpausar")->isChecked(), e.pausar_baixo);
+    QString desfazer;
+    for (const char *nome : {"desfazer", "TBdesfazer", "refazer", "TBrefazer"})
+        desfazer += f.acao(nome)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+    EXPECT_EQ(desfazer, QString::fromLatin1(e.desfazer));
     // Never switched by the simulation.
     for (const char *nome : {"TBobservacoes", "TBbiblioteca", "TBfechar", "sair", "introducao", "sobre"})
         EXPECT_TRUE(f.acao(nome)->isEnabled()) << nome;
@@ -187,16 +211,27 @@ void conferir(Principal &p, const Esperado &e)
 
 } // namespace
 
-TEST(Principal, IniciarPausarPararTrocamOsControles)
+// Undo and redo are enabled only with something to take back or do again, never while
+// simulating; the menu says what they will do.
+TEST(Principal, IniciarPausarPararDesfazerERefazerTrocamOsControles)
 {
-    Principal p;
-    p.form.show();
+    PrincipalVisivel p;
+    EXPECT_TRUE(p.form.acao("refazer")->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
     p.form.acao("comandobasico1")->trigger();
     p.form.acao("selecionartudo")->trigger();
     {
         SCOPED_TRACE("parado");
-        conferir(p, {true, true, true, false, false, false});
+        conferir(p, {true, true, true, false, false, false, "0000"});
     }
+    tecla(p.form.FormArquivo, Qt::Key_Right);
+    EXPECT_EQ(p.form.acao("desfazer")->text(), QStringLiteral("&Desfazer mover"));
+    p.form.acao("TBdesfazer")->trigger();
+    {
+        SCOPED_TRACE("desfeito");
+        conferir(p, {true, true, true, false, false, false, "0011"});
+    }
+    EXPECT_EQ(p.form.acao("refazer")->text(), QStringLiteral("&Refazer mover"));
+    p.form.acao("refazer")->trigger();
 
     p.form.acao("TBiniciar")->trigger(); // the check button goes down, then starts
     EXPECT_EQ(p.estado.modo, 15);
@@ -205,21 +240,21 @@ TEST(Principal, IniciarPausarPararTrocamOsControles)
         EXPECT_FALSE(p.estado.lista()[i].selecionado());
     {
         SCOPED_TRACE("rodando");
-        conferir(p, {false, false, true, true, true, false});
+        conferir(p, {false, false, true, true, true, false, "0000"});
     }
 
     p.form.acao("TBpausar")->trigger();
     EXPECT_EQ(p.estado.modo, 15);
     {
         SCOPED_TRACE("pausado");
-        conferir(p, {false, true, false, true, false, true});
+        conferir(p, {false, true, false, true, false, true, "0000"});
     }
 
     p.form.acao("iniciar")->trigger(); // the menu item presses the button and resumes
     EXPECT_EQ(p.estado.modo, 15);
     {
         SCOPED_TRACE("retomado");
-        conferir(p, {false, false, true, true, true, false});
+        conferir(p, {false, false, true, true, true, false, "0000"});
     }
 
     // While running, a palette click and a component shortcut place nothing.
@@ -231,42 +266,8 @@ TEST(Principal, IniciarPausarPararTrocamOsControles)
     EXPECT_EQ(p.estado.modo, 0);
     {
         SCOPED_TRACE("parado de novo");
-        conferir(p, {true, true, true, false, false, false});
+        conferir(p, {true, true, true, false, false, false, "1100"});
     }
-}
-
-// Undo and redo in the menu and the toolbar: enabled only with something to take back or do
-// again, never while simulating; the menu says what they will do.
-TEST(Principal, DesfazerERefazerSeguemOHistorico)
-{
-    Principal p;
-    p.form.show();
-    auto habilitados = [&p] {
-        QString s;
-        for (const char *nome : {"desfazer", "TBdesfazer", "refazer", "TBrefazer"})
-            s += p.form.acao(nome)->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
-        return s;
-    };
-    EXPECT_EQ(habilitados(), "0000");
-    EXPECT_TRUE(p.form.acao("refazer")->shortcuts().contains(QKeySequence(QStringLiteral("Ctrl+Shift+Z"))));
-
-    p.form.acao("comandobasico1")->trigger();
-    p.form.acao("selecionartudo")->trigger();
-    EXPECT_EQ(habilitados(), "0000");
-    tecla(p.form.FormArquivo, Qt::Key_Right);
-    EXPECT_EQ(habilitados(), "1100");
-    EXPECT_EQ(p.form.acao("desfazer")->text(), QStringLiteral("&Desfazer mover"));
-
-    p.form.acao("TBdesfazer")->trigger();
-    EXPECT_EQ(habilitados(), "0011");
-    EXPECT_EQ(p.form.acao("refazer")->text(), QStringLiteral("&Refazer mover"));
-    p.form.acao("refazer")->trigger();
-    EXPECT_EQ(habilitados(), "1100");
-
-    p.form.acao("iniciar")->trigger();
-    EXPECT_EQ(habilitados(), "0000");
-    p.form.acao("parar")->trigger();
-    EXPECT_EQ(habilitados(), "1100");
 }
 
 // The first start fills the frame beside the palette; a place the user gives the work area

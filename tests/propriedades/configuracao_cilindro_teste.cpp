@@ -5,6 +5,7 @@
 #include "modelo/estado.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace zefira;
 
@@ -32,20 +33,16 @@ TEST(ConfiguracaoCilindro, LegendaPeloTipoEValoresDoCilindro)
     EXPECT_EQ(s.d.haste.maximo, 71);
     EXPECT_EQ(s.d.texto_haste, QStringLiteral("mm  (12..71)"));
 
-    TEstado e;
-    TComponente &c = Posicionar_Componente(e, 8, 100, 100);
-    c.cilindro->posicao = 100;
-    c.cilindro->pistao = 50;
-    c.cilindro->haste = 20;
-    c.cilindro->nome = QStringLiteral("b");
-    TConfiguracao_Cilindro d;
-    d.preparar(e.lista(), c);
-    d.FormShow();
-    EXPECT_EQ(d.legenda, QStringLiteral("Cilindro de Ação Dupla"));
-    EXPECT_EQ(d.posicao.valor, 100);
-    EXPECT_EQ(d.pistao.valor, 50);
-    EXPECT_EQ(d.haste.valor, 20);
-    EXPECT_EQ(d.nome, QStringLiteral("B"));
+    Cilindro d(2);
+    d.ci().posicao = 100;
+    d.ci().pistao = 50;
+    d.ci().haste = 20;
+    d.ci().nome = QStringLiteral("b");
+    d.d.preparar(d.e.lista(), *d.c);
+    d.d.FormShow();
+    EXPECT_EQ(d.d.legenda, QStringLiteral("Cilindro de Ação Dupla"));
+    EXPECT_EQ(std::tie(d.d.posicao.valor, d.d.pistao.valor, d.d.haste.valor), std::make_tuple(100, 50, 20));
+    EXPECT_EQ(d.d.nome, QStringLiteral("B"));
 }
 
 TEST(ConfiguracaoCilindro, PistaoLimitaAHaste)
@@ -68,29 +65,22 @@ TEST(ConfiguracaoCilindro, PistaoLimitaAHaste)
     EXPECT_EQ(s.d.haste.valor, 23);
 }
 
-TEST(ConfiguracaoCilindro, OKComCaixasVaziasGravaOsMinimos)
+TEST(ConfiguracaoCilindro, OKGravaOsMinimosDasCaixasVaziasELimitaOsValores)
 {
     Cilindro s;
     s.ci().selecionar();
     s.d.posicao.vazio = s.d.pistao.vazio = s.d.haste.vazio = true;
     s.d.definir_nome(QStringLiteral("abc)d\nefg"));
     s.d.ButOKClick();
-    EXPECT_EQ(s.ci().posicao, 0);
-    EXPECT_EQ(s.ci().pistao, 32);
-    EXPECT_EQ(s.ci().haste, 12);
+    EXPECT_EQ(std::tie(s.ci().posicao, s.ci().pistao, s.ci().haste), std::make_tuple(0, 32, 12));
     EXPECT_EQ(s.ci().nome, QStringLiteral("ABCDE"));
     EXPECT_FALSE(s.ci().selecionado());
-}
 
-TEST(ConfiguracaoCilindro, OKLimitaOsValores)
-{
-    Cilindro s;
+    s.d.FormShow();
     s.d.posicao.valor = 140;
     s.d.pistao.valor = 20;
     s.d.haste.valor = 90;
     s.d.ButOKClick();
-    EXPECT_EQ(s.ci().posicao, 100);
-    EXPECT_EQ(s.ci().pistao, 32);
     // Bringing the piston to 32 runs the piston rule, so the rod's limit is 23 by then.
-    EXPECT_EQ(s.ci().haste, 23);
+    EXPECT_EQ(std::tie(s.ci().posicao, s.ci().pistao, s.ci().haste), std::make_tuple(100, 32, 23));
 }

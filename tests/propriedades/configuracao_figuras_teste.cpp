@@ -23,26 +23,23 @@ TEST(ConfiguracaoFiguras, AlturasDasListas)
 
 TEST(ConfiguracaoFiguras, EscolheALinhaPelaAlturaDaCelula)
 {
-    TConfiguracao_Figuras f;
-    f.tipo_lista = LISTA_MANUAL_ESQ;
-    // 171 / 6 = 28.5 rounds to 28: the margin under the last row belongs to "Pedal".
-    for (int y : {168, 170}) {
-        f.manual_esq = 0;
-        EXPECT_TRUE(f.escolher(171, y));
-        EXPECT_EQ(f.manual_esq, 5) << y;
+    // List, its height, the ordinate pressed and the row picked. 171 / 6 = 28.5 rounds to 28: the
+    // margin under the last row belongs to "Pedal". 115 / 4 = 28.75 rounds to 29.
+    const struct {
+        int lista, altura, y, linha;
+    } casos[] = {
+        {LISTA_MANUAL_ESQ, 171, 168, 5}, {LISTA_MANUAL_ESQ, 171, 170, 5},  {LISTA_MANUAL_ESQ, 171, 27, 0},
+        {LISTA_MANUAL_ESQ, 171, 28, 1},  {LISTA_MECANICA_DIR, 115, 57, 1}, {LISTA_MECANICA_DIR, 115, 58, 2},
+    };
+    for (const auto &c : casos) {
+        TConfiguracao_Figuras f;
+        f.tipo_lista = c.lista;
+        f.manual_esq = f.mecanica_dir = 7;
+        EXPECT_TRUE(f.escolher(c.altura, c.y));
+        const bool manual = c.lista == LISTA_MANUAL_ESQ;
+        EXPECT_EQ(manual ? f.manual_esq : f.mecanica_dir, c.linha) << c.y;
+        EXPECT_EQ(manual ? f.mecanica_dir : f.manual_esq, 7) << c.y; // the other list untouched
     }
-    f.escolher(171, 27);
-    EXPECT_EQ(f.manual_esq, 0);
-    f.escolher(171, 28);
-    EXPECT_EQ(f.manual_esq, 1);
-
-    // 115 / 4 = 28.75 rounds to 29.
-    f.tipo_lista = LISTA_MECANICA_DIR;
-    f.escolher(115, 57);
-    EXPECT_EQ(f.mecanica_dir, 1);
-    f.escolher(115, 58);
-    EXPECT_EQ(f.mecanica_dir, 2);
-    EXPECT_EQ(f.manual_esq, 1);
 }
 
 TEST(ConfiguracaoFiguras, ListaDePosicoesEscreveNaPosicaoEditada)

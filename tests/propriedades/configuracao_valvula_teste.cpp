@@ -5,6 +5,7 @@
 #include "modelo/estado.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace zefira;
 
@@ -75,13 +76,12 @@ TEST(ConfiguracaoValvulaAbertura, CarregaAValvulaSemMudarAcionadoresLidos)
     t.v().definir_parte(3, 6);
     t.v().posicao_inicial = 3;
     t.v().definir_acao_manual(ESQ, 2); // detented, read from the file
+    t.v().definir_acao_mecanica(DIR, 2); // read after the right pilot, which does not clear it
     t.v().piloto_esq = false;
     t.v().mola_esq = t.v().mola_dir = true;
     t.v().descricao = QStringLiteral("V1");
     t.abrir();
-    EXPECT_EQ(t.f.figura_posicao[1], 1);
-    EXPECT_EQ(t.f.figura_posicao[2], 2);
-    EXPECT_EQ(t.f.figura_posicao[3], 3);
+    EXPECT_EQ(std::vector<int>(t.f.figura_posicao + 1, t.f.figura_posicao + 4), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(t.d.numero_posicoes_anterior, 3);
     EXPECT_EQ(t.d.posicao_escolhida, 3);
     EXPECT_EQ(t.d.descricao, QStringLiteral("V1"));
@@ -92,17 +92,8 @@ TEST(ConfiguracaoValvulaAbertura, CarregaAValvulaSemMudarAcionadoresLidos)
     EXPECT_FALSE(t.d.mola[ESQ].habilitado || t.d.mola[DIR].habilitado);
     EXPECT_EQ(t.f.manual_esq, 2);
     EXPECT_TRUE(t.d.piloto[DIR].marcado);
+    EXPECT_EQ(t.f.mecanica_dir, 2);
     EXPECT_TRUE(t.lado_habilitado(DIR));
-}
-
-TEST(ConfiguracaoValvulaAbertura, PilotoLidoNaoApagaOsAcionadoresCarregadosDepois)
-{
-    Dialogo t(4);
-    t.v().piloto_esq = true;
-    t.v().definir_acao_mecanica(ESQ, 2);
-    t.abrir();
-    EXPECT_TRUE(t.d.piloto[ESQ].marcado);
-    EXPECT_EQ(t.f.mecanica_esq, 2);
 }
 
 TEST(ConfiguracaoValvulaAbertura, ValvulaDeDuasViasNaoOfereceTerceiraPosicao)
@@ -149,23 +140,6 @@ TEST(ConfiguracaoValvulaMolas, MolaDireitaExcluiAEsquerdaEOsAcionadoresDoSeuLado
     EXPECT_EQ(t.f.manual_dir, 0);
     EXPECT_FALSE(t.d.botao_manual_habilitado[DIR] || t.d.botao_mecanica_habilitado[DIR]);
     EXPECT_TRUE(t.lado_habilitado(ESQ));
-}
-
-TEST(ConfiguracaoValvulaMolas, PilotoLimpaOsAcionadoresDoSeuLado)
-{
-    Dialogo t(4);
-    t.v().piloto_esq = t.v().piloto_dir = false;
-    t.abrir();
-    t.escolher_acionador(LISTA_MANUAL_ESQ, 3);
-    t.escolher_acionador(LISTA_MECANICA_DIR, 1);
-    EXPECT_EQ(t.f.manual_esq, 3);
-    t.d.marcar_piloto(ESQ, true);
-    EXPECT_EQ(t.f.manual_esq, 0);
-    EXPECT_EQ(t.f.mecanica_esq, 0);
-    EXPECT_EQ(t.f.mecanica_dir, 1);
-    // Unticking a pilot takes nothing else with it.
-    t.d.marcar_piloto(ESQ, false);
-    EXPECT_EQ(t.f.mecanica_dir, 1);
 }
 
 TEST(ConfiguracaoValvulaMolas, PilotoNumaValvulaDeTresPosicoesRecentraAsMolas)
@@ -228,16 +202,27 @@ TEST(ConfiguracaoValvulaTrava, BotaoComTravaLimpaOLadoOpostoENenhumODevolve)
     EXPECT_TRUE(t.lado_habilitado(DIR));
 }
 
-TEST(ConfiguracaoValvulaTrava, AcionadorMecanicoExcluiManualEPilotoDoSeuLado)
+// Pilot, manual and mechanical actuators exclude one another on their side, never on the other.
+TEST(ConfiguracaoValvulaTrava, CadaLadoTemUmSoTipoDeAcionador)
 {
     Dialogo t(4);
     t.abrir();
     t.escolher_acionador(LISTA_MANUAL_DIR, 1);
-    EXPECT_FALSE(t.d.piloto[DIR].marcado); // the manual actuator unticks the pilot
+    EXPECT_FALSE(t.d.piloto[DIR].marcado);
     t.escolher_acionador(LISTA_MECANICA_DIR, 2);
     EXPECT_EQ(t.f.manual_dir, 0);
     EXPECT_EQ(t.f.mecanica_dir, 2);
     EXPECT_TRUE(t.d.piloto[ESQ].marcado);
+
+    t.d.marcar_piloto(ESQ, false);
+    t.escolher_acionador(LISTA_MANUAL_ESQ, 3);
+    EXPECT_EQ(t.f.manual_esq, 3);
+    t.d.marcar_piloto(ESQ, true);
+    EXPECT_EQ(t.f.manual_esq, 0);
+    EXPECT_EQ(t.f.mecanica_esq, 0);
+    EXPECT_EQ(t.f.mecanica_dir, 2);
+    t.d.marcar_piloto(ESQ, false); // unticking a pilot takes nothing else with it
+    EXPECT_EQ(t.f.mecanica_dir, 2);
 }
 
 TEST(ConfiguracaoValvulaTrava, TravaNumaValvulaDeTresPosicoesTiraAsMolas)
@@ -295,9 +280,7 @@ TEST(ConfiguracaoValvulaOK, EscreveQuadradosAcionadoresENome)
     EXPECT_EQ(v.parte(1)->tipo(), 7);
     EXPECT_EQ(v.parte(2)->tipo(), 8);
     EXPECT_EQ(v.parte(3), nullptr);
-    EXPECT_EQ(v.posicao_inicial, 2);
-    EXPECT_EQ(v.posicao_atual, 2);
-    EXPECT_EQ(v.posicao_desenhada, 2);
+    EXPECT_EQ(std::tie(v.posicao_inicial, v.posicao_atual, v.posicao_desenhada), std::make_tuple(2, 2, 2));
     EXPECT_FALSE(v.piloto_dir);
     EXPECT_EQ(v.acao_manual(DIR), 5);
     // The name cannot carry what would break its file line.
@@ -319,8 +302,7 @@ TEST(ConfiguracaoValvulaOK, SemPosicoesMantemQuadradosEPosicoes)
     t.ok();
     EXPECT_EQ(t.v().parte(1)->tipo(), 4);
     EXPECT_EQ(t.v().parte(2)->tipo(), 5);
-    EXPECT_EQ(t.v().posicao_inicial, 1);
-    EXPECT_EQ(t.v().posicao_atual, 2);
+    EXPECT_EQ(std::tie(t.v().posicao_inicial, t.v().posicao_atual), std::make_tuple(1, 2));
     EXPECT_EQ(t.v().acao_mecanica(ESQ), 3);
     EXPECT_EQ(t.v().descricao, QStringLiteral("X"));
 }
@@ -335,9 +317,7 @@ TEST(ConfiguracaoValvulaOK, ValvulaAcionadaGuardaAPosicaoDesenhada)
     t.d.RBposClick(1);
     t.ok();
     // A valve held by its left actuator stays where it is, and is drawn there.
-    EXPECT_EQ(t.v().posicao_inicial, 1);
-    EXPECT_EQ(t.v().posicao_atual, 2);
-    EXPECT_EQ(t.v().posicao_desenhada, 2);
+    EXPECT_EQ(std::tie(t.v().posicao_inicial, t.v().posicao_atual, t.v().posicao_desenhada), std::make_tuple(1, 2, 2));
 }
 
 TEST(ConfiguracaoValvulaOK, RemoveSuprimentoDesmarcadoMasNuncaUmFio)

@@ -14,6 +14,7 @@ TEST(EditarRotulos, TextosUnicosEmMinusculasSemBrancos)
     TComponente &b = Posicionar_Componente(e, 8, 300, 100);
     b.cilindro->definir_rotulo(4, QStringLiteral("b1"), 100);
     a.cilindro->definir_rotulo(6, QStringLiteral("velho"), 20);
+    a.cilindro->definir_rotulo(5, QStringLiteral("a5"), 100); // kept on its row: no repeat of itself
     TEditar_Rotulos r;
     r.preparar(e.lista(), a);
     r.FormShow();
@@ -37,19 +38,7 @@ TEST(EditarRotulos, TextosUnicosEmMinusculasSemBrancos)
     EXPECT_TRUE(c.rotulo(3).texto.isEmpty());
     EXPECT_EQ(c.rotulo(4).texto, QStringLiteral("x"));
     EXPECT_EQ(c.rotulo(4).posicao, 0);
+    EXPECT_EQ(std::make_pair(c.rotulo(5).texto, c.rotulo(5).posicao), std::make_pair(QStringLiteral("a5"), 100));
     EXPECT_TRUE(c.rotulo(6).texto.isEmpty());
     EXPECT_EQ(b.cilindro->rotulo(4).texto, QStringLiteral("b1"));
-}
-
-TEST(EditarRotulos, RotuloMantidoNaMesmaLinhaNaoSeRepeteConsigo)
-{
-    TEstado e;
-    TComponente &a = Posicionar_Componente(e, 8, 100, 100);
-    a.cilindro->definir_rotulo(2, QStringLiteral("a1"), 100);
-    TEditar_Rotulos r;
-    r.preparar(e.lista(), a);
-    r.FormShow();
-    r.ButOKClick();
-    EXPECT_EQ(a.cilindro->rotulo(2).texto, QStringLiteral("a1"));
-    EXPECT_EQ(a.cilindro->rotulo(2).posicao, 100);
 }
