@@ -234,3 +234,45 @@ TEST(AtualizarSistema, TomadaDocadaNoCilindroAlimentaEmOutroTipoNaoMudaNada)
     k.passo();
     EXPECT_EQ(direto.cilindro->posicao, 100);
 }
+
+// A solenoid acts as a pilot does: a single-solenoid valve goes back by its spring when the
+// current stops, a double-solenoid one keeps its last position until the other side is energised.
+TEST(AtualizarSistema, SolenoideComoPilotoSimplesVoltaPelaMolaDuploGuardaAPosicao)
+{
+    for (bool duplo : {false, true}) {
+        SCOPED_TRACE(duplo ? "duplo" : "simples");
+        Circuito k;
+        TComponente &v = valvula_3_2(k);
+        v.valvula_direcional->definir_solenoide(false, QStringLiteral("1Y1"));
+        if (duplo) {
+            v.valvula_direcional->mola_dir = false;
+            v.valvula_direcional->definir_solenoide(true, QStringLiteral("1Y2"));
+        }
+        TComponente *botoes[2] = {};
+        for (int lado = 0; lado < (duplo ? 2 : 1); ++lado) {
+            TComponente &mais = k.lista().adicionar(TIPO_BORNE, 0, -1, -1, -1, 0);
+            TComponente &menos = k.lista().adicionar(TIPO_BORNE, 0, -1, -1, -1, 0);
+            menos.eletrico->modo = 1;
+            TComponente &botao = k.lista().adicionar(TIPO_BOTAO, 0, -1, -1, -1, 0);
+            TComponente &y = k.lista().adicionar(TIPO_SOLENOIDE, 0, -1, -1, -1, 0);
+            y.eletrico->tag = lado ? QStringLiteral("1y2") : QStringLiteral("1Y1"); // tags ignore case
+            k.fio(mais, 1, botao, 1);
+            k.fio(botao, 2, y, 1);
+            k.fio(y, 2, menos, 1);
+            botoes[lado] = &botao;
+        }
+        k.estado.modo = MODO_SIMULACAO;
+        k.estado.controles.TBiniciar_baixo = true;
+        std::vector<int> r;
+        botoes[0]->eletrico->acionado = true;
+        passos(k, v, 2, r);
+        botoes[0]->eletrico->acionado = false;
+        passos(k, v, 2, r);
+        if (duplo) {
+            botoes[1]->eletrico->acionado = true;
+            passos(k, v, 1, r);
+        }
+        const std::vector<int> esperado = duplo ? std::vector<int>{1, 1, 1, 1, 2} : std::vector<int>{1, 1, 2, 2};
+        EXPECT_EQ(r, esperado);
+    }
+}
