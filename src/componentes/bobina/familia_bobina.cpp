@@ -44,6 +44,7 @@ QString TFamilia_Bobina::prefixo_tag(const TComponente &c) const
 }
 
 const char *TFamilia_Bobina::nome() const { return "Relé"; }
+const char *TFamilia_Bobina::palavra() const { return "coil"; }
 TFamilia_Eletrica::TPapel TFamilia_Bobina::papel() const { return TPapel::comando; }
 
 void TFamilia_Bobina::conduzir(TContexto_Eletrico &ctx, const TComponente &) const { ctx.carga(1, 2); }

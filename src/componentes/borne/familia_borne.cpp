@@ -34,6 +34,7 @@ void TFamilia_Borne::padrao(TComponente &c, int modo) const
 
 QString TFamilia_Borne::prefixo_tag(const TComponente &) const { return QString(); }
 const char *TFamilia_Borne::nome() const { return "Borne"; }
+const char *TFamilia_Borne::palavra() const { return "terminal"; }
 
 void TFamilia_Borne::conduzir(TContexto_Eletrico &ctx, const TComponente &c) const { ctx.fonte(1, c.eletrico->modo == 0); }
 

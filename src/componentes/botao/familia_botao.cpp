@@ -45,6 +45,7 @@ QString TFamilia_Botao::prefixo_tag(const TComponente &c) const
 }
 
 const char *TFamilia_Botao::nome() const { return "Botão"; }
+const char *TFamilia_Botao::palavra() const { return "button"; }
 
 void TFamilia_Botao::conduzir(TContexto_Eletrico &ctx, const TComponente &c) const
 {

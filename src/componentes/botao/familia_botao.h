@@ -19,6 +19,7 @@ public:
     void padrao(TComponente &c, int modo) const override;
     QString prefixo_tag(const TComponente &c) const override;
     const char *nome() const override;
+    const char *palavra() const override;
     void conduzir(TContexto_Eletrico &ctx, const TComponente &c) const override;
     const TTipo_Arquivo *arquivo() const override;
     const std::vector<TEntrada_Paleta> &paleta() const override;

@@ -34,6 +34,7 @@ void TFamilia_Contador::padrao(TComponente &c, int) const
 
 QString TFamilia_Contador::prefixo_tag(const TComponente &) const { return QStringLiteral("KC"); }
 const char *TFamilia_Contador::nome() const { return "Contador"; }
+const char *TFamilia_Contador::palavra() const { return "counter"; }
 TFamilia_Eletrica::TPapel TFamilia_Contador::papel() const { return TPapel::comando; }
 
 void TFamilia_Contador::conduzir(TContexto_Eletrico &ctx, const TComponente &) const

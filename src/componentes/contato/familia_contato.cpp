@@ -50,6 +50,7 @@ void TFamilia_Contato::padrao(TComponente &c, int modo) const
 
 QString TFamilia_Contato::prefixo_tag(const TComponente &) const { return QString(); }
 const char *TFamilia_Contato::nome() const { return "Contato"; }
+const char *TFamilia_Contato::palavra() const { return "contact"; }
 
 void TFamilia_Contato::conduzir(TContexto_Eletrico &ctx, const TComponente &c) const
 {

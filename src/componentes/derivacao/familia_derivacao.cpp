@@ -29,6 +29,7 @@ QString TFamilia_Derivacao::figura(const TComponente &) const { return QStringLi
 void TFamilia_Derivacao::padrao(TComponente &c, int) const { c.nome = QStringLiteral("Derivação"); }
 QString TFamilia_Derivacao::prefixo_tag(const TComponente &) const { return QString(); }
 const char *TFamilia_Derivacao::nome() const { return "Derivação"; }
+const char *TFamilia_Derivacao::palavra() const { return "electric junction"; }
 bool TFamilia_Derivacao::portas_juntas() const { return true; }
 
 void TFamilia_Derivacao::conduzir(TContexto_Eletrico &ctx, const TComponente &) const

@@ -2,11 +2,13 @@
 #include "componentes/eletrico/familia_eletrica.h"
 
 #include "componentes/contexto_percurso.h"
+#include "componentes/linha_demonstracao.h"
 #include "modelo/acoplamento.h"
 #include "modelo/componente.h"
 #include "modelo/lista_componente.h"
 #include "simbolos/imagens.h"
 
+#include <QRegularExpression>
 #include <memory>
 
 namespace zefira {
@@ -133,8 +135,43 @@ void TFamilia_Eletrica::posicionar(TLista_Componente &lista, TComponente &c, con
 // -- arquivo e demonstrações --
 
 void TFamilia_Eletrica::concluir_leitura(TComponente &c) const { c.atualizar_geometria(); }
-bool TFamilia_Eletrica::palavra_demonstracao(const QString &, TVariante &) const { return false; }
-bool TFamilia_Eletrica::montar_demonstracao(TComponente &, const TLinha_Demonstracao &) const { return false; }
+bool TFamilia_Eletrica::palavra_demonstracao(const QString &p, TVariante &) const
+{
+    return p == QLatin1String(palavra());
+}
+
+// Settings: `mode N` (the kind within the family, first), `tag "S1"`, `nf`, `label "a1"`,
+// `time N` (ms), `preset N`.
+bool TFamilia_Eletrica::montar_demonstracao(TComponente &c, const TLinha_Demonstracao &linha) const
+{
+    static const QRegularExpression texto(R"re(^(tag|label) "([^"]*)"$)re");
+    static const QRegularExpression numero(R"(^(mode|time|preset) (\d+)$)");
+    int esquerda = 0, topo = 0;
+    if (!linha.ler_posicao(esquerda, topo))
+        return false;
+    c.codigo = linha.codigo;
+    c.esquerda = esquerda;
+    c.topo = topo;
+    TEletrico &e = *c.eletrico;
+    for (const QString &ajuste : linha.lista_ajustes()) {
+        if (ajuste == QLatin1String("nf")) {
+            e.nf = true;
+        } else if (auto m = texto.match(ajuste); m.hasMatch()) {
+            (m.captured(1) == QLatin1String("tag") ? e.tag : e.rotulo) = m.captured(2);
+        } else if (auto m = numero.match(ajuste); m.hasMatch()) {
+            const int n = m.captured(2).toInt();
+            if (m.captured(1) == QLatin1String("mode")) // the kind's defaults, then what follows
+                padrao(c, n);
+            else
+                (m.captured(1) == QLatin1String("time") ? e.tempo : e.preset) = n;
+        } else {
+            return false;
+        }
+    }
+    c.atualizar_geometria();
+    return true;
+}
+
 void TFamilia_Eletrica::ligar_demonstracao(TLista_Componente &, const TComponente &) const {}
 
 } // namespace zefira

@@ -34,6 +34,8 @@ public:
     virtual TPapel papel() const;
     // The name the circuit check gives the record.
     virtual const char *nome() const = 0;
+    // The kind's word in a demonstration table ("button", "coil"...).
+    virtual const char *palavra() const = 0;
     // Describes the record in its present state to the solver (rails, closed paths, loads).
     virtual void conduzir(TContexto_Eletrico &ctx, const TComponente &c) const = 0;
     // After a round: takes what its loads carry. True when an output that contacts follow

@@ -27,6 +27,7 @@ void TFamilia_Lampada::padrao(TComponente &c, int) const
 
 QString TFamilia_Lampada::prefixo_tag(const TComponente &) const { return QStringLiteral("H"); }
 const char *TFamilia_Lampada::nome() const { return "Lâmpada"; }
+const char *TFamilia_Lampada::palavra() const { return "lamp"; }
 
 void TFamilia_Lampada::conduzir(TContexto_Eletrico &ctx, const TComponente &) const { ctx.carga(1, 2); }
 

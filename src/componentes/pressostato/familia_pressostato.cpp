@@ -32,6 +32,7 @@ void TFamilia_Pressostato::padrao(TComponente &c, int) const
 
 QString TFamilia_Pressostato::prefixo_tag(const TComponente &) const { return QStringLiteral("1B"); }
 const char *TFamilia_Pressostato::nome() const { return "Pressostato"; }
+const char *TFamilia_Pressostato::palavra() const { return "pressure switch"; }
 
 void TFamilia_Pressostato::conduzir(TContexto_Eletrico &ctx, const TComponente &c) const
 {

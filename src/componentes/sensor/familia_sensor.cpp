@@ -34,6 +34,7 @@ void TFamilia_Sensor::padrao(TComponente &c, int modo) const
 
 QString TFamilia_Sensor::prefixo_tag(const TComponente &) const { return QStringLiteral("1S"); }
 const char *TFamilia_Sensor::nome() const { return "Sensor"; }
+const char *TFamilia_Sensor::palavra() const { return "sensor"; }
 
 void TFamilia_Sensor::conduzir(TContexto_Eletrico &ctx, const TComponente &c) const
 {

@@ -27,6 +27,7 @@ void TFamilia_Solenoide::padrao(TComponente &c, int) const
 
 QString TFamilia_Solenoide::prefixo_tag(const TComponente &) const { return QStringLiteral("1Y"); }
 const char *TFamilia_Solenoide::nome() const { return "Solenoide"; }
+const char *TFamilia_Solenoide::palavra() const { return "solenoid"; }
 TFamilia_Eletrica::TPapel TFamilia_Solenoide::papel() const { return TPapel::solenoide; }
 
 void TFamilia_Solenoide::conduzir(TContexto_Eletrico &ctx, const TComponente &) const { ctx.carga(1, 2); }

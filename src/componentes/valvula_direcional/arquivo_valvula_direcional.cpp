@@ -152,6 +152,7 @@ struct Ajustes {
     int manual[2] = {0, 0};
     int mecanica[2] = {0, 0};
     QString nome, rotulo;
+    QString solenoide[2];
     bool tomada_ar = false;
     int inicial = 2, atual = 2, desenhada = 2;
 };
@@ -161,8 +162,11 @@ bool ler_ajuste(const QString &ajuste, Ajustes &a)
     static const QRegularExpression lado(R"re(^(left|right) (pilot|spring|none|"([^"]*)")$)re");
     static const QRegularExpression texto(R"re(^(name|label) "([^"]*)"$)re");
     static const QRegularExpression posicoes(R"(^initial (\d), current (\d), drawn (\d)$)");
+    static const QRegularExpression solenoide(R"re(^(left|right) solenoid "([^"]+)"$)re");
     if (ajuste == QLatin1String("tomada_ar")) {
         a.tomada_ar = true;
+    } else if (auto m = solenoide.match(ajuste); m.hasMatch()) {
+        a.solenoide[m.captured(1) == QLatin1String("right") ? 1 : 0] = m.captured(2);
     } else if (auto m = lado.match(ajuste); m.hasMatch()) {
         const int s = m.captured(1) == QLatin1String("right") ? 1 : 0;
         if (m.captured(2) == QLatin1String("pilot"))
@@ -236,6 +240,7 @@ bool TFamilia_Valvula_Direcional::montar_demonstracao(TComponente &c, const TLin
         v.definir_mola(dir, a.mola[dir]);
         v.definir_acao_manual(dir, a.manual[dir]);
         v.definir_acao_mecanica(dir, a.mecanica[dir]);
+        v.definir_solenoide(dir, a.solenoide[dir]);
     }
     v.descricao = a.nome;
     v.rotulo = a.rotulo;
