@@ -141,8 +141,9 @@ public:
     // included; false for a row the kind cannot take.
     virtual bool montar_demonstracao(TComponente &c, const TLinha_Demonstracao &linha) const = 0;
     // Once every record of a demonstration is in the list: the ports the record says it is
-    // attached to (a wire's ends, a docked supply's host) take its code.
-    virtual void ligar_demonstracao(TLista_Componente &lista, const TComponente &c) const = 0;
+    // attached to (a wire's ends, a docked supply's host) take its code; a wire whose row left
+    // its path to the program is routed between its ports.
+    virtual void ligar_demonstracao(TLista_Componente &lista, TComponente &c) const = 0;
 
 
     // -- edição e acoplamento --

@@ -67,7 +67,7 @@ public:
     void concluir_leitura(TComponente &) const override {}
     bool palavra_demonstracao(const QString &, TVariante &) const override { return false; }
     bool montar_demonstracao(TComponente &, const TLinha_Demonstracao &) const override { return false; }
-    void ligar_demonstracao(TLista_Componente &, const TComponente &) const override {}
+    void ligar_demonstracao(TLista_Componente &, TComponente &) const override {}
 
     // -- edição e acoplamento --
     int portas_para_fio(const TComponente &) const override { return 0; }

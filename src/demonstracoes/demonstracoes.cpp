@@ -17,6 +17,8 @@ std::vector<const TTabelaDemonstracao *> todas()
         t.push_back(&d);
     for (const auto &d : Tabelas_Sequenciais())
         t.push_back(&d);
+    for (const auto &d : Tabelas_Eletricas())
+        t.push_back(&d);
     return t;
 }
 

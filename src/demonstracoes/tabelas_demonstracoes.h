@@ -19,6 +19,7 @@ struct TTabelaDemonstracao {
 
 const std::vector<TTabelaDemonstracao> &Tabelas_Basicas();
 const std::vector<TTabelaDemonstracao> &Tabelas_Sequenciais();
+const std::vector<TTabelaDemonstracao> &Tabelas_Eletricas();
 
 // Builds one record per row, in table order, each set up by the family its kind's word names;
 // nothing is linked yet (see TFamilia::ligar_demonstracao). On a malformed row returns false with

@@ -18,16 +18,24 @@ TEST(DemoCli, ListaECadaArquivoEscritoComoNoCorpus)
 {
     const Execucao e = executar({QStringLiteral("demo"), QStringLiteral("--lista")});
     EXPECT_EQ(e.status, 0);
-    EXPECT_EQ(e.saida, QStringLiteral("comandobasico1  Comando Básico 1\n"
-                                      "comandobasico2  Comando Básico 2\n"
-                                      "funcaoE         Função E\n"
-                                      "funcaoOU        Função OU\n"
-                                      "AAcclonico1     A+ A- ciclo único\n"
-                                      "AAcclocontnuo1  A+ A- ciclo contínuo\n"
-                                      "intuitivo1      Intuitivo 1\n"
-                                      "intuitivo2      Intuitivo 2\n"
-                                      "cascata         Cascata\n"
-                                      "passoapasso     Passo a Passo\n"));
+    EXPECT_EQ(e.saida, QStringLiteral("comandobasico1        Comando Básico 1\n"
+                                      "comandobasico2        Comando Básico 2\n"
+                                      "funcaoE               Função E\n"
+                                      "funcaoOU              Função OU\n"
+                                      "AAcclonico1           A+ A- ciclo único\n"
+                                      "AAcclocontnuo1        A+ A- ciclo contínuo\n"
+                                      "intuitivo1            Intuitivo 1\n"
+                                      "intuitivo2            Intuitivo 2\n"
+                                      "cascata               Cascata\n"
+                                      "passoapasso           Passo a Passo\n"
+                                      "eletro_direto         Comando direto\n"
+                                      "eletro_selo           Selo (auto-retenção)\n"
+                                      "eletro_ciclo_unico    Ciclo único\n"
+                                      "eletro_intuitivo      Intuitivo elétrico\n"
+                                      "eletro_cascata        Cascata elétrica\n"
+                                      "eletro_passo_a_passo  Passo a passo elétrico\n"
+                                      "eletro_temporizado    Temporizado\n"
+                                      "eletro_contador       Contador\n"));
     EXPECT_TRUE(e.erros.isEmpty());
 
     QTemporaryDir pasta;

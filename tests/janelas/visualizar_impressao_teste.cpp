@@ -14,20 +14,45 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace zefira;
 
+namespace {
+
+// A wide circuit: a wire 500 pixels long and 100 high, and a cylinder with its captions.
+void circuito_largo(TEstado &e)
+{
+    teste::polilinha(e, {TPonto(100, 300), TPonto(600, 300), TPonto(600, 400)});
+    teste::componente(e, TIPO_CILINDRO, 200, 150, -1, 1);
+}
+
+// Runs `agir` on the next modal window that shows up.
+void ao_abrir_modal(std::function<void(QWidget *)> agir)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, agir] {
+        if (QWidget *w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            agir(w);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
 TEST(VisualizarImpressao, MenuAbreAVisualizacaoQueImprimeEmPdf)
 {
     teste::Principal p;
-    // A wide circuit: a wire 500 pixels long and 100 high, and a cylinder with its captions.
-    teste::polilinha(p.estado, {TPonto(100, 300), TPonto(600, 300), TPonto(600, 400)});
-    teste::componente(p.estado, TIPO_CILINDRO, 200, 150, -1, 1);
+    circuito_largo(p.estado);
     p.estado.nome_documento = QStringLiteral(" - /tmp/x/prensa.zfr");
     p.form.show();
     QString titulo;
-    teste::no_proximo_modal([&titulo](QWidget *w) {
+    ao_abrir_modal([&titulo](QWidget *w) {
         titulo = w->windowTitle();
         w->close();
     });
@@ -80,7 +105,7 @@ TEST(VisualizarImpressao, DialogoDeExportacaoEscolheFormatoEEscalaPeloTipo)
     TInterfaceQt ui(&pai);
     for (const Caso &c : CASOS) {
         SCOPED_TRACE(c.digitado);
-        teste::no_proximo_modal([&](QWidget *w) {
+        ao_abrir_modal([&](QWidget *w) {
             auto *dialogo = qobject_cast<QFileDialog *>(w);
             ASSERT_TRUE(dialogo);
             dialogo->selectNameFilter(QString::fromUtf8(c.filtro));

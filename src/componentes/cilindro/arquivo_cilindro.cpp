@@ -144,6 +144,6 @@ bool TFamilia_Cilindro::montar_demonstracao(TComponente &c, const TLinha_Demonst
     return true;
 }
 
-void TFamilia_Cilindro::ligar_demonstracao(TLista_Componente &, const TComponente &) const {}
+void TFamilia_Cilindro::ligar_demonstracao(TLista_Componente &, TComponente &) const {}
 
 } // namespace zefira

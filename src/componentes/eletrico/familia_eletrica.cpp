@@ -172,6 +172,6 @@ bool TFamilia_Eletrica::montar_demonstracao(TComponente &c, const TLinha_Demonst
     return true;
 }
 
-void TFamilia_Eletrica::ligar_demonstracao(TLista_Componente &, const TComponente &) const {}
+void TFamilia_Eletrica::ligar_demonstracao(TLista_Componente &, TComponente &) const {}
 
 } // namespace zefira

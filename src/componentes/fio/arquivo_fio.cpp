@@ -4,6 +4,7 @@
 #include "componentes/campo_arquivo.h"
 #include "componentes/linha_demonstracao.h"
 #include "modelo/componente.h"
+#include "modelo/direcao_porta.h"
 #include "modelo/lista_componente.h"
 
 #include <QRegularExpression>
@@ -71,7 +72,8 @@ bool TFamilia_Fio::palavra_demonstracao(const QString &palavra, TVariante &) con
 }
 
 // A wire's row has no place; its settings are its path: "3.2 to 2.1: (90, 168) (90, 87) ...",
-// from the origin end, at least two points.
+// from the origin end, at least two points; or "3.2 to 2.1: auto", routed between the two ports
+// once every record is laid out.
 bool TFamilia_Fio::montar_demonstracao(TComponente &c, const TLinha_Demonstracao &linha) const
 {
     static const QRegularExpression forma(R"(^(\d+\.\d+) to (\d+\.\d+): (.*)$)");
@@ -84,6 +86,8 @@ bool TFamilia_Fio::montar_demonstracao(TComponente &c, const TLinha_Demonstracao
     c.codigo = linha.codigo;
     c.fio->ligar(true, origem, pino_origem);
     c.fio->ligar(false, destino, pino_destino);
+    if (m.captured(3) == QLatin1String("auto"))
+        return true;
     for (auto it = ponto.globalMatch(m.captured(3)); it.hasNext();) {
         const auto p = it.next();
         c.fio->adicionar_ponto(p.captured(1).toInt(), p.captured(2).toInt());
@@ -91,12 +95,37 @@ bool TFamilia_Fio::montar_demonstracao(TComponente &c, const TLinha_Demonstracao
     return c.fio->numero_pontos() >= 2;
 }
 
-void TFamilia_Fio::ligar_demonstracao(TLista_Componente &lista, const TComponente &c) const
+// An automatic route: straight when the ports line up; a wire leaving or reaching a side port
+// (a junction's) turns once, so it runs along the port's row; otherwise down (or up) to half
+// way, across, and on to the far port.
+void TFamilia_Fio::ligar_demonstracao(TLista_Componente &lista, TComponente &c) const
 {
-    if (TComponente *o = lista.procurar(c.fio->conexao_origem))
+    TComponente *o = lista.procurar(c.fio->conexao_origem);
+    TComponente *d = lista.procurar(c.fio->conexao_destino);
+    if (o)
         o->ligar(c.fio->pino_origem, c.codigo);
-    if (TComponente *d = lista.procurar(c.fio->conexao_destino))
+    if (d)
         d->ligar(c.fio->pino_destino, c.codigo);
+    if (c.fio->numero_pontos() > 0 || !o || !d)
+        return;
+    const TPonto a = o->ponto(c.fio->pino_origem), b = d->ponto(c.fio->pino_destino);
+    c.fio->adicionar_ponto(a);
+    auto lateral = [](const TComponente &x, int porta) {
+        const int d = x.familia().direcao(x, porta);
+        return d == DIRECAO_ESQUERDA || d == DIRECAO_DIREITA;
+    };
+    if (a.x != b.x && a.y != b.y) {
+        if (lateral(*d, c.fio->pino_destino)) {
+            c.fio->adicionar_ponto(a.x, b.y);
+        } else if (lateral(*o, c.fio->pino_origem)) {
+            c.fio->adicionar_ponto(b.x, a.y);
+        } else {
+            const int meio = a.y + (b.y - a.y) / 2;
+            c.fio->adicionar_ponto(a.x, meio);
+            c.fio->adicionar_ponto(b.x, meio);
+        }
+    }
+    c.fio->adicionar_ponto(b);
 }
 
 } // namespace zefira

@@ -48,7 +48,7 @@ public:
     void concluir_leitura(TComponente &c) const override;
     bool palavra_demonstracao(const QString &palavra, TVariante &variante) const override;
     bool montar_demonstracao(TComponente &c, const TLinha_Demonstracao &linha) const override;
-    void ligar_demonstracao(TLista_Componente &lista, const TComponente &c) const override;
+    void ligar_demonstracao(TLista_Componente &lista, TComponente &c) const override;
 
 
     // -- edição e acoplamento --

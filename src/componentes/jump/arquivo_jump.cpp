@@ -57,6 +57,6 @@ bool TFamilia_Jump::montar_demonstracao(TComponente &c, const TLinha_Demonstraca
     return true;
 }
 
-void TFamilia_Jump::ligar_demonstracao(TLista_Componente &, const TComponente &) const {}
+void TFamilia_Jump::ligar_demonstracao(TLista_Componente &, TComponente &) const {}
 
 } // namespace zefira

@@ -83,7 +83,7 @@ bool TFamilia_Tomada_Ar::montar_demonstracao(TComponente &c, const TLinha_Demons
     return true;
 }
 
-void TFamilia_Tomada_Ar::ligar_demonstracao(TLista_Componente &lista, const TComponente &c) const
+void TFamilia_Tomada_Ar::ligar_demonstracao(TLista_Componente &lista, TComponente &c) const
 {
     if (TComponente *v = lista.procurar(c.tomada_ar->conexao))
         v->ligar(c.tomada_ar->pino, c.codigo);

@@ -252,6 +252,6 @@ bool TFamilia_Valvula_Direcional::montar_demonstracao(TComponente &c, const TLin
     return true;
 }
 
-void TFamilia_Valvula_Direcional::ligar_demonstracao(TLista_Componente &, const TComponente &) const {}
+void TFamilia_Valvula_Direcional::ligar_demonstracao(TLista_Componente &, TComponente &) const {}
 
 } // namespace zefira

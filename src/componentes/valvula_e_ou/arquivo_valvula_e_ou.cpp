@@ -93,6 +93,6 @@ bool TFamilia_Valvula_E_Ou::montar_demonstracao(TComponente &c, const TLinha_Dem
     return true;
 }
 
-void TFamilia_Valvula_E_Ou::ligar_demonstracao(TLista_Componente &, const TComponente &) const {}
+void TFamilia_Valvula_E_Ou::ligar_demonstracao(TLista_Componente &, TComponente &) const {}
 
 } // namespace zefira
