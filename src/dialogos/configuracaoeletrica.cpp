@@ -141,12 +141,13 @@ bool TFormconfiguracaoeletrica::editar(TLista_Componente &lista, TComponente &co
 void TFormconfiguracaoeletrica::dispor()
 {
     const int campos = config_.campos();
+    const int d = deslocamento();
     int y = PRIMEIRA_LINHA;
     for (const Linha &l : linhas_) {
         const bool tem = campos & l.campo;
         l.texto->setVisible(tem);
-        l.texto->setGeometry(0, y + 1, X_CONTROLE - 8, 20);
-        int x = X_CONTROLE;
+        l.texto->setGeometry(d, y + 1, X_CONTROLE - 8, 20);
+        int x = d + X_CONTROLE;
         for (QWidget *w : l.controles) {
             w->setVisible(tem);
             if (auto *texto = qobject_cast<QLabel *>(w))
@@ -158,8 +159,8 @@ void TFormconfiguracaoeletrica::dispor()
             y += ENTRE_LINHAS;
     }
     y += 8;
-    ButOK->move(LARGURA / 2 - 99, y);
-    ButCancelar->move(LARGURA / 2 + 5, y);
+    ButOK->move(d + LARGURA / 2 - 99, y);
+    ButCancelar->move(d + LARGURA / 2 + 5, y);
     definir_altura(y + 25 + 12);
 }
 
