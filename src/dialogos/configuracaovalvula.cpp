@@ -23,7 +23,7 @@ constexpr int LARGURA_SETA = 17;
 } // namespace
 
 TFormconfiguracaovalvula::TFormconfiguracaovalvula(const TImagens &imagens, TFormfiguras *figuras, QWidget *pai)
-    : TDialogo_Fixo(QStringLiteral("Configuração da Válvula"), 497, 201, pai),
+    : TDialogo_Fixo(QStringLiteral("Configuração da Válvula"), 497, 225, pai),
       imagens_(imagens),
       figuras_(figuras ? figuras : new TFormfiguras(imagens, this)),
       config_(figuras_->configuracao())
@@ -65,7 +65,7 @@ TFormconfiguracaovalvula::TFormconfiguracaovalvula(const TImagens &imagens, TFor
 
     cbArcomprimido = new QCheckBox(QStringLiteral("Ar Comprimido"), this);
     cbArcomprimido->setObjectName(QStringLiteral("cbArcomprimido"));
-    cbArcomprimido->setGeometry(8, 172, 130, 17);
+    cbArcomprimido->setGeometry(8, 196, 130, 17);
 
     // The free cylinder labels: never shown, they only decide OK's limit switch.
     Labelrotulo = new QLabel(QStringLiteral("Rótulo:"), this);
@@ -77,11 +77,11 @@ TFormconfiguracaovalvula::TFormconfiguracaovalvula(const TImagens &imagens, TFor
 
     ButOK = new QPushButton(QStringLiteral("&OK"), this);
     ButOK->setObjectName(QStringLiteral("ButOK"));
-    ButOK->setGeometry(322, 168, 79, 25);
+    ButOK->setGeometry(322, 192, 79, 25);
     ButOK->setDefault(true);
     ButCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
     ButCancelar->setObjectName(QStringLiteral("ButCancelar"));
-    ButCancelar->setGeometry(410, 168, 79, 25);
+    ButCancelar->setGeometry(410, 192, 79, 25);
 
     connect(ButOK, &QPushButton::clicked, this, [this] { ButOKClick(); });
     connect(ButCancelar, &QPushButton::clicked, this, &QDialog::reject);
@@ -103,7 +103,7 @@ TFormconfiguracaovalvula::Lado TFormconfiguracaovalvula::criar_lado(bool dir)
     Lado l;
     l.grupo = new QGroupBox(dir ? QStringLiteral(" Atuação Direita ") : QStringLiteral(" Atuação Esquerda "), this);
     l.grupo->setObjectName(QStringLiteral("GBatuacao") + s);
-    l.grupo->setGeometry(dir ? 352 : 8, 8, 137, 153);
+    l.grupo->setGeometry(dir ? 352 : 8, 8, 137, 177);
 
     // The right group is the mirror image of the left one: the buttons stand outside the images.
     const int x_imagem = dir ? 29 : 75;
@@ -120,12 +120,21 @@ TFormconfiguracaovalvula::Lado TFormconfiguracaovalvula::criar_lado(bool dir)
     l.piloto = new QCheckBox(QStringLiteral("Piloto"), l.grupo);
     l.piloto->setObjectName(QStringLiteral("CBpiloto") + s);
     l.piloto->setGeometry(x_texto, 44, 60, 17);
-    texto(QStringLiteral("Manual"), 80);
-    texto(QStringLiteral("Mecânica"), 120);
-    l.manual = criar_imagem(l.grupo, x_imagem, 72, QStringLiteral("Imagemanual") + s);
-    l.mecanica = criar_imagem(l.grupo, x_imagem, 112, QStringLiteral("Imagemecanica") + s);
-    l.botao_manual = criar_seta(l.grupo, x_seta, 72, QStringLiteral("Butmanual") + s);
-    l.botao_mecanica = criar_seta(l.grupo, x_seta, 112, QStringLiteral("Butmecanica") + s);
+    // The solenoid's tag stands on the pictures' side of its box.
+    l.solenoide = new QCheckBox(QStringLiteral("Solenoide"), l.grupo);
+    l.solenoide->setObjectName(QStringLiteral("CBsolenoide") + s);
+    l.solenoide->setGeometry(dir ? 64 : x_texto, 66, 72, 17);
+    l.tag = new QLineEdit(l.grupo);
+    l.tag->setObjectName(QStringLiteral("Edittag") + s);
+    l.tag->setGeometry(dir ? 14 : 84, 64, 44, 21);
+    l.tag->setMaxLength(8);
+    l.tag->setValidator(new TValidador_Texto(TValidador_Texto::Caixa::Maiusculas, l.tag));
+    texto(QStringLiteral("Manual"), 104);
+    texto(QStringLiteral("Mecânica"), 144);
+    l.manual = criar_imagem(l.grupo, x_imagem, 96, QStringLiteral("Imagemanual") + s);
+    l.mecanica = criar_imagem(l.grupo, x_imagem, 136, QStringLiteral("Imagemecanica") + s);
+    l.botao_manual = criar_seta(l.grupo, x_seta, 96, QStringLiteral("Butmanual") + s);
+    l.botao_mecanica = criar_seta(l.grupo, x_seta, 136, QStringLiteral("Butmecanica") + s);
 
     // A click is the user's: the rule runs on the new state, and the controls follow the copy.
     connect(l.mola, &QCheckBox::toggled, this, [this, dir](bool v) {
@@ -140,6 +149,13 @@ TFormconfiguracaovalvula::Lado TFormconfiguracaovalvula::criar_lado(bool dir)
         config_.marcar_piloto(dir, v);
         mostrar();
     });
+    connect(l.solenoide, &QCheckBox::toggled, this, [this, dir](bool v) {
+        if (mostrando_)
+            return;
+        config_.marcar_solenoide(dir, v);
+        mostrar();
+    });
+    connect(l.tag, &QLineEdit::textEdited, this, [this, dir](const QString &t) { config_.definir_tag_solenoide(dir, t); });
     connect(l.botao_manual, &QToolButton::clicked, this, [this, dir] {
         config_.Butmanual(dir);
         abrir_figuras(lado_[dir].manual);
@@ -226,6 +242,11 @@ void TFormconfiguracaovalvula::mostrar()
         l.mola->setEnabled(config_.mola[dir].habilitado);
         l.piloto->setChecked(config_.piloto[dir].marcado);
         l.piloto->setEnabled(config_.piloto[dir].habilitado);
+        l.solenoide->setChecked(config_.solenoide[dir].marcado);
+        l.solenoide->setEnabled(config_.solenoide[dir].habilitado);
+        if (l.tag->text() != config_.tag_solenoide[dir])
+            l.tag->setText(config_.tag_solenoide[dir]);
+        l.tag->setEnabled(config_.solenoide[dir].marcado);
         l.botao_manual->setEnabled(config_.botao_manual_habilitado[dir]);
         l.botao_mecanica->setEnabled(config_.botao_mecanica_habilitado[dir]);
         mostrar_imagem(l.manual, TConfiguracao_Valvula::figura_manual(dir, config_.figuras.manual(dir)));

@@ -42,7 +42,8 @@ protected:
 private:
     struct Lado {
         QGroupBox *grupo;
-        QCheckBox *mola, *piloto;
+        QCheckBox *mola, *piloto, *solenoide;
+        QLineEdit *tag;
         QLabel *manual, *mecanica;
         QToolButton *botao_manual, *botao_mecanica;
     };

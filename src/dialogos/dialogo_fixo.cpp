@@ -46,6 +46,12 @@ void TDialogo_Fixo::ajustar_largura()
     setFixedSize(largura, altura_);
 }
 
+void TDialogo_Fixo::definir_altura(int altura)
+{
+    altura_ = altura;
+    setFixedSize(width(), altura_);
+}
+
 void TDialogo_Fixo::showEvent(QShowEvent *evento)
 {
     exibido_ = true;

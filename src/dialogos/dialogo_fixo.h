@@ -13,6 +13,11 @@ public:
     TDialogo_Fixo(const QString &legenda, int largura, int altura, QWidget *pai);
 
 protected:
+    // A dialog whose rows depend on the component (the electrical parts') sets its height
+    // before it is shown.
+    void definir_altura(int altura);
+    // How far the controls stand right of their place in the layout (a wider font's room).
+    int deslocamento() const { return deslocamento_; }
     void showEvent(QShowEvent *evento) override;
     // A dialog whose title depends on the component (the cylinder's) grows with it.
     void changeEvent(QEvent *evento) override;

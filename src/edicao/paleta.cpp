@@ -23,6 +23,20 @@ const TEntrada_Paleta *Botao_Paleta(int codigo)
     return p ? p->entrada : nullptr;
 }
 
+bool Peca_Eletrica(const TPeca &peca) { return peca.familia->eletrica() != nullptr; }
+
+QRect Lugar_Botao_Paleta(int codigo)
+{
+    const TPeca *p = Peca_Posicionada(codigo);
+    if (!p)
+        return {};
+    // Three columns of electrical symbols where two pneumatic ones stand.
+    return QRect(p->entrada->x, p->entrada->y, Peca_Eletrica(*p) ? 47 : 73, 47);
+}
+
+// Right of the node, the last row's free place.
+QRect Lugar_Escolha_Grupo(bool eletricos) { return QRect(80, eletricos ? 339 : 314, 73, 22); }
+
 void SBClick(TEstado &estado, int codigo)
 {
     if (estado.modo == MODO_FIO)

@@ -5,10 +5,22 @@
 
 #include "modelo/estado.h"
 
+#include <QRect>
+
 namespace zefira {
 
 // The palette entry of a placement code (its button and "&Componentes" menu item), or nullptr.
 const TEntrada_Paleta *Botao_Paleta(int codigo);
+
+// The Biblioteca window shows one group of buttons at a time: the pneumatic components or the
+// electrical ones (the entries of the electrical families), each where its entry places it. The
+// group chooser takes the one place both pages leave free.
+bool Peca_Eletrica(const TPeca &peca);
+// The button of a palette entry in the window (electrical buttons are narrower); empty for an
+// unknown code.
+QRect Lugar_Botao_Paleta(int codigo);
+// The two buttons that choose the group shown: pneumatic above, electrical below.
+QRect Lugar_Escolha_Grupo(bool eletricos);
 
 // A click on a palette button: the toggle group flips the button (pressing the down button
 // lifts it, any other goes down and lifts the rest), then SBClick runs. Ignored while the

@@ -1,6 +1,7 @@
 #include "janelas/dialogos_propriedades.h"
 
 #include "dialogos/configuracaocilindro.h"
+#include "dialogos/configuracaoeletrica.h"
 #include "dialogos/configuracaotomadaar.h"
 #include "dialogos/configuracaovalvula.h"
 #include "dialogos/configuracaovalvulareguladora.h"
@@ -40,6 +41,10 @@ const TDialogo_Propriedades DIALOGOS[] = {
     {"TFormconfiguracaovalvulareguladora",
      [](const QList<QWidget *> &d, TEstado &, TComponente &c) {
          return com_dialogo<TFormconfiguracaovalvulareguladora>(d, [&](auto &f) { return f.editar(c); });
+     }},
+    {"TFormconfiguracaoeletrica",
+     [](const QList<QWidget *> &d, TEstado &e, TComponente &c) {
+         return com_dialogo<TFormconfiguracaoeletrica>(d, [&](auto &f) { return f.editar(e.lista(), c); });
      }},
 };
 

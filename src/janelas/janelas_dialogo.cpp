@@ -1,6 +1,7 @@
 #include "janelas/janelas_dialogo.h"
 
 #include "dialogos/configuracaocilindro.h"
+#include "dialogos/configuracaoeletrica.h"
 #include "dialogos/configuracaotomadaar.h"
 #include "dialogos/configuracaovalvula.h"
 #include "dialogos/configuracaovalvulareguladora.h"
@@ -42,6 +43,8 @@ const std::vector<std::pair<QString, Criador>> &Criadores()
          }},
         {QStringLiteral("TFormconfiguracaotomadaar"),
          [](TEstado &, QWidget *pai) { return new TFormconfiguracaotomadaar(pai); }},
+        {QStringLiteral("TFormconfiguracaoeletrica"),
+         [](TEstado &, QWidget *pai) { return new TFormconfiguracaoeletrica(pai); }},
     };
     return criadores;
 }

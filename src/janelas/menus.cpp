@@ -1,5 +1,6 @@
 #include "janelas/menus.h"
 
+#include "edicao/paleta.h"
 #include "modelo/modo.h"
 
 #include <algorithm>
@@ -10,27 +11,42 @@ namespace zefira {
 namespace {
 
 // "&Componentes": every family's palette entries by menu group and order, a separator between
-// two groups.
+// two groups; the electrical parts' entries in the submenu "Elétricos", after the others.
 std::vector<TItemMenu> Itens_Componentes()
 {
-    std::vector<const TEntrada_Paleta *> entradas;
+    std::vector<const TEntrada_Paleta *> entradas[2];
     for (const TPeca &p : Pecas())
-        entradas.push_back(p.entrada);
-    std::sort(entradas.begin(), entradas.end(), [](const TEntrada_Paleta *a, const TEntrada_Paleta *b) {
-        return std::pair(a->grupo_menu, a->ordem_menu) < std::pair(b->grupo_menu, b->ordem_menu);
-    });
+        entradas[Peca_Eletrica(p)].push_back(p.entrada);
+    for (auto &lista : entradas)
+        std::sort(lista.begin(), lista.end(), [](const TEntrada_Paleta *a, const TEntrada_Paleta *b) {
+            return std::pair(a->grupo_menu, a->ordem_menu) < std::pair(b->grupo_menu, b->ordem_menu);
+        });
     // The separators keep the names they always had; a further group's share one.
     static const char *const SEPARADORES[] = {"N4", "N5", "N6"};
+    static const char *const SEPARADORES_ELETRICOS[] = {"N_eletricos1", "N_eletricos2", "N_eletricos3",
+                                                        "N_eletricos4", "N_eletricos5", "N_eletricos6"};
     std::vector<TItemMenu> itens;
-    size_t separadores = 0;
-    for (size_t i = 0; i < entradas.size(); ++i) {
-        const TEntrada_Paleta &e = *entradas[i];
-        if (i > 0 && e.grupo_menu != entradas[i - 1]->grupo_menu) {
-            const char *nome = separadores < std::size(SEPARADORES) ? SEPARADORES[separadores] : "N_componentes";
-            ++separadores;
-            itens.push_back({"componentes", nome, "-", "", -1, false});
+    for (bool eletricos : {false, true}) {
+        const std::vector<const TEntrada_Paleta *> &lista = entradas[eletricos];
+        const char *menu = eletricos ? "eletricos" : "componentes";
+        if (eletricos && !lista.empty()) {
+            itens.push_back({"componentes", "N_eletricos", "-", "", -1, false});
+            itens.push_back({"componentes", "eletricos", "E&létricos", "", -1, true});
         }
-        itens.push_back({"componentes", e.item_menu, e.legenda, e.atalho, -1, false});
+        size_t separadores = 0;
+        for (size_t i = 0; i < lista.size(); ++i) {
+            const TEntrada_Paleta &e = *lista[i];
+            if (i > 0 && e.grupo_menu != lista[i - 1]->grupo_menu) {
+                const char *nome = eletricos ? (separadores < std::size(SEPARADORES_ELETRICOS)
+                                                    ? SEPARADORES_ELETRICOS[separadores]
+                                                    : "N_eletricos")
+                                             : separadores < std::size(SEPARADORES) ? SEPARADORES[separadores]
+                                                                                    : "N_componentes";
+                ++separadores;
+                itens.push_back({menu, nome, "-", "", -1, false});
+            }
+            itens.push_back({menu, e.item_menu, e.legenda, e.atalho, -1, false});
+        }
     }
     return itens;
 }

@@ -102,6 +102,33 @@ void TConfiguracao_Valvula::marcar_piloto(bool dir, bool marcado)
     AtualizarPiloto(dir);
 }
 
+void TConfiguracao_Valvula::marcar_solenoide(bool dir, bool marcado)
+{
+    if (solenoide[dir].marcado == marcado)
+        return;
+    solenoide[dir].marcado = marcado;
+    AtualizarSolenoide(dir);
+}
+
+void TConfiguracao_Valvula::definir_tag_solenoide(bool dir, const QString &texto)
+{
+    tag_solenoide[dir] = Filtrar_Texto_Arquivo(texto).toUpper().left(8);
+}
+
+QString TConfiguracao_Valvula::tag_padrao(bool dir) { return dir ? QStringLiteral("1Y2") : QStringLiteral("1Y1"); }
+
+void TConfiguracao_Valvula::desmarcar_sinais(bool dir)
+{
+    marcar_piloto(dir, false);
+    marcar_solenoide(dir, false);
+}
+
+void TConfiguracao_Valvula::habilitar_sinais(bool dir, bool habilitado)
+{
+    piloto[dir].habilitado = habilitado;
+    solenoide[dir].habilitado = habilitado;
+}
+
 void TConfiguracao_Valvula::definir_descricao(const QString &texto) { descricao = Filtrar_Texto_Arquivo(texto); }
 
 void TConfiguracao_Valvula::Butpos(int posicao)
@@ -121,7 +148,7 @@ void TConfiguracao_Valvula::liberar_lado(bool dir)
 {
     botao_manual_habilitado[dir] = true;
     botao_mecanica_habilitado[dir] = true;
-    piloto[dir].habilitado = true;
+    habilitar_sinais(dir, true);
 }
 
 // A side's actuators are free as far as the springs allow: its own spring excludes them, and
@@ -138,10 +165,10 @@ void TConfiguracao_Valvula::habilitar_lado(bool dir)
 void TConfiguracao_Valvula::esvaziar_lado(bool dir)
 {
     marcar_mola(dir, false);
-    marcar_piloto(dir, false);
+    desmarcar_sinais(dir);
     limpar_acionadores(dir);
     mola[dir].habilitado = false;
-    piloto[dir].habilitado = false;
+    habilitar_sinais(dir, false);
     botao_manual_habilitado[dir] = false;
     botao_mecanica_habilitado[dir] = false;
 }
@@ -154,15 +181,15 @@ void TConfiguracao_Valvula::AtualizarMola(bool dir)
     if (mola[dir].marcado) {
         marcar_mola(!dir, false);
         mola[!dir].habilitado = false;
-        marcar_piloto(dir, false);
-        piloto[dir].habilitado = false;
+        desmarcar_sinais(dir);
+        habilitar_sinais(dir, false);
         limpar_acionadores(dir);
         botao_manual_habilitado[dir] = false;
         botao_mecanica_habilitado[dir] = false;
         liberar_lado(!dir);
     } else {
         mola[!dir].habilitado = true;
-        piloto[dir].habilitado = true;
+        habilitar_sinais(dir, true);
         botao_manual_habilitado[dir] = true;
         botao_mecanica_habilitado[dir] = true;
     }
@@ -172,6 +199,21 @@ void TConfiguracao_Valvula::AtualizarPiloto(bool dir)
 {
     if (!piloto[dir].marcado)
         return;
+    marcar_solenoide(dir, false);
+    apos_sinal(dir);
+}
+
+void TConfiguracao_Valvula::AtualizarSolenoide(bool dir)
+{
+    if (!solenoide[dir].marcado)
+        return;
+    marcar_piloto(dir, false);
+    apos_sinal(dir);
+}
+
+// A pilot or a solenoid just put on a side takes the side's other actuators off.
+void TConfiguracao_Valvula::apos_sinal(bool dir)
+{
     limpar_acionadores(dir);
     if (tres_posicoes()) {
         marcar_mola(ESQ, true);
@@ -212,9 +254,10 @@ void TConfiguracao_Valvula::FormShow()
 
     for (bool dir : {ESQ, DIR}) {
         mola[dir].habilitado = true;
-        piloto[dir].habilitado = true;
+        habilitar_sinais(dir, true);
         botao_manual_habilitado[dir] = true;
         botao_mecanica_habilitado[dir] = true;
+        tag_solenoide[dir] = v.solenoide(dir).isEmpty() ? tag_padrao(dir) : v.solenoide(dir);
     }
     // A 2-way valve has at most two positions.
     posicao3_habilitada = v.numero_vias != 2;
@@ -232,6 +275,8 @@ void TConfiguracao_Valvula::FormShow()
     marcar_mola(DIR, v.mola_dir);
     marcar_piloto(ESQ, v.piloto_esq);
     marcar_piloto(DIR, v.piloto_dir);
+    marcar_solenoide(ESQ, !v.solenoide(ESQ).isEmpty());
+    marcar_solenoide(DIR, !v.solenoide(DIR).isEmpty());
     // After the boxes, whose rules clear actuator codes.
     figuras.manual_esq = v.acao_manual(ESQ);
     figuras.manual_dir = v.acao_manual(DIR);
@@ -269,7 +314,7 @@ void TConfiguracao_Valvula::ativar_tres_posicoes(int lista)
             centrar(!dir);
         } else {
             figuras.mecanica(dir) = 0;
-            marcar_piloto(dir, false);
+            desmarcar_sinais(dir);
             if (!com_trava(figuras.manual(dir))) {
                 centrar(!dir);
             } else {
@@ -282,7 +327,7 @@ void TConfiguracao_Valvula::ativar_tres_posicoes(int lista)
         const bool dir = lista == LISTA_MECANICA_DIR;
         if (figuras.mecanica(dir) != 0) {
             figuras.manual(dir) = 0;
-            marcar_piloto(dir, false);
+            desmarcar_sinais(dir);
             centrar(!dir);
         }
     }
@@ -307,7 +352,7 @@ void TConfiguracao_Valvula::ativar_duas_posicoes(int lista)
         const bool dir = lista == LISTA_MANUAL_DIR;
         if (figuras.manual(dir) != 0) {
             figuras.mecanica(dir) = 0;
-            marcar_piloto(dir, false);
+            desmarcar_sinais(dir);
             if (com_trava(figuras.manual(dir)))
                 esvaziar_lado(!dir);
             else
@@ -319,7 +364,7 @@ void TConfiguracao_Valvula::ativar_duas_posicoes(int lista)
         const bool dir = lista == LISTA_MECANICA_DIR;
         if (figuras.mecanica(dir) != 0) {
             figuras.manual(dir) = 0;
-            marcar_piloto(dir, false);
+            desmarcar_sinais(dir);
             if (!mola[!dir].marcado) {
                 liberar_lado(!dir);
                 mola[!dir].habilitado = true;
@@ -387,6 +432,8 @@ void TConfiguracao_Valvula::ButOKClick()
     for (bool dir : {ESQ, DIR}) {
         v.definir_mola(dir, mola[dir].marcado);
         v.definir_piloto(dir, piloto[dir].marcado);
+        const QString tag = tag_solenoide[dir].trimmed();
+        v.definir_solenoide(dir, solenoide[dir].marcado ? (tag.isEmpty() ? tag_padrao(dir) : tag) : QString());
     }
     v.tomada_ar = ar_comprimido;
 

@@ -36,6 +36,10 @@ public:
 
     // Control states; index false is the left side, true the right side.
     TCaixa_Marcacao mola[2], piloto[2];
+    // A solenoid is an actuator of its side as a pilot is, and excludes it; its tag names the
+    // coil the circuit of current energises.
+    TCaixa_Marcacao solenoide[2];
+    QString tag_solenoide[2];
     bool botao_manual_habilitado[2] = {true, true};
     bool botao_mecanica_habilitado[2] = {true, true};
     bool posicao3_habilitada = true; // RBpos3 and Butpos3
@@ -52,6 +56,10 @@ public:
     // Setting a box from code behaves as a click: a change of state runs the box's rule.
     void marcar_mola(bool dir, bool marcado);
     void marcar_piloto(bool dir, bool marcado);
+    void marcar_solenoide(bool dir, bool marcado);
+    void definir_tag_solenoide(bool dir, const QString &texto);
+    // The tag a side's solenoid gets when the valve had none there.
+    static QString tag_padrao(bool dir);
     void definir_descricao(const QString &texto);
 
     void FormShow();
@@ -60,6 +68,7 @@ public:
     void colocar_rotulos();
     void AtualizarMola(bool dir);
     void AtualizarPiloto(bool dir);
+    void AtualizarSolenoide(bool dir);
 
     // The picker buttons: which list the picker shows (and for positions which one it edits).
     void Butmanual(bool dir) { figuras.tipo_lista = dir ? LISTA_MANUAL_DIR : LISTA_MANUAL_ESQ; }
@@ -85,6 +94,10 @@ public:
 private:
     static bool com_trava(int manual) { return manual == 2 || manual == 4; }
     void limpar_acionadores(bool dir);
+    // The actuators held by a signal (pilot, solenoid): taken off a side, or made (un)available.
+    void desmarcar_sinais(bool dir);
+    void habilitar_sinais(bool dir, bool habilitado);
+    void apos_sinal(bool dir);
     void habilitar_lado(bool dir);
     void liberar_lado(bool dir);
     void esvaziar_lado(bool dir);

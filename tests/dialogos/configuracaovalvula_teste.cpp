@@ -49,10 +49,10 @@ TEST(FormConfiguracaoValvula, ControlesDoDialogo)
     Janela j(2);
     j.abrir();
     EXPECT_EQ(j.achar<QGroupBox>("GBatuacaoesq")->title(), QStringLiteral(" Atuação Esquerda "));
-    EXPECT_EQ(j.achar<QGroupBox>("GBatuacaodir")->geometry(), QRect(352, 8, 137, 153));
+    EXPECT_EQ(j.achar<QGroupBox>("GBatuacaodir")->geometry(), QRect(352, 8, 137, 177));
     EXPECT_EQ(j.achar<QGroupBox>("GBdescricao")->title(), QStringLiteral(" Nome / Fim de Curso "));
     EXPECT_EQ(j.achar<QGroupBox>("GBcorpovalvula")->title(), QStringLiteral(" Corpo da Válvula "));
-    EXPECT_EQ(j.achar<QPushButton>("ButOK")->geometry(), QRect(322, 168, 79, 25));
+    EXPECT_EQ(j.achar<QPushButton>("ButOK")->geometry(), QRect(322, 192, 79, 25));
     EXPECT_EQ(j.achar<QCheckBox>("cbArcomprimido")->text(), QStringLiteral("Ar Comprimido"));
     // A 2-way valve never offers a third position.
     EXPECT_FALSE(j.achar<QRadioButton>("RBpos3")->isEnabled());

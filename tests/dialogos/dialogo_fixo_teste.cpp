@@ -21,12 +21,16 @@ TEST(DialogoFixo, TituloCabeBotaoPadraoEOK)
         const char *titulo;
         QSize tamanho;
     } casos[] = {
-        {4, "Configuração da Válvula", {497, 201}},
+        {4, "Configuração da Válvula", {497, 225}},
         {7, "Cilindro de Ação Simples", {247, 225}},
         {8, "Cilindro de Ação Dupla", {247, 225}},
         {9, "Cilindro de Dupla Ação Haste Dupla", {247, 225}},
         {6, "Suprimento de Ar Comprimido", {256, 155}},
         {13, "Válvula Reguladora de Fluxo", {256, 155}},
+        // The electrical parts' dialog is as tall as the rows of the part's family.
+        {32, "Solenoide", {280, 89}},
+        {26, "Relé", {280, 149}},
+        {23, "Sensor", {280, 179}},
     };
     TEstado e;
     QWidget principal;

@@ -3,6 +3,7 @@
 // and random scripts on an empty circuit and on each demonstration undo back to where they started.
 #include "edicao/area_trabalho.h"
 #include "apoio/circuito.h"
+#include "propriedades/configuracao_eletrica.h"
 #include "propriedades/configuracao_reguladora.h"
 #include "propriedades/configuracao_tomada_ar.h"
 #include "propriedades/configuracao_valvula.h"
@@ -43,6 +44,14 @@ public:
             if (fuzzy_ok)
                 d.ButOKClick();
             return fuzzy_ok;
+        }
+        if (c.eletrico) {
+            TConfiguracao_Eletrica d;
+            d.preparar(*lista, c);
+            d.FormShow();
+            d.definir_tag(QStringLiteral("K7"));
+            d.ButOKClick();
+            return true;
         }
         if (c.tipo != TIPO_VALVULA_DIRECIONAL)
             return false;
@@ -141,6 +150,9 @@ TEST(HistoricoEdicao, CadaTipoDePassoDesfazERefaz)
          "menu rotacionar\n", 0},
         // The valve dialog's OK without compressed air takes the docked supply away.
         {"alterar propriedades", TRES + SELECIONAR_VALVULA, "duplo 110 110\n", -1},
+        // An electrical part's dialog: a relay renamed.
+        {"alterar propriedades", "paleta 26\npressionar 600 100\nsoltar 600 100\npressionar 615 120\nsoltar 615 120\n",
+         "duplo 615 120\n", 0},
     };
     for (const Passo &p : passos) {
         SCOPED_TRACE(p.nome);

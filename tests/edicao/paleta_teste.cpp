@@ -140,3 +140,23 @@ TEST(PaletaPosicionamento, ValvulaDeTresViasComTomadaAcopladaNaPorta1)
     EXPECT_EQ(t.topo, v.baixo + 6);
     EXPECT_EQ(t.baixo, t.topo + 19); // laid out
 }
+
+// The Biblioteca's two pages: on each, the buttons and the group chooser lie inside the window
+// (165 x 398 with its frame) without covering one another.
+TEST(PaletaBiblioteca, CadaPaginaCabeNaJanelaSemSobreposicao)
+{
+    const QRect janela(0, 0, 157, 363);
+    for (bool eletricos : {false, true}) {
+        SCOPED_TRACE(eletricos);
+        std::vector<std::pair<QRect, int>> lugares{{Lugar_Escolha_Grupo(false), -1}, {Lugar_Escolha_Grupo(true), -2}};
+        for (const TPeca &p : Pecas())
+            if (Peca_Eletrica(p) == eletricos)
+                lugares.push_back({Lugar_Botao_Paleta(p.entrada->codigo), p.entrada->codigo});
+        EXPECT_EQ(lugares.size(), eletricos ? 21u : 15u);
+        for (size_t i = 0; i < lugares.size(); ++i) {
+            EXPECT_TRUE(janela.contains(lugares[i].first)) << lugares[i].second;
+            for (size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(lugares[i].first.intersects(lugares[j].first)) << lugares[i].second << " " << lugares[j].second;
+        }
+    }
+}

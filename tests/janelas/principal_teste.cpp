@@ -1,6 +1,7 @@
 // The main window: start-up, the toolbar as the user sees it, and the control
 // states that starting, pausing and stopping a simulation switch.
 #include "apoio_janelas.h"
+#include "edicao/paleta.h"
 #include "janelas/arquivoatual.h"
 #include "janelas/biblioteca.h"
 #include "janelas/capa.h"
@@ -29,7 +30,7 @@ TEST(Principal, InicioCriaAsJanelasNaOrdemEPosicoes)
               QStringList({"TForm1", "TFormCapa", "TFormobs", "TFormBiblioteca", "TFormArquivo", "TFormfiguras",
                            "TFormconfiguracaovalvula", "TFormconfiguracaovalvulareguladora",
                            "TFormconfiguracaocilindro", "TFormeditarrotulos", "TFormconfiguracaotomadaar",
-                           "TFormsobre", "TFormimagens"}));
+                           "TFormsobre", "TFormconfiguracaoeletrica", "TFormimagens"}));
     EXPECT_EQ(p.form.windowTitle(), QString("ZEFIRA - Simulador de Circuitos Pneumáticos"));
 
     // Only the palette and the work area are visible children; everything else waits hidden.
@@ -90,6 +91,35 @@ TEST(Principal, BarraComIconesDistintos)
         icones << img;
     }
     EXPECT_EQ(icones.size(), 16);
+}
+
+// "&Componentes" keeps the pneumatic items and ends in the submenu "Elétricos" with the
+// electrical parts; in each menu every item has its own mnemonic. An item of the submenu
+// presses its button, on the Biblioteca's electrical page.
+TEST(Principal, ComponentesEletricosNumSubmenu)
+{
+    Principal p;
+    QMenu *componentes = p.form.menu("componentes"), *eletricos = p.form.menu("eletricos");
+    ASSERT_TRUE(eletricos);
+    EXPECT_EQ(componentes->actions().last(), eletricos->menuAction());
+    EXPECT_EQ(eletricos->title(), QStringLiteral("E&létricos"));
+    for (const TPeca &peca : Pecas())
+        EXPECT_TRUE((Peca_Eletrica(peca) ? eletricos : componentes)->actions().contains(p.form.acao(peca.entrada->item_menu)))
+            << peca.entrada->item_menu;
+    for (QMenu *menu : {componentes, eletricos}) {
+        QString letras;
+        for (QAction *a : menu->actions())
+            if (!a->isSeparator()) {
+                const QChar letra = a->text().at(a->text().indexOf(QLatin1Char('&')) + 1).toUpper();
+                EXPECT_FALSE(letras.contains(letra)) << a->text().toStdString();
+                letras += letra;
+            }
+    }
+    EXPECT_FALSE(p.form.FormBiblioteca->eletricos());
+    p.form.acao("rele")->trigger();
+    EXPECT_EQ(p.estado.modo, 26);
+    EXPECT_TRUE(p.form.FormBiblioteca->botao(26)->isChecked());
+    EXPECT_TRUE(p.form.FormBiblioteca->eletricos());
 }
 
 // A choice ticked in a menu, the item ticked by default beside it (if any), and what the state

@@ -391,3 +391,52 @@ TEST(ConfiguracaoValvulaCancelar, EscolhasSemOKNaoTocamAValvula)
     EXPECT_EQ(t.e.lista().numero_componentes(), 2);
     EXPECT_EQ(t.f.tipo_lista, LISTA_NENHUMA);
 }
+
+// A solenoid is one more actuator kind of a side: it excludes the pilot both ways, a manual or
+// mechanical actuator takes it off, a spring on its side makes it unavailable; OK writes its tag
+// (the side's default when emptied), and a side without one keeps an empty tag.
+TEST(ConfiguracaoValvulaSolenoide, ExcluiOPilotoEGravaATag)
+{
+    enum Gesto { SOLENOIDE, PILOTO, MANUAL, MOLA };
+    const struct {
+        int vias;
+        Gesto gesto;
+        bool dir;
+        const char *tag; // typed into the side's box before OK; nullptr types nothing
+        bool piloto, solenoide, habilitado;
+        const char *gravada;
+    } casos[] = {
+        {5, SOLENOIDE, ESQ, nullptr, false, true, true, "1Y1"},
+        {5, SOLENOIDE, DIR, "2y1)", false, true, true, "2Y1"},
+        {5, SOLENOIDE, DIR, "", false, true, true, "1Y2"},
+        {5, PILOTO, ESQ, "1Y7", true, false, true, ""},
+        {4, MANUAL, ESQ, nullptr, false, false, true, ""},
+        {3, MOLA, ESQ, nullptr, false, false, false, ""},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(testing::Message() << c.vias << " vias, gesto " << c.gesto << (c.dir ? " dir" : " esq"));
+        Dialogo t(c.vias);
+        t.abrir();
+        t.d.marcar_solenoide(c.dir, true);
+        EXPECT_FALSE(t.d.piloto[c.dir].marcado);
+        if (c.gesto == PILOTO)
+            t.d.marcar_piloto(c.dir, true);
+        else if (c.gesto == MANUAL)
+            t.escolher_acionador(c.dir ? LISTA_MANUAL_DIR : LISTA_MANUAL_ESQ, 1);
+        else if (c.gesto == MOLA)
+            t.d.marcar_mola(c.dir, true);
+        if (c.tag)
+            t.d.definir_tag_solenoide(c.dir, QString::fromUtf8(c.tag));
+        EXPECT_EQ(t.d.piloto[c.dir].marcado, c.piloto);
+        EXPECT_EQ(t.d.solenoide[c.dir].marcado, c.solenoide);
+        EXPECT_EQ(t.d.solenoide[c.dir].habilitado, c.habilitado);
+        t.ok();
+        EXPECT_EQ(t.v().solenoide(c.dir), QString::fromUtf8(c.gravada));
+        EXPECT_EQ(t.v().piloto(c.dir), c.piloto);
+        EXPECT_TRUE(t.v().solenoide(!c.dir).isEmpty());
+        // Opened again, the dialog shows what the valve holds.
+        t.abrir();
+        EXPECT_EQ(t.d.solenoide[c.dir].marcado, c.solenoide);
+        EXPECT_EQ(t.d.tag_solenoide[c.dir], c.solenoide ? QString::fromUtf8(c.gravada) : TConfiguracao_Valvula::tag_padrao(c.dir));
+    }
+}

@@ -89,8 +89,8 @@ const TTipo_Arquivo *TFamilia_Bobina::arquivo() const
 const std::vector<TEntrada_Paleta> &TFamilia_Bobina::paleta() const
 {
     static const std::vector<TEntrada_Paleta> entradas = {
-        {26, Variante_Eletrica(RELE), "SBrele", "Relé (bobina)", "rele", "&Relé (bobina)", "", 10, 10, 106, 484, "rele", "bobina"},
-        {27, Variante_Eletrica(RETARDO_LIGAR), "SBtemporizador", "Relé temporizador", "temporizador", "Relé te&mporizador", "", 10, 11, 158, 484, "temporizador", "bobina_retardo_ligar"},
+        {26, Variante_Eletrica(RELE), "SBrele", "Relé (bobina)", "rele", "&Relé (bobina)", "", 13, 10, 2, 210, "rele", "bobina"},
+        {27, Variante_Eletrica(RETARDO_LIGAR), "SBtemporizador", "Relé temporizador", "temporizador", "Relé te&mporizador", "", 13, 11, 54, 210, "temporizador", "bobina_retardo_ligar"},
     };
     return entradas;
 }

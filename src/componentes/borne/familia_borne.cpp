@@ -57,8 +57,8 @@ const TTipo_Arquivo *TFamilia_Borne::arquivo() const
 const std::vector<TEntrada_Paleta> &TFamilia_Borne::paleta() const
 {
     static const std::vector<TEntrada_Paleta> entradas = {
-        {16, Variante_Eletrica(0), "SBborne24", "Borne +24 V", "borne24", "Borne +&24 V", "", 10, 0, 2, 380, "borne24", "borne_positivo"},
-        {17, Variante_Eletrica(1), "SBborne0", "Borne 0 V", "borne0", "Borne &0 V", "", 10, 1, 54, 380, "borne0", "borne_negativo"},
+        {16, Variante_Eletrica(0), "SBborne24", "Borne +24 V", "borne24", "Borne +&24 V", "", 10, 0, 2, 2, "borne24", "borne_positivo"},
+        {17, Variante_Eletrica(1), "SBborne0", "Borne 0 V", "borne0", "Borne &0 V", "", 10, 1, 54, 2, "borne0", "borne_negativo"},
     };
     return entradas;
 }

@@ -83,11 +83,11 @@ const TTipo_Arquivo *TFamilia_Botao::arquivo() const
 const std::vector<TEntrada_Paleta> &TFamilia_Botao::paleta() const
 {
     static const std::vector<TEntrada_Paleta> entradas = {
-        {18, Variante_Eletrica(2 * PULSADOR), "SBbotaona", "Botão NA", "botaona", "Botão N&A", "", 10, 2, 106, 380, "botaona", "botao_na"},
-        {19, Variante_Eletrica(2 * PULSADOR + 1), "SBbotaonf", "Botão NF", "botaonf", "Botão N&F", "", 10, 3, 158, 380, "botaonf", "botao_nf"},
-        {20, Variante_Eletrica(2 * TRAVA), "SBbotaotrava", "Botão com trava", "botaotrava", "Botão com &trava", "", 10, 4, 2, 432, "botaotrava", "botao_trava_na"},
-        {21, Variante_Eletrica(2 * EMERGENCIA + 1), "SBemergencia", "Botão de emergência", "emergencia", "Botão de &emergência", "", 10, 5, 54, 432, "emergencia", "emergencia_nf"},
-        {22, Variante_Eletrica(2 * SELETOR), "SBseletor", "Chave seletora", "seletor", "Chave &seletora", "", 10, 6, 106, 432, "seletor", "seletor_na"},
+        {18, Variante_Eletrica(2 * PULSADOR), "SBbotaona", "Botão NA", "botaona", "Botão N&A", "", 11, 2, 2, 54, "botaona", "botao_na"},
+        {19, Variante_Eletrica(2 * PULSADOR + 1), "SBbotaonf", "Botão NF", "botaonf", "&Botão NF", "", 11, 3, 54, 54, "botaonf", "botao_nf"},
+        {20, Variante_Eletrica(2 * TRAVA), "SBbotaotrava", "Botão com trava", "botaotrava", "Botão com &trava", "", 11, 4, 106, 54, "botaotrava", "botao_trava_na"},
+        {21, Variante_Eletrica(2 * EMERGENCIA + 1), "SBemergencia", "Botão de emergência", "emergencia", "Botão de &emergência", "", 11, 5, 2, 106, "emergencia", "emergencia_nf"},
+        {22, Variante_Eletrica(2 * SELETOR), "SBseletor", "Chave seletora", "seletor", "Chave &seletora", "", 11, 6, 54, 106, "seletor", "seletor_na"},
     };
     return entradas;
 }

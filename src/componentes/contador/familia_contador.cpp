@@ -90,7 +90,7 @@ const TTipo_Arquivo *TFamilia_Contador::arquivo() const
 const std::vector<TEntrada_Paleta> &TFamilia_Contador::paleta() const
 {
     static const std::vector<TEntrada_Paleta> entradas = {
-        {28, Variante_Eletrica(0), "SBcontador", "Contador", "contador", "Co&ntador", "", 10, 12, 2, 536, "contador", "contador"},
+        {28, Variante_Eletrica(0), "SBcontador", "Contador", "contador", "Conta&dor", "", 13, 12, 106, 210, "contador", "contador"},
     };
     return entradas;
 }

@@ -80,9 +80,9 @@ const TTipo_Arquivo *TFamilia_Contato::arquivo() const
 const std::vector<TEntrada_Paleta> &TFamilia_Contato::paleta() const
 {
     static const std::vector<TEntrada_Paleta> entradas = {
-        {29, Variante_Eletrica(0), "SBcontatona", "Contato NA", "contatona", "Contato &NA", "", 10, 13, 54, 536, "contatona", "contato_na"},
-        {30, Variante_Eletrica(1), "SBcontatonf", "Contato NF", "contatonf", "Contato N&F", "", 10, 14, 106, 536, "contatonf", "contato_nf"},
-        {31, Variante_Eletrica(2), "SBcomutador", "Contato comutador", "comutador", "Contato co&mutador", "", 10, 15, 158, 536, "comutador", "contato_comutador"},
+        {29, Variante_Eletrica(0), "SBcontatona", "Contato NA", "contatona", "Contato &NA", "", 13, 13, 2, 262, "contatona", "contato_na"},
+        {30, Variante_Eletrica(1), "SBcontatonf", "Contato NF", "contatonf", "Contato N&F", "", 13, 14, 54, 262, "contatonf", "contato_nf"},
+        {31, Variante_Eletrica(2), "SBcomutador", "Contato comutador", "comutador", "Contato com&utador", "", 13, 15, 106, 262, "comutador", "contato_comutador"},
     };
     return entradas;
 }

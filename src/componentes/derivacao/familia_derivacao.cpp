@@ -50,7 +50,7 @@ const TTipo_Arquivo *TFamilia_Derivacao::arquivo() const
 const std::vector<TEntrada_Paleta> &TFamilia_Derivacao::paleta() const
 {
     static const std::vector<TEntrada_Paleta> entradas = {
-        {34, Variante_Eletrica(0), "SBderivacao", "Derivação elétrica", "derivacao", "&Derivação elétrica", "", 10, 18, 106, 588, "derivacao", "derivacao"},
+        {34, Variante_Eletrica(0), "SBderivacao", "Derivação elétrica", "derivacao", "Der&ivação elétrica", "", 15, 18, 106, 2, "derivacao", "derivacao"},
     };
     return entradas;
 }

@@ -43,7 +43,7 @@ const TTipo_Arquivo *TFamilia_Lampada::arquivo() const
 const std::vector<TEntrada_Paleta> &TFamilia_Lampada::paleta() const
 {
     static const std::vector<TEntrada_Paleta> entradas = {
-        {33, Variante_Eletrica(0), "SBlampada", "Lâmpada", "lampada", "Lâm&pada", "", 10, 17, 54, 588, "lampada", "lampada"},
+        {33, Variante_Eletrica(0), "SBlampada", "Lâmpada", "lampada", "Lâm&pada", "", 14, 17, 106, 158, "lampada", "lampada"},
     };
     return entradas;
 }

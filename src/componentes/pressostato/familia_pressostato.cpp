@@ -58,7 +58,7 @@ const TTipo_Arquivo *TFamilia_Pressostato::arquivo() const
 const std::vector<TEntrada_Paleta> &TFamilia_Pressostato::paleta() const
 {
     static const std::vector<TEntrada_Paleta> entradas = {
-        {25, Variante_Eletrica(0), "SBpressostato", "Pressostato", "pressostato", "Press&ostato", "", 10, 9, 54, 484, "pressostato", "pressostato_na"},
+        {25, Variante_Eletrica(0), "SBpressostato", "Pressostato", "pressostato", "Press&ostato", "", 12, 9, 54, 158, "pressostato", "pressostato_na"},
     };
     return entradas;
 }

@@ -61,8 +61,8 @@ const TTipo_Arquivo *TFamilia_Sensor::arquivo() const
 const std::vector<TEntrada_Paleta> &TFamilia_Sensor::paleta() const
 {
     static const std::vector<TEntrada_Paleta> entradas = {
-        {23, Variante_Eletrica(0), "SBfimdecurso", "Chave fim de curso", "fimdecurso", "Chave fim de &curso", "", 10, 7, 158, 432, "fimdecurso", "fim_de_curso_na"},
-        {24, Variante_Eletrica(1), "SBsensor", "Sensor de proximidade", "sensor", "Sensor de &proximidade", "", 10, 8, 2, 484, "sensor", "sensor_indutivo_na"},
+        {23, Variante_Eletrica(0), "SBfimdecurso", "Chave fim de curso", "fimdecurso", "Chave fim de &curso", "", 12, 7, 106, 106, "fimdecurso", "fim_de_curso_na"},
+        {24, Variante_Eletrica(1), "SBsensor", "Sensor de proximidade", "sensor", "Sensor de pro&ximidade", "", 12, 8, 2, 158, "sensor", "sensor_indutivo_na"},
     };
     return entradas;
 }

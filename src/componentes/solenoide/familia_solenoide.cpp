@@ -44,7 +44,7 @@ const TTipo_Arquivo *TFamilia_Solenoide::arquivo() const
 const std::vector<TEntrada_Paleta> &TFamilia_Solenoide::paleta() const
 {
     static const std::vector<TEntrada_Paleta> entradas = {
-        {32, Variante_Eletrica(0), "SBsolenoide", "Solenoide", "solenoide", "So&lenoide", "", 10, 16, 2, 588, "solenoide", "solenoide"},
+        {32, Variante_Eletrica(0), "SBsolenoide", "Solenoide", "solenoide", "So&lenoide", "", 14, 16, 2, 314, "solenoide", "solenoide"},
     };
     return entradas;
 }
