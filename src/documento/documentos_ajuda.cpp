@@ -18,6 +18,7 @@ const std::vector<TDocumentoAjuda> &Documentos_Ajuda()
         {"circintuitivos", "Intuitivos", "Ajuda/Circuitos Sequenciais Intuitivos.hlp"},
         {"circcascata", "Cascata", "Ajuda/Circuitos Sequenciais Cascata.hlp"},
         {"circpassoapasso", "Passo a Passo", "Ajuda/Circuitos Sequenciais Passo a Passo.hlp"},
+        {"eletropneumatica", "Eletropneumática", "Ajuda/Eletropneumatica.hlp"},
         {"exercicios", "Exercícios", "Ajuda/Exercicios.hlp"},
         {"biografias", "Bibliografia", "Ajuda/Bibliografia.hlp"},
         {"navegacao", "&Navegação", "Ajuda/Navegacao.hlp"},

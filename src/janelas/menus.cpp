@@ -142,6 +142,7 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"circuitossequenciais", "circintuitivos", "Intuitivos", "", -1, false},
         {"circuitossequenciais", "circcascata", "Cascata", "", -1, false},
         {"circuitossequenciais", "circpassoapasso", "Passo a Passo", "", -1, false},
+        {"tutorial", "eletropneumatica", "Eletropneumática", "", -1, false},
         {"tutorial", "N9", "-", "", -1, false},
         {"tutorial", "exercicios", "Exercícios", "", -1, false},
         {"tutorial", "biografias", "Bibliografia", "", -1, false},

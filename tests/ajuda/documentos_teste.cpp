@@ -1,5 +1,5 @@
 // The help documents: every link and picture resolves, and every menu path, shortcut and key a
-// document tells the student to use exists in the program. (That the 16 files the menus open
+// document tells the student to use exists in the program. (That the 17 files the menus open
 // exist, the program reports itself: Programa.OpcoesQueImprimemESaem.)
 
 #include "janelas/menus.h"

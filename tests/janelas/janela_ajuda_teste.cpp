@@ -68,7 +68,7 @@ TEST(Ajuda, CadaItemAbreSeuDocumentoSemBloquearEOAusenteNumaLinha)
         textos << texto;
     }
     EXPECT_EQ(guarda.fechados, 0);
-    EXPECT_EQ(textos.size(), 16); // sixteen different documents
+    EXPECT_EQ(textos.size(), 17); // seventeen different documents
     // The frame stays usable while the viewer is open.
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     p.form.acao("comandobasico1")->trigger();
@@ -120,10 +120,10 @@ TEST(Ajuda, VoltarAvancarInicioEIndice)
     emit ajuda->navegador->anchorClicked(QUrl(QStringLiteral("https://example.org/")));
     EXPECT_EQ(ajuda->navegador->source(), antes);
 
-    // The index lists the sixteen documents, each opening its own.
+    // The index lists the seventeen documents, each opening its own.
     QMenu *indice = ajuda->indice->menu();
     ASSERT_TRUE(indice);
-    ASSERT_EQ(indice->actions().size(), 16);
+    ASSERT_EQ(indice->actions().size(), 17);
     QSet<QString> nomes, abertos;
     for (QAction *a : indice->actions()) {
         nomes << a->text();
@@ -132,8 +132,8 @@ TEST(Ajuda, VoltarAvancarInicioEIndice)
                   QFileInfo(Caminho_Ajuda(RECURSOS, a->objectName())).absoluteFilePath());
         abertos << aberto();
     }
-    EXPECT_EQ(nomes.size(), 16); // the two introductions are told apart
-    EXPECT_EQ(abertos.size(), 16);
+    EXPECT_EQ(nomes.size(), 17); // the two introductions are told apart
+    EXPECT_EQ(abertos.size(), 17);
 }
 
 TEST(Ajuda, AbreAoLadoSemCobrirMenusEPaletaEGuardaOLugar)
