@@ -74,7 +74,7 @@ const std::vector<TTabelaDemonstracao> &Tabelas_Eletricas()
 | 18 | terminal | 410, 330 | mode 1 |
 | 19 | wire |  | 16.2 to 18.1: auto |
 )"},
-        {"eletro_intuitivo", "&Intuitivo elétrico", " - DEMO - Intuitivo elétrico", R"(
+        {"eletro_intuitivo", "In&tuitivo elétrico", " - DEMO - Intuitivo elétrico", R"(
 | 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 1 = "a0" at 0, 2 = "a1" at 100 |
 | 2 | valve, 5 ways | 110, 125 | left solenoid "1Y1"; right solenoid "1Y2"; name "1V1"; tomada_ar |
 | 3 | wire |  | 1.1 to 2.4: auto |
@@ -116,7 +116,7 @@ const std::vector<TTabelaDemonstracao> &Tabelas_Eletricas()
 | 39 | terminal | 800, 330 | mode 1 |
 | 40 | wire |  | 37.2 to 39.1: auto |
 )"},
-        {"eletro_cascata", "&Cascata elétrica", " - DEMO - Cascata elétrica", R"(
+        {"eletro_cascata", "Cascata e&létrica", " - DEMO - Cascata elétrica", R"(
 | 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 1 = "a0" at 0, 2 = "a1" at 100 |
 | 2 | valve, 5 ways | 110, 125 | left solenoid "1Y1"; right solenoid "1Y2"; name "1V1"; tomada_ar |
 | 3 | wire |  | 1.1 to 2.4: auto |
@@ -178,7 +178,7 @@ const std::vector<TTabelaDemonstracao> &Tabelas_Eletricas()
 | 59 | terminal | 940, 330 | mode 1 |
 | 60 | wire |  | 57.2 to 59.1: auto |
 )"},
-        {"eletro_passo_a_passo", "&Passo a passo elétrico", " - DEMO - Passo a passo elétrico", R"(
+        {"eletro_passo_a_passo", "Passo a passo el&étrico", " - DEMO - Passo a passo elétrico", R"(
 | 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 1 = "a0" at 0, 2 = "a1" at 100 |
 | 2 | valve, 5 ways | 110, 125 | left solenoid "1Y1"; right solenoid "1Y2"; name "1V1"; tomada_ar |
 | 3 | wire |  | 1.1 to 2.4: auto |
@@ -308,7 +308,7 @@ const std::vector<TTabelaDemonstracao> &Tabelas_Eletricas()
 | 127 | terminal | 1450, 330 | mode 1 |
 | 128 | wire |  | 125.2 to 127.1: auto |
 )"},
-        {"eletro_temporizado", "&Temporizado", " - DEMO - Temporizado", R"(
+        {"eletro_temporizado", "Te&mporizado", " - DEMO - Temporizado", R"(
 | 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 1 = "a0" at 0, 2 = "a1" at 100 |
 | 2 | valve, 5 ways | 110, 125 | left solenoid "1Y1"; right solenoid "1Y2"; name "1V1"; tomada_ar |
 | 3 | wire |  | 1.1 to 2.4: auto |
@@ -336,7 +336,7 @@ const std::vector<TTabelaDemonstracao> &Tabelas_Eletricas()
 | 25 | terminal | 490, 330 | mode 1 |
 | 26 | wire |  | 23.2 to 25.1: auto |
 )"},
-        {"eletro_contador", "C&ontador", " - DEMO - Contador", R"(
+        {"eletro_contador", "Contado&r", " - DEMO - Contador", R"(
 | 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 1 = "a0" at 0, 2 = "a1" at 100 |
 | 2 | valve, 5 ways | 110, 125 | left solenoid "1Y1"; right solenoid "1Y2"; name "1V1"; tomada_ar |
 | 3 | wire |  | 1.1 to 2.4: auto |

@@ -137,8 +137,11 @@ void TForm1::criar_menus()
             menus_.insert(nome, sub);
             continue;
         }
-        QAction *a = QString::fromLatin1(i.legenda) == QLatin1String("-") ? pai->addSeparator()
-                                                                            : pai->addAction(QString::fromUtf8(i.legenda));
+        // "-" is a separator; "-Title" a separator that names the group below it.
+        const QString legenda = QString::fromUtf8(i.legenda);
+        QAction *a = legenda == QLatin1String("-")        ? pai->addSeparator()
+                     : legenda.startsWith(QLatin1Char('-')) ? pai->addSection(legenda.mid(1))
+                                                            : pai->addAction(legenda);
         a->setObjectName(nome);
         if (*i.atalho)
             a->setShortcut(QKeySequence(QString::fromLatin1(i.atalho)));
