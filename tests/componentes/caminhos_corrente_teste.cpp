@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zefira {
 namespace {
 
@@ -39,6 +41,11 @@ TEST(CaminhosCorrente, NumeradosDaEsquerdaParaADireita)
         EXPECT_EQ(caminhos.caminho(*c[i]), partes[i].caminho) << i;
     EXPECT_EQ(caminhos.contatos(*c[1]), QStringList({"NA 2, 3", "NF 2, 4"}));
     EXPECT_EQ(caminhos.contatos(*c[8]), QStringList({"NA 5"}));
+    // The numbers in one row above the parts, over the lead of the first topmost part of each
+    // path: S0's, then the terminal's (it stands over the changeover).
+    ASSERT_EQ(caminhos.numeros().size(), 5u);
+    EXPECT_EQ(std::make_tuple(caminhos.numeros()[0].x, caminhos.numeros()[1].x, caminhos.numeros()[4].y),
+              std::make_tuple(128, 160, 86));
 }
 
 } // namespace

@@ -51,8 +51,12 @@ TCaminhos_Corrente::TCaminhos_Corrente(const TLista_Componente &lista) : lista_(
             if (!topo[k] || c.topo < topo[k]->topo)
                 topo[k] = &c;
     }
+    // One row over the whole diagram, as a ladder drawing numbers its paths.
+    int y = 0;
     for (size_t k = 0; k < faixas.size(); ++k)
-        numeros_.push_back({int(k) + 1, topo[k]->ponto(1).x, topo[k]->topo - 14});
+        y = k == 0 ? topo[k]->topo : std::min(y, topo[k]->topo);
+    for (size_t k = 0; k < faixas.size(); ++k)
+        numeros_.push_back({int(k) + 1, topo[k]->ponto(1).x, y - 14});
 }
 
 QStringList TCaminhos_Corrente::contatos(const TComponente &bobina) const

@@ -26,8 +26,8 @@ public:
     // left out.
     QStringList contatos(const TComponente &bobina) const;
 
-    // Where each path's number is written: above the topmost electrical part over the path
-    // (its terminal, usually), centred on that part's port 1.
+    // Where each path's number is written: in one row above the diagram's topmost electrical
+    // part, centred on port 1 of the topmost part over the path (its terminal, usually).
     struct TNumero {
         int numero, x, y;
     };
