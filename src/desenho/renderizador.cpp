@@ -417,8 +417,13 @@ void TRenderizador::linha_fina(int x0, int y0, int x1, int y1)
     const QRectF perto = QRectF(janela_).adjusted(-MARGEM_CORTE, -MARGEM_CORTE, MARGEM_CORTE, MARGEM_CORTE);
     if ((!perto.contains(a) || !perto.contains(b)) && !cortar_segmento(a, b, QRectF(janela_).adjusted(-1, -1, 1, 1)))
         return;
-    p_.setPen(QPen(cor_, 0.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    // Smoothed, a half-unit line straddles two device pixels at 200 % and turns pale; aliased
+    // it stays one crisp pixel (vector outputs ignore the hint).
+    p_.save();
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setPen(QPen(cor_, 0.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p_.drawLine(a, b);
+    p_.restore();
 }
 
 void TRenderizador::disco(int cx, int cy, int raio, const QColor &cor)
