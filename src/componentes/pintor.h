@@ -4,9 +4,10 @@
 // Coordinates are circuit pixels.
 
 #include <QColor>
+#include <QString>
+#include <QStringList>
 
 class QImage;
-class QString;
 
 namespace zefira {
 
@@ -22,6 +23,7 @@ public:
     static inline const QColor LIMA{0, 255, 0};
     static inline const QColor AZUL{0, 0, 255};
     static inline const QColor MARINHO{0, 0, 128};
+    static inline const QColor AMARELO{255, 215, 0};
 
     // The colour of the lines that follow.
     virtual void caneta(const QColor &cor) = 0;
@@ -30,8 +32,14 @@ public:
     virtual void linha(int x0, int y0, int x1, int y1) = 0;
     // A line `largura` pixels wide centred on the 1-wide one, with round ends.
     virtual void linha_larga(int x0, int y0, int x1, int y1, int largura) = 0;
+    // A conductor's line: as `linha` on exact pixels; elsewhere (zoom, dense screens, print,
+    // SVG) half as wide, so a conductor looks thinner than a tube.
+    virtual void linha_fina(int x0, int y0, int x1, int y1) = 0;
+    // A disc of colour `cor` without outline, centred on pixel (cx, cy).
+    virtual void disco(int cx, int cy, int raio, const QColor &cor) = 0;
     // Text with its top-left corner at (x, y), on a transparent background.
     virtual void texto(int x, int y, const QString &s, const QColor &cor) = 0;
+    virtual int largura_texto(const QString &s) const = 0;
     // A picture at its natural size, top-left at (x, y), opaque.
     virtual void figura(int x, int y, const QImage &imagem) = 0;
 
@@ -42,6 +50,10 @@ public:
     virtual bool simulando() const = 0;
     virtual bool forca_teorica() const = 0;
     virtual const QImage &figura_acionador() const = 0;
+    // Whether a wire joins electrical ports (a conductor) rather than air ports (a tube).
+    virtual bool condutor(const TComponente &fio) const = 0;
+    // The lines listing the current paths of a coil's or counter's contacts (caminhos_corrente.h).
+    virtual QStringList contatos(const TComponente &c) = 0;
 };
 
 } // namespace zefira

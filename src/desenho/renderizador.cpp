@@ -96,6 +96,12 @@ void TRenderizador::desenhar(bool mostrar_mira, bool mostrar_cruz, const TSegmen
         c.familia().desenhar(c, *this);
         marcar_porta(c);
     }
+    // A coil listed its contacts by path: the paths are numbered above the diagram.
+    if (caminhos_)
+        for (const TCaminhos_Corrente::TNumero &n : caminhos_->numeros()) {
+            const QString s = QString::number(n.numero);
+            texto(n.x - largura_texto(s) / 2, n.y, s, PRETO);
+        }
     // Wires go over every symbol so that a tube is never hidden under a neighbour's picture.
     for (int i = 0; i < lista.numero_componentes(); ++i)
         if (lista[i].e_fio())
@@ -155,6 +161,25 @@ void TRenderizador::limpar()
 bool TRenderizador::simulando() const { return estado_.modo == MODO_SIMULACAO; }
 bool TRenderizador::forca_teorica() const { return estado_.mostrar_forca_teorica; }
 const QImage &TRenderizador::figura_acionador() const { return estado_.figura_acionador; }
+
+bool TRenderizador::condutor(const TComponente &fio) const
+{
+    if (!fio.fio)
+        return false;
+    for (bool origem : {true, false}) {
+        const TComponente *c = estado_.lista().procurar(fio.fio->conexao(origem));
+        if (c && !c->e_fio())
+            return c->familia().dominio(fio.fio->pino(origem)) == TDominio::eletrico;
+    }
+    return false;
+}
+
+QStringList TRenderizador::contatos(const TComponente &c)
+{
+    if (!caminhos_)
+        caminhos_ = std::make_unique<TCaminhos_Corrente>(estado_.lista());
+    return caminhos_->contatos(c);
+}
 
 void TRenderizador::marcar_porta(const TComponente &c)
 {
@@ -381,6 +406,37 @@ void TRenderizador::elipse(int x0, int y0, int x1, int y1, const QColor &preench
         p_.drawEllipse(QRect(x0, y0, x1 - x0 - 1, y1 - y0 - 1));
     p_.setBrush(Qt::NoBrush);
 }
+
+void TRenderizador::linha_fina(int x0, int y0, int x1, int y1)
+{
+    if (!vetor_) {
+        linha(x0, y0, x1, y1);
+        return;
+    }
+    QPointF a(x0 + 0.5, y0 + 0.5), b(x1 + 0.5, y1 + 0.5);
+    const QRectF perto = QRectF(janela_).adjusted(-MARGEM_CORTE, -MARGEM_CORTE, MARGEM_CORTE, MARGEM_CORTE);
+    if ((!perto.contains(a) || !perto.contains(b)) && !cortar_segmento(a, b, QRectF(janela_).adjusted(-1, -1, 1, 1)))
+        return;
+    // Smoothed, a half-unit line straddles two device pixels at 200 % and turns pale; aliased
+    // it stays one crisp pixel (vector outputs ignore the hint).
+    p_.save();
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setPen(QPen(cor_, 0.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p_.drawLine(a, b);
+    p_.restore();
+}
+
+void TRenderizador::disco(int cx, int cy, int raio, const QColor &cor)
+{
+    if (fora_do_alcance(cx, cy))
+        return;
+    p_.setPen(Qt::NoPen);
+    p_.setBrush(cor);
+    p_.drawEllipse(QPointF(cx + 0.5, cy + 0.5), raio + 0.5, raio + 0.5);
+    p_.setBrush(Qt::NoBrush);
+}
+
+int TRenderizador::largura_texto(const QString &s) const { return p_.fontMetrics().horizontalAdvance(s); }
 
 void TRenderizador::texto(int x, int y, const QString &s, const QColor &cor)
 {

@@ -2,6 +2,7 @@
 // TRenderizador: repaints the whole work area from the circuit and the editor state. It keeps
 // nothing between calls; the shell's 20 ms timer and zefira-cli both paint through it.
 
+#include "componentes/eletrico/caminhos_corrente.h"
 #include "componentes/pintor.h"
 #include "modelo/estado.h"
 
@@ -9,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace zefira {
@@ -36,7 +38,10 @@ public:
     void caneta(const QColor &cor) override { cor_ = cor; }
     void linha(int x0, int y0, int x1, int y1) override;
     void linha_larga(int x0, int y0, int x1, int y1, int largura) override;
+    void linha_fina(int x0, int y0, int x1, int y1) override;
+    void disco(int cx, int cy, int raio, const QColor &cor) override;
     void texto(int x, int y, const QString &s, const QColor &cor) override;
+    int largura_texto(const QString &s) const override;
     // As pixels on a 1x image under an integer translation; otherwise the symbol's drawing is
     // run again as vectors.
     void figura(int x, int y, const QImage &imagem) override;
@@ -44,6 +49,8 @@ public:
     bool simulando() const override;
     bool forca_teorica() const override;
     const QImage &figura_acionador() const override;
+    bool condutor(const TComponente &fio) const override;
+    QStringList contatos(const TComponente &c) override;
 
 private:
     // Passes of one repaint.
@@ -74,6 +81,7 @@ private:
     QColor cor_;
     bool vetor_; // anything but exact pixels: zoom, high-DPI screens, printers, SVG, PDF
     QRect janela_;
+    std::unique_ptr<TCaminhos_Corrente> caminhos_; // built by the first coil that asks
 
 public:
     // Lines are painted only within this distance of the origin.

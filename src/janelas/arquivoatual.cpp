@@ -128,6 +128,7 @@ void TFormArquivo::Timer1Timer()
         }
     };
     apresentacao.atualizar_cursor = [this] { aplicar_cursor(); };
+    apresentacao.avisar = [this](const QString &aviso) { ui_.mensagem(aviso); };
     zefira::Timer1Timer(estado_, apresentacao);
     avisar_mudancas();
     // Idle: the tick has nothing to do until input arrives, so the timer sleeps. A timer stopped

@@ -114,6 +114,22 @@ void gatilho(QPainter &p, int, int)
     circulo(p, 18, 15, 4);
 }
 
+// Solenoid: a short stem and the coil's box crossed by the winding's diagonal; the stem meets
+// the valve on row 7, like a button's. Energised, the box is filled and the diagonal cut out.
+template <bool ON>
+void solenoide(QPainter &p, int largura, int altura)
+{
+    const int meio = altura / 2, caixa = 3;
+    linha(p, 0, meio, caixa, meio);
+    if (ON) {
+        retangulo_cheio(p, caixa, 0, largura - 1, altura - 1);
+        p.setPen(QPen(Qt::white, 1));
+    } else {
+        retangulo(p, caixa, 0, largura - 1, altura - 1);
+    }
+    linha(p, caixa, altura - 1, largura - 1, 0);
+}
+
 const Desenho DESENHOS[] = {
     {"mola_dir", mola},
     {"mola_esq", espelho<mola>},
@@ -135,6 +151,10 @@ const Desenho DESENHOS[] = {
     {"mecanica_rolete_esq", espelho<rolete>},
     {"mecanica_gatilho_dir", gatilho},
     {"mecanica_gatilho_esq", espelho<gatilho>},
+    {"solenoide_dir", solenoide<false>},
+    {"solenoide_esq", espelho<solenoide<false>>},
+    {"solenoide_dir_on", solenoide<true>},
+    {"solenoide_esq_on", espelho<solenoide<true>>},
 };
 
 } // namespace

@@ -26,6 +26,8 @@ const TImagens::Entrada TABELA[] = {
     {"mecanica_pino_dir", 19, 7}, {"mecanica_pino_esq", 19, 7},
     {"mecanica_rolete_dir", 23, 12}, {"mecanica_rolete_esq", 23, 12},
     {"mecanica_gatilho_dir", 24, 20}, {"mecanica_gatilho_esq", 24, 20},
+    {"solenoide_dir", 13, 15}, {"solenoide_esq", 13, 15},
+    {"solenoide_dir_on", 13, 15}, {"solenoide_esq_on", 13, 15},
     {"cilindro_se_dehs", 86, 28}, {"cilindro_dehd", 86, 28},
     {"cilindro_se_dehs_cabo", 79, 10}, {"cilindro_dehd_cabo", 166, 10},
     {"cilindro_dentro", 10, 26}, {"cilindro_fora", 9, 20},

@@ -4,6 +4,7 @@
 #include "modelo/componente.h"
 #include "modelo/lista_componente.h"
 
+#include <algorithm>
 #include <numeric>
 #include <queue>
 
@@ -42,12 +43,14 @@ TCircuito_Eletrico::TCircuito_Eletrico(const TLista_Componente &lista, std::func
         return r.primeiro_no + porta - 1;
     };
     for (int i = 0; i < lista.numero_componentes(); ++i) {
-        const TComponente &c = lista[i];
+        TComponente &c = lista[i];
         if (!c.e_fio() || !c.fio)
             continue;
         const int a = no(c.fio->conexao(true), c.fio->pino(true)), b = no(c.fio->conexao(false), c.fio->pino(false));
-        if (a >= 0 && b >= 0)
+        if (a >= 0 && b >= 0) {
             condutores_.push_back({a, b});
+            fios_.push_back(&c);
+        }
     }
 }
 
@@ -159,6 +162,7 @@ QString TCircuito_Eletrico::resolver()
         if (!mudou)
             break;
     }
+    marcar_condutores();
     solenoides_.clear();
     for (const Registro &r : registros_) {
         r.familia->fechar_passo(*r.componente);
@@ -166,6 +170,80 @@ QString TCircuito_Eletrico::resolver()
             solenoides_.insert(Chave_Tag(r.componente->eletrico->tag));
     }
     return QString();
+}
+
+// Current runs along an edge exactly when the edge lies on a cycle with a closing edge from 0 V
+// back to +24 V, that is, in the same biconnected block as that edge. The edges are the last
+// round's closed links (conductors first, in the order of fios_) and its energised loads; one
+// depth-first search from +24 V (Tarjan's blocks, iterative: a long chain must not exhaust the
+// stack) finds the block.
+void TCircuito_Eletrico::marcar_condutores()
+{
+    for (TComponente *f : fios_)
+        f->fio->corrente = false;
+    std::vector<std::pair<int, int>> arestas;
+    arestas.reserve(ligacoes_.size() + cargas_.size() + 1);
+    for (const Ligacao &l : ligacoes_)
+        arestas.push_back({l.a, l.b});
+    for (size_t i = 0; i < cargas_.size(); ++i)
+        if (energizadas_[i])
+            arestas.push_back({cargas_[i].a, cargas_[i].b});
+    const size_t fechamento = arestas.size();
+    arestas.push_back({NEGATIVO, POSITIVO});
+    const size_t n = size_t(nos_);
+    std::vector<std::vector<size_t>> vizinhos(n);
+    for (size_t i = 0; i < arestas.size(); ++i)
+        if (arestas[i].first != arestas[i].second) {
+            vizinhos[size_t(arestas[i].first)].push_back(i);
+            vizinhos[size_t(arestas[i].second)].push_back(i);
+        }
+    struct Quadro {
+        int no;
+        size_t chegada, proximo; // the edge it was reached by (SIZE_MAX at the root)
+    };
+    const size_t NENHUMA = size_t(-1);
+    std::vector<int> ordem(n, -1), baixo(n, 0);
+    std::vector<size_t> pilha_arestas;
+    std::vector<Quadro> pilha{{POSITIVO, NENHUMA, 0}};
+    int tempo = 0;
+    ordem[POSITIVO] = baixo[POSITIVO] = tempo++;
+    while (!pilha.empty()) {
+        Quadro &q = pilha.back();
+        const int v = q.no;
+        if (q.proximo < vizinhos[size_t(v)].size()) {
+            const size_t e = vizinhos[size_t(v)][q.proximo++];
+            if (e == q.chegada)
+                continue;
+            const int w = arestas[e].first == v ? arestas[e].second : arestas[e].first;
+            if (ordem[size_t(w)] < 0) {
+                pilha_arestas.push_back(e);
+                ordem[size_t(w)] = baixo[size_t(w)] = tempo++;
+                pilha.push_back({w, e, 0});
+            } else if (ordem[size_t(w)] < ordem[size_t(v)]) {
+                pilha_arestas.push_back(e);
+                baixo[size_t(v)] = std::min(baixo[size_t(v)], ordem[size_t(w)]);
+            }
+            continue;
+        }
+        const size_t chegada = q.chegada;
+        pilha.pop_back();
+        if (pilha.empty())
+            break;
+        const int pai = pilha.back().no;
+        baixo[size_t(pai)] = std::min(baixo[size_t(pai)], baixo[size_t(v)]);
+        if (baixo[size_t(v)] < ordem[size_t(pai)])
+            continue;
+        // A block ends at the edge into v: it carries current if it holds the closing edge.
+        const auto inicio = std::find(pilha_arestas.rbegin(), pilha_arestas.rend(), chegada).base() - 1;
+        const bool com_corrente = std::find(inicio, pilha_arestas.end(), fechamento) != pilha_arestas.end();
+        if (com_corrente)
+            for (auto it = inicio; it != pilha_arestas.end(); ++it)
+                if (*it < fios_.size())
+                    fios_[*it]->fio->corrente = true;
+        pilha_arestas.erase(inicio, pilha_arestas.end());
+        if (com_corrente)
+            return;
+    }
 }
 
 // The shortest chain of closed links from +24 V to 0 V, named by the tags of its parts.

@@ -5,6 +5,10 @@
 // timer and counter outputs switch and the circuit is solved again until nothing changes. Each
 // output changes at most once a step, so the rounds end. A path from +24 V to 0 V through no
 // load is a short circuit: the step is refused and nothing changes.
+//
+// A solved step also marks the conductors that carry current (TFio::corrente), for the picture:
+// those on a path that runs from +24 V through an energised load to 0 V. A wire that only
+// reaches an open contact, or a load that is off, stays unmarked even though it is live.
 
 #include "componentes/contexto_eletrico.h"
 
@@ -59,11 +63,13 @@ private:
     void unir(int a, int b, int registro);
     void rodada();
     QString curto_circuito();
+    void marcar_condutores();
 
     const TLista_Componente &lista_;
     std::function<bool(const QString &)> alcancado_;
     std::vector<Registro> registros_;
     std::vector<std::pair<int, int>> condutores_; // the nodes each conductor joins
+    std::vector<TComponente *> fios_;             // the conductors' records, in the same order
     QHash<int, int> indice_;                      // a record's code -> its place in registros_
     QHash<QString, int> comandos_;                // a coil's or counter's tag -> its place
     std::vector<int> pai_;

@@ -1,5 +1,7 @@
 #include "simulacao/controle_simulacao.h"
 
+#include "componentes/eletrico/familia_eletrica.h"
+
 #include "documento/arquivo_circuito.h"
 #include "documento/leitor_circuito.h"
 #include "simulacao/passo_simulacao.h"
@@ -205,7 +207,8 @@ void AtualizarAcionadores(TEstado &estado)
 
 bool Acionar_Lado(TComponente &c, bool dir) { return c.familia().acionar(c, dir); }
 
-// Every kind answers a press on the bands beside its box; only actuators act on it.
+// Every kind answers a press on the bands beside its box; only actuators act on it. A push
+// button or selector switch is pressed from anywhere in its box too, once a click.
 void Pressionar_Acionador(TEstado &estado, int x, int y)
 {
     if (estado.modo != MODO_SIMULACAO)
@@ -216,6 +219,12 @@ void Pressionar_Acionador(TEstado &estado, int x, int y)
         const bool na_altura = y >= c.topo && y <= c.baixo;
         const bool faixa_esq = na_altura && x >= std::int64_t(c.esquerda) - 20 && x <= c.esquerda;
         const bool faixa_dir = na_altura && x >= c.direita && x <= std::int64_t(c.direita) + 20;
+        const TFamilia_Eletrica *eletrica = c.familia().eletrica();
+        if (eletrica && eletrica->clicavel(c)) {
+            if (faixa_esq || faixa_dir || (na_altura && x > c.esquerda && x < c.direita))
+                eletrica->pressionar(c);
+            continue;
+        }
         if (faixa_esq && Acionar_Lado(c, false))
             continue;
         if (faixa_dir)

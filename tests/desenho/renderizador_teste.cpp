@@ -474,3 +474,40 @@ TEST(Renderizador, PixelsDaLinhaNaJanelaSaoOsDaLinhaInteira)
                                 << x0 << "," << y0 << " -> " << x1 << "," << y1 << " periodo " << periodo;
                         }
 }
+
+// Electrical parts while simulating: a conductor is red where current runs, black elsewhere, a
+// tube stays as it was; a lit lamp is coloured; a valve's solenoid shows its symbol with its tag;
+// a coil lists its contacts beside it.
+TEST(Renderizador, PartesEletricasAoSimular)
+{
+    TEstado e;
+    const auto parte = [&e](int tipo, int x, int y) -> TComponente & {
+        TComponente &c = e.lista().adicionar(tipo, x, -1, -1, -1, y);
+        c.familia().posicionar(e.lista(), c, TVariante());
+        return c;
+    };
+    TComponente &s1 = parte(TIPO_BOTAO, 100, 100), &h1 = parte(TIPO_LAMPADA, 113, 300);
+    TComponente &condutor = teste::ligar_fio(e, s1, 2, h1, 1);
+    TComponente &k1 = parte(TIPO_BOBINA, 600, 100);
+    parte(TIPO_CONTATO, 700, 100);
+    TComponente &tubo = teste::polilinha(e, {TPonto(300, 500), TPonto(400, 500)});
+    TComponente &v = valvula(e, 300, 400);
+    v.valvula_direcional->definir_solenoide(false, QStringLiteral("1Y1"));
+    e.modo = MODO_SIMULACAO;
+    h1.eletrico->energizada[0] = true;
+    const int meio = (condutor.fio->ponto(0).y + condutor.fio->ponto(1).y) / 2, x = condutor.fio->ponto(0).x;
+    const QRgb amarelo = TPintor::AMARELO.rgb();
+    for (bool corrente : {false, true}) {
+        condutor.fio->corrente = corrente;
+        const QImage img = desenhar(e);
+        EXPECT_EQ(pixels_errados(img, {{x, meio, corrente ? VERMELHO : PRETO}, {350, 500, AZUL},
+                                       {h1.esquerda + 15, h1.topo + 17, amarelo}}), "");
+        const QImage &sol = v.valvula_direcional->figura_solenoide_esq;
+        EXPECT_TRUE(contem_figura(img, v.esquerda - sol.width(), v.baixo - sol.height() - 5, sol));
+        const int antes = v.esquerda - sol.width();
+        EXPECT_GT(contar(img, QRect(antes - 25, v.topo, 25, v.baixo - v.topo), PRETO), 10); // 1Y1
+        const int y = k1.topo + (k1.baixo - k1.topo) / 2 + 5;
+        EXPECT_GT(contar(img, QRect(k1.direita + 3, y, 30, 11), PRETO), 10); // "NA 2"
+    }
+    (void)tubo;
+}

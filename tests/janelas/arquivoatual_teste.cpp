@@ -302,6 +302,16 @@ TEST(AreaTrabalho, CaixaDeZoomLeOTextoDigitado)
         EXPECT_DOUBLE_EQ(TCaixaZoom::ler(c.texto), c.zoom) << c.texto;
 }
 
+// Why a run paused by itself (a short circuit) reaches the user once, as a message.
+TEST(AreaTrabalho, AvisoDaSimulacaoViraMensagem)
+{
+    Area a;
+    a.estado.aviso_simulacao = QStringLiteral("Curto-circuito: +24 V ligado diretamente a 0 V.");
+    a.area.Timer1Timer();
+    a.area.Timer1Timer();
+    EXPECT_EQ(a.ui.registro, QStringList({"mensagem: Curto-circuito: +24 V ligado diretamente a 0 V."}));
+}
+
 // The 20 ms tick repaints only when something shown may have changed: nothing while idle or
 // paused, once per simulation step (twice when a step showed a cam, which the next repaint
 // takes down), and after any input. Idle means asleep: stopped or paused with nothing happening,

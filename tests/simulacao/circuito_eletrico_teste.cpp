@@ -197,6 +197,40 @@ TEST_P(Conducao, PassoAPasso)
 INSTANTIATE_TEST_SUITE_P(Eletrico, Conducao, ::testing::ValuesIn(CASOS),
                          [](const ::testing::TestParamInfo<Caso> &i) { return "caso" + std::to_string(i.index); });
 
+// The conductors marked as carrying current after the steps, in list order: only those on a
+// path from +24 V through an energised load to 0 V, not a live wire ending at an open contact
+// nor the 0 V wire of a load that is off.
+TEST(Condutores, SoOsDoCaminhoDaCorrente)
+{
+    const struct {
+        std::function<void(TEstado &)> montar;
+        const char *acoes;
+        const char *esperado;
+    } casos[] = {
+        {selo, "S1", "11111111"},
+        {selo, "S1 S1", "11010111"}, // held by K1: S1's branch is open
+        {selo, "S1 S1 S0", "00000000"},
+        {[](TEstado &e) {
+             serie(e, {&parte(e, TIPO_BOTAO, NA, "S1"), &parte(e, TIPO_LAMPADA, 0, "H1")});
+             serie(e, {&parte(e, TIPO_BOTAO, NA, "S2"), &parte(e, TIPO_LAMPADA, 0, "H2")});
+         },
+         "S1", "111000"},
+    };
+    for (const auto &caso : casos) {
+        TEstado e;
+        caso.montar(e);
+        for (const std::string &tag : dividir(caso.acoes)) {
+            por_tag(e, tag.c_str())->eletrico->acionado ^= true;
+            ASSERT_EQ(TCircuito_Eletrico(e.lista(), nullptr).resolver(), QString());
+        }
+        std::string obtido;
+        for (int i = 0; i < e.lista().numero_componentes(); ++i)
+            if (e.lista()[i].e_fio())
+                obtido += e.lista()[i].fio->corrente ? '1' : '0';
+        EXPECT_EQ(obtido, caso.esperado) << caso.acoes;
+    }
+}
+
 // A path through no load refuses the step, names its parts and leaves every state as it was.
 TEST(CurtoCircuito, RecusaOPassoENomeiaOCaminho)
 {

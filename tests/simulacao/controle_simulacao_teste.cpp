@@ -182,6 +182,24 @@ TEST(ControleSimulacao, RepousoComRotuloCompartilhado)
     EXPECT_EQ(v.esquerda, esquerda + 2 * passo);
 }
 
+// A push button or selector switch is pressed by a click anywhere on it, once per click; a
+// momentary button springs back at the release, a selector stays.
+TEST(ControleSimulacao, CliqueDentroDoBotaoEletrico)
+{
+    for (int modo : {0, 6}) { // NA push button, selector switch
+        Circuito k;
+        TComponente &b = k.estado.lista().adicionar(TIPO_BOTAO, 300, -1, -1, -1, 200);
+        TVariante variante;
+        variante.eletrico = modo;
+        b.familia().posicionar(k.estado.lista(), b, variante);
+        k.iniciar();
+        Pressionar_Acionador(k.estado, (b.esquerda + b.direita) / 2, (b.topo + b.baixo) / 2);
+        EXPECT_TRUE(b.eletrico->acionado) << modo;
+        Soltar_Acionadores(k.estado, false);
+        EXPECT_EQ(b.eletrico->acionado, modo != 0);
+    }
+}
+
 TEST(ControleSimulacao, CliqueNasFaixasDosAcionadores)
 {
     Circuito k;

@@ -32,6 +32,8 @@ public:
     // its tag, valves follow a solenoid's by its tag.
     enum class TPapel { outro, comando, solenoide };
     virtual TPapel papel() const;
+    // Drawn over the symbol's picture: the colour of a lit lamp.
+    virtual void realcar(const TComponente &c, TPintor &pintor) const;
     // The name the circuit check gives the record.
     virtual const char *nome() const = 0;
     // The kind's word in a demonstration table ("button", "coil"...).

@@ -1,5 +1,6 @@
 // The tube's picture: its polyline, red when selected; while simulating, blue, and wide navy
-// where there is air.
+// where there is air. A conductor (a wire between electrical ports) is thinner, and while
+// simulating black, red where current runs.
 #include "componentes/fio/familia_fio.h"
 #include "componentes/pintor.h"
 #include "modelo/componente.h"
@@ -11,6 +12,13 @@ void TFamilia_Fio::desenhar(TComponente &c, TPintor &pintor) const
     if (!c.fio)
         return;
     const TFio &f = *c.fio;
+    if (pintor.condutor(c)) {
+        const bool vermelho = pintor.simulando() ? f.corrente : f.selecionado();
+        pintor.caneta(vermelho ? TPintor::VERMELHO : TPintor::PRETO);
+        for (int i = 0; i + 1 < f.numero_pontos(); ++i)
+            pintor.linha_fina(f.ponto(i).x, f.ponto(i).y, f.ponto(i + 1).x, f.ponto(i + 1).y);
+        return;
+    }
     int largura = 1;
     if (pintor.simulando()) {
         // While simulating the colour shows where the air is, not what is selected.

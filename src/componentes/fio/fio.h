@@ -12,6 +12,7 @@ namespace zefira {
 class TFio {
 public:
     int pressao = 0;          // run-time: pressure of the supply feeding the wire
+    bool corrente = false;    // run-time: a conductor on a path of current at the last solved step
     int pino_origem = -1;
     int pino_destino = -1;
     int conexao_origem = -1;

@@ -12,6 +12,8 @@ void TFamilia_Fio::simular(TContexto_Simulacao &sim, int indice, TEtapa_Simulaca
     TFio &w = *sim.estado().lista()[indice].fio;
     if (etapa == TEtapa_Simulacao::parada)
         w.pressao = 0;
+    if (etapa == TEtapa_Simulacao::partida || etapa == TEtapa_Simulacao::parada)
+        w.corrente = false;
     if (etapa != TEtapa_Simulacao::limpeza)
         return;
     w.pressao = 0;

@@ -4,6 +4,7 @@
 #include "componentes/eletrico/arquivo_eletrico.h"
 #include "componentes/eletrico/simbolo_eletrico.h"
 #include "componentes/entrada_paleta.h"
+#include "componentes/pintor.h"
 #include "modelo/componente.h"
 #include "modelo/direcao_porta.h"
 
@@ -28,6 +29,18 @@ void TFamilia_Lampada::padrao(TComponente &c, int) const
 QString TFamilia_Lampada::prefixo_tag(const TComponente &) const { return QStringLiteral("H"); }
 const char *TFamilia_Lampada::nome() const { return "Lâmpada"; }
 const char *TFamilia_Lampada::palavra() const { return "lamp"; }
+
+// Lit, the lamp's circle is filled with colour behind its cross.
+void TFamilia_Lampada::realcar(const TComponente &c, TPintor &pintor) const
+{
+    if (!c.eletrico->energizada[0])
+        return;
+    const int x = c.esquerda, y = c.topo;
+    pintor.disco(x + 15, y + 20, 7, TPintor::AMARELO);
+    pintor.caneta(c.eletrico->selecionado() ? TPintor::VERMELHO : TPintor::PRETO);
+    pintor.linha(x + 10, y + 15, x + 21, y + 26);
+    pintor.linha(x + 20, y + 15, x + 9, y + 26);
+}
 
 void TFamilia_Lampada::conduzir(TContexto_Eletrico &ctx, const TComponente &) const { ctx.carga(1, 2); }
 

@@ -16,9 +16,9 @@ namespace {
 constexpr int GATILHO = 3;
 constexpr int COMPRIMENTO_TOCO = 6;
 
-// The one picture a side shows besides its spring: manual wins over mechanical, mechanical
-// over pilot.
-enum class Acionador { Nenhum, Manual, Mecanico, Gatilho, Piloto };
+// The one picture a side shows besides its spring: a solenoid wins (it carries the tag the
+// electrical diagram names it by), then manual over mechanical, mechanical over pilot.
+enum class Acionador { Nenhum, Solenoide, Manual, Mecanico, Gatilho, Piloto };
 
 // Vertical offset from "bottom-aligned" (y = baixo - h), without and with a spring on the same
 // side: the spring takes the upper part of the side, so the actuator drops when it is there.
@@ -28,6 +28,7 @@ struct Alinhamento {
 };
 
 const std::map<Acionador, Alinhamento> ALINHAMENTO = {
+    {Acionador::Solenoide, {-5, 3}},
     {Acionador::Manual, {-5, 0}},
     {Acionador::Mecanico, {-8, 0}},
     {Acionador::Gatilho, {5, 10}},
@@ -36,6 +37,8 @@ const std::map<Acionador, Alinhamento> ALINHAMENTO = {
 
 Acionador acionador_do_lado(const TValvula_Direcional &v, bool dir)
 {
+    if (!v.solenoide(dir).isEmpty())
+        return Acionador::Solenoide;
     if (v.acao_manual(dir) != 0)
         return Acionador::Manual;
     const int mecanica = v.acao_mecanica(dir);
@@ -53,6 +56,7 @@ const QImage &figura_do_acionador(const TValvula_Direcional &v, bool dir, Aciona
     switch (a) {
     case Acionador::Manual: return dir ? v.figura_manual_dir : v.figura_manual_esq;
     case Acionador::Piloto: return dir ? v.figura_piloto_dir : v.figura_piloto_esq;
+    case Acionador::Solenoide: return dir ? v.figura_solenoide_dir : v.figura_solenoide_esq;
     default: return dir ? v.figura_mecanica_dir : v.figura_mecanica_esq;
     }
 }
@@ -101,10 +105,21 @@ void desenhar_lado(const TComponente &c, TPintor &pintor, bool dir)
     const Acionador a = acionador_do_lado(v, dir);
     const bool mola = v.mola(dir);
     if (a != Acionador::Nenhum) {
-        const QImage &f = figura_do_acionador(v, dir, a);
+        // An energised solenoid is filled while simulating.
+        const bool cheio = a == Acionador::Solenoide && pintor.simulando() && v.acionado(dir);
+        const QImage &f = !cheio ? figura_do_acionador(v, dir, a)
+                                 : dir ? v.figura_solenoide_dir_on : v.figura_solenoide_esq_on;
         const Alinhamento al = ALINHAMENTO.at(a);
         const int x = dir ? c.direita : c.esquerda - f.width();
-        pintor.figura(x, c.baixo - f.height() + (mola ? al.com_mola : al.sem_mola), f);
+        const int y = c.baixo - f.height() + (mola ? al.com_mola : al.sem_mola);
+        pintor.figura(x, y, f);
+        if (a == Acionador::Solenoide) {
+            // The tag outside the coil's box, level with its middle.
+            const QString &tag = v.solenoide(dir);
+            const int folga = 2;
+            const int xt = dir ? x + f.width() + folga : x - folga - pintor.largura_texto(tag);
+            pintor.texto(xt, y + f.height() / 2 - 6, tag, v.selecionado() ? TPintor::VERMELHO : TPintor::PRETO);
+        }
     }
     if (mola) {
         const QImage &f = dir ? v.figura_mola_dir : v.figura_mola_esq;

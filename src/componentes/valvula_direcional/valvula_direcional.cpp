@@ -89,6 +89,10 @@ void TValvula_Direcional::recarregar(int grupo)
     imagens_->copiar(variante("mola_dir"), figura_mola_dir);
     imagens_->copiar(variante("piloto_esq"), figura_piloto_esq);
     imagens_->copiar(variante("piloto_dir"), figura_piloto_dir);
+    imagens_->copiar(variante("solenoide_esq"), figura_solenoide_esq);
+    imagens_->copiar(variante("solenoide_dir"), figura_solenoide_dir);
+    imagens_->copiar(variante("solenoide_esq_on"), figura_solenoide_esq_on);
+    imagens_->copiar(variante("solenoide_dir_on"), figura_solenoide_dir_on);
 
     // Code 0 is "no actuator": the blank picture in both states. Unknown codes keep the picture.
     auto carregar = [this](const char *const *nomes, int quantidade, int codigo, const char *lado,

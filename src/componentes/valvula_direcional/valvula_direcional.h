@@ -68,6 +68,8 @@ public:
     QImage figura_mecanica_dir, figura_mecanica_esq;
     QImage figura_mola_esq, figura_mola_dir;
     QImage figura_piloto_esq, figura_piloto_dir;
+    QImage figura_solenoide_esq, figura_solenoide_dir;
+    QImage figura_solenoide_esq_on, figura_solenoide_dir_on; // energised
 
 private:
     QString variante(const QString &nome) const;
