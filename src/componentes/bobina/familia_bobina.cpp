@@ -76,6 +76,16 @@ void TFamilia_Bobina::fechar_passo(TComponente &c) const
     e.contagem = conta ? qMin(e.contagem + 1, 1 << 30) : 0;
 }
 
+// A relay shows its output; a timer also the steps it has stayed as it is (contagem).
+TFamilia::TEstado_Simulado TFamilia_Bobina::estado_simulado(const TComponente &c, bool) const
+{
+    const TEletrico &e = *c.eletrico;
+    const QString objeto = QStringLiteral("{\"tag\":%1,\"saida\":%2").arg(Texto_Json(e.tag), e.saida ? "true" : "false");
+    if (e.modo == RELE)
+        return {"reles", objeto + QLatin1Char('}')};
+    return {"temporizadores", objeto + QStringLiteral(",\"contagem\":%1}").arg(e.contagem)};
+}
+
 const TTipo_Arquivo *TFamilia_Bobina::arquivo() const
 {
     static const TTipo_Arquivo tipo{"Bobina", false, false, {

@@ -6,6 +6,9 @@
 #include "modelo/componente.h"
 #include "modelo/estado.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+
 namespace zefira {
 
 bool TFamilia_Eletrica::responder(TContexto_Eletrico &ctx, TComponente &c) const
@@ -51,6 +54,12 @@ bool TFamilia_Eletrica::acionavel(const TComponente &c, QString &nome) const
 
 bool TFamilia_Eletrica::registrar_posicao(const TComponente &, TLinha_Historico &, int &) const { return false; }
 TFamilia::TEstado_Simulado TFamilia_Eletrica::estado_simulado(const TComponente &, bool) const { return {}; }
+
+QString Texto_Json(const QString &texto)
+{
+    const QByteArray lista = QJsonDocument(QJsonArray{texto}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(lista.mid(1, lista.size() - 2));
+}
 
 TFamilia::TVerificado TFamilia_Eletrica::verificado(const TComponente &) const { return {nome(), {}}; }
 
