@@ -84,6 +84,9 @@ TFamilia::TEstado_Simulado TFamilia_Contador::estado_simulado(const TComponente 
                               .arg(e.contagem)};
 }
 
+// The reset input may be left unused: the count then only grows.
+TFamilia::TVerificado TFamilia_Contador::verificado(const TComponente &) const { return {nome(), {1, 2}}; }
+
 const TTipo_Arquivo *TFamilia_Contador::arquivo() const
 {
     static const TTipo_Arquivo tipo{"Contador", false, false, {

@@ -8,6 +8,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <algorithm>
 
 namespace zefira {
 
@@ -61,6 +62,13 @@ QString Texto_Json(const QString &texto)
     return QString::fromUtf8(lista.mid(1, lista.size() - 2));
 }
 
-TFamilia::TVerificado TFamilia_Eletrica::verificado(const TComponente &) const { return {nome(), {}}; }
+// Every port of a part must be wired for current to pass it (a pressure switch's air port too).
+TFamilia::TVerificado TFamilia_Eletrica::verificado(const TComponente &) const
+{
+    TVerificado v{nome(), {}};
+    for (int porta = 1; porta <= std::min(numero_portas(), 3); ++porta)
+        v.portas[porta - 1] = porta;
+    return v;
+}
 
 } // namespace zefira
