@@ -100,3 +100,17 @@ TEST(CliEletrico, ObjetoEletricoDoSimular)
                + ",\"curto\":\"Curto-circuito: +24 V ligado a 0 V sem carga, por S\\\"1.\"}}")
                   .toStdString());
 }
+
+TEST(CliEletrico, DiagramaComSolenoidesEReles)
+{
+    QTemporaryDir dir;
+    for (bool eletrico : {false, true}) {
+        const QString svg = dir.filePath(QStringLiteral("d%1.svg").arg(eletrico));
+        const QStringList opcao = eletrico ? QStringList{"--eletrico"} : QStringList{};
+        ASSERT_EQ(teste::executar_cli(QStringList{"diagrama", PARTIDA, svg, "--clique", "1:S1:esq"} + opcao).status, 0);
+        QFile f(svg);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray texto = f.readAll();
+        EXPECT_EQ(texto.contains(">K1<") && texto.contains(">1Y1<"), eletrico);
+    }
+}
