@@ -49,7 +49,7 @@ TJanelaDiagrama::TJanelaDiagrama(TEstado &estado, TInterfaceUsuario &ui, QWidget
     mostrar_valvulas = new QCheckBox(QStringLiteral("Mostrar válvulas"), this);
     mostrar_valvulas->setChecked(true);
     ocultar_ociosos = new QCheckBox(QStringLiteral("Ocultar passos iniciais sem movimento"), this);
-    mostrar_eletricos = new QCheckBox(QStringLiteral("Mostrar solenoides e relés"), this);
+    mostrar_eletricos = new QCheckBox(QStringLiteral("Solenoides e relés"), this);
     mostrar_eletricos->hide();
     exportar = new QPushButton(QStringLiteral("Exportar..."), this);
     imprimir = new QPushButton(QStringLiteral("Imprimir..."), this);
