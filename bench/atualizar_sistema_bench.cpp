@@ -98,7 +98,7 @@ void BM_UnidadesAcionadas(benchmark::State &st)
     for (auto _ : st) {
         for (int i = 0; i < e->lista().numero_componentes(); ++i)
             if (e->lista()[i].tipo == TIPO_VALVULA_DIRECIONAL)
-                Acionar_Lado(*e->lista()[i].valvula_direcional, false);
+                Acionar_Lado(e->lista()[i], false);
         Soltar_Acionadores(*e, false);
         Atualizar_Sistema(*e);
     }

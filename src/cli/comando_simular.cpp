@@ -5,6 +5,7 @@
 // exactly what it always was.
 #include "cli/comandos.h"
 
+#include "componentes/eletrico/familia_eletrica.h"
 #include "documento/arquivo_circuito.h"
 #include "simulacao/roteiro_simulacao.h"
 
@@ -21,19 +22,29 @@ const char *const USO_SIMULAR =
     "  --passos N                número de passos (10 se omitido)\n"
     "  --clique K:ALVO:esq|dir   antes do passo K, clica no acionador esquerdo ou direito da\n"
     "                            válvula direcional ALVO: o seu código ou o seu nome (a primeira\n"
-    "                            com esse nome, sem distinguir maiúsculas)\n"
+    "                            com esse nome, sem distinguir maiúsculas); ALVO também pode ser\n"
+    "                            a tag de um botão ou chave seletora, que o clique aciona\n"
     "  --soltar K                antes do passo K, solta o botão do mouse (sem Shift)\n"
     "  --forca teorica           acrescenta a cada cilindro, logo após \"forca\" (a estimativa\n"
     "                            fuzzy), o campo \"forca_teorica\": p × A da câmara que recebeu\n"
     "                            ar no último movimento, em kgf (0 no retorno por mola)\n"
+    "  Num circuito com componentes elétricos, cada linha termina com \"eletrico\":\n"
+    "    {\"energizados\":[tags],\"reles\":[...],\"temporizadores\":[...],\"contadores\":[...]}\n"
+    "  energizados: as tags das bobinas, solenoides e lâmpadas percorridas por corrente (e dos\n"
+    "  contadores com a entrada de contagem energizada), na ordem da lista; reles:\n"
+    "  {\"tag\",\"saida\"}; temporizadores e contadores: {\"tag\",\"saida\",\"contagem\"} (passos\n"
+    "  no estado atual da bobina; pulsos contados); \"curto\": a mensagem de um curto-circuito.\n"
     "  Saída: 0 sucesso; 1 arquivo inválido; 2 erro ao abrir; 4 uso incorreto.";
 
 // One line: the step, then the cylinders, valves, tubes and AND/OR valves in list order, each
-// kind's object as its family writes it.
+// kind's object as its family writes it. A circuit with electrical parts adds "eletrico": the
+// tags of the parts carrying current, then the relays', timers' and counters' objects.
 QString estado_json(const TEstado &estado, int passo, bool forca_teorica)
 {
     static const char *const LISTAS[] = {"cilindros", "valvulas", "fios", "e_ou"};
-    QStringList objetos[std::size(LISTAS)];
+    static const char *const ELETRICAS[] = {"reles", "temporizadores", "contadores"};
+    QStringList objetos[std::size(LISTAS)], eletricos[std::size(ELETRICAS)], energizados;
+    bool eletrico = false;
     const TLista_Componente &lista = *estado.lista_componentes;
     for (int i = 0; i < lista.numero_componentes(); ++i) {
         const TComponente &c = lista[i];
@@ -41,10 +52,26 @@ QString estado_json(const TEstado &estado, int passo, bool forca_teorica)
         for (size_t k = 0; e.lista && k < std::size(LISTAS); ++k)
             if (qstrcmp(e.lista, LISTAS[k]) == 0)
                 objetos[k] << e.objeto;
+        for (size_t k = 0; e.lista && k < std::size(ELETRICAS); ++k)
+            if (qstrcmp(e.lista, ELETRICAS[k]) == 0)
+                eletricos[k] << e.objeto;
+        if (c.familia().eletrica()) {
+            eletrico = true;
+            if (c.eletrico->energizada[0])
+                energizados << Texto_Json(c.eletrico->tag);
+        }
     }
     QString linha = QStringLiteral("{\"passo\":%1").arg(passo);
     for (size_t k = 0; k < std::size(LISTAS); ++k)
         linha += QStringLiteral(",\"%1\":[%2]").arg(QLatin1String(LISTAS[k]), objetos[k].join(QLatin1Char(',')));
+    if (eletrico) {
+        linha += QStringLiteral(",\"eletrico\":{\"energizados\":[%1]").arg(energizados.join(QLatin1Char(',')));
+        for (size_t k = 0; k < std::size(ELETRICAS); ++k)
+            linha += QStringLiteral(",\"%1\":[%2]").arg(QLatin1String(ELETRICAS[k]), eletricos[k].join(QLatin1Char(',')));
+        if (!estado.aviso_simulacao.isEmpty())
+            linha += QStringLiteral(",\"curto\":") + Texto_Json(estado.aviso_simulacao);
+        linha += QLatin1Char('}');
+    }
     return linha + QLatin1Char('}');
 }
 

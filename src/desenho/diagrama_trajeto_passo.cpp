@@ -25,6 +25,7 @@ constexpr double FOLGA_LINHA = 0.18;     // share of a row kept free above and b
 const QColor COR_GRADE(215, 215, 215);
 const QColor COR_CILINDRO(0, 0, 128);
 const QColor COR_VALVULA(0, 110, 40);
+const QColor COR_ELETRICO(170, 0, 0);
 const QColor COR_CUMPRIDA(0, 128, 0);
 const QColor COR_NAO_CUMPRIDA(190, 0, 0);
 
@@ -34,7 +35,7 @@ double peso(const TLinha_Diagrama &l) { return l.cilindro ? 2 : 1; }
 } // namespace
 
 TDiagrama_Trajeto_Passo::TDiagrama_Trajeto_Passo(const THistorico_Passos &h, const QStringList &observacoes,
-                                                 bool mostrar_valvulas, bool ocultar_ociosos)
+                                                 bool mostrar_valvulas, bool ocultar_ociosos, bool mostrar_eletricos)
 {
     const int total = h.numero_passos();
     if (ocultar_ociosos && total > 0) {
@@ -57,14 +58,17 @@ TDiagrama_Trajeto_Passo::TDiagrama_Trajeto_Passo(const THistorico_Passos &h, con
     numero_passos_ = total - passo_inicial_;
     for (size_t i = 0; i < h.linhas.size(); ++i) {
         const TLinha_Historico &lh = h.linhas[i];
-        if (!lh.cilindro && !mostrar_valvulas)
+        if (lh.eletrico ? !mostrar_eletricos : !lh.cilindro && !mostrar_valvulas)
             continue;
         TLinha_Diagrama l;
         l.cilindro = lh.cilindro;
+        l.eletrico = lh.eletrico;
         l.rotulo = lh.nome.isEmpty() ? QStringLiteral("V%1").arg(lh.codigo) : lh.nome;
         for (int k = passo_inicial_; k < total; ++k)
             l.valores.push_back(h.passos[size_t(k)][i]);
-        if (!l.cilindro) {
+        if (l.eletrico) {
+            l.maximo = 1;
+        } else if (!l.cilindro) {
             l.minimo = 1;
             l.maximo = 2;
             for (int v : l.valores)
@@ -72,8 +76,11 @@ TDiagrama_Trajeto_Passo::TDiagrama_Trajeto_Passo(const THistorico_Passos &h, con
         }
         linhas_.push_back(std::move(l));
     }
-    // Cylinders first, as textbooks draw them; each kind keeps the list order.
-    std::stable_partition(linhas_.begin(), linhas_.end(), [](const TLinha_Diagrama &l) { return l.cilindro; });
+    // Cylinders first, as textbooks draw them, then valves, solenoids and relays; each kind keeps
+    // the list order.
+    std::stable_sort(linhas_.begin(), linhas_.end(), [](const TLinha_Diagrama &a, const TLinha_Diagrama &b) {
+        return (a.cilindro ? 0 : a.eletrico ? 2 : 1) < (b.cilindro ? 0 : b.eletrico ? 2 : 1);
+    });
     observada_ = Sequencia_Observada(h);
     esperada_ = Sequencia_Das_Observacoes(observacoes);
     cumprida_ = Sequencia_Cumprida(esperada_, observada_);
@@ -250,7 +257,7 @@ void TDiagrama_Trajeto_Passo::desenhar(QPainter &p, const QRectF &area) const
             else
                 traco.lineTo(pt);
         }
-        p.setPen(QPen(l.cilindro ? COR_CILINDRO : COR_VALVULA, l.cilindro ? 2.5 : 1.5));
+        p.setPen(QPen(l.cilindro ? COR_CILINDRO : l.eletrico ? COR_ELETRICO : COR_VALVULA, l.cilindro ? 2.5 : 1.5));
         p.setBrush(Qt::NoBrush);
         p.drawPath(traco);
         topo += altura;

@@ -2,7 +2,7 @@
 // TDiagrama_Trajeto_Passo: the displacement-step diagram of a run, laid out from the record
 // of its steps and painted onto any QPainter (window, printer, PNG, SVG, PDF). One row per
 // cylinder with its position (0 to 100) against the step number, optionally one row per
-// directional valve with its position, the step numbers along the top, and below them the
+// directional valve with its position and one per solenoid and relay (1 on, 0 off), the step numbers along the top, and below them the
 // sequence of movements observed so far and, when the notes hold a line "Sequência: ...",
 // the expected sequence marked as met or not met. Rows are never so thin that their texts touch
 // their lines: an area too small for that is overrun (a window scrolls over it).
@@ -25,6 +25,7 @@ namespace zefira {
 struct TLinha_Diagrama {
     QString rotulo;
     bool cilindro = true;
+    bool eletrico = false;
     int minimo = 0, maximo = 100; // the values at the bottom and top of the row
     std::vector<int> valores;     // one per step
 };
@@ -34,7 +35,8 @@ public:
     // ocultar_ociosos: the idle steps before a cylinder first moves are left out; the diagram
     // starts at the last step at rest before that movement.
     TDiagrama_Trajeto_Passo(const THistorico_Passos &historico, const QStringList &observacoes,
-                            bool mostrar_valvulas = true, bool ocultar_ociosos = false);
+                            bool mostrar_valvulas = true, bool ocultar_ociosos = false,
+                            bool mostrar_eletricos = false);
 
     const std::vector<TLinha_Diagrama> &linhas() const { return linhas_; }
     // The steps drawn; the first of them is the run's step passo_inicial().

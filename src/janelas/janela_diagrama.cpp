@@ -49,6 +49,8 @@ TJanelaDiagrama::TJanelaDiagrama(TEstado &estado, TInterfaceUsuario &ui, QWidget
     mostrar_valvulas = new QCheckBox(QStringLiteral("Mostrar válvulas"), this);
     mostrar_valvulas->setChecked(true);
     ocultar_ociosos = new QCheckBox(QStringLiteral("Ocultar passos iniciais sem movimento"), this);
+    mostrar_eletricos = new QCheckBox(QStringLiteral("Solenoides e relés"), this);
+    mostrar_eletricos->hide();
     exportar = new QPushButton(QStringLiteral("Exportar..."), this);
     imprimir = new QPushButton(QStringLiteral("Imprimir..."), this);
     tela = new QWidget;
@@ -62,6 +64,7 @@ TJanelaDiagrama::TJanelaDiagrama(TEstado &estado, TInterfaceUsuario &ui, QWidget
     auto *botoes = new QHBoxLayout;
     botoes->addWidget(mostrar_valvulas);
     botoes->addWidget(ocultar_ociosos);
+    botoes->addWidget(mostrar_eletricos);
     botoes->addStretch();
     botoes->addWidget(exportar);
     botoes->addWidget(imprimir);
@@ -70,7 +73,7 @@ TJanelaDiagrama::TJanelaDiagrama(TEstado &estado, TInterfaceUsuario &ui, QWidget
     layout->addLayout(botoes);
     layout->addWidget(rolagem, 1);
 
-    for (QCheckBox *opcao : {mostrar_valvulas, ocultar_ociosos})
+    for (QCheckBox *opcao : {mostrar_valvulas, ocultar_ociosos, mostrar_eletricos})
         connect(opcao, &QCheckBox::toggled, this, [this] {
             redimensionar_tela();
             tela->update();
@@ -91,7 +94,7 @@ TJanelaDiagrama::TJanelaDiagrama(TEstado &estado, TInterfaceUsuario &ui, QWidget
 TDiagrama_Trajeto_Passo TJanelaDiagrama::diagrama() const
 {
     return TDiagrama_Trajeto_Passo(estado_.historico, estado_.observacoes, mostrar_valvulas->isChecked(),
-                                   ocultar_ociosos->isChecked());
+                                   ocultar_ociosos->isChecked(), mostrar_eletricos->isChecked());
 }
 
 void TJanelaDiagrama::redimensionar_tela()
@@ -109,6 +112,9 @@ void TJanelaDiagrama::atualizar()
         return;
     passos_vistos_ = estado_.historico.numero_passos();
     observacoes_vistas_ = estado_.observacoes;
+    const auto &linhas = estado_.historico.linhas;
+    mostrar_eletricos->setVisible(
+        std::any_of(linhas.begin(), linhas.end(), [](const TLinha_Historico &l) { return l.eletrico; }));
     redimensionar_tela();
     tela->update();
 }

@@ -37,6 +37,7 @@ public:
 
     QCheckBox *mostrar_valvulas;
     QCheckBox *ocultar_ociosos;
+    QCheckBox *mostrar_eletricos; // shown only when the run records solenoids or relays
     QPushButton *exportar;
     QPushButton *imprimir;
     QScrollArea *rolagem;

@@ -1,6 +1,6 @@
 #pragma once
 // THistorico_Passos: where every cylinder and directional valve stood after each step of the
-// current simulation, step 0 being the start. The displacement-step diagram and the observed
+// current simulation, step 0 being the start, and whether each solenoid and relay was on. The displacement-step diagram and the observed
 // sequence of movements are read from it.
 
 #include <QString>
@@ -10,8 +10,9 @@ namespace zefira {
 
 struct TLinha_Historico {
     int codigo = -1;
-    bool cilindro = false; // otherwise a directional valve
-    QString nome;          // a cylinder's movement name; a valve's descricao, else its rotulo
+    bool cilindro = false; // otherwise a directional valve, or an electrical part
+    QString nome;          // a cylinder's movement name; a valve's descricao, else its rotulo; a tag
+    bool eletrico = false; // a solenoid or a relay: 1 energised (its contacts switched), 0 not
 };
 
 struct THistorico_Passos {

@@ -9,7 +9,7 @@ bool mesmas_linhas(const std::vector<TLinha_Historico> &a, const std::vector<TLi
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (a[i].codigo != b[i].codigo || a[i].cilindro != b[i].cilindro)
+        if (a[i].codigo != b[i].codigo || a[i].cilindro != b[i].cilindro || a[i].eletrico != b[i].eletrico)
             return false;
     return true;
 }

@@ -89,7 +89,7 @@ QString TRoteiro_Simulacao::validar(const TEstado &estado)
             e.codigo = -1;
             QString nome;
             for (int i = 0; i < lista.numero_componentes() && e.codigo == -1; ++i)
-                if (lista[i].familia().acionavel(lista[i], nome) && nome.compare(e.nome, Qt::CaseInsensitive) == 0)
+                if (lista[i].familia().acionavel(lista[i], nome) && nome.trimmed().compare(e.nome, Qt::CaseInsensitive) == 0)
                     e.codigo = lista[i].codigo;
             if (e.codigo == -1)
                 return QStringLiteral("nenhuma válvula direcional com o nome: %1").arg(e.nome);

@@ -1,8 +1,9 @@
 #pragma once
 // TRoteiro_Simulacao: a run of simulation steps with the user's actuator clicks and releases
 // scheduled on given steps, as zefira-cli takes it from "--passos N", "--clique K:ALVO:esq|dir"
-// and "--soltar K". ALVO is a valve's code, or else its name (descricao), so that one script
-// fits every circuit whose start valve has the agreed name. Shared by the commands that
+// and "--soltar K". ALVO is a valve's code, or else its name (descricao) or a push button's or
+// selector's tag, so that one script fits every circuit whose start valve or button has the
+// agreed name. Shared by the commands that
 // simulate before printing, drawing or checking.
 
 #include "modelo/estado.h"
@@ -35,9 +36,9 @@ public:
     bool ler(const QStringList &args, QStringList &restantes, QString &erro);
     // Whether any simulation option was given.
     bool presente() const { return presente_; }
-    // Resolves every click to a directional valve of the circuit: a code names it directly; a
-    // name picks the first valve in list order whose descricao equals it, ignoring case and
-    // surrounding blanks. A message for a click that names no directional valve.
+    // Resolves every click to a directional valve or a button of the circuit: a code names it
+    // directly; a name picks the first in list order whose descricao or tag equals it, ignoring
+    // case and surrounding blanks. A message for a click that names no directional valve.
     QString validar(const TEstado &estado);
 
     // What the window does after opening: the rest-state update of the first timer tick, then

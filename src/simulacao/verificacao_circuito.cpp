@@ -1,5 +1,8 @@
 #include "simulacao/verificacao_circuito.h"
 
+#include "componentes/contexto_eletrico.h"
+#include "componentes/eletrico/familia_eletrica.h"
+#include "componentes/registro.h"
 #include "modelo/vista.h"
 
 #include <QHash>
@@ -28,6 +31,7 @@ QString nome_componente(const TComponente &c)
     QString nome = t.nome ? QString::fromUtf8(t.nome) : c.nome;
     const QString proprio = c.valvula_direcional ? nome_valvula(*c.valvula_direcional)
                             : c.cilindro         ? c.cilindro->nome.trimmed()
+                            : c.eletrico         ? c.eletrico->tag.trimmed()
                                                  : QString();
     if (!proprio.isEmpty())
         nome += QStringLiteral(" \"%1\"").arg(proprio);
@@ -186,6 +190,7 @@ public:
         nomes_repetidos();
         fora_da_area_de_trabalho();
         tubos_sobre_simbolos();
+        eletricos();
         std::stable_sort(achados_.begin(), achados_.end(), [](const TAchado &a, const TAchado &b) {
             return a.indice != b.indice ? a.indice < b.indice : a.aviso.tipo < b.aviso.tipo;
         });
@@ -249,6 +254,8 @@ private:
                 }
             if (valvula_de_rolete(c) && !c.valvula_direcional->rotulo.trimmed().isEmpty())
                 das_valvulas << c.valvula_direcional->rotulo;
+            if (c.tipo == TIPO_SENSOR)
+                das_valvulas << c.eletrico->rotulo;
         }
         for (int i = 0; i < lista_.numero_componentes(); ++i) {
             const TComponente &c = lista_[i];
@@ -264,6 +271,13 @@ private:
                 } else {
                     avisar(i, TTipoAviso::RotuloSemCilindro, QStringLiteral("o acionamento mecânico não tem rótulo de cilindro"));
                 }
+            }
+            if (c.tipo == TIPO_SENSOR) {
+                const QString &rotulo = c.eletrico->rotulo;
+                if (rotulo.trimmed().isEmpty())
+                    avisar(i, TTipoAviso::RotuloSemCilindro, QStringLiteral("o sensor não tem rótulo de cilindro"));
+                else if (!dos_cilindros.contains(rotulo))
+                    avisar(i, TTipoAviso::RotuloSemCilindro, QStringLiteral("nenhum cilindro tem o rótulo \"%1\"").arg(rotulo));
             }
             if (c.cilindro)
                 for (int r = 1; r <= NUMERO_ROTULOS; ++r) {
@@ -372,6 +386,59 @@ private:
                 avisar(i, TTipoAviso::TuboSobreSimbolo,
                        QStringLiteral("passa sobre %1 %2").arg(QString::number(lista_[j].codigo), nome_componente(lista_[j])));
         }
+    }
+
+    // Tags name parts whatever the case and the blanks around them, as in the simulation; every
+    // +24 V terminal is one net, so a tag means the same part anywhere in the drawing.
+    void eletricos()
+    {
+        QHash<QString, int> comandos; // coil or counter tag -> the first one's index
+        QSet<QString> solenoides, das_valvulas;
+        int primeiro = -1;
+        bool trilho[2] = {false, false};
+        for (int i = 0; i < lista_.numero_componentes(); ++i) {
+            const TComponente &c = lista_[i];
+            if (c.valvula_direcional)
+                for (bool dir : {false, true})
+                    das_valvulas << Chave_Tag(c.valvula_direcional->solenoide(dir));
+            const TFamilia_Eletrica *f = c.familia().eletrica();
+            if (!f)
+                continue;
+            if (primeiro < 0)
+                primeiro = i;
+            const QString tag = Chave_Tag(c.eletrico->tag);
+            if (c.tipo == TIPO_BORNE)
+                trilho[c.eletrico->modo == 0 ? 0 : 1] = true;
+            if (f->papel() == TFamilia_Eletrica::TPapel::solenoide)
+                solenoides << tag;
+            if (f->papel() != TFamilia_Eletrica::TPapel::comando)
+                continue;
+            const auto it = comandos.constFind(tag);
+            if (it == comandos.constEnd())
+                comandos.insert(tag, i);
+            else
+                avisar(i, TTipoAviso::TagRepetida,
+                       QStringLiteral("a tag \"%1\" já é do componente %2").arg(c.eletrico->tag.trimmed()).arg(lista_[*it].codigo));
+        }
+        for (int i = 0; i < lista_.numero_componentes(); ++i) {
+            const TComponente &c = lista_[i];
+            if (c.valvula_direcional) {
+                for (bool dir : {false, true}) {
+                    const QString &tag = c.valvula_direcional->solenoide(dir);
+                    if (!tag.isEmpty() && !solenoides.contains(Chave_Tag(tag)))
+                        avisar(i, TTipoAviso::TagSemDestino, QStringLiteral("nenhum solenoide tem a tag \"%1\"").arg(tag));
+                }
+            } else if (c.tipo == TIPO_CONTATO && !comandos.contains(Chave_Tag(c.eletrico->tag))) {
+                avisar(i, TTipoAviso::TagSemDestino,
+                       QStringLiteral("nenhum relé, temporizador ou contador tem a tag \"%1\"").arg(c.eletrico->tag.trimmed()));
+            } else if (c.tipo == TIPO_SOLENOIDE && !das_valvulas.contains(Chave_Tag(c.eletrico->tag))) {
+                avisar(i, TTipoAviso::TagSemDestino, QStringLiteral("nenhuma válvula tem este solenoide"));
+            }
+        }
+        if (primeiro >= 0 && !trilho[0])
+            avisar(primeiro, TTipoAviso::SemBorne, QStringLiteral("o circuito elétrico não tem borne de +24 V"));
+        if (primeiro >= 0 && !trilho[1])
+            avisar(primeiro, TTipoAviso::SemBorne, QStringLiteral("o circuito elétrico não tem borne de 0 V"));
     }
 
     const TLista_Componente &lista_;

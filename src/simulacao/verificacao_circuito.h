@@ -19,6 +19,9 @@ enum class TTipoAviso {
     NomeRepetido,      // two valves of one circuit with the same name
     ForaDaArea,        // a box, port or tube point beyond the work area or at negative coordinates
     TuboSobreSimbolo,  // a tube segment crossing the box of a component it does not join
+    TagSemDestino,     // a valve's solenoid, a solenoid or a contact whose tag names nothing
+    TagRepetida,       // two coils or counters with one tag
+    SemBorne,          // electrical parts without a +24 V or a 0 V terminal
 };
 
 struct TAviso {

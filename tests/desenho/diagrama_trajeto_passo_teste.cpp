@@ -2,6 +2,7 @@
 
 #include "demonstracoes/demonstracoes.h"
 #include "desenho/diagrama_trajeto_passo.h"
+#include "documento/arquivo_circuito.h"
 #include "modelo/estado.h"
 #include "modelo/interface_roteirizada.h"
 #include "simulacao/roteiro_simulacao.h"
@@ -155,3 +156,37 @@ TEST(DiagramaTrajetoPasso, RotulosNaoTocamAsLinhasEExportacaoTemTodosOsPassos)
 }
 
 } // namespace
+
+// The start/stop circuit of the fixture, S1 clicked before step 1 and released before step 2:
+// solenoid and relay rows (0 off, 1 on) follow the valve rows only when asked for.
+TEST(DiagramaTrajetoPasso, LinhasDeSolenoidesEReles)
+{
+    TEstado estado;
+    ASSERT_EQ(Abrir_Arquivo(estado, QStringLiteral(ZEFIRA_FIXTURES "/eletropneumatico.zfr")).status, StatusLeitura::Ok);
+    TRoteiro_Simulacao roteiro;
+    QStringList resto;
+    QString erro;
+    ASSERT_TRUE(roteiro.ler({"--clique", "1:S1:esq", "--soltar", "2", "--passos", "5"}, resto, erro));
+    ASSERT_EQ(roteiro.validar(estado), QString());
+    roteiro.iniciar(estado);
+    for (int k = 1; k <= roteiro.passos; ++k)
+        roteiro.executar_passo(estado, k);
+    const struct {
+        bool valvulas, eletricos;
+        const char *linhas;
+    } casos[] = {
+        {true, false, "A 0,0,100,100,0,0 1V1 2,1,1,2,2,2"},
+        {false, true, "A 0,0,100,100,0,0 K1 0,1,1,0,0,0 1Y1 0,1,1,0,0,0"},
+    };
+    for (const auto &c : casos) {
+        QStringList linhas;
+        const TDiagrama_Trajeto_Passo d(estado.historico, {}, c.valvulas, false, c.eletricos);
+        for (const TLinha_Diagrama &l : d.linhas()) {
+            QStringList valores;
+            for (int v : l.valores)
+                valores << QString::number(v);
+            linhas << l.rotulo << valores.join(',');
+        }
+        EXPECT_EQ(linhas.join(' ').toStdString(), c.linhas);
+    }
+}

@@ -165,5 +165,54 @@ TEST_F(LeitorMensagens, PontosDoFioInvalidos)
     EXPECT_EQ(estado.lista().numero_componentes(), 1);
 }
 
+// The electrical parts: a valid line of each kind is read; each spoilt line, after a valid part
+// that stays, gets its message (modes, the delay and the preset out of range, flags other than
+// 1 and 0, a bad connection, a line cut short).
+TEST_F(LeitorMensagens, RegistrosEletricos)
+{
+    const char *const VALIDOS[][2] = {
+        {"Borne", "1 (Borne) 0 1 -1 10 10"},
+        {"Botão", "2 (Botão) 0 (S1) 3 1 -1 -1 10 40"},
+        {"Sensor", "3 (Sensor) 0 (1S1) 4 0 (a1) -1 -1 10 90"},
+        {"Pressostato", "4 (Pressostato) 0 (1B1) 1 -1 -1 -1 10 140"},
+        {"Bobina", "5 (Relé) 0 (KT1) 2 3600000 -1 -1 10 190"},
+        {"Contador", "6 (Contador) 0 (KC1) 9999 -1 -1 -1 -1 10 240"},
+        {"Contato", "7 (Contato) 0 (K1) 1 0 -1 -1 -1 10 290"},
+        {"Solenoide", "8 (Solenoide) 0 (1Y1) -1 -1 10 340"},
+        {"Lâmpada", "9 (Lâmpada) 0 (H1) -1 -1 10 390"},
+        {"Derivação", "10 (Derivação) 0 -1 -1 -1 -1 10 440"},
+    };
+    const char *const RUINS[][3] = {
+        {"Borne", "1 (Borne) 0 2 -1 10 10", "Modo do componente \"Borne\" inválido"},
+        {"Botão", "2 (Botão) 0 (S1) 4 0 -1 -1 10 40", "Modo do componente \"Botão\" inválido"},
+        {"Botão", "2 (Botão) 0 (S1) 0 2 -1 -1 10 40", "Contato NF do componente \"Botão\" inválido"},
+        {"Sensor", "3 (Sensor) 0 (1S1) -1 0 (a1) -1 -1 10 90", "Modo do componente \"Sensor\" inválido"},
+        {"Pressostato", "4 (Pressostato) 0 (1B1) x -1 -1 -1 10 140", "Contato NF do componente \"Pressostato\" inválido"},
+        {"Bobina", "5 (Relé) 0 (KT1) 3 2000 -1 -1 10 190", "Modo do componente \"Bobina\" inválido"},
+        {"Bobina", "5 (Relé) 0 (KT1) 1 3600001 -1 -1 10 190", "Tempo do componente \"Bobina\" inválido"},
+        {"Bobina", "5 (Relé) 0 (KT1) 1 -400 -1 -1 10 190", "Tempo do componente \"Bobina\" inválido"},
+        {"Contador", "6 (Contador) 0 (KC1) 0 -1 -1 -1 -1 10 240", "Pré-seleção do componente \"Contador\" inválida"},
+        {"Contador", "6 (Contador) 0 (KC1) 10000 -1 -1 -1 -1 10 240", "Pré-seleção do componente \"Contador\" inválida"},
+        {"Contato", "7 (Contato) 0 (K1) 2 0 -1 -1 -1 10 290", "Modo do componente \"Contato\" inválido"},
+        {"Contato", "7 (Contato) 0 (K1) 1 0 -1 -1 x 10 290", "Conexão 3 do componente \"Contato\" inválida"},
+        {"Derivação", "10 (Derivação) 0 -1 -1 -1 +4 10 440", "Conexão 4 do componente \"Derivação\" inválida"},
+        {"Contato", "7 (Contato) 0", "Faltam dados no componente \"Contato\""},
+        {"Solenoide", "8 (Solenoide) 0 (1Y1) -1 -1 10", "Faltam dados no componente \"Solenoide\""},
+    };
+    const auto ler = [&](const char *tipo, const char *linha) {
+        return this->ler({tipo, {linha}, "", {}, ""}, {QString::fromUtf8(linha)});
+    };
+    for (const auto &v : VALIDOS) {
+        const TResultadoLeitura r = ler(v[0], v[1]);
+        EXPECT_EQ(r.mensagem, QString()) << v[0];
+        EXPECT_EQ(estado.lista().numero_componentes(), 2) << v[0];
+    }
+    for (const auto &v : RUINS) {
+        const TResultadoLeitura r = ler(v[0], v[1]);
+        EXPECT_EQ(r.mensagem, QStringLiteral("Arquivo Inválido! %1.").arg(QString::fromUtf8(v[2]))) << v[1];
+        EXPECT_EQ(estado.lista().numero_componentes(), 1) << v[1];
+    }
+}
+
 } // namespace
 } // namespace zefira

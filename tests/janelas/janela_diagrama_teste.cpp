@@ -37,6 +37,7 @@ TEST(JanelaDiagrama, F7EAJanelaSeguemASimulacaoEExportamTudo)
     for (int i = 0; i < 20 * 11; ++i) // A- comes 11 steps after the lever
         p.form.FormArquivo->Timer1Timer();
     EXPECT_EQ(j->diagrama().numero_passos(), 14);
+    EXPECT_TRUE(j->mostrar_eletricos->isHidden()); // no solenoid or relay in this run
     EXPECT_EQ(j->diagrama().texto_esperada(), QStringLiteral("Sequência esperada: A+ B+ B- A- — cumprida"));
     const QImage antes = j->tela->grab().toImage();
     j->mostrar_valvulas->setChecked(false);

@@ -1,7 +1,9 @@
 // The classroom check: one spoilt copy of a working circuit per kind of finding (the ten
 // demonstrations, correct circuits, have none: Demonstracao.FiosNasPortasSemAvisosEmRepouso).
 
+#include "componentes/eletrico/familia_eletrica.h"
 #include "demonstracoes/demonstracoes.h"
+#include "documento/arquivo_circuito.h"
 #include "modelo/interface_roteirizada.h"
 #include "simulacao/verificacao_circuito.h"
 #include <functional>
@@ -79,6 +81,53 @@ TEST(VerificacaoCircuito, CadaDefeitoApontadoNoSeuComponente)
         TEstado estado;
         TInterfaceRoteirizada ui;
         ASSERT_TRUE(Construir_Demonstracao(estado, ui, QStringLiteral("AAcclonico1")));
+        k.estragar(estado.lista());
+        EXPECT_EQ(linhas(estado), k.esperado.join(QLatin1Char('\n')).toStdString());
+    }
+}
+
+// The start/stop circuit of the fixture (see tests/cli/eletrico_teste.cpp), clean as drawn:
+// valve 2 "1V1" with solenoid 1Y1 (part 31), S0 21, S1 23, 1S1 33 and 1S2 25 on labels a0 and
+// a1, coil K1 26, its contacts 28 and 30, terminals 20, 29 (+24 V) and 27, 32 (0 V).
+TEST(VerificacaoCircuito, DefeitosEletricos)
+{
+    const auto tag = [](TLista_Componente &l, int codigo, const char *t) { l.procurar(codigo)->eletrico->tag = t; };
+    const TCaso casos[] = {
+        {"sem defeito", [](TLista_Componente &) {}, {}},
+        {"solenoide da válvula sem componente",
+         [](TLista_Componente &l) { l.procurar(2)->valvula_direcional->definir_solenoide(true, QStringLiteral("1y2")); },
+         {"2 Válvula de 5 vias \"1V1\": nenhum solenoide tem a tag \"1y2\""}},
+        {"tag sem distinguir maiúsculas; contato sem bobina", [&](TLista_Componente &l) { tag(l, 31, " 1y1 "); tag(l, 30, "k2"); },
+         {"30 Contato \"k2\": nenhum relé, temporizador ou contador tem a tag \"k2\""}},
+        {"contato e solenoide sem destino", [&](TLista_Componente &l) { tag(l, 31, "1Y3"); tag(l, 28, "KT1"); },
+         {"2 Válvula de 5 vias \"1V1\": nenhum solenoide tem a tag \"1Y1\"",
+          "28 Contato \"KT1\": nenhum relé, temporizador ou contador tem a tag \"KT1\"",
+          "31 Solenoide \"1Y3\": nenhuma válvula tem este solenoide"}},
+        {"tag de bobina repetida e portas abertas",
+         [](TLista_Componente &l) {
+             TComponente &kc = l.adicionar(TIPO_CONTADOR, 700, -1, -1, -1, 200);
+             kc.eletrico->tag = QStringLiteral("k1");
+             kc.atualizar_geometria();
+         },
+         {"54 Contador \"k1\": a porta 1 não está ligada a nada", "54 Contador \"k1\": a porta 2 não está ligada a nada",
+          "54 Contador \"k1\": a tag \"k1\" já é do componente 26"}},
+        {"condutor removido", [](TLista_Componente &l) { l.remover(45); },
+         {"25 Sensor \"1S2\": a porta 2 não está ligada a nada", "26 Relé \"K1\": a porta 1 não está ligada a nada"}},
+        {"sem 0 V",
+         [](TLista_Componente &l) {
+             for (int codigo : {27, 32, 46, 51})
+                 l.remover(codigo);
+         },
+         {"20 Borne \"+24 V\": o circuito elétrico não tem borne de 0 V",
+          "26 Relé \"K1\": a porta 2 não está ligada a nada", "31 Solenoide \"1Y1\": a porta 2 não está ligada a nada"}},
+        {"sensor sem cilindro", [](TLista_Componente &l) { l.procurar(25)->eletrico->rotulo = QStringLiteral("A1"); },
+         {"1 Cilindro \"A\": o rótulo \"a1\" (100 mm) não aciona nenhuma válvula",
+          "25 Sensor \"1S2\": nenhum cilindro tem o rótulo \"A1\""}},
+    };
+    for (const TCaso &k : casos) {
+        SCOPED_TRACE(k.nome);
+        TEstado estado;
+        ASSERT_EQ(Abrir_Arquivo(estado, QStringLiteral(ZEFIRA_FIXTURES "/eletropneumatico.zfr")).status, StatusLeitura::Ok);
         k.estragar(estado.lista());
         EXPECT_EQ(linhas(estado), k.esperado.join(QLatin1Char('\n')).toStdString());
     }

@@ -6,6 +6,7 @@
 #include "componentes/entrada_paleta.h"
 #include "modelo/componente.h"
 #include "modelo/direcao_porta.h"
+#include "modelo/historico_passos.h"
 
 namespace zefira {
 
@@ -75,6 +76,26 @@ void TFamilia_Bobina::fechar_passo(TComponente &c) const
     TEletrico &e = *c.eletrico;
     const bool conta = e.modo == RETARDO_LIGAR ? e.energizada[0] : !e.energizada[0];
     e.contagem = conta ? qMin(e.contagem + 1, 1 << 30) : 0;
+}
+
+// The displacement-step diagram may show a relay's or a timer's output.
+bool TFamilia_Bobina::registrar_posicao(const TComponente &c, TLinha_Historico &linha, int &posicao) const
+{
+    linha.codigo = c.codigo;
+    linha.eletrico = true;
+    linha.nome = c.eletrico->tag.trimmed();
+    posicao = c.eletrico->saida ? 1 : 0;
+    return true;
+}
+
+// A relay shows its output; a timer also the steps it has stayed as it is (contagem).
+TFamilia::TEstado_Simulado TFamilia_Bobina::estado_simulado(const TComponente &c, bool) const
+{
+    const TEletrico &e = *c.eletrico;
+    const QString objeto = QStringLiteral("{\"tag\":%1,\"saida\":%2").arg(Texto_Json(e.tag), e.saida ? "true" : "false");
+    if (e.modo == RELE)
+        return {"reles", objeto + QLatin1Char('}')};
+    return {"temporizadores", objeto + QStringLiteral(",\"contagem\":%1}").arg(e.contagem)};
 }
 
 const TTipo_Arquivo *TFamilia_Bobina::arquivo() const

@@ -13,6 +13,8 @@ public:
     TPapel papel() const override;
     bool responder(TContexto_Eletrico &ctx, TComponente &c) const override;
     void fechar_passo(TComponente &c) const override;
+    TEstado_Simulado estado_simulado(const TComponente &c, bool forca_teorica) const override;
+    bool registrar_posicao(const TComponente &c, TLinha_Historico &linha, int &posicao) const override;
     TPorta_Simbolo porta_simbolo(const TComponente &c, int porta) const override;
     QString figura(const TComponente &c) const override;
     void padrao(TComponente &c, int modo) const override;

@@ -77,6 +77,17 @@ void TFamilia_Contador::fechar_passo(TComponente &c) const
     e.entrada_anterior = e.energizada[0];
 }
 
+TFamilia::TEstado_Simulado TFamilia_Contador::estado_simulado(const TComponente &c, bool) const
+{
+    const TEletrico &e = *c.eletrico;
+    return {"contadores", QStringLiteral("{\"tag\":%1,\"saida\":%2,\"contagem\":%3}")
+                              .arg(Texto_Json(e.tag), e.saida ? "true" : "false")
+                              .arg(e.contagem)};
+}
+
+// The reset input may be left unused: the count then only grows.
+TFamilia::TVerificado TFamilia_Contador::verificado(const TComponente &) const { return {nome(), {1, 2}}; }
+
 const TTipo_Arquivo *TFamilia_Contador::arquivo() const
 {
     static const TTipo_Arquivo tipo{"Contador", false, false, {

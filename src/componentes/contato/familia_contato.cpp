@@ -67,6 +67,14 @@ bool TFamilia_Contato::responder(TContexto_Eletrico &ctx, TComponente &c) const
     return false;
 }
 
+// A changeover may leave its NF or its NA unused.
+TFamilia::TVerificado TFamilia_Contato::verificado(const TComponente &c) const
+{
+    if (c.eletrico->modo == COMUTADOR)
+        return {nome(), {1}};
+    return {nome(), {1, 2}};
+}
+
 const TTipo_Arquivo *TFamilia_Contato::arquivo() const
 {
     static const TTipo_Arquivo tipo{"Contato", false, false, {

@@ -17,6 +17,7 @@ public:
     const char *nome() const override;
     const char *palavra() const override;
     void conduzir(TContexto_Eletrico &ctx, const TComponente &c) const override;
+    TVerificado verificado(const TComponente &c) const override;
     const TTipo_Arquivo *arquivo() const override;
     const std::vector<TEntrada_Paleta> &paleta() const override;
     QString dialogo_propriedades(const TComponente &c) const override;

@@ -38,6 +38,9 @@ void TFamilia_Derivacao::conduzir(TContexto_Eletrico &ctx, const TComponente &) 
         ctx.ligar(1, porta);
 }
 
+// A junction uses the ports its wires need, any of the four.
+TFamilia::TVerificado TFamilia_Derivacao::verificado(const TComponente &) const { return {nome(), {}}; }
+
 const TTipo_Arquivo *TFamilia_Derivacao::arquivo() const
 {
     static const TTipo_Arquivo tipo{"Derivação", false, false, {

@@ -38,7 +38,7 @@ TCampo_Arquivo Campo_Modo(int maximo)
 
 TCampo_Arquivo Campo_NF()
 {
-    return {T::Sinal, "Contato", G::Masculino, [](C &x, int n, const QString &) { E(x).nf = n != 0; },
+    return {T::Sinal, "Contato NF", G::Masculino, [](C &x, int n, const QString &) { E(x).nf = n != 0; },
             [](const TComponente &c) { return int(E(c).nf); }, nullptr, true};
 }
 
@@ -70,7 +70,8 @@ TCampo_Arquivo Campo_Conexao_Eletrica(int porta)
     static int (*const VALOR[])(const TComponente &) = {
         [](const TComponente &c) { return E(c).conexao(1); }, [](const TComponente &c) { return E(c).conexao(2); },
         [](const TComponente &c) { return E(c).conexao(3); }, [](const TComponente &c) { return E(c).conexao(4); }};
-    return {T::Conexao, "Conexão", G::Feminino, APLICAR[porta - 1], VALOR[porta - 1], nullptr};
+    static const char *const PALAVRA[] = {"Conexão 1", "Conexão 2", "Conexão 3", "Conexão 4"};
+    return {T::Conexao, PALAVRA[porta - 1], G::Feminino, APLICAR[porta - 1], VALOR[porta - 1], nullptr};
 }
 
 } // namespace zefira

@@ -12,6 +12,9 @@ namespace zefira {
 class TContexto_Eletrico;
 class TEletrico;
 
+// A text as a JSON string, quotes included (a tag in a line of zefira-cli simular).
+QString Texto_Json(const QString &texto);
+
 class TFamilia_Eletrica : public TFamilia {
 public:
     // -- what each electrical family says --

@@ -6,6 +6,10 @@
 #include "modelo/componente.h"
 #include "modelo/estado.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <algorithm>
+
 namespace zefira {
 
 bool TFamilia_Eletrica::responder(TContexto_Eletrico &ctx, TComponente &c) const
@@ -52,6 +56,19 @@ bool TFamilia_Eletrica::acionavel(const TComponente &c, QString &nome) const
 bool TFamilia_Eletrica::registrar_posicao(const TComponente &, TLinha_Historico &, int &) const { return false; }
 TFamilia::TEstado_Simulado TFamilia_Eletrica::estado_simulado(const TComponente &, bool) const { return {}; }
 
-TFamilia::TVerificado TFamilia_Eletrica::verificado(const TComponente &) const { return {nome(), {}}; }
+QString Texto_Json(const QString &texto)
+{
+    const QByteArray lista = QJsonDocument(QJsonArray{texto}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(lista.mid(1, lista.size() - 2));
+}
+
+// Every port of a part must be wired for current to pass it (a pressure switch's air port too).
+TFamilia::TVerificado TFamilia_Eletrica::verificado(const TComponente &) const
+{
+    TVerificado v{nome(), {}};
+    for (int porta = 1; porta <= std::min(numero_portas(), 3); ++porta)
+        v.portas[porta - 1] = porta;
+    return v;
+}
 
 } // namespace zefira

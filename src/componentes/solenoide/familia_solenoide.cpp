@@ -6,6 +6,7 @@
 #include "componentes/entrada_paleta.h"
 #include "modelo/componente.h"
 #include "modelo/direcao_porta.h"
+#include "modelo/historico_passos.h"
 
 namespace zefira {
 
@@ -31,6 +32,16 @@ const char *TFamilia_Solenoide::palavra() const { return "solenoid"; }
 TFamilia_Eletrica::TPapel TFamilia_Solenoide::papel() const { return TPapel::solenoide; }
 
 void TFamilia_Solenoide::conduzir(TContexto_Eletrico &ctx, const TComponente &) const { ctx.carga(1, 2); }
+
+// The displacement-step diagram may show whether it is energised.
+bool TFamilia_Solenoide::registrar_posicao(const TComponente &c, TLinha_Historico &linha, int &posicao) const
+{
+    linha.codigo = c.codigo;
+    linha.eletrico = true;
+    linha.nome = c.eletrico->tag.trimmed();
+    posicao = c.eletrico->energizada[0] ? 1 : 0;
+    return true;
+}
 
 const TTipo_Arquivo *TFamilia_Solenoide::arquivo() const
 {

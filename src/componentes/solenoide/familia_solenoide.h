@@ -18,6 +18,7 @@ public:
     const char *nome() const override;
     const char *palavra() const override;
     void conduzir(TContexto_Eletrico &ctx, const TComponente &c) const override;
+    bool registrar_posicao(const TComponente &c, TLinha_Historico &linha, int &posicao) const override;
     const TTipo_Arquivo *arquivo() const override;
     const std::vector<TEntrada_Paleta> &paleta() const override;
     QString dialogo_propriedades(const TComponente &c) const override;
