@@ -10,7 +10,7 @@ const std::vector<TTabelaDemonstracao> &Tabelas_Eletricas()
 {
     static const std::vector<TTabelaDemonstracao> tabelas = {
         {"eletro_direto", "Comando &direto", " - DEMO - Comando direto", R"(
-| 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 1 = "a0" at 0, 2 = "a1" at 100 |
+| 1 | cylinder | 90, 47 | double acting, single rod; name "A" |
 | 2 | valve, 5 ways | 110, 125 | left solenoid "1Y1"; right spring; name "1V1"; tomada_ar |
 | 3 | wire |  | 1.1 to 2.4: auto |
 | 4 | wire |  | 1.2 to 2.2: auto |
@@ -24,7 +24,7 @@ const std::vector<TTabelaDemonstracao> &Tabelas_Eletricas()
 | 12 | wire |  | 9.2 to 11.1: auto |
 )"},
         {"eletro_selo", "&Selo (auto-retenção)", " - DEMO - Selo", R"(
-| 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 1 = "a0" at 0, 2 = "a1" at 100 |
+| 1 | cylinder | 90, 47 | double acting, single rod; name "A" |
 | 2 | valve, 5 ways | 110, 125 | left solenoid "1Y1"; right spring; name "1V1"; tomada_ar |
 | 3 | wire |  | 1.1 to 2.4: auto |
 | 4 | wire |  | 1.2 to 2.2: auto |
@@ -54,7 +54,7 @@ const std::vector<TTabelaDemonstracao> &Tabelas_Eletricas()
 | 28 | wire |  | 25.2 to 27.1: auto |
 )"},
         {"eletro_ciclo_unico", "Ciclo &único", " - DEMO - Ciclo único", R"(
-| 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 1 = "a0" at 0, 2 = "a1" at 100 |
+| 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 2 = "a1" at 100 |
 | 2 | valve, 5 ways | 110, 125 | left solenoid "1Y1"; right solenoid "1Y2"; name "1V1"; tomada_ar |
 | 3 | wire |  | 1.1 to 2.4: auto |
 | 4 | wire |  | 1.2 to 2.2: auto |
@@ -309,7 +309,7 @@ const std::vector<TTabelaDemonstracao> &Tabelas_Eletricas()
 | 128 | wire |  | 125.2 to 127.1: auto |
 )"},
         {"eletro_temporizado", "Te&mporizado", " - DEMO - Temporizado", R"(
-| 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 1 = "a0" at 0, 2 = "a1" at 100 |
+| 1 | cylinder | 90, 47 | double acting, single rod; name "A"; labels 2 = "a1" at 100 |
 | 2 | valve, 5 ways | 110, 125 | left solenoid "1Y1"; right solenoid "1Y2"; name "1V1"; tomada_ar |
 | 3 | wire |  | 1.1 to 2.4: auto |
 | 4 | wire |  | 1.2 to 2.2: auto |
