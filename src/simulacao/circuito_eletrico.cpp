@@ -93,8 +93,22 @@ void TCircuito_Eletrico::carga(int porta_a, int porta_b)
 
 bool TCircuito_Eletrico::saida(const QString &tag) const
 {
-    auto it = comandos_.constFind(Chave_Tag(tag));
-    return it != comandos_.constEnd() && registros_[size_t(*it)].componente->eletrico->saida;
+    auto procurar = [this](const QString &t) {
+        auto it = comandos_.constFind(Chave_Tag(t));
+        return it == comandos_.constEnd() ? -1 : *it;
+    };
+    int k;
+    if (atual_ >= 0 && atual_ < int(registros_.size())) {
+        const Registro &r = registros_[size_t(atual_)];
+        if (r.comando == -2 || r.tag_comando != tag) {
+            r.comando = procurar(tag);
+            r.tag_comando = tag;
+        }
+        k = r.comando;
+    } else {
+        k = procurar(tag);
+    }
+    return k >= 0 && registros_[size_t(k)].componente->eletrico->saida;
 }
 
 bool TCircuito_Eletrico::rotulo_alcancado(const QString &rotulo) const { return alcancado_ && alcancado_(rotulo); }
@@ -133,11 +147,11 @@ QString TCircuito_Eletrico::resolver()
     if (registros_.empty())
         return QString();
     // A short circuit leaves everything as the step found it.
-    std::vector<TEletrico> antes;
+    std::vector<TEletrico::TExecucao> antes;
     antes.reserve(registros_.size());
     for (Registro &r : registros_) {
         r.componente->eletrico->mudou = false;
-        antes.push_back(*r.componente->eletrico);
+        antes.push_back(r.componente->eletrico->execucao());
     }
     // Every round but the last changes at least one output, and each changes once a step.
     const int rodadas = int(registros_.size()) + 2;
@@ -145,7 +159,7 @@ QString TCircuito_Eletrico::resolver()
         rodada();
         if (raiz(POSITIVO) == raiz(NEGATIVO)) {
             for (size_t i = 0; i < registros_.size(); ++i)
-                *registros_[i].componente->eletrico = antes[i];
+                registros_[i].componente->eletrico->restaurar(antes[i]);
             return curto_circuito();
         }
         const int mais = raiz(POSITIVO), menos = raiz(NEGATIVO);

@@ -39,6 +39,7 @@ public:
     void fonte(int porta, bool positivo) override;
     void ligar(int porta_a, int porta_b) override;
     void carga(int porta_a, int porta_b) override;
+    // Resolved once per record and tag: a contact asks for its coil in every round.
     bool saida(const QString &tag) const override;
     bool rotulo_alcancado(const QString &rotulo) const override;
     bool pressurizada(const TComponente &c, int porta) const override;
@@ -50,6 +51,9 @@ private:
         const TFamilia_Eletrica *familia;
         int primeiro_no; // the node of its port 1; port p is primeiro_no + p - 1
         int cargas[2];   // its loads' places in cargas_, -1 for none
+        // The coil or counter its contacts follow, found once: -1 for none, -2 not yet asked.
+        mutable int comando = -2;
+        mutable QString tag_comando;
     };
     struct Carga {
         int a, b;

@@ -27,6 +27,23 @@ public:
     bool mudou = false;           // the output changed in this step's rounds
 
     void reiniciar();
+    // The run-time fields alone: what a refused step puts back.
+    struct TExecucao {
+        bool acionado, energizada[2], saida;
+        int contagem;
+        bool entrada_anterior, mudou;
+    };
+    TExecucao execucao() const { return {acionado, {energizada[0], energizada[1]}, saida, contagem, entrada_anterior, mudou}; }
+    void restaurar(const TExecucao &x)
+    {
+        acionado = x.acionado;
+        energizada[0] = x.energizada[0];
+        energizada[1] = x.energizada[1];
+        saida = x.saida;
+        contagem = x.contagem;
+        entrada_anterior = x.entrada_anterior;
+        mudou = x.mudou;
+    }
 
     void ligar(int porta, int codigo);
     void desligar(int porta) { ligar(porta, -1); }
