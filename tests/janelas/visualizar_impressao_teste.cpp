@@ -10,12 +10,15 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QPrintPreviewDialog>
+#include <QPointer>
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace zefira;
 
@@ -39,6 +42,30 @@ void ao_abrir_modal(std::function<void(QWidget *)> agir)
             timer->deleteLater();
             agir(w);
         }
+    });
+    timer->start();
+}
+
+// Answers the next file dialog as `agir` says. On a busy machine the dialog may still be setting
+// itself up when it shows and let the answer go: it is answered again until it has closed.
+void responder_dialogo_arquivo(std::function<void(QFileDialog *)> agir)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(5);
+    auto alvo = std::make_shared<QPointer<QFileDialog>>();
+    auto respondido = std::make_shared<bool>(false);
+    QObject::connect(timer, &QTimer::timeout, [timer, agir, alvo, respondido] {
+        auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (*respondido && (!*alvo || d != *alvo)) { // it closed: what shows now is another's
+            timer->stop();
+            timer->deleteLater();
+            return;
+        }
+        if (!d || !d->isVisible())
+            return;
+        *alvo = d;
+        *respondido = true;
+        agir(d);
     });
     timer->start();
 }
@@ -105,9 +132,7 @@ TEST(VisualizarImpressao, DialogoDeExportacaoEscolheFormatoEEscalaPeloTipo)
     TInterfaceQt ui(&pai);
     for (const Caso &c : CASOS) {
         SCOPED_TRACE(c.digitado);
-        ao_abrir_modal([&](QWidget *w) {
-            auto *dialogo = qobject_cast<QFileDialog *>(w);
-            ASSERT_TRUE(dialogo);
+        responder_dialogo_arquivo([&](QFileDialog *dialogo) {
             dialogo->selectNameFilter(QString::fromUtf8(c.filtro));
             emit dialogo->filterSelected(QString::fromUtf8(c.filtro));
             dialogo->selectFile(dir.filePath(QString::fromUtf8(c.digitado)));
