@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPrintPreviewDialog>
 #include <QPointer>
 #include <QPrinter>
@@ -46,8 +47,8 @@ void ao_abrir_modal(std::function<void(QWidget *)> agir)
     timer->start();
 }
 
-// Answers the next file dialog as `agir` says. On a busy machine the dialog may still be setting
-// itself up when it shows and let the answer go: it is answered again until it has closed.
+// Answers the next file dialog as `agir` says, again until it has closed: an answer given while
+// the dialog is still setting itself up may be let go.
 void responder_dialogo_arquivo(std::function<void(QFileDialog *)> agir)
 {
     auto *timer = new QTimer;
@@ -135,7 +136,10 @@ TEST(VisualizarImpressao, DialogoDeExportacaoEscolheFormatoEEscalaPeloTipo)
         responder_dialogo_arquivo([&](QFileDialog *dialogo) {
             dialogo->selectNameFilter(QString::fromUtf8(c.filtro));
             emit dialogo->filterSelected(QString::fromUtf8(c.filtro));
-            dialogo->selectFile(dir.filePath(QString::fromUtf8(c.digitado)));
+            // Typed into the name box: selectFile leaves the box alone once it has the focus.
+            auto *nome = dialogo->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            ASSERT_TRUE(nome);
+            nome->setText(QString::fromUtf8(c.digitado));
             static_cast<QDialog *>(dialogo)->accept();
         });
         double escala = 0;
