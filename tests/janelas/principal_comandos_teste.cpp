@@ -11,6 +11,7 @@
 #include "janelas/preferencias.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -159,7 +160,10 @@ TEST(PrincipalComandos, ArquivosRecentesPastaEJanelaLembrados)
             no_proximo_modal([&arquivo](QWidget *w) {
                 auto *dialogo = qobject_cast<QFileDialog *>(w);
                 ASSERT_TRUE(dialogo);
-                dialogo->selectFile(arquivo);
+                // Typed into the name box: selectFile leaves the box alone once it has the focus.
+                auto *nome = dialogo->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                ASSERT_TRUE(nome);
+                nome->setText(arquivo);
                 QMetaObject::invokeMethod(dialogo, "accept");
             });
             p.form.acao("abrir")->trigger();
