@@ -57,7 +57,6 @@ bool TFamilia_Bobina::responder(TContexto_Eletrico &ctx, TComponente &c) const
     TEletrico &e = *c.eletrico;
     const bool energizada = ctx.energizada(0);
     e.energizada[0] = energizada;
-    e.acionado = energizada;
     const int passos = Passos_Tempo(e.tempo);
     bool alvo = energizada;
     if (e.modo == RETARDO_LIGAR)

@@ -69,7 +69,6 @@ void TFamilia_Botao::soltar(TComponente &c) const
         c.eletrico->acionado = false;
 }
 
-bool TFamilia_Botao::responder(TContexto_Eletrico &, TComponente &) const { return false; }
 
 const TTipo_Arquivo *TFamilia_Botao::arquivo() const
 {

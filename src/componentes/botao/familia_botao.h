@@ -13,7 +13,6 @@ public:
     bool clicavel(const TComponente &c) const override;
     bool pressionar(TComponente &c) const override;
     void soltar(TComponente &c) const override;
-    bool responder(TContexto_Eletrico &ctx, TComponente &c) const override;
     TPorta_Simbolo porta_simbolo(const TComponente &c, int porta) const override;
     QString figura(const TComponente &c) const override;
     void padrao(TComponente &c, int modo) const override;

@@ -62,7 +62,6 @@ bool TFamilia_Contador::responder(TContexto_Eletrico &ctx, TComponente &c) const
     e.energizada[0] = ctx.energizada(0);
     e.energizada[1] = ctx.energizada(1);
     const bool alvo = contagem_final(e) >= e.preset;
-    e.acionado = alvo;
     if (alvo == e.saida || e.mudou)
         return false;
     e.saida = alvo;
