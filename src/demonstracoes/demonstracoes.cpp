@@ -28,6 +28,15 @@ void acrescentar(TEstado &estado, const std::shared_ptr<TComponente> &c)
     estado.componente_atual = c;
 }
 
+void acrescentar_lidos(TEstado &estado, const std::vector<std::shared_ptr<TComponente>> &componentes)
+{
+    for (const std::shared_ptr<TComponente> &c : componentes)
+        acrescentar(estado, c);
+    // Every port a wire's end names holds the wire's code; a valve's port 1 holds its supply's.
+    for (const std::shared_ptr<TComponente> &c : componentes)
+        c->familia().ligar_demonstracao(estado.lista(), *c);
+}
+
 } // namespace
 
 QStringList Nomes_Demonstracoes()
@@ -46,6 +55,15 @@ const TTabelaDemonstracao *Tabela_Demonstracao(const QString &nome)
     return nullptr;
 }
 
+bool Acrescentar_Tabela(TEstado &estado, const char *linhas, QString *erro)
+{
+    std::vector<std::shared_ptr<TComponente>> componentes;
+    if (!Ler_Tabela_Demonstracao(linhas, estado.imagens, componentes, erro))
+        return false;
+    acrescentar_lidos(estado, componentes);
+    return true;
+}
+
 bool Construir_Demonstracao(TEstado &estado, TInterfaceUsuario &ui, const QString &nome)
 {
     const TTabelaDemonstracao *tabela = Tabela_Demonstracao(nome);
@@ -58,12 +76,7 @@ bool Construir_Demonstracao(TEstado &estado, TInterfaceUsuario &ui, const QStrin
     if (!estado.novo_confirmado)
         return false;
     estado.nome_documento = QString::fromUtf8(tabela->titulo);
-
-    for (const std::shared_ptr<TComponente> &c : componentes)
-        acrescentar(estado, c);
-    // Every port a wire's end names holds the wire's code; a valve's port 1 holds its supply's.
-    for (const std::shared_ptr<TComponente> &c : componentes)
-        c->familia().ligar_demonstracao(estado.lista(), *c);
+    acrescentar_lidos(estado, componentes);
     // A demonstration starts a fresh history: undo stops at the circuit as built.
     Iniciar_Historico(estado);
     return true;

@@ -19,4 +19,9 @@ const TTabelaDemonstracao *Tabela_Demonstracao(const QString &nome);
 // or when the new command was cancelled (the current circuit is then untouched).
 bool Construir_Demonstracao(TEstado &estado, TInterfaceUsuario &ui, const QString &nome);
 
+// Adds the components of table rows to the state's circuit and links them, as a demonstration
+// is built (the sequence assistant writes its circuits this way). False, with the malformed row
+// in `erro`, leaving the circuit untouched.
+bool Acrescentar_Tabela(TEstado &estado, const char *linhas, QString *erro = nullptr);
+
 } // namespace zefira

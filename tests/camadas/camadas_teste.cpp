@@ -19,7 +19,8 @@ namespace {
 const std::map<QString, QSet<QString>> &camadas_permitidas()
 {
     static const QSet<QString> nucleo{"simbolos", "modelo", "componentes", "documento", "simulacao",
-                                      "desenho", "edicao", "propriedades", "demonstracoes"};
+                                      "desenho", "edicao", "propriedades", "demonstracoes",
+                                      "assistente"};
     static const std::map<QString, QSet<QString>> tabela{
         {"simbolos", {}},
         // The component families and the model are one layer: a record asks its family.
@@ -32,6 +33,8 @@ const std::map<QString, QSet<QString>> &camadas_permitidas()
         {"propriedades", {"simbolos", "modelo", "componentes", "documento", "simulacao", "desenho", "edicao"}},
         {"demonstracoes", {"simbolos", "modelo", "componentes", "documento", "simulacao", "desenho", "edicao",
                    "propriedades"}},
+        {"assistente", {"simbolos", "modelo", "componentes", "documento", "simulacao", "desenho", "edicao",
+                        "propriedades", "demonstracoes"}},
         {"dialogos", nucleo},
         {"janelas", nucleo + QSet<QString>{"dialogos"}},
         {"cli", nucleo},

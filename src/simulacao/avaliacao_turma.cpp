@@ -1,0 +1,19 @@
+#include "simulacao/avaliacao_turma.h"
+
+namespace zefira {
+
+int Passos_Avaliacao(const TCriterio_Avaliacao &) { return 60; }
+
+TResultado_Avaliacao Avaliar_Arquivo(const QString &arquivo, const TRoteiro_Simulacao &, const TCriterio_Avaliacao &)
+{
+    TResultado_Avaliacao r;
+    r.arquivo = arquivo;
+    return r;
+}
+
+QString Linha_Resultado(const TResultado_Avaliacao &) { return QString(); }
+QString Cabecalho_Csv() { return QString(); }
+QString Linha_Csv(const TResultado_Avaliacao &) { return QString(); }
+QString Nome_Situacao(TResultado_Avaliacao::Situacao) { return QString(); }
+
+} // namespace zefira
