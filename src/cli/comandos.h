@@ -23,6 +23,7 @@ int simbolos(const QStringList &args);
 int sequencia(const QStringList &args);
 int diagrama(const QStringList &args);
 int avaliar(const QStringList &args);
+int gerar(const QStringList &args);
 
 // Opens a circuit and runs the simulation options on it as "simular" does; the record of
 // every step stays in estado.historico. OK, or the exit status with its message.

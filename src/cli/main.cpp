@@ -60,6 +60,8 @@ const char *const USO =
     "                                    --eletrico mostra também solenoides e relés\n"
     "  avaliar --sequencia \"A+ B+ B- A-\" [--passos N] [--clique ...] [--soltar ...] ARQUIVO...\n"
     "                                    confere a sequência de movimentos de cada circuito\n"
+    "  gerar --sequencia \"A+ B+ B- A-\" --metodo intuitivo|cascata|passo-a-passo [--eletrico] SAIDA\n"
+    "                                    grava o circuito que executa a sequência pelo método\n"
     "\n"
     "ALVO em --clique: o código de uma válvula direcional, o seu nome ou a tag de um botão ou\n"
     "chave seletora (o primeiro com esse nome, sem distinguir maiúsculas).\n"
@@ -107,7 +109,7 @@ int main(int argc, char **argv)
         {"demo", zefira::cli::demo},           {"desenhar", zefira::cli::desenhar},
         {"exportar", zefira::cli::exportar},   {"simbolos", zefira::cli::simbolos},
         {"sequencia", zefira::cli::sequencia}, {"diagrama", zefira::cli::diagrama},
-        {"avaliar", zefira::cli::avaliar},
+        {"avaliar", zefira::cli::avaliar},     {"gerar", zefira::cli::gerar},
     };
     const QString nome = args.takeFirst();
     auto it = comandos.find(nome);
