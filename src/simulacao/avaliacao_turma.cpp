@@ -11,6 +11,9 @@ TResultado_Avaliacao Avaliar_Arquivo(const QString &arquivo, const TRoteiro_Simu
     return r;
 }
 
+TRoteiro_Simulacao Roteiro_Partida(const QString &, int passos) { return TRoteiro_Simulacao(passos); }
+QStringList Arquivos_Turma(const QString &) { return {}; }
+
 QString Linha_Resultado(const TResultado_Avaliacao &) { return QString(); }
 QString Cabecalho_Csv() { return QString(); }
 QString Linha_Csv(const TResultado_Avaliacao &) { return QString(); }

@@ -30,6 +30,12 @@ struct TResultado_Avaliacao {
 // steps after them.
 int Passos_Avaliacao(const TCriterio_Avaliacao &criterio);
 
+// The clicks a class is graded with: the start valve or button named `partida` pressed at step 1
+// and released at step 2, for `passos` steps.
+TRoteiro_Simulacao Roteiro_Partida(const QString &partida, int passos);
+// The circuits of a class: the .zfr files of `pasta` (not its subfolders), sorted by name.
+QStringList Arquivos_Turma(const QString &pasta);
+
 // Runs one circuit with the clicks of `roteiro` (names resolved anew for each circuit) and
 // grades it.
 TResultado_Avaliacao Avaliar_Arquivo(const QString &arquivo, const TRoteiro_Simulacao &roteiro,
