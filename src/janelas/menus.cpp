@@ -71,6 +71,8 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"arquivo_menu", "abrir", "&Abrir", "Ctrl+A", 1, false},
         {"arquivo_menu", "salvar", "&Salvar", "Ctrl+B", 2, false},
         {"arquivo_menu", "salvarcomo", "Salvar &Como...", "", -1, false},
+        {"arquivo_menu", "assistentesequencia", "Assis&tente de sequência...", "", -1, false},
+        {"arquivo_menu", "avaliarturma", "Avaliar t&urma...", "", -1, false},
         {"arquivo_menu", "N1", "-", "", -1, false},
         {"arquivo_menu", "exportar", "&Exportar...", "", -1, false},
         {"arquivo_menu", "imprimir", "&Imprimir...", "", -1, false},

@@ -10,11 +10,14 @@
 #include "documento/historico_documento.h"
 #include "documento/documentos_ajuda.h"
 #include "documento/pasta_dados.h"
+#include "assistente/assistente_sequencia.h"
+#include "dialogos/assistentesequencia.h"
 #include "janelas/arquivoatual.h"
 #include "janelas/biblioteca.h"
 #include "janelas/caixa_zoom.h"
 #include "janelas/capa.h"
 #include "janelas/icones.h"
+#include "janelas/janela_avaliacao_turma.h"
 #include "janelas/janela_ajuda.h"
 #include "janelas/janela_diagrama.h"
 #include "janelas/janela_verificacao.h"
@@ -312,6 +315,8 @@ void TForm1::ligar_comandos()
     c["salvar"] = c["TBsalvar"] = [this] { salvarClick(estado_, ui_); };
     c["salvarcomo"] = [this] { salvarcomoClick(estado_, ui_); };
     c["sair"] = c["TBfechar"] = [this] { sairClick(); };
+    c["assistentesequencia"] = [this] { assistente_sequenciaClick(); };
+    c["avaliarturma"] = [this] { avaliar_turmaClick(); };
     c["exportar"] = [this] { exportarClick(estado_, ui_); };
     c["imprimir"] = [this] { imprimirClick(estado_, this); };
 
@@ -431,6 +436,38 @@ void TForm1::construir_demo(const QString &nome)
     Construir_Demonstracao(estado_, ui_, nome);
 }
 
+void TForm1::assistente_sequenciaClick()
+{
+    if (!assistente_sequencia)
+        assistente_sequencia = new TFormAssistenteSequencia(this);
+    assistente_sequencia->atualizar_previa();
+    if (assistente_sequencia->exec() == QDialog::Accepted)
+        Abrir_Circuito_Sequencia(estado_, ui_, assistente_sequencia->pedido());
+    activateWindow();
+}
+
+void TForm1::avaliar_turmaClick()
+{
+    if (!janela_turma) {
+        janela_turma = new TJanelaAvaliacaoTurma(ui_, this);
+        connect(janela_turma, &TJanelaAvaliacaoTurma::abrir_arquivo, this, &TForm1::abrir_da_turma);
+    }
+    janela_turma->show();
+    janela_turma->raise();
+    janela_turma->activateWindow();
+}
+
+void TForm1::abrir_da_turma(const QString &arquivo)
+{
+    if (!estado_.controles.abrir) {
+        ui_.mensagem(QStringLiteral("Pare a simulação antes de abrir outro circuito."));
+        return;
+    }
+    const QString antes = estado_.nome_documento;
+    Abrir_Escolhido(estado_, ui_, arquivo);
+    depois_do_comando(antes);
+}
+
 void TForm1::abrir_ajuda(const QString &item) { janela_ajuda->abrir(Caminho_Ajuda(estado_.pasta_programa, item)); }
 
 void TForm1::Biblioteca1Click()
@@ -455,7 +492,7 @@ void TForm1::atualizar_controles()
         {"TBiniciar", k.TBiniciar}, {"iniciar", k.iniciar},     {"TBpausar", k.TBpausar},
         {"pausar", k.pausar},       {"TBparar", k.TBparar},     {"parar", k.parar},
         {"novo", k.novo},           {"abrir", k.abrir},         {"salvar", k.salvar},
-        {"salvarcomo", k.salvarcomo}, {"TBnovo", k.TBnovo},     {"TBabrir", k.TBabrir},
+        {"salvarcomo", k.salvarcomo}, {"assistentesequencia", k.novo}, {"TBnovo", k.TBnovo},     {"TBabrir", k.TBabrir},
         {"TBsalvar", k.TBsalvar},   {"TBcortar", k.TBcortar},   {"TBcopiar", k.TBcopiar},
         {"TBcolar", k.TBcolar},     {"TBexcluir", k.TBexcluir},
     };

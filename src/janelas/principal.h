@@ -24,6 +24,8 @@ class TFormsobre;
 class TJanelaAjuda;
 class TCopia_Recuperacao;
 class TJanelaDiagrama;
+class TFormAssistenteSequencia;
+class TJanelaAvaliacaoTurma;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -48,6 +50,9 @@ public:
     TFormsobre *Formsobre = nullptr;
     TJanelaAjuda *janela_ajuda = nullptr;
     TJanelaDiagrama *janela_diagrama = nullptr;
+    // Made the first time they are asked for; they keep the last request for the session.
+    TFormAssistenteSequencia *assistente_sequencia = nullptr;
+    TJanelaAvaliacaoTurma *janela_turma = nullptr;
 
     // Mirrors the core's control states (enabled, down) onto the menus, toolbar and palette.
     void atualizar_controles();
@@ -80,6 +85,10 @@ private:
     void ligar_comandos();
     void executar(const QString &nome);
     void construir_demo(const QString &nome);
+    void assistente_sequenciaClick();
+    void avaliar_turmaClick();
+    // A class file double-clicked in "Avaliar turma": opened as Arquivo › Abrir opens it.
+    void abrir_da_turma(const QString &arquivo);
     // After every command: a newly named document heads the recent files; the last folder of
     // the file dialogs is kept.
     void depois_do_comando(const QString &documento_antes);
