@@ -25,10 +25,6 @@ int diagrama(const QStringList &args);
 int avaliar(const QStringList &args);
 int gerar(const QStringList &args);
 
-// Opens a circuit and runs the simulation options on it as "simular" does; the record of
-// every step stays in estado.historico. OK, or the exit status with its message.
-int Simular_Arquivo(TEstado &estado, const QString &arquivo, TRoteiro_Simulacao &roteiro, QString &mensagem);
-
 // Output helpers: one line each, UTF-8, flushed.
 void saida(const QString &linha);
 void erro(const QString &linha);
@@ -46,7 +42,7 @@ enum Status {
 // the message and the usage `uso` and returns false.
 bool ler_opcoes_simulacao(const QStringList &args, int quantidade, const char *uso, TRoteiro_Simulacao &roteiro,
                           QStringList &posicionais);
-// ler_opcoes_simulacao, then Simular_Arquivo on the first positional argument: OK, or the exit
+// ler_opcoes_simulacao, then the run of zefira::Simular_Arquivo on the first positional argument: OK, or the exit
 // status with its message already written (sequencia, diagrama).
 int ler_e_simular(const QStringList &args, int quantidade, const char *uso, TEstado &estado,
                   QStringList &posicionais);

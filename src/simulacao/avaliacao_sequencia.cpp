@@ -1,5 +1,7 @@
 #include "simulacao/avaliacao_sequencia.h"
 
+#include "simulacao/sequencia_movimentos.h"
+
 #include <QRegularExpression>
 
 namespace zefira {
@@ -11,7 +13,8 @@ bool Ler_Sequencia(const QString &texto, QStringList &movimentos)
     if (movimentos.isEmpty())
         return false;
     for (const QString &m : movimentos)
-        if (m.size() < 2 || (!m.endsWith(QLatin1Char('+')) && !m.endsWith(QLatin1Char('-'))))
+        if (m.size() < 2 || (!m.endsWith(QLatin1Char('+')) && !m.endsWith(QLatin1Char('-')))
+            || m.contains(QLatin1Char('(')) || m.contains(QLatin1Char(')')))
             return false;
     return true;
 }
@@ -23,8 +26,15 @@ QStringList Sequencia_Das_Observacoes(const QStringList &observacoes)
                                            QRegularExpression::CaseInsensitiveOption);
     for (const QString &linha : observacoes) {
         const QRegularExpressionMatch m = rotulo.match(linha);
+        if (!m.hasMatch())
+            continue;
+        // The grammar of the grader and the assistant first ("A+ (B+ C+) A-"), then any names.
+        TSequencia_Movimentos sequencia;
+        QString erro;
+        if (TSequencia_Movimentos::ler(m.captured(1), sequencia, erro))
+            return sequencia.movimentos();
         QStringList movimentos;
-        if (m.hasMatch() && Ler_Sequencia(m.captured(1), movimentos))
+        if (Ler_Sequencia(m.captured(1), movimentos))
             return movimentos;
     }
     return QStringList();

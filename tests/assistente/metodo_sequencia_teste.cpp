@@ -1,6 +1,9 @@
 // The sequence grammar and what each method reads from a sequence: the faults a teacher makes
 // when typing one, the signal overlaps of the intuitive method, the cascade's groups.
+#include "assistente/assistente_sequencia.h"
 #include "assistente/metodo_sequencia.h"
+#include "documento/comandos_documento.h"
+#include "modelo/interface_roteirizada.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +107,32 @@ TEST(MetodoSequencia, TabelasDosMetodos)
     };
     for (const auto &c : casos)
         EXPECT_EQ(Tabela_Metodo(ler(c.sequencia), c.metodo, c.eletrico), c.tabela) << c.sequencia;
+}
+
+// Arquivo › "Assistente de sequência...": a refusal touches nothing; otherwise the current
+// circuit is offered for saving as "Novo" does, and the new one is unnamed, unsaved and noted.
+TEST(AssistenteSequencia, AbreComoDocumentoNovo)
+{
+    TEstado estado;
+    Limpar_Lista(estado);
+    estado.lista().adicionar(TIPO_JUMP, 10, -1, -1, -1, 10).atualizar_geometria();
+    estado.modificado = true;
+    TInterfaceRoteirizada ui;
+
+    EXPECT_FALSE(Abrir_Circuito_Sequencia(estado, ui, {"A+ B+ B- A-", TMetodo::intuitivo, false}));
+    EXPECT_EQ(ui.registro, QStringList{"mensagem: sobreposição de sinais entre A+ (partida e a0) e A- (b0) : use "
+                                       "cascata ou passo-a-passo"});
+    ui.registro.clear();
+    ui.respostas = {Resposta::Cancelar};
+    EXPECT_FALSE(Abrir_Circuito_Sequencia(estado, ui, {"A+ B+ B- A-", TMetodo::cascata, false}));
+    EXPECT_EQ(estado.lista().numero_componentes(), 1);
+
+    ui.respostas = {Resposta::Nao};
+    ASSERT_TRUE(Abrir_Circuito_Sequencia(estado, ui, {"a+b+b-a-", TMetodo::cascata, true}));
+    EXPECT_GT(estado.lista().numero_componentes(), 1);
+    EXPECT_EQ(estado.observacoes, (QStringList{"Sequência: A+ B+ B- A-", "Método: cascata (eletropneumático)"}));
+    EXPECT_TRUE(estado.nome_documento.isEmpty());
+    EXPECT_TRUE(estado.modificado);
 }
 
 } // namespace

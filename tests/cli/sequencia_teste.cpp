@@ -47,18 +47,63 @@ TEST(CliAvaliar, AprovaReprovaEErro)
                + ": erro (Erro ao abrir arquivo!)\n" + basico + ": erro (nenhuma válvula direcional com o nome: A4)\n")
                   .toStdString());
 
-    // Fewer movements than expected: as many as the run made; names ignore case.
-    r = teste::executar_cli(QStringList{"avaliar", "--sequencia", "a+  b+", "--passos", "4", cascata} + ALAVANCA);
-    EXPECT_EQ(r.saida.toStdString(), (cascata + ": reprovado (esperado: a+ b+; obtido: A+)\n").toStdString());
-    r = teste::executar_cli(QStringList{"avaliar", "--sequencia", "a+ b+", "--passos", "6", cascata} + ALAVANCA);
+    // A run cut before the first cycle ends fails with what it made; names ignore case.
+    r = teste::executar_cli(QStringList{"avaliar", "--sequencia", "a+ b+b- a-", "--passos", "10", cascata} + ALAVANCA);
+    EXPECT_EQ(r.saida.toStdString(), (cascata + ": reprovado (esperado: A+ B+ B- A-; obtido: A+ B+ B-)\n").toStdString());
+    r = teste::executar_cli(QStringList{"avaliar", "--sequencia", "a+ b+ b- a-", "--passos", "12", cascata} + ALAVANCA);
     EXPECT_EQ(r.status, 0);
 
     for (const QStringList &uso : {QStringList{"avaliar", cascata}, QStringList{"avaliar", "--sequencia", "A+ B", cascata},
-                                   QStringList{"avaliar", "--sequencia", "A+"}}) {
+                                   QStringList{"avaliar", "--sequencia", "A+ A-"},
+                                   QStringList{"avaliar", "--sequencia", "A+ A-", "--ciclos", "0", cascata}}) {
         r = teste::executar_cli(uso);
         EXPECT_EQ(r.status, 4) << uso.join(' ').toStdString();
         EXPECT_EQ(r.saida, QString());
     }
+}
+
+// What is compared: the whole run against the sequence, repeated or counted, step by step.
+TEST(CliAvaliar, ComparaACorridaInteira)
+{
+    const QString cascata = demo("cascata"), i1 = demo("intuitivo1");
+    const QString ex11 = QStringLiteral(ZEFIRA_FONTES "/../resources/Ajuda/solucoes/exercicio11.zfr");
+    const QStringList partida{"--clique", "1:partida:esq", "--soltar", "2"};
+    const struct {
+        QStringList args;
+        int status;
+        QString saida;
+    } casos[] = {
+        // A continuous cycle passes without --ciclos, not for one cycle.
+        {QStringList{"--sequencia", "A+ B+ B- A-", cascata} + ALAVANCA, 0, cascata + ": aprovado\n"},
+        {QStringList{"--sequencia", "A+ B+ B- A-", "--ciclos", "1", cascata} + ALAVANCA, 1,
+         cascata + ": reprovado (esperado: A+ B+ B- A-; obtido: A+ B+ B- A- A+)\n"},
+        // One cycle per start passes both ways, and not for two cycles.
+        {QStringList{"--sequencia", "A+ B+ B- A-", ex11} + partida, 0, ex11 + ": aprovado\n"},
+        {QStringList{"--sequencia", "A+ B+ B- A-", "--ciclos", "1", ex11} + partida, 0, ex11 + ": aprovado\n"},
+        {QStringList{"--sequencia", "A+B+B-A-", "--ciclos", "2", ex11} + partida, 1,
+         ex11 + ": reprovado (esperado: A+ B+ B- A-; obtido: A+ B+ B- A-)\n"},
+        // Movements written apart must not happen in one step, nor a group apart.
+        {QStringList{"--sequencia", "(A+ B+) (B- A-)", ex11} + partida, 1,
+         ex11 + ": reprovado (esperado: (A+ B+) (B- A-); obtido: A+ B+)\n"},
+        // Only a whole prefix used to be compared.
+        {QStringList{"--sequencia", "A+ B+ B- A-", i1} + ALAVANCA, 1,
+         i1 + ": reprovado (esperado: A+ B+ B- A-; obtido: A+ B+ A- B-)\n"},
+        {QStringList{"--csv", "--sequencia", "A+ B+ B- A-", "--ciclos", "1", cascata, ex11} + ALAVANCA, 1,
+         "arquivo;resultado;esperado;obtido;mensagem\n" + cascata
+             + ";reprovado;A+ B+ B- A-;A+ B+ B- A- A+;continuou se movendo depois de 1 vez\n" + ex11
+             + ";erro;A+ B+ B- A-;;nenhuma válvula direcional com o nome: A4\n"},
+    };
+    for (const auto &c : casos) {
+        const teste::Execucao r = teste::executar_cli(QStringList{"avaliar"} + c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
+        EXPECT_EQ(r.saida.toStdString(), c.saida.toStdString());
+    }
+    // A sequence written with commas is refused with the grammar's reason, not graded.
+    const teste::Execucao r = teste::executar_cli(QStringList{"avaliar", "--sequencia", "A+,B+,B-,A-", ex11} + partida);
+    EXPECT_EQ(r.status, 4);
+    EXPECT_TRUE(r.erros.startsWith(QStringLiteral(
+        "zefira-cli: sequência inválida: caractere inesperado \",\": escreva os movimentos como A+ B+ B- A-\n")))
+        << r.erros.toStdString();
 }
 
 TEST(CliDiagrama, GravaPorExtensao)

@@ -132,6 +132,9 @@ TEST(RegistroMovimentos, MovimentosNaOrdemDaListaESequenciaEsperada)
     EXPECT_EQ(Sequencia_Das_Observacoes({"Exercício 3", "  SEQUÊNCIA :  A+ A-  "}), (QStringList{"A+", "A-"}));
     EXPECT_EQ(Sequencia_Das_Observacoes({"sequencia: a definir", "Sequencia: B+"}), QStringList{"B+"});
     EXPECT_EQ(Sequencia_Das_Observacoes({"A sequência: A+ A-"}), QStringList());
+    // The assistant's notes: a group of one step reads as its movements.
+    EXPECT_EQ(Sequencia_Das_Observacoes({"Sequência: a+ (B+ C+) A- (B-C-)"}),
+              (QStringList{"A+", "B+", "C+", "A-", "B-", "C-"}));
     // Whether a run fulfils it is pinned through zefira-cli avaliar: CliAvaliar.
 }
 

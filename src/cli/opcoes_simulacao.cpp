@@ -1,27 +1,24 @@
-// The run shared by "sequencia", "diagrama" and "avaliar": open a circuit, resolve the clicks,
-// start as the window does and run the steps, leaving the record of every step in the state.
+// The simulation options of the commands that run a circuit, and the run's exit statuses.
 #include "cli/comandos.h"
 
-#include "documento/arquivo_circuito.h"
-#include "simulacao/roteiro_simulacao.h"
+#include "simulacao/simulacao_arquivo.h"
 
 namespace zefira::cli {
 
-int Simular_Arquivo(TEstado &estado, const QString &arquivo, TRoteiro_Simulacao &roteiro, QString &mensagem)
+namespace {
+
+int executar(TEstado &estado, const QString &arquivo, TRoteiro_Simulacao &roteiro, QString &mensagem)
 {
-    const TResultadoLeitura leitura = Abrir_Arquivo(estado, arquivo);
-    if (leitura.status != StatusLeitura::Ok) {
-        mensagem = leitura.mensagem;
-        return leitura.status == StatusLeitura::ErroAbrir ? ERRO_LEITURA : INVALIDO;
+    switch (zefira::Simular_Arquivo(estado, arquivo, roteiro, mensagem)) {
+    case TResultado_Simulacao::ok: return OK;
+    case TResultado_Simulacao::erro_leitura: return ERRO_LEITURA;
+    case TResultado_Simulacao::invalido: return INVALIDO;
+    case TResultado_Simulacao::clique_invalido: return ERRO_USO;
     }
-    mensagem = roteiro.validar(estado);
-    if (!mensagem.isEmpty())
-        return ERRO_USO;
-    roteiro.iniciar(estado);
-    for (int k = 1; k <= roteiro.passos; ++k)
-        roteiro.executar_passo(estado, k);
     return OK;
 }
+
+} // namespace
 
 bool ler_opcoes_simulacao(const QStringList &args, int quantidade, const char *uso, TRoteiro_Simulacao &roteiro,
                           QStringList &posicionais)
@@ -45,7 +42,7 @@ int ler_e_simular(const QStringList &args, int quantidade, const char *uso, TEst
     if (!ler_opcoes_simulacao(args, quantidade, uso, roteiro, posicionais))
         return ERRO_USO;
     QString mensagem;
-    const int status = Simular_Arquivo(estado, posicionais[0], roteiro, mensagem);
+    const int status = executar(estado, posicionais[0], roteiro, mensagem);
     if (status != OK)
         erro(status == ERRO_USO ? QStringLiteral("zefira-cli: ") + mensagem : mensagem);
     return status;
