@@ -67,7 +67,10 @@ TJanelaAvaliacaoTurma::TJanelaAvaliacaoTurma(TInterfaceUsuario &ui, QWidget *pai
     tabela->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabela->setSelectionMode(QAbstractItemView::SingleSelection);
     tabela->verticalHeader()->hide();
-    tabela->horizontalHeader()->setStretchLastSection(true);
+    tabela->verticalHeader()->setDefaultSectionSize(tabela->fontMetrics().height() + 8);
+    // The short columns fit their contents; the message takes the rest, its whole text in the tip.
+    tabela->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tabela->horizontalHeader()->setSectionResizeMode(MENSAGEM, QHeaderView::Stretch);
     tabela->setToolTip(QStringLiteral("Clique duas vezes numa linha para abrir o circuito"));
 
     salvar = new QPushButton(QStringLiteral("&Salvar CSV..."), this);
@@ -164,8 +167,6 @@ void TJanelaAvaliacaoTurma::avaliar()
         aprovados += resultados_.back().situacao == TResultado_Avaliacao::aprovado;
         mostrar(i, resultados_.back());
     }
-    tabela->resizeColumnsToContents();
-    tabela->horizontalHeader()->setStretchLastSection(true);
     salvar->setEnabled(true);
     resumo->setText(QStringLiteral("%1 de %2 %3 aprovado%4.")
                         .arg(aprovados)
