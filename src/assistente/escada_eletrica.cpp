@@ -57,13 +57,36 @@ int fim(const TCaminho &c)
     return y + (c.cargas.size() > 1 ? JUNCAO : 0) + PASSO;
 }
 
-int largura(const TCaminho &c)
+// A relay's coil lists beside it the paths of its contacts, open and closed ones on two lines:
+// as wide as its longer line ("NA 2, 3, 11").
+int texto_bobina(const std::vector<TCaminho> &caminhos, const TSimbolo &bobina)
+{
+    const QString tag = bobina.ajustes.mid(bobina.ajustes.indexOf(QLatin1Char('"')));
+    int na = 0, nf = 0;
+    for (const TCaminho &c : caminhos)
+        for (const TTrecho &t : c.trechos)
+            for (const TSerie &s : t)
+                for (const TSimbolo &simbolo : s)
+                    if (simbolo.tipo == QLatin1String("contact") && simbolo.ajustes.endsWith(tag))
+                        ++(simbolo.ajustes.startsWith(QLatin1String("mode 1")) ? nf : na);
+    return 45 + 18 * std::max(na, nf);
+}
+
+int largura(const std::vector<TCaminho> &caminhos, const TCaminho &c)
 {
     int l = RAMO * int(c.cargas.size() - 1) + 70;
     for (const TTrecho &t : c.trechos)
         l = std::max(l, deslocamentos(t).back() + 70);
-    // A relay's coil lists the paths of its contacts beside it.
-    return c.cargas.front().tipo == QLatin1String("coil") ? std::max(l, 110) : l;
+    for (const TSimbolo &carga : c.cargas)
+        if (carga.tipo == QLatin1String("coil"))
+            l = std::max(l, RAMO * int(&carga - &c.cargas.front()) + texto_bobina(caminhos, carga));
+    return l;
+}
+
+// A roller on the line keeps clear of the text beside the path before.
+int margem(const TCaminho &c)
+{
+    return !c.trechos.empty() && tem_rolete(c.trechos.front().front()) ? MARGEM_ROLETE : 0;
 }
 
 TPonta serie(TTabela_Circuito &t, int x, int &y, TPonta ant, const TSerie &s)
@@ -138,18 +161,25 @@ TSimbolo TEscada_Eletrica::solenoide(const QString &tag)
     return {QStringLiteral("solenoid"), QStringLiteral("tag \"%1\"").arg(tag)};
 }
 
-void TEscada_Eletrica::montar(TTabela_Circuito &t, int esquerda) const
+bool TEscada_Eletrica::cabe(int esquerda) const
+{
+    int x = esquerda;
+    for (const TCaminho &c : caminhos_)
+        x += (x > esquerda ? margem(c) : 0) + largura(caminhos_, c);
+    return x <= LARGURA_MAXIMA;
+}
+
+void TEscada_Eletrica::montar(TTabela_Circuito &t, int esquerda, int abaixo) const
 {
     int base = PRIMEIRO;
     for (const TCaminho &c : caminhos_)
         base = std::max(base, fim(c));
     const int faixa = base - TOPO + 60; // one band of the ladder, with the room under it
-    int x = esquerda, deslocamento = 0;
+    int x = esquerda, deslocamento = abaixo;
     for (const TCaminho &c : caminhos_) {
-        // A roller on the line keeps clear of the text beside the path before.
-        if (x > esquerda && !c.trechos.empty() && tem_rolete(c.trechos.front().front()))
-            x += MARGEM_ROLETE;
-        if (x > esquerda && x + largura(c) > LARGURA_MAXIMA) {
+        if (x > esquerda)
+            x += margem(c);
+        if (x > esquerda && x + largura(caminhos_, c) > LARGURA_MAXIMA) {
             x = esquerda;
             deslocamento += faixa;
         }
@@ -177,7 +207,7 @@ void TEscada_Eletrica::montar(TTabela_Circuito &t, int esquerda) const
             const int zero = t.componente(QStringLiteral("terminal"), xb - 10, base + deslocamento, QStringLiteral("mode 1"));
             t.fio(carga.first, carga.second, zero, 1);
         }
-        x += largura(c);
+        x += largura(caminhos_, c);
     }
 }
 

@@ -35,8 +35,11 @@ public:
 
     void acrescentar(const TCaminho &caminho) { caminhos_.push_back(caminho); }
 
-    // Writes the paths into `t`, the first one's line at x = `esquerda`.
-    void montar(TTabela_Circuito &t, int esquerda) const;
+    // Whether the ladder fits the work area in one band from x = `esquerda`.
+    bool cabe(int esquerda) const;
+    // Writes the paths into `t`, the first one's line at x = `esquerda`, `abaixo` lower than the
+    // top of the drawing.
+    void montar(TTabela_Circuito &t, int esquerda, int abaixo = 0) const;
 
 private:
     std::vector<TCaminho> caminhos_;

@@ -3,6 +3,7 @@
 #include "assistente/escada_eletrica.h"
 #include "assistente/tabela_circuito.h"
 
+#include <algorithm>
 #include <map>
 
 namespace zefira {
@@ -14,6 +15,7 @@ using E = TEscada_Eletrica;
 constexpr int CILINDRO_X = 90;  // the first cylinder's left edge
 constexpr int CILINDRO_DX = 240; // room for a cylinder, its end labels and its force
 constexpr int ESCADA_DX = 250;  // from the last cylinder to the ladder's first line
+constexpr int ESCADA_ABAIXO_X = 110, ESCADA_ABAIXO_Y = 200; // a ladder under the cylinders
 
 QString rele(int n)
 {
@@ -51,12 +53,28 @@ public:
         for (const TMovimento &m : passo)
             acionar(m, condicao);
     }
+    // Solenoids energised by the same conditions share their path, in parallel at its foot.
     void montar(E &escada) const
     {
+        std::vector<QString> chaves;
+        std::vector<E::TCaminho> caminhos;
         for (const QString &tag : ordem_) {
             const std::vector<E::TSerie> &r = ramos_.at(tag);
-            escada.acrescentar({{r}, {E::solenoide(tag)}});
+            QString chave;
+            for (const E::TSerie &serie : r) {
+                for (const E::TSimbolo &simbolo : serie)
+                    chave += simbolo.tipo + simbolo.ajustes + QLatin1Char(';');
+                chave += QLatin1Char('|');
+            }
+            const size_t k = size_t(std::find(chaves.begin(), chaves.end(), chave) - chaves.begin());
+            if (k == chaves.size()) {
+                chaves.push_back(chave);
+                caminhos.push_back({{r}, {}});
+            }
+            caminhos[k].cargas.push_back(E::solenoide(tag));
         }
+        for (const E::TCaminho &c : caminhos)
+            escada.acrescentar(c);
     }
 
 private:
@@ -161,7 +179,12 @@ QString Tabela_Eletrica(const TSequencia_Movimentos &s, TMetodo metodo)
     case TMetodo::cascata: cascata(s, escada); break;
     case TMetodo::passo_a_passo: passo_a_passo(s, escada); break;
     }
-    escada.montar(t, x - CILINDRO_DX + ESCADA_DX);
+    // Right of the cylinders; when that leaves too little room, under them.
+    const int direita = x - CILINDRO_DX + ESCADA_DX;
+    if (escada.cabe(direita))
+        escada.montar(t, direita);
+    else
+        escada.montar(t, ESCADA_ABAIXO_X, ESCADA_ABAIXO_Y);
     return t.texto();
 }
 
