@@ -4,7 +4,6 @@
 #include "assistente/tabela_circuito.h"
 
 #include <algorithm>
-#include <map>
 
 namespace zefira {
 
@@ -39,48 +38,41 @@ E::TSerie mais(E::TSerie a, const E::TSerie &b)
 
 // The conditions that energise each solenoid, one branch for each time the sequence needs it,
 // the solenoids in the order the sequence first uses them.
-class TSolenoides {
-public:
-    void acionar(const TMovimento &m, const E::TSerie &condicao)
-    {
-        const QString tag = Tag_Solenoide(m.cilindro, m.avanco);
-        if (!ramos_.count(tag))
-            ordem_.push_back(tag);
-        ramos_[tag].push_back(condicao);
-    }
-    void acionar(const TPasso_Sequencia &passo, const E::TSerie &condicao)
-    {
-        for (const TMovimento &m : passo)
-            acionar(m, condicao);
-    }
-    // Solenoids energised by the same conditions share their path, in parallel at its foot.
-    void montar(E &escada) const
-    {
-        std::vector<QString> chaves;
-        std::vector<E::TCaminho> caminhos;
-        for (const QString &tag : ordem_) {
-            const std::vector<E::TSerie> &r = ramos_.at(tag);
-            QString chave;
-            for (const E::TSerie &serie : r) {
-                for (const E::TSimbolo &simbolo : serie)
-                    chave += simbolo.tipo + simbolo.ajustes + QLatin1Char(';');
-                chave += QLatin1Char('|');
-            }
-            const size_t k = size_t(std::find(chaves.begin(), chaves.end(), chave) - chaves.begin());
-            if (k == chaves.size()) {
-                chaves.push_back(chave);
-                caminhos.push_back({{r}, {}});
-            }
-            caminhos[k].cargas.push_back(E::solenoide(tag));
-        }
-        for (const E::TCaminho &c : caminhos)
-            escada.acrescentar(c);
-    }
+using TSolenoides = std::vector<std::pair<QString, std::vector<E::TSerie>>>;
 
-private:
-    std::vector<QString> ordem_;
-    std::map<QString, std::vector<E::TSerie>> ramos_;
-};
+void acionar(TSolenoides &y, const TPasso_Sequencia &passo, const E::TSerie &condicao)
+{
+    for (const TMovimento &m : passo) {
+        const QString tag = Tag_Solenoide(m.cilindro, m.avanco);
+        auto it = std::find_if(y.begin(), y.end(), [&](const auto &s) { return s.first == tag; });
+        if (it == y.end())
+            it = y.insert(y.end(), {tag, {}});
+        it->second.push_back(condicao);
+    }
+}
+
+// Solenoids energised by the same conditions share their path, in parallel at its foot.
+void montar(const TSolenoides &y, E &escada)
+{
+    std::vector<QString> chaves;
+    std::vector<E::TCaminho> caminhos;
+    for (const auto &[tag, ramos] : y) {
+        QString chave;
+        for (const E::TSerie &serie : ramos) {
+            for (const E::TSimbolo &simbolo : serie)
+                chave += simbolo.tipo + simbolo.ajustes + QLatin1Char(';');
+            chave += QLatin1Char('|');
+        }
+        const size_t k = size_t(std::find(chaves.begin(), chaves.end(), chave) - chaves.begin());
+        if (k == chaves.size()) {
+            chaves.push_back(chave);
+            caminhos.push_back({{ramos}, {}});
+        }
+        caminhos[k].cargas.push_back(E::solenoide(tag));
+    }
+    for (const E::TCaminho &c : caminhos)
+        escada.acrescentar(c);
+}
 
 // A latched relay: dropped by `desliga`, picked up by `liga`, held by its own contact.
 E::TCaminho memoria(int k, const E::TTrecho &desliga, const E::TSerie &liga)
@@ -131,9 +123,9 @@ void cascata(const TSequencia_Movimentos &s, E &escada)
             for (int k = 1; k < g_n; ++k)
                 linha.push_back(E::contato(rele(k), true));
         for (int k : grupos[size_t(g)])
-            y.acionar(s.passos()[size_t(k)], k == grupos[size_t(g)].front() ? linha : mais(linha, sensores(Fins_Do_Passo(s, k - 1))));
+            acionar(y, s.passos()[size_t(k)], k == grupos[size_t(g)].front() ? linha : mais(linha, sensores(Fins_Do_Passo(s, k - 1))));
     }
-    y.montar(escada);
+    montar(y, escada);
 }
 
 // Relay Kk for step k, picked up by the relay before and the sensors that end its step, dropped
@@ -148,8 +140,8 @@ void passo_a_passo(const TSequencia_Movimentos &s, E &escada)
     }
     TSolenoides y;
     for (int k = 1; k <= n; ++k)
-        y.acionar(s.passos()[size_t(k - 1)], {E::contato(rele(k))});
-    y.montar(escada);
+        acionar(y, s.passos()[size_t(k - 1)], {E::contato(rele(k))});
+    montar(y, escada);
 }
 
 } // namespace
