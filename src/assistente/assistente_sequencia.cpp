@@ -50,20 +50,18 @@ bool Montar_Circuito_Sequencia(TEstado &estado, const TPedido_Sequencia &pedido,
 
 bool Abrir_Circuito_Sequencia(TEstado &estado, TInterfaceUsuario &ui, const TPedido_Sequencia &pedido)
 {
-    const QString erro = Validar_Pedido(pedido);
-    if (!erro.isEmpty()) {
-        ui.mensagem(erro);
+    // Built aside first: a refusal must not cost the current circuit.
+    TEstado rascunho;
+    QString motivo;
+    if (!Montar_Circuito_Sequencia(rascunho, pedido, motivo)) {
+        ui.mensagem(motivo);
         return false;
     }
     estado.novo_confirmado = true;
     novoClick(estado, ui);
     if (!estado.novo_confirmado)
         return false;
-    QString motivo;
-    if (!Montar_Circuito_Sequencia(estado, pedido, motivo)) {
-        ui.mensagem(motivo);
-        return false;
-    }
+    Montar_Circuito_Sequencia(estado, pedido, motivo);
     // Nothing on disk yet: closing asks to save it, as any unsaved work.
     estado.modificado = true;
     return true;

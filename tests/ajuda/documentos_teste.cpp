@@ -1,5 +1,6 @@
-// The help documents: every link and picture resolves, and every menu path, shortcut and key a
-// document tells the student to use exists in the program. (That the 17 files the menus open
+// The help documents: every link and picture resolves, every menu path, shortcut and key a
+// document tells the student to use exists in the program, and the menus, the toolbar and the
+// menu tables of Navegação follow the program's order. (That the 17 files the menus open
 // exist, the program reports itself: Programa.OpcoesQueImprimemESaem.)
 
 #include "janelas/menus.h"
@@ -12,6 +13,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -113,6 +115,63 @@ QString item_no_inicio(const QStringList &itens, const QString &resto)
         }
     }
     return melhor;
+}
+
+// The rows of the table `id` of a document, each as its cells' visible text.
+std::vector<QStringList> linhas_tabela(const QString &html, const QString &id)
+{
+    static const QRegularExpression LINHA(QStringLiteral("<tr>(.*?)</tr>"), QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression CELULA(QStringLiteral("<td[^>]*>(.*?)</td>"), QRegularExpression::DotMatchesEverythingOption);
+    const int inicio = html.indexOf(QStringLiteral("<table id=\"%1\"").arg(id));
+    const QString tabela = inicio < 0 ? QString() : html.mid(inicio, html.indexOf(QLatin1String("</table>"), inicio) - inicio);
+    std::vector<QStringList> linhas;
+    for (auto l = LINHA.globalMatch(tabela); l.hasNext();) {
+        QStringList celulas;
+        for (auto c = CELULA.globalMatch(l.next().captured(1)); c.hasNext();)
+            celulas << texto_visivel(c.next().captured(1));
+        if (!celulas.isEmpty())
+            linhas.push_back(celulas);
+    }
+    return linhas;
+}
+
+TEST(DocumentosAjuda, IntroducaoNomeiaOsMenusNaOrdemDoPrograma)
+{
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("barra de menus \\(([^)]*)\\)")).match(texto_visivel(ler(QStringLiteral("Introdução.hlp"))));
+    ASSERT_TRUE(m.hasMatch());
+    QStringList programa;
+    for (const auto &menu : zefira::Menus_Principais())
+        programa << sem_acelerador(QString::fromUtf8(menu.legenda));
+    EXPECT_EQ(m.captured(1).replace(QLatin1String(" e "), QLatin1String(", ")), programa.join(QLatin1String(", ")));
+}
+
+// Navegação describes these menus row by row: each item with its shortcut, in the menu's order.
+TEST(DocumentosAjuda, TabelasDaNavegacaoSeguemOsMenusItemAItem)
+{
+    const QString html = ler(QStringLiteral("Navegacao.hlp"));
+    for (const char *menu : {"editar", "exibir", "simulacao"}) {
+        QStringList programa, documento;
+        for (const auto &i : zefira::Itens_Menu())
+            if (qstrcmp(i.menu, menu) == 0 && *i.legenda != '-')
+                programa << sem_acelerador(QString::fromUtf8(i.legenda)) + QStringLiteral(" | ") + (*i.atalho ? i.atalho : "-");
+        for (const QStringList &linha : linhas_tabela(html, QString::fromLatin1(menu)))
+            documento << linha.value(0) + QStringLiteral(" | ") + linha.value(1);
+        EXPECT_EQ(documento.join(QLatin1Char('\n')).toStdString(), programa.join(QLatin1Char('\n')).toStdString()) << menu;
+    }
+}
+
+// The toolbar's buttons by their tooltips, left to right, then the zoom box of its own toolbar.
+TEST(DocumentosAjuda, BarraDeFerramentasNaOrdemDoPrograma)
+{
+    QStringList programa, documento;
+    for (const auto &b : zefira::Botoes_Barra())
+        if (*b.nome)
+            programa << QString::fromUtf8(b.dica);
+    programa << QStringLiteral("caixa com a porcentagem de zoom");
+    for (const QStringList &linha : linhas_tabela(ler(QStringLiteral("Navegacao.hlp")), QStringLiteral("barra")))
+        documento << linha.value(1).split(QLatin1String(", "));
+    EXPECT_EQ(documento.join(QLatin1Char('\n')).toStdString(), programa.join(QLatin1Char('\n')).toStdString());
 }
 
 TEST(DocumentosAjuda, LigacoesEFigurasApontamParaArquivosExistentes)

@@ -1,9 +1,13 @@
-// The exercise solutions beside the help documents: each one is linked from its exercise, reads
-// without a message or a finding of the classroom check and, simulated with the clicks its
-// exercise describes, does what the exercise asks; the sequential ones carry their "Sequência:"
-// line and run exactly that sequence.
+// The exercise solutions beside the help documents: each one is linked from the answers, never
+// from the questions, reads without a message or a finding of the classroom check and,
+// simulated with the clicks its exercise describes, does what the exercise asks; the sequential
+// ones carry their "Sequência:" line and pass the grader with it. Each faulty circuit of "Encontre
+// o defeito" shows the symptom the exercise describes, and the solution its answer gives as the
+// fix passes the grader.
 
+#include "apoio/executar_cli.h"
 #include "documento/arquivo_circuito.h"
+#include "simulacao/avaliacao_turma.h"
 #include "simulacao/registro_movimentos.h"
 #include "simulacao/roteiro_simulacao.h"
 #include "simulacao/verificacao_circuito.h"
@@ -63,14 +67,56 @@ const TCaso CASOS[] = {
     {9, {{1, "partida"}, {12, "partida"}}, {1, 12}, 30, "A+ A- A+ A- A+ A-", 700},
 };
 
-// The sequential exercises: the sequence each one asks for, run from one click on "partida".
+// The sequential solutions: the sequence each one runs from one click on "partida", once (or,
+// for the continuous cycle, over and over).
 struct TSequencia {
-    int exercicio;
+    const char *arquivo;
     const char *sequencia;
+    int ciclos;
 };
 const TSequencia SEQUENCIAS[] = {
-    {8, "A+ A-"}, {9, "A+ A-"}, {10, "A+ B+ A- B-"}, {11, "A+ B+ B- A-"}, {12, "A+ B+ B- C+ C- A-"},
+    {"exercicio08", "A+ A-", 1},       {"exercicio09", "A+ A-", 0},       {"exercicio10", "A+ B+ A- B-", 1},
+    {"exercicio11", "A+ B+ B- A-", 1}, {"exercicio11b", "A+ B+ B- A-", 1}, {"exercicio11c", "A+ B+ B- A-", 1},
+    {"exercicio12", "A+ B+ B- C+ C- A-", 1},
 };
+
+// "Encontre o defeito": the faulty circuit, its start valve, what `zefira-cli sequencia` prints
+// for it (the symptom the exercise describes), and the solution the answer gives as its fix.
+struct TDefeito {
+    int numero;
+    const char *partida;
+    const char *sintoma;
+    const char *corrigido;
+    const char *sequencia;
+};
+const TDefeito DEFEITOS[] = {
+    {1, "partida", "passo 3: A+\npasso 5: A-\n", "exercicio10", "A+ B+ A- B-"},
+    {2, "", "passo 3: B+\n", "exercicio10", "A+ B+ A- B-"}, // without a click
+    {3, "botão", "passo 2: A+\n", "exercicio01", "A+ A-"},
+    {4, "partida", "", "exercicio08", "A+ A-"},
+    {5, "partida", "passo 4: A+\npasso 6: B+\npasso 9: B-\n", "exercicio12", "A+ B+ B- C+ C- A-"},
+    {6, "partida", "passo 4: A+\npasso 6: B+\n", "exercicio12", "A+ B+ B- C+ C- A-"},
+};
+
+// The grader's verdict on `arquivo` for `sequencia`, the start valve clicked at step 1 and
+// released at step 2.
+TResultado_Avaliacao::Situacao avaliar(const QString &arquivo, const char *partida, const char *sequencia, int ciclos)
+{
+    TCriterio_Avaliacao criterio;
+    QString erro;
+    EXPECT_TRUE(TSequencia_Movimentos::ler(QString::fromUtf8(sequencia), criterio.sequencia, erro)) << erro.toStdString();
+    criterio.ciclos = ciclos;
+    const TResultado_Avaliacao r =
+        Avaliar_Arquivo(arquivo, Roteiro_Partida(QString::fromUtf8(partida), Passos_Avaliacao(criterio)), criterio);
+    EXPECT_NE(r.situacao, TResultado_Avaliacao::erro) << r.mensagem.toStdString();
+    return r.situacao;
+}
+
+QString ler_documento(const char *nome)
+{
+    QFile f(PASTA + QLatin1Char('/') + QString::fromUtf8(nome));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
 
 // The force shown on the cylinder named `nome`.
 int forca(TEstado &estado, const QString &nome)
@@ -122,13 +168,17 @@ void abrir(TEstado &estado, int exercicio)
 
 TEST(SolucoesExercicios, CadaExercicioLigaASuaSolucaoQueLeSemMensagem)
 {
-    QFile f(PASTA + QStringLiteral("/Exercicios.hlp"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(f.readAll());
+    const QString html = ler_documento("Respostas dos Exercicios.hlp");
+    // The questions go out without the answers; the answers are reached from the teacher's part
+    // and from the help's map.
+    EXPECT_FALSE(ler_documento("Exercicios.hlp").contains(QLatin1String("solucoes/")));
+    for (const char *doc : {"Exercicios.hlp", "Introdução.hlp"})
+        EXPECT_TRUE(ler_documento(doc).contains(QLatin1String("href=\"Respostas%20dos%20Exercicios.hlp\""))) << doc;
     // The pneumatic exercises' solutions, then the electro-pneumatic ones.
     QStringList nomes;
     for (int n = 1; n <= 12; ++n)
         nomes << QStringLiteral("exercicio%1.zfr").arg(n, 2, 10, QLatin1Char('0'));
+    nomes << QStringLiteral("exercicio11b.zfr") << QStringLiteral("exercicio11c.zfr");
     for (int n = 1; n <= 6; ++n)
         nomes << QStringLiteral("eletro%1.zfr").arg(n, 2, 10, QLatin1Char('0'));
     for (const QString &nome : nomes) {
@@ -159,17 +209,42 @@ TEST(SolucoesExercicios, FazemOQueOExercicioPede)
     }
 }
 
-TEST(SolucoesExercicios, SequenciaisCumpremASequenciaDasObservacoes)
+TEST(SolucoesExercicios, SequenciaisPassamNaAvaliacaoComASequenciaDasObservacoes)
 {
     for (const TSequencia &s : SEQUENCIAS) {
-        SCOPED_TRACE(s.exercicio);
+        SCOPED_TRACE(s.arquivo);
+        const QString arquivo = PASTA + QStringLiteral("/solucoes/%1.zfr").arg(QLatin1String(s.arquivo));
         TEstado estado;
-        abrir(estado, s.exercicio);
-        const QString linha = QStringLiteral("Sequência: ") + QString::fromUtf8(s.sequencia);
-        EXPECT_TRUE(estado.observacoes.contains(linha)) << estado.observacoes.join(QLatin1Char('|')).toStdString();
-        const QStringList esperados = QString::fromUtf8(s.sequencia).split(QLatin1Char(' '));
-        const TResultado r = simular(estado, {{1, "partida"}}, {2}, 60);
-        EXPECT_EQ(r.movimentos.mid(0, esperados.size()).join(QLatin1Char(' ')).toStdString(), s.sequencia);
+        ASSERT_EQ(Abrir_Arquivo(estado, arquivo).status, StatusLeitura::Ok);
+        EXPECT_TRUE(estado.observacoes.contains(QStringLiteral("Sequência: ") + QString::fromUtf8(s.sequencia)));
+        EXPECT_EQ(avaliar(arquivo, "partida", s.sequencia, s.ciclos), TResultado_Avaliacao::aprovado);
+    }
+}
+
+TEST(SolucoesExercicios, CadaDefeitoMostraOSintomaEACorrecaoPassa)
+{
+    const QString questoes = ler_documento("Exercicios.hlp"), respostas = ler_documento("Respostas dos Exercicios.hlp");
+    for (const TDefeito &d : DEFEITOS) {
+        SCOPED_TRACE(d.numero);
+        const QString nome = QStringLiteral("defeitos/defeito%1.zfr").arg(d.numero);
+        EXPECT_TRUE(questoes.contains(QStringLiteral("<a href=\"%1\">").arg(nome)));
+        QStringList args{QStringLiteral("sequencia"), PASTA + QLatin1Char('/') + nome, QStringLiteral("--passos"),
+                         QStringLiteral("40")};
+        if (*d.partida)
+            args << QStringLiteral("--clique") << QStringLiteral("1:%1:esq").arg(QString::fromUtf8(d.partida))
+                 << QStringLiteral("--soltar") << QStringLiteral("2");
+        const auto e = teste::executar_cli(args);
+        EXPECT_EQ(e.status, 0) << e.erros.toStdString();
+        EXPECT_EQ(e.saida.toStdString(), d.sintoma);
+        // The fault costs the grade; the fix the answer links to earns it.
+        const char *partida = *d.partida ? d.partida : "partida";
+        EXPECT_EQ(avaliar(PASTA + QLatin1Char('/') + nome, partida, d.sequencia, 1), TResultado_Avaliacao::reprovado);
+        const int resposta = respostas.indexOf(QStringLiteral("<h3>D%1 ").arg(d.numero));
+        ASSERT_GE(resposta, 0);
+        const QString correcao = QStringLiteral("solucoes/%1.zfr").arg(QLatin1String(d.corrigido));
+        EXPECT_EQ(respostas.indexOf(QStringLiteral("<a href=\"%1\">").arg(correcao), resposta),
+                  respostas.indexOf(QLatin1String("<a href=\"solucoes/"), resposta));
+        EXPECT_EQ(avaliar(PASTA + QLatin1Char('/') + correcao, partida, d.sequencia, 1), TResultado_Avaliacao::aprovado);
     }
 }
 
