@@ -3,11 +3,13 @@
 // keeping its request.
 #include "apoio_janelas.h"
 #include "dialogos/assistentesequencia.h"
+#include "janelas/arquivoatual.h"
 #include "janelas/janela_avaliacao_turma.h"
 
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -55,8 +57,9 @@ TEST(AvaliacaoTurma, AvaliaAPastaSalvaCsvEAbreOArquivoDaLinha)
         EXPECT_EQ(resultados, c.resultados);
         EXPECT_TRUE(j->resumo->text().startsWith(QString::fromUtf8(c.resumo))) << j->resumo->text().toStdString();
         EXPECT_EQ(j->salvar->isEnabled(), !c.resultados.isEmpty());
+        if (c.ciclos == 0)
+            EXPECT_EQ(j->ciclos->text(), QStringLiteral("contínuo"));
     }
-    EXPECT_EQ(j->ciclos->text(), QStringLiteral("contínuo"));
 
     j->sequencia->setText(QStringLiteral("A+ B+ A- B-"));
     j->ciclos->setValue(1);
@@ -76,11 +79,17 @@ TEST(AvaliacaoTurma, AvaliaAPastaSalvaCsvEAbreOArquivoDaLinha)
     EXPECT_GT(p.estado.lista().numero_componentes(), 0);
 }
 
-TEST(MenuAssistente, ChamaOAssistenteQueGuardaOPedido)
+// The generated circuit replaces a changed one only after the save question, as "Novo" does,
+// and the dialog opens again with the last request.
+TEST(MenuAssistente, AbreOCircuitoGeradoComoDocumentoNovo)
 {
     Principal p;
+    p.form.acao("cascata")->trigger();
     p.estado.modificado = true;
-    for (int vez = 0; vez < 2; ++vez) {
+    const QString demo = p.estado.nome_documento;
+    int perguntas = 0; // outlives a question that never came
+    // Cancelled first: the circuit stays; then "Não": the generated one, unnamed.
+    for (const QMessageBox::ButtonRole resposta : {QMessageBox::RejectRole, QMessageBox::NoRole}) {
         TFormAssistenteSequencia *visto = nullptr;
         no_proximo_modal([&](QWidget *w) {
             visto = qobject_cast<TFormAssistenteSequencia *>(w);
@@ -88,25 +97,35 @@ TEST(MenuAssistente, ChamaOAssistenteQueGuardaOPedido)
                 w->close();
                 return;
             }
-            if (vez == 0) {
+            if (resposta == QMessageBox::RejectRole) {
                 visto->sequencia->setText(QStringLiteral("A+ B+ A- B-"));
                 visto->intuitivo->click();
                 visto->eletropneumatico->click();
             }
+            no_proximo_modal([&perguntas, resposta](QWidget *w) {
+                auto *caixa = qobject_cast<QMessageBox *>(w);
+                perguntas += bool(caixa);
+                for (QAbstractButton *b : caixa ? caixa->buttons() : QList<QAbstractButton *>())
+                    if (caixa->buttonRole(b) == resposta)
+                        b->click();
+            });
             visto->gerar->click();
         });
-        // Whatever follows the dialog (the save question, or why nothing was built) is
-        // answered by closing it: the current circuit stays.
-        GuardaModal guarda;
         p.form.acao("assistentesequencia")->trigger();
         ASSERT_TRUE(visto);
-        EXPECT_EQ(guarda.fechados, 1);
+        EXPECT_EQ(perguntas, resposta == QMessageBox::RejectRole ? 1 : 2);
         const TPedido_Sequencia pedido = visto->pedido();
         EXPECT_EQ(pedido.sequencia, QStringLiteral("A+ B+ A- B-"));
         EXPECT_EQ(pedido.metodo, TMetodo::intuitivo);
         EXPECT_TRUE(pedido.eletrico);
         EXPECT_TRUE(p.estado.modificado);
+        EXPECT_EQ(p.estado.nome_documento, resposta == QMessageBox::RejectRole ? demo : QString());
     }
+    EXPECT_TRUE(p.estado.observacoes.contains(QStringLiteral("Sequência: A+ B+ A- B-")));
+    p.form.FormArquivo->Timer1Timer();
+    EXPECT_EQ(p.form.sub_arquivo->windowTitle(), QStringLiteral("Área de Trabalho"));
+    EXPECT_FALSE(p.form.acao("desfazer")->isEnabled());
+
     // No new document while a simulation runs.
     p.form.acao("iniciar")->trigger();
     EXPECT_FALSE(p.form.acao("assistentesequencia")->isEnabled());
