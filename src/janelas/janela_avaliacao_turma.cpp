@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -106,6 +107,9 @@ TJanelaAvaliacaoTurma::TJanelaAvaliacaoTurma(TInterfaceUsuario &ui, QWidget *pai
     layout->addWidget(tabela, 1);
     layout->addLayout(botoes);
     resize(760, 420);
+    // On a small or densely scaled screen, room for the title bar and the buttons.
+    if (const QScreen *tela = pai ? pai->screen() : nullptr)
+        resize(size().boundedTo(tela->availableGeometry().size() * 8 / 10));
 
     connect(procurar, &QPushButton::clicked, this, &TJanelaAvaliacaoTurma::procurarClick);
     connect(avaliar_botao, &QPushButton::clicked, this, &TJanelaAvaliacaoTurma::avaliar);
@@ -168,11 +172,10 @@ void TJanelaAvaliacaoTurma::avaliar()
         mostrar(i, resultados_.back());
     }
     salvar->setEnabled(true);
-    resumo->setText(QStringLiteral("%1 de %2 %3 aprovado%4.")
+    resumo->setText(QStringLiteral("Aprovados: %1 de %2 %3. Clique duas vezes numa linha para abrir o circuito.")
                         .arg(aprovados)
                         .arg(arquivos.size())
-                        .arg(arquivos.size() == 1 ? QStringLiteral("arquivo") : QStringLiteral("arquivos"))
-                        .arg(aprovados == 1 ? QString() : QStringLiteral("s")));
+                        .arg(arquivos.size() == 1 ? QStringLiteral("arquivo") : QStringLiteral("arquivos")));
 }
 
 void TJanelaAvaliacaoTurma::mostrar(int linha, const TResultado_Avaliacao &r)

@@ -41,9 +41,9 @@ TEST(AvaliacaoTurma, AvaliaAPastaSalvaCsvEAbreOArquivoDaLinha)
         QStringList resultados; // column Resultado, row by row
         const char *resumo;
     } casos[] = {
-        {"A+ B+ B- A-", 1, {"reprovado", "aprovado"}, "1 de 2 arquivos aprovado."},
-        {"A+B+A-B-", 0, {"aprovado", "reprovado"}, "1 de 2 arquivos aprovado."},
-        {"A+ B+ A- B- A+ B+ A- B-", 2, {"reprovado", "reprovado"}, "0 de 2 arquivos aprovados."},
+        {"A+ B+ B- A-", 1, {"reprovado", "aprovado"}, "Aprovados: 1 de 2 arquivos."},
+        {"A+B+A-B-", 0, {"aprovado", "reprovado"}, "Aprovados: 1 de 2 arquivos."},
+        {"A+ B+ A- B- A+ B+ A- B-", 2, {"reprovado", "reprovado"}, "Aprovados: 0 de 2 arquivos."},
         {"A+, B+", 1, {}, "Sequência inválida: "},
     };
     for (const auto &c : casos) {
