@@ -154,8 +154,13 @@ const std::vector<TItemMenu> &Itens_Menu()
         {"circuitossequenciais", "circcascata", "Cascata", "", -1, false},
         {"circuitossequenciais", "circpassoapasso", "Passo a Passo", "", -1, false},
         {"tutorial", "eletropneumatica", "Eletropneumática", "", -1, false},
+        {"tutorial", "seguranca", "Segurança", "", -1, false},
         {"tutorial", "N9", "-", "", -1, false},
         {"tutorial", "exercicios", "Exercícios", "", -1, false},
+        // The answers and the rubric, kept a step away from the questions.
+        {"tutorial", "professor", "Para o professor", "", -1, true},
+        {"professor", "respostas", "Respostas dos Exercícios", "", -1, false},
+        {"professor", "criterios", "Critérios de Avaliação", "", -1, false},
         {"tutorial", "biografias", "Bibliografia", "", -1, false},
 
         {"ajuda", "navegacao", "&Navegação", "", -1, false},

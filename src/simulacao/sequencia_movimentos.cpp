@@ -60,11 +60,14 @@ bool TSequencia_Movimentos::ler(const QString &texto, TSequencia_Movimentos &seq
             erro = QStringLiteral("o cilindro %1 não existe: os cilindros vão de A a F").arg(letra);
             return false;
         }
-        if (i + 1 >= n || (texto[i + 1] != QLatin1Char('+') && texto[i + 1] != QLatin1Char('-'))) {
+        const QChar sinal = i + 1 < n ? texto[i + 1] : QChar();
+        // Text copied from a document often carries the typographic minus or an en dash.
+        const bool menos = sinal == QLatin1Char('-') || sinal == QChar(0x2212) || sinal == QChar(0x2013);
+        if (sinal != QLatin1Char('+') && !menos) {
             erro = QStringLiteral("falta + ou - depois de %1").arg(letra);
             return false;
         }
-        const TMovimento m{letra, texto[i + 1] == QLatin1Char('+')};
+        const TMovimento m{letra, !menos};
         i += 2;
         if (!em_grupo) {
             passos.push_back({m});

@@ -1,6 +1,6 @@
 // The help documents: every link and picture resolves, every menu path, shortcut and key a
 // document tells the student to use exists in the program, and the menus, the toolbar and the
-// menu tables of Navegação follow the program's order. (That the 17 files the menus open
+// menu tables of Navegação follow the program's order. (That the 20 files the menus open
 // exist, the program reports itself: Programa.OpcoesQueImprimemESaem.)
 
 #include "janelas/menus.h"

@@ -20,6 +20,7 @@ TEST(GramaticaSequencia, LeEscreveDeVolta)
         {" a+ (b+ c+) a- ( B-C- ) ", "A+ (B+ C+) A- (B- C-)"},
         {"(A+) A-", "A+ A-"},
         {"F+ F-", "F+ F-"},
+        {"A+ B+ B− A–", "A+ B+ B- A-"}, // minus signs as documents print them
     };
     for (const auto &c : casos) {
         TSequencia_Movimentos s;

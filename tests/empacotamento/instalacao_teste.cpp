@@ -76,7 +76,7 @@ TEST(Instalacao, PrefixoTemporario)
     const QString dados = QDir(p).absolutePath() + "/share/zefira";
     const QStringList linhas = {
         "Pasta do programa: " + QDir(p).absolutePath() + "/bin",
-        "Documentos de ajuda: 17 de 17 em " + dados + "/Ajuda",
+        "Documentos de ajuda: 20 de 20 em " + dados + "/Ajuda",
         "Cursores de posicionamento: 32 de 32 em " + dados + "/figuras",
         "Figura do Sobre: " + dados + "/sobre.jpg",
         "Pasta dos circuitos: " + tmp.filePath("casa/Documents/MeusArquivos"),

@@ -102,7 +102,7 @@ TEST(Programa, OpcoesQueImprimemESaem)
         {{"--xyz"}, true, 4, "", false, "zefira: opção desconhecida: --xyz\n"},
         // Run from its build folder, the program finds its data beside itself.
         {{"--verificar"}, true, 0, "Pasta do programa: " ZEFIRA_PASTA_PROGRAMA "\n"
-                                   "Documentos de ajuda: 17 de 17 em " ZEFIRA_PASTA_PROGRAMA "/Ajuda\n"
+                                   "Documentos de ajuda: 20 de 20 em " ZEFIRA_PASTA_PROGRAMA "/Ajuda\n"
                                    "Cursores de posicionamento: 32 de 32 em " ZEFIRA_PASTA_PROGRAMA "/figuras\n"
                                    "Figura do Sobre: " ZEFIRA_PASTA_PROGRAMA "/sobre.jpg\n", true, ""},
     };

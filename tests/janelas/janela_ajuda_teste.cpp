@@ -68,7 +68,7 @@ TEST(Ajuda, CadaItemAbreSeuDocumentoSemBloquearEOAusenteNumaLinha)
         textos << texto;
     }
     EXPECT_EQ(guarda.fechados, 0);
-    EXPECT_EQ(textos.size(), 17); // seventeen different documents
+    EXPECT_EQ(textos.size(), 20); // twenty different documents
     // The frame stays usable while the viewer is open.
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     p.form.acao("comandobasico1")->trigger();
@@ -123,7 +123,7 @@ TEST(Ajuda, VoltarAvancarInicioEIndice)
     // The index lists the seventeen documents, each opening its own.
     QMenu *indice = ajuda->indice->menu();
     ASSERT_TRUE(indice);
-    ASSERT_EQ(indice->actions().size(), 17);
+    ASSERT_EQ(indice->actions().size(), 20);
     QSet<QString> nomes, abertos;
     for (QAction *a : indice->actions()) {
         nomes << a->text();
@@ -132,8 +132,8 @@ TEST(Ajuda, VoltarAvancarInicioEIndice)
                   QFileInfo(Caminho_Ajuda(RECURSOS, a->objectName())).absoluteFilePath());
         abertos << aberto();
     }
-    EXPECT_EQ(nomes.size(), 17); // the two introductions are told apart
-    EXPECT_EQ(abertos.size(), 17);
+    EXPECT_EQ(nomes.size(), 20); // the two introductions are told apart
+    EXPECT_EQ(abertos.size(), 20);
 }
 
 TEST(Ajuda, AbreAoLadoSemCobrirMenusEPaletaEGuardaOLugar)
