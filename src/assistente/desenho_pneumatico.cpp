@@ -1,0 +1,681 @@
+#include "assistente/desenho_pneumatico.h"
+
+#include <algorithm>
+#include <map>
+
+namespace zefira {
+
+namespace {
+
+constexpr int Y_CILINDRO = 40, Y_VALVULA = 119;
+constexpr int Y_DOBRA_CILINDRO = 89;  // where the cylinder's tubes turn towards its valve
+constexpr int PASSO_SERIE = 72;       // vertical pitch of valves in series
+constexpr int MARGEM_CANAL = 16, ENTRE_TRILHAS = 12, ENTRE_REDES = 14;
+constexpr int FOLGA = 8;              // least distance between two vertical runs of a channel
+constexpr int ROTULOS_ACIMA = 22;     // room for the names and labels over a row of valves
+
+QString rotulo(const TMovimento &m) { return Rotulo_Fim_Curso(m.cilindro, m.avanco); }
+
+} // namespace
+
+TDesenho_Pneumatico::TDesenho_Pneumatico(const TEsquema_Pneumatico &esquema) : e_(esquema) {}
+
+int TDesenho_Pneumatico::peca(TForma forma, int fileira, int esquerda, int dy, const QString &tipo,
+                              const QString &ajustes, int desenhada)
+{
+    pecas_.push_back({forma, fileira, esquerda, dy, desenhada, tipo, ajustes});
+    return int(pecas_.size()) - 1;
+}
+
+void TDesenho_Pneumatico::tomada(int valvula)
+{
+    const TPeca &v = pecas_[size_t(valvula)];
+    const int i = peca(TForma::tomada, v.fileira, v.esquerda + deslocamento(v, 1).x(), v.dy + 31, QStringLiteral("air supply"), QString());
+    pecas_[size_t(i)].hospedeiro = valvula;
+}
+
+// Port places as each family lays them out; a valve's working ports sit under the square it
+// shows, 24 further right on the second.
+QPoint TDesenho_Pneumatico::deslocamento(const TPeca &p, int porta) const
+{
+    const int s = p.desenhada == 2 ? 24 : 0;
+    switch (p.forma) {
+    case TForma::cilindro: return porta == 1 ? QPoint(4, 32) : QPoint(82, 32);
+    case TForma::valvula5:
+    case TForma::valvula3: {
+        if (porta == 6)
+            return {-20, 12};
+        if (porta == 7)
+            return {68, 12};
+        const bool cinco = p.forma == TForma::valvula5;
+        switch (porta) {
+        case 1: return {(cinco ? 12 : 6) + s, 30};
+        case 2: return {(cinco ? 18 : 6) + s, -5};
+        case 3: return {18 + s, 30};
+        case 4: return {6 + s, -5};
+        default: return {6 + s, 30};
+        }
+    }
+    case TForma::ou:
+    case TForma::e: return porta == 1 ? QPoint(0, 17) : porta == 2 ? QPoint(25, 0) : QPoint(50, 17);
+    case TForma::tomada: return {6, 0};
+    }
+    return {};
+}
+
+QPoint TDesenho_Pneumatico::ponto(int i, int porta) const
+{
+    const TPeca &p = pecas_[size_t(i)];
+    return QPoint(p.esquerda, topo_[p.fileira] + p.dy) + deslocamento(p, porta);
+}
+
+int TDesenho_Pneumatico::canal(const TPonta &p) const
+{
+    const TPeca &v = pecas_[size_t(p.peca)];
+    if (v.forma == TForma::e)
+        return p.porta == 1 ? 1 : 0; // the lowest AND's first input goes down
+    return v.fileira == 0 ? 0 : v.fileira == 1 ? (p.porta == 2 ? 0 : 1) : (p.porta == 1 ? 2 : 1);
+}
+
+bool TDesenho_Pneumatico::acima(const TPonta &p) const
+{
+    return pecas_[size_t(p.peca)].fileira == 0 || p.porta == 1;
+}
+
+namespace {
+// -1 a port that faces left, +1 right, 0 up or down.
+int lado(bool ou, int porta)
+{
+    if (ou)
+        return porta == 1 ? -1 : porta == 3 ? 1 : 0;
+    return porta == 6 ? -1 : porta == 7 ? 1 : 0;
+}
+} // namespace
+
+// A valve's name stands over its left half, where the upper working port of a 5/2 (or of a
+// 3/2 with a long name) rises: that port first turns left, under the name, to rise clear of it.
+std::vector<QPoint> TDesenho_Pneumatico::saida(const TPonta &p) const
+{
+    const TPeca &v = pecas_[size_t(p.peca)];
+    const QPoint a = ponto(p.peca, p.porta);
+    if (!v.desvio || p.porta != (v.forma == TForma::valvula5 ? 4 : 2))
+        return {a};
+    const int y = topo_[v.fileira] + v.dy - 6;
+    return {a, QPoint(a.x(), y), QPoint(v.esquerda + 2, y)};
+}
+
+int TDesenho_Pneumatico::x_descida(const TPonta &p) const
+{
+    const TPeca &v = pecas_[size_t(p.peca)];
+    if (v.desvio && p.porta == (v.forma == TForma::valvula5 ? 4 : 2))
+        return v.esquerda + 2;
+    return ponto(p.peca, p.porta).x() + 4 * lado(pecas_[size_t(p.peca)].forma == TForma::ou || pecas_[size_t(p.peca)].forma == TForma::e, p.porta);
+}
+
+// From the port to where it meets its channel: a side port turns down or up at once; a valve's
+// working port keeps a bend of its own near the channel's edge, so that when the valve shifts
+// in the simulation the tube takes a horizontal jog there instead of a slanted run.
+std::vector<QPoint> TDesenho_Pneumatico::guia(const TPonta &p) const
+{
+    const QPoint a = ponto(p.peca, p.porta);
+    const int x = x_descida(p);
+    if (x != a.x())
+        return {a, QPoint(x, a.y())};
+    std::vector<QPoint> pts = saida(p);
+    if (pts.size() > 1)
+        return pts;
+    const int c = canal(p);
+    const int y = acima(p) ? canal_topo_[c] + 6 : canal_fundo_[c] - 6;
+    return {a, QPoint(x, y), QPoint(x, y)};
+}
+
+// The top row: each cylinder with its end labels, its 5/2 valve under it and, where several
+// signals drive one pilot, a stack of shuttle valves under that pilot, leaning outwards.
+void TDesenho_Pneumatico::cilindros()
+{
+    int cursor = 40;
+    for (int i = 0; i < e_.cilindros.size(); ++i) {
+        const TPiloto_Pneumatico *pil[2] = {nullptr, nullptr};
+        for (const TPiloto_Pneumatico &p : e_.pilotos)
+            if (!p.memoria && p.indice == i)
+                pil[p.direito] = &p;
+        int ous[2];
+        for (int d = 0; d < 2; ++d)
+            ous[d] = pil[d] ? std::max(0, int(pil[d]->sinais.size()) - 1) : 0;
+        const int esq = ous[0] ? -43 - 31 * (ous[0] - 1) : -14;
+        const int dir = std::max(150, ous[1] ? 111 + 31 * (ous[1] - 1) : 82);
+        const int cx = cursor - esq;
+        cursor = cx + dir + 28;
+        const QChar c = e_.cilindros[i];
+        const int cil = peca(TForma::cilindro, 0, cx, Y_CILINDRO, QStringLiteral("cylinder"),
+                             QStringLiteral("double acting, single rod; name \"%1\"; labels 1 = \"%2\" at 0, 2 = \"%3\" at 100")
+                                 .arg(c)
+                                 .arg(Rotulo_Fim_Curso(c, false), Rotulo_Fim_Curso(c, true)));
+        const int v = peca(TForma::valvula5, 0, cx + 10, Y_VALVULA, QStringLiteral("valve, 5 ways"),
+                           QStringLiteral("left pilot; right pilot; name \"%1V1\"; tomada_ar").arg(i + 1));
+        pecas_[size_t(v)].desvio = true;
+        tomada(v);
+        locais_.push_back({{cil, 1}, {v, 4}, Y_DOBRA_CILINDRO, {}});
+        locais_.push_back({{cil, 2}, {v, 2}, Y_DOBRA_CILINDRO, {}});
+        for (int d = 0; d < 2; ++d) {
+            if (!pil[d])
+                continue;
+            const int porta = d ? 7 : 6;
+            if (ous[d] == 0) {
+                entradas_.push_back({pil[d]->sinais.front(), {v, porta}});
+                continue;
+            }
+            // Shuttle j takes signal j on its outer input and the next shuttle on the inner one.
+            const int passo = d ? 31 : -31;
+            int anterior = -1;
+            for (int j = 0; j < ous[d]; ++j) {
+                const int x = cx + 10 + (d ? 47 : -49) + passo * j;
+                const int o = peca(TForma::ou, 0, x, Y_VALVULA + 60 + 40 * j, QStringLiteral("OR valve"), QString());
+                if (anterior < 0)
+                    locais_.push_back({{o, 2}, {v, porta}, -1, {}});
+                else
+                    locais_.push_back({{anterior, d ? 3 : 1}, {o, 2}, -1, {}});
+                entradas_.push_back({pil[d]->sinais[size_t(j)], {o, d ? 1 : 3}});
+                anterior = o;
+            }
+            entradas_.push_back({pil[d]->sinais.back(), {anterior, d ? 3 : 1}});
+        }
+    }
+}
+
+// The bottom row: the memory valves, left to right; in the cascade each one after the first
+// is fed by the one before, through a column left free between them.
+void TDesenho_Pneumatico::memorias()
+{
+    int x = 84;
+    for (int k = 0; k < e_.memorias; ++k) {
+        QString ajustes = QStringLiteral("left pilot; right pilot; name \"0V%1\"").arg(k + 1);
+        int v;
+        if (e_.cascata) {
+            if (k == 0)
+                ajustes += QStringLiteral("; tomada_ar");
+            v = peca(TForma::valvula5, 2, x, 0, QStringLiteral("valve, 5 ways"), ajustes);
+            pecas_[size_t(v)].desvio = true;
+            if (k == 0)
+                tomada(v);
+        } else {
+            const bool ativa = k == e_.memorias - 1;
+            ajustes += QStringLiteral("; tomada_ar");
+            if (ativa)
+                ajustes += QStringLiteral("; initial 1, current 1, drawn 1");
+            v = peca(TForma::valvula3, 2, x, 0, QStringLiteral("valve, 3 ways"), ajustes, ativa ? 1 : 2);
+            tomada(v);
+        }
+        memoria_.push_back(v);
+        for (const TPiloto_Pneumatico &p : e_.pilotos)
+            if (p.memoria && p.indice == k)
+                for (const TSinal_Pneumatico &s : p.sinais)
+                    entradas_.push_back({s, {v, p.direito ? 7 : 6}});
+        if (e_.cascata && k + 1 < e_.memorias) {
+            TRede r;
+            r.vias.push_back({2, x + 90});
+            redes_.push_back(r); // the ends once the next memory exists
+            x += 130;
+        } else {
+            x += 116;
+        }
+    }
+    for (int k = 0; k + 1 < e_.memorias && e_.cascata; ++k)
+        redes_[size_t(k)].pontas = {{memoria_[size_t(k)], 2}, {memoria_[size_t(k) + 1], 1}};
+}
+
+// The middle row: one column per signal path, its valves in series from the bottom (the one
+// the line or its supply feeds) to the top, then the AND valves that join shared sensors, each
+// a little left of the one below; and the free columns of the signals that cross the row. Each
+// goes as near as it can to what it drives.
+void TDesenho_Pneumatico::caminhos()
+{
+    struct TItem {
+        double desejado;
+        int caminho; // -1: a crossing
+        TSinal_Pneumatico sinal;
+    };
+    std::vector<TItem> itens;
+    auto media = [&](const TSinal_Pneumatico &s, int fileira) {
+        double soma = 0;
+        int n = 0;
+        for (const auto &[sinal, ponta] : entradas_)
+            if (sinal == s && (fileira < 0 || pecas_[size_t(ponta.peca)].fileira == fileira)) {
+                soma += x_descida(ponta);
+                ++n;
+            }
+        return n ? soma / n : -1.0;
+    };
+    const int ncaminhos = int(e_.caminhos.size());
+    std::vector<double> desejado(size_t(ncaminhos), -1.0);
+    for (int c = 0; c < ncaminhos; ++c)
+        desejado[size_t(c)] = media({false, c}, -1);
+    // A shared sensor goes near the paths it joins.
+    for (int c = 0; c < ncaminhos; ++c) {
+        if (desejado[size_t(c)] >= 0)
+            continue;
+        double soma = 0;
+        int n = 0;
+        for (int u = 0; u < ncaminhos; ++u)
+            for (int j : e_.caminhos[size_t(u)].e)
+                if (j == c && desejado[size_t(u)] >= 0) {
+                    soma += desejado[size_t(u)];
+                    ++n;
+                }
+        desejado[size_t(c)] = n ? soma / n - 1 : 0;
+    }
+    for (int c = 0; c < ncaminhos; ++c) {
+        if (e_.caminhos[size_t(c)].apelido)
+            continue;
+        const TSinal_Pneumatico s{false, c};
+        itens.push_back({desejado[size_t(c)], c, s});
+        // Its crossing first: the path rises, turns back over it and goes down.
+        if (media(s, 2) >= 0)
+            itens.push_back({media(s, 2) - 0.5, -1, s});
+    }
+    for (int k = 0; k < e_.linhas(); ++k)
+        if (media({true, k}, 0) >= 0)
+            itens.push_back({media({true, k}, 0), -1, {true, k}});
+    std::stable_sort(itens.begin(), itens.end(), [](const TItem &a, const TItem &b) { return a.desejado < b.desejado; });
+
+    // Vertical runs already in each channel the row touches.
+    std::vector<int> ocupados[2];
+    for (const auto &[sinal, ponta] : entradas_)
+        ocupados[pecas_[size_t(ponta.peca)].fileira == 0 ? 0 : 1].push_back(x_descida(ponta));
+    for (int m : memoria_)
+        for (int porta : {2, 4})
+            if (porta == 2 || pecas_[size_t(m)].forma == TForma::valvula5)
+                ocupados[1].push_back(x_descida({m, porta}));
+    for (const TRede &r : redes_)
+        for (const auto &[fileira, x] : r.vias)
+            ocupados[1].push_back(x);
+    auto livre = [&](int canal, int x) {
+        for (int o : ocupados[canal])
+            if (std::abs(o - x) < FOLGA)
+                return false;
+        return true;
+    };
+
+    topo_caminho_.assign(size_t(ncaminhos), -1);
+    base_caminho_.assign(size_t(ncaminhos), -1);
+    altura_caminho_.assign(size_t(ncaminhos), 0);
+    int cursor = 30;
+    for (const TItem &it : itens) {
+        if (it.caminho < 0) {
+            int x = std::max(int(it.desejado), cursor + FOLGA);
+            while (!livre(0, x) || !livre(1, x))
+                x += 3;
+            ocupados[0].push_back(x);
+            ocupados[1].push_back(x);
+            travessias_.push_back({it.sinal, x});
+            cursor = x + FOLGA;
+            continue;
+        }
+        const TCaminho_Pneumatico &c = e_.caminhos[size_t(it.caminho)];
+        // Series order: the start button, then the rollers; a roller a cylinder holds at
+        // rest is drawn pressed.
+        struct TValvula {
+            QString ajustes;
+            int desenhada;
+        };
+        std::vector<TValvula> serie;
+        if (c.partida)
+            serie.push_back({QStringLiteral("left \"Botão\"; right spring; name \"partida\""), 2});
+        for (const TMovimento &m : c.sensores)
+            serie.push_back({QStringLiteral("left \"Rolete\"; right spring; label \"%1\"").arg(rotulo(m)) +
+                                 (m.avanco ? QString() : QStringLiteral("; initial 2, current 1, drawn 1")),
+                             m.avanco ? 2 : 1});
+        const int n = int(serie.size());
+        // Without valves in series the first AND takes the line, or the first shared sensor.
+        const bool base_e = n == 0;
+        std::vector<int> es = c.e;
+        TSinal_Pneumatico base{true, c.linha};
+        if (base_e && c.linha < 0) {
+            base = {false, es.front()};
+            es.erase(es.begin());
+        }
+        const int ne = int(es.size());
+        auto px = [](int desenhada) { return desenhada == 2 ? 30 : 6; };
+        // Relative to the column's left: the ANDs, then the valves in series.
+        auto x_e = [](int j) { return 36 - 10 * j; };
+        std::vector<int> altos, baixos;
+        if (ne > 0) {
+            altos.push_back(x_e(ne - 1) + 25);
+            for (int j = 0; j < ne; ++j)
+                altos.push_back(x_e(j) + 54);
+        } else {
+            altos.push_back(px(serie.back().desenhada));
+        }
+        if (base_e)
+            baixos.push_back(x_e(0) - 4);
+        else if (c.linha >= 0)
+            baixos.push_back(px(serie.front().desenhada));
+        int esquerda = std::max(int(it.desejado) - 18, cursor + std::max(46, 16 - x_e(std::max(ne - 1, 0))));
+        for (;;) {
+            bool ok = true;
+            for (int x : altos)
+                ok = ok && livre(0, esquerda + x);
+            for (int x : baixos)
+                ok = ok && livre(1, esquerda + x);
+            if (ok)
+                break;
+            esquerda += 3;
+        }
+        const int dy_serie = ne > 0 ? (ne - 1) * 48 + 43 : 0;
+        int anterior = -1;
+        for (int j = 0; j < n; ++j) {
+            QString ajustes = serie[size_t(j)].ajustes;
+            if (j == 0 && c.linha < 0)
+                ajustes += QStringLiteral("; tomada_ar");
+            const int v = peca(TForma::valvula3, 1, esquerda, dy_serie + (n - 1 - j) * PASSO_SERIE, QStringLiteral("valve, 3 ways"),
+                               ajustes, serie[size_t(j)].desenhada);
+            pecas_[size_t(v)].desvio = c.partida && j == 0;
+            if (j == 0) {
+                base_caminho_[size_t(it.caminho)] = v;
+                if (c.linha < 0)
+                    tomada(v);
+            }
+            if (anterior >= 0)
+                locais_.push_back({{anterior, 2}, {v, 1}, pecas_[size_t(anterior)].dy - 26, {}});
+            anterior = v;
+        }
+        for (int j = 0; j < ne; ++j) {
+            const int dy = (ne - 1 - j) * 48;
+            const int v = peca(TForma::e, 1, esquerda + x_e(j), dy, QStringLiteral("AND valve"), QString());
+            if (j == 0 && base_e) {
+                entradas_e_.push_back({base, {v, 1}});
+            } else if (j == 0) {
+                // From the top valve in series: up above its name, right into the AND.
+                const TPonta de{anterior, 2};
+                std::vector<QPoint> rel;
+                for (size_t k = 1; k < saida(de).size(); ++k)
+                    rel.push_back(saida(de)[k] - QPoint(0, topo_[1]));
+                const int x = rel.empty() ? ponto(anterior, 2).x() : rel.back().x();
+                rel.push_back({x, dy + 17});
+                locais_.push_back({de, {v, 1}, -1, rel});
+            } else {
+                const int xa = esquerda + x_e(j - 1), ya = dy + 48;
+                locais_.push_back({{anterior, 2}, {v, 1}, -1, {{xa + 25, ya - 6}, {xa - 16, ya - 6}, {xa - 16, dy + 17}}});
+            }
+            entradas_e_.push_back({{false, es[size_t(j)]}, {v, 3}});
+            anterior = v;
+        }
+        topo_caminho_[size_t(it.caminho)] = anterior;
+        altura_caminho_[size_t(it.caminho)] = n ? dy_serie + (n - 1) * PASSO_SERIE + (c.linha < 0 ? 51 : 30) : 29;
+        for (int x : altos)
+            ocupados[0].push_back(esquerda + x);
+        for (int x : baixos)
+            ocupados[1].push_back(esquerda + x);
+        cursor = esquerda + std::max(62, ne ? x_e(0) + 60 : 0);
+    }
+}
+
+// Every signal as one net: its source, what it feeds, and where it crosses the middle row.
+void TDesenho_Pneumatico::redes()
+{
+    auto rede = [&](const TSinal_Pneumatico &s, const TPonta &fonte) {
+        TRede r;
+        r.pontas.push_back(fonte);
+        if (s.linha)
+            for (int c = 0; c < int(e_.caminhos.size()); ++c)
+                if (e_.caminhos[size_t(c)].linha == s.indice && base_caminho_[size_t(c)] >= 0)
+                    r.pontas.push_back({base_caminho_[size_t(c)], 1});
+        for (const auto *lista : {&entradas_, &entradas_e_})
+            for (const auto &[sinal, ponta] : *lista)
+                if (sinal == s)
+                    r.pontas.push_back(ponta);
+        for (const auto &[sinal, x] : travessias_)
+            if (sinal == s)
+                r.vias.push_back({1, x});
+        if (r.pontas.size() >= 2)
+            redes_.push_back(r);
+    };
+    for (int k = 0; k < e_.linhas(); ++k) {
+        int m = 0, porta = 0;
+        e_.fonte_linha(k, m, porta);
+        rede({true, k}, {memoria_[size_t(m)], porta});
+    }
+    for (int c = 0; c < int(e_.caminhos.size()); ++c)
+        if (!e_.caminhos[size_t(c)].apelido)
+            rede({false, c}, {topo_caminho_[size_t(c)], 2});
+}
+
+// Tracks by the left-edge rule: a net takes the first track of the channel whose last run
+// ends clear of its own.
+void TDesenho_Pneumatico::trilhas()
+{
+    for (int c = 0; c < 3; ++c) {
+        struct TIntervalo {
+            int de, ate;
+            size_t rede;
+        };
+        std::vector<TIntervalo> intervalos;
+        for (size_t i = 0; i < redes_.size(); ++i) {
+            std::vector<int> xs;
+            for (const TPonta &p : redes_[i].pontas)
+                if (canal(p) == c)
+                    xs.push_back(x_descida(p));
+            for (const auto &[fileira, x] : redes_[i].vias)
+                if (fileira == c || fileira == c + 1)
+                    xs.push_back(x);
+            if (xs.empty())
+                continue;
+            const auto [de, ate] = std::minmax_element(xs.begin(), xs.end());
+            intervalos.push_back({*de, *ate, i});
+        }
+        std::sort(intervalos.begin(), intervalos.end(), [](const TIntervalo &a, const TIntervalo &b) { return a.de < b.de; });
+        std::vector<int> fim;
+        for (const TIntervalo &it : intervalos) {
+            size_t t = 0;
+            while (t < fim.size() && fim[t] + ENTRE_REDES > it.de)
+                ++t;
+            if (t == fim.size())
+                fim.push_back(it.ate);
+            else
+                fim[t] = it.ate;
+            redes_[it.rede].trilha[c] = int(t);
+        }
+        trilhas_[c].assign(fim.size(), 0);
+    }
+}
+
+void TDesenho_Pneumatico::alturas()
+{
+    auto canal_abaixo = [&](int c, int topo) {
+        canal_topo_[c] = topo;
+        const int n = int(trilhas_[c].size());
+        for (int t = 0; t < n; ++t)
+            trilhas_[c][size_t(t)] = topo + MARGEM_CANAL + t * ENTRE_TRILHAS;
+        canal_fundo_[c] = n ? topo + 2 * MARGEM_CANAL + (n - 1) * ENTRE_TRILHAS : topo + 10;
+    };
+    topo_[0] = 0;
+    fundo_[0] = Y_VALVULA + 50;
+    for (const TPeca &p : pecas_)
+        if (p.fileira == 0 && p.forma == TForma::ou)
+            fundo_[0] = std::max(fundo_[0], p.dy + 29);
+    canal_abaixo(0, fundo_[0] + 4);
+    topo_[1] = canal_fundo_[0] + ROTULOS_ACIMA;
+    fundo_[1] = topo_[1] + *std::max_element(altura_caminho_.begin(), altura_caminho_.end());
+    canal_abaixo(1, fundo_[1] + 4);
+    topo_[2] = canal_fundo_[1] + ROTULOS_ACIMA;
+    fundo_[2] = topo_[2] + (memoria_.empty() ? 0 : 51);
+    canal_abaixo(2, fundo_[2] + 4);
+}
+
+QString TDesenho_Pneumatico::escrever()
+{
+    TTabela_Circuito t;
+    for (TPeca &p : pecas_) {
+        const int topo = topo_[p.fileira] + p.dy;
+        if (p.forma == TForma::tomada)
+            p.codigo = t.componente(p.tipo, p.esquerda, topo, QStringLiteral("on %1.1").arg(pecas_[size_t(p.hospedeiro)].codigo));
+        else
+            p.codigo = t.componente(p.tipo, p.esquerda, topo, p.ajustes);
+    }
+    struct TFio {
+        int a, pa, b, pb;
+        std::vector<QPoint> pontos;
+    };
+    std::vector<TFio> fios;
+    for (const TFio_Local &f : locais_) {
+        const QPoint a = ponto(f.a.peca, f.a.porta), b = ponto(f.b.peca, f.b.porta);
+        std::vector<QPoint> pts;
+        if (!f.pontos.empty()) {
+            pts.push_back(a);
+            for (const QPoint &q : f.pontos)
+                pts.push_back(q + QPoint(0, topo_[pecas_[size_t(f.a.peca)].fileira]));
+            pts.push_back(b);
+        } else if (f.meio >= 0) {
+            const int m = topo_[pecas_[size_t(f.a.peca)].fileira] + f.meio;
+            std::vector<QPoint> ida = saida(f.a), volta = saida(f.b);
+            pts = ida;
+            pts.push_back(QPoint(ida.back().x(), m));
+            pts.push_back(QPoint(volta.back().x(), m));
+            pts.insert(pts.end(), volta.rbegin(), volta.rend());
+        } else if (lado(pecas_[size_t(f.a.peca)].forma == TForma::ou || pecas_[size_t(f.a.peca)].forma == TForma::e, f.a.porta) != 0) {
+            pts = {a, QPoint(b.x(), a.y()), b};
+        } else {
+            pts = {a, QPoint(a.x(), b.y()), b};
+        }
+        fios.push_back({pecas_[size_t(f.a.peca)].codigo, f.a.porta, pecas_[size_t(f.b.peca)].codigo, f.b.porta, pts});
+    }
+
+    // Each net as a graph: its ports, the points where its runs meet its tracks, and the runs
+    // between them. A point where three runs meet gets a junction; the others are bends.
+    for (const TRede &r : redes_) {
+        struct TNo {
+            int peca = -1, porta = 0; // a port; else a point
+            QPoint p;
+            std::vector<int> arestas;
+            int jump = -1;
+        };
+        struct TAresta {
+            int a, b;
+            std::vector<QPoint> pontos;
+            bool usada = false;
+        };
+        std::vector<TNo> nos;
+        std::vector<TAresta> arestas;
+        std::map<std::pair<int, int>, int> pontos;
+        std::map<int, std::vector<int>> na_trilha; // channel -> x
+        auto no_ponto = [&](int c, int x) {
+            const int y = trilhas_[c][size_t(r.trilha[c])];
+            const auto chave = std::make_pair(x, y);
+            auto it = pontos.find(chave);
+            if (it != pontos.end())
+                return it->second;
+            nos.push_back({-1, 0, QPoint(x, y), {}, -1});
+            na_trilha[c].push_back(x);
+            return pontos[chave] = int(nos.size()) - 1;
+        };
+        auto ligar = [&](int a, int b, std::vector<QPoint> pts) {
+            arestas.push_back({a, b, std::move(pts)});
+            nos[size_t(a)].arestas.push_back(int(arestas.size()) - 1);
+            nos[size_t(b)].arestas.push_back(int(arestas.size()) - 1);
+        };
+        for (const TPonta &p : r.pontas) {
+            nos.push_back({p.peca, p.porta, ponto(p.peca, p.porta), {}, -1});
+            const int porta = int(nos.size()) - 1;
+            const int c = canal(p);
+            const int trilha = no_ponto(c, x_descida(p));
+            auto pts = guia(p);
+            pts.push_back(nos[size_t(trilha)].p);
+            ligar(porta, trilha, pts);
+        }
+        for (const auto &[fileira, x] : r.vias) {
+            const int a = no_ponto(fileira - 1, x), b = no_ponto(fileira, x);
+            ligar(a, b, {nos[size_t(a)].p, nos[size_t(b)].p});
+        }
+        for (auto &[c, xs] : na_trilha) {
+            std::sort(xs.begin(), xs.end());
+            for (size_t i = 1; i < xs.size(); ++i) {
+                const int a = no_ponto(c, xs[i - 1]), b = no_ponto(c, xs[i]);
+                ligar(a, b, {nos[size_t(a)].p, nos[size_t(b)].p});
+            }
+        }
+        for (TNo &n : nos)
+            if (n.peca < 0 && n.arestas.size() >= 3)
+                n.jump = t.componente(QStringLiteral("jump"), n.p.x() - 4, n.p.y() - 4);
+        auto terminal = [&](const TNo &n) { return n.peca >= 0 || n.jump >= 0; };
+        // A junction's port faces the run that leaves it.
+        auto porta_jump = [](const QPoint &centro, const QPoint &vizinho, int &porta) {
+            if (vizinho.x() == centro.x()) {
+                porta = vizinho.y() < centro.y() ? 1 : 2;
+                return porta == 1 ? centro + QPoint(0, -4) : centro + QPoint(0, 5);
+            }
+            porta = vizinho.x() < centro.x() ? 3 : 4;
+            return porta == 3 ? centro + QPoint(-4, 0) : centro + QPoint(5, 0);
+        };
+        for (size_t inicio = 0; inicio < nos.size(); ++inicio) {
+            if (!terminal(nos[inicio]))
+                continue;
+            for (int primeira : nos[inicio].arestas) {
+                if (arestas[size_t(primeira)].usada)
+                    continue;
+                std::vector<QPoint> pts;
+                int atual = int(inicio), aresta = primeira;
+                for (;;) {
+                    TAresta &ar = arestas[size_t(aresta)];
+                    ar.usada = true;
+                    std::vector<QPoint> trecho = ar.pontos;
+                    if (ar.a != atual)
+                        std::reverse(trecho.begin(), trecho.end());
+                    pts.insert(pts.end(), trecho.begin() + (pts.empty() ? 0 : 1), trecho.end());
+                    atual = ar.a == atual ? ar.b : ar.a;
+                    const TNo &n = nos[size_t(atual)];
+                    if (terminal(n))
+                        break;
+                    int proxima = -1;
+                    for (int e : n.arestas)
+                        if (!arestas[size_t(e)].usada)
+                            proxima = e;
+                    if (proxima < 0)
+                        break;
+                    aresta = proxima;
+                }
+                const TNo &a = nos[inicio], &b = nos[size_t(atual)];
+                if (!terminal(b))
+                    continue;
+                auto ponta = [&](const TNo &n, bool primeiro, int &codigo, int &porta) {
+                    if (n.peca >= 0) {
+                        codigo = pecas_[size_t(n.peca)].codigo;
+                        porta = n.porta;
+                        return;
+                    }
+                    codigo = n.jump;
+                    QPoint &fim = primeiro ? pts.front() : pts.back();
+                    QPoint vizinho = fim;
+                    if (primeiro) {
+                        for (size_t k = 1; k < pts.size() && vizinho == fim; ++k)
+                            vizinho = pts[k];
+                    } else {
+                        for (size_t k = pts.size() - 1; k-- > 0 && vizinho == fim;)
+                            vizinho = pts[k];
+                    }
+                    fim = porta_jump(n.p, vizinho, porta);
+                };
+                TFio f;
+                ponta(a, true, f.a, f.pa);
+                ponta(b, false, f.b, f.pb);
+                f.pontos = pts;
+                fios.push_back(f);
+            }
+        }
+    }
+    for (const TFio &f : fios)
+        t.fio(f.a, f.pa, f.b, f.pb, f.pontos);
+    return t.texto();
+}
+
+QString TDesenho_Pneumatico::tabela()
+{
+    cilindros();
+    memorias();
+    caminhos();
+    redes();
+    trilhas();
+    alturas();
+    return escrever();
+}
+
+} // namespace zefira
