@@ -401,7 +401,7 @@ void TDesenho_Pneumatico::caminhos()
             anterior = v;
         }
         topo_caminho_[size_t(it.caminho)] = anterior;
-        altura_caminho_[size_t(it.caminho)] = n ? dy_serie + (n - 1) * PASSO_SERIE + (c.linha < 0 ? 51 : 30) : 29;
+        altura_caminho_[size_t(it.caminho)] = n ? dy_serie + (n - 1) * PASSO_SERIE + (c.linha < 0 ? 51 : 30) : (ne - 1) * 48 + 29;
         for (int x : altos)
             ocupados[0].push_back(esquerda + x);
         for (int x : baixos)
