@@ -11,7 +11,7 @@ constexpr int Y_CILINDRO = 40, Y_VALVULA = 119;
 constexpr int Y_DOBRA_CILINDRO = 89;  // where the cylinder's tubes turn towards its valve
 constexpr int PASSO_SERIE = 72;       // vertical pitch of valves in series
 constexpr int MARGEM_CANAL = 16, ENTRE_TRILHAS = 12, ENTRE_REDES = 14;
-constexpr int FOLGA = 8;              // least distance between two vertical runs of a channel
+constexpr int FOLGA = 14;             // least distance between two vertical runs of a channel
 constexpr int ROTULOS_ACIMA = 22;     // room for the names and labels over a row of valves
 
 QString rotulo(const TMovimento &m) { return Rotulo_Fim_Curso(m.cilindro, m.avanco); }
@@ -109,24 +109,22 @@ int TDesenho_Pneumatico::x_descida(const TPonta &p) const
     const TPeca &v = pecas_[size_t(p.peca)];
     if (v.desvio && p.porta == (v.forma == TForma::valvula5 ? 4 : 2))
         return v.esquerda + 2;
-    return ponto(p.peca, p.porta).x() + 4 * lado(pecas_[size_t(p.peca)].forma == TForma::ou || pecas_[size_t(p.peca)].forma == TForma::e, p.porta);
+    const int l = lado(v.forma == TForma::ou || v.forma == TForma::e, p.porta);
+    // A valve's body, pilots and all, slides one square when it shifts (its working ports stay):
+    // the tube leaves a pilot far enough out on the side the pilot moves towards.
+    const bool desliza = (v.forma == TForma::valvula5 || v.forma == TForma::valvula3) &&
+                         ((l > 0 && v.desenhada == 2) || (l < 0 && v.desenhada == 1));
+    return ponto(p.peca, p.porta).x() + l * (desliza ? 28 : 4);
 }
 
-// From the port to where it meets its channel: a side port turns down or up at once; a valve's
-// working port keeps a bend of its own near the channel's edge, so that when the valve shifts
-// in the simulation the tube takes a horizontal jog there instead of a slanted run.
+// From the port to where it turns into its channel: a side port turns down or up at once.
 std::vector<QPoint> TDesenho_Pneumatico::guia(const TPonta &p) const
 {
-    const QPoint a = ponto(p.peca, p.porta);
-    const int x = x_descida(p);
-    if (x != a.x())
-        return {a, QPoint(x, a.y())};
     std::vector<QPoint> pts = saida(p);
-    if (pts.size() > 1)
-        return pts;
-    const int c = canal(p);
-    const int y = acima(p) ? canal_topo_[c] + 6 : canal_fundo_[c] - 6;
-    return {a, QPoint(x, y), QPoint(x, y)};
+    const int x = x_descida(p);
+    if (pts.size() == 1 && x != pts.front().x())
+        pts.push_back(QPoint(x, pts.front().y()));
+    return pts;
 }
 
 // The top row: each cylinder with its end labels, its 5/2 valve under it and, where several
@@ -143,7 +141,7 @@ void TDesenho_Pneumatico::cilindros()
         for (int d = 0; d < 2; ++d)
             ous[d] = pil[d] ? std::max(0, int(pil[d]->sinais.size()) - 1) : 0;
         const int esq = ous[0] ? -43 - 31 * (ous[0] - 1) : -14;
-        const int dir = std::max(150, ous[1] ? 111 + 31 * (ous[1] - 1) : 82);
+        const int dir = std::max(150, ous[1] ? 135 + 31 * (ous[1] - 1) : 106);
         const int cx = cursor - esq;
         cursor = cx + dir + 28;
         const QChar c = e_.cilindros[i];
@@ -169,7 +167,7 @@ void TDesenho_Pneumatico::cilindros()
             const int passo = d ? 31 : -31;
             int anterior = -1;
             for (int j = 0; j < ous[d]; ++j) {
-                const int x = cx + 10 + (d ? 47 : -49) + passo * j;
+                const int x = cx + 10 + (d ? 71 : -49) + passo * j;
                 const int o = peca(TForma::ou, 0, x, Y_VALVULA + 60 + 40 * j, QStringLiteral("OR valve"), QString());
                 if (anterior < 0)
                     locais_.push_back({{o, 2}, {v, porta}, -1, {}});
@@ -213,11 +211,11 @@ void TDesenho_Pneumatico::memorias()
                     entradas_.push_back({s, {v, p.direito ? 7 : 6}});
         if (e_.cascata && k + 1 < e_.memorias) {
             TRede r;
-            r.vias.push_back({2, x + 90});
+            r.vias.push_back({2, x + 114});
             redes_.push_back(r); // the ends once the next memory exists
-            x += 130;
+            x += 154;
         } else {
-            x += 116;
+            x += k + 2 == e_.memorias && !e_.cascata ? 164 : 140; // the last one is drawn set
         }
     }
     for (int k = 0; k + 1 < e_.memorias && e_.cascata; ++k)
@@ -406,7 +404,8 @@ void TDesenho_Pneumatico::caminhos()
             ocupados[0].push_back(esquerda + x);
         for (int x : baixos)
             ocupados[1].push_back(esquerda + x);
-        cursor = esquerda + std::max(62, ne ? x_e(0) + 60 : 0);
+        // Room for a valve in series that slides right when pressed.
+        cursor = esquerda + std::max(86, ne ? x_e(0) + 60 : 0);
     }
 }
 
