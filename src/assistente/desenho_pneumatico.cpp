@@ -348,7 +348,14 @@ void TDesenho_Pneumatico::caminhos()
             baixos.push_back(x_e(0) - 4);
         else if (c.linha >= 0)
             baixos.push_back(px(serie.front().desenhada));
-        int esquerda = std::max(int(it.desejado) - 18, cursor + std::max(46, 16 - x_e(std::max(ne - 1, 0))));
+        // What the column covers, each valve in both its positions: a roller held at rest has
+        // its cam on the left and slides left when let go; the others slide right when pressed.
+        int de = ne ? x_e(ne - 1) - 16 : 0, ate = ne ? x_e(0) + 60 : 0;
+        for (const TValvula &v : serie) {
+            de = std::min(de, v.desenhada == 1 ? -46 : -22);
+            ate = std::max(ate, v.desenhada == 1 ? 60 : 84);
+        }
+        int esquerda = std::max(int(it.desejado) - 18, cursor - de);
         for (;;) {
             bool ok = true;
             for (int x : altos)
@@ -404,8 +411,7 @@ void TDesenho_Pneumatico::caminhos()
             ocupados[0].push_back(esquerda + x);
         for (int x : baixos)
             ocupados[1].push_back(esquerda + x);
-        // Room for a valve in series that slides right when pressed.
-        cursor = esquerda + std::max(86, ne ? x_e(0) + 60 : 0);
+        cursor = esquerda + ate + 6;
     }
 }
 
