@@ -66,20 +66,20 @@ QPoint TDesenho_Pneumatico::deslocamento(const TPeca &p, int porta) const
 QPoint TDesenho_Pneumatico::ponto(int i, int porta) const
 {
     const TPeca &p = pecas_[size_t(i)];
-    return QPoint(p.esquerda, topo_[p.fileira] + p.dy) + deslocamento(p, porta);
+    return QPoint(p.esquerda, topo(p.fileira) + p.dy) + deslocamento(p, porta);
 }
 
 int TDesenho_Pneumatico::canal(const TPonta &p) const
 {
-    const TPeca &v = pecas_[size_t(p.peca)];
-    if (v.forma == TForma::e)
-        return p.porta == 1 ? 1 : 0; // the lowest AND's first input goes down
-    return v.fileira == 0 ? 0 : v.fileira == 1 ? (p.porta == 2 ? 0 : 1) : (p.porta == 1 ? 2 : 1);
+    // The row's own channel below for a port 1 (the bottom of a valve, the first input of the
+    // lowest AND), the channel above for the others; the cylinders' pilots drop below them.
+    const int f = pecas_[size_t(p.peca)].fileira;
+    return f == 0 ? 0 : p.porta == 1 ? f : f - 1;
 }
 
-bool TDesenho_Pneumatico::acima(const TPonta &p) const
+int TDesenho_Pneumatico::topo(int fileira) const
 {
-    return pecas_[size_t(p.peca)].fileira == 0 || p.porta == 1;
+    return fileira < int(topo_.size()) ? topo_[size_t(fileira)] : 0;
 }
 
 namespace {
@@ -100,7 +100,7 @@ std::vector<QPoint> TDesenho_Pneumatico::saida(const TPonta &p) const
     const QPoint a = ponto(p.peca, p.porta);
     if (!v.desvio || p.porta != (v.forma == TForma::valvula5 ? 4 : 2))
         return {a};
-    const int y = topo_[v.fileira] + v.dy - 6;
+    const int y = topo(v.fileira) + v.dy - 6;
     return {a, QPoint(a.x(), y), QPoint(v.esquerda + 2, y)};
 }
 
@@ -192,7 +192,7 @@ void TDesenho_Pneumatico::memorias()
         if (e_.cascata) {
             if (k == 0)
                 ajustes += QStringLiteral("; tomada_ar");
-            v = peca(TForma::valvula5, 2, x, 0, QStringLiteral("valve, 5 ways"), ajustes);
+            v = peca(TForma::valvula5, FILEIRA_MEMORIAS, x, 0, QStringLiteral("valve, 5 ways"), ajustes);
             pecas_[size_t(v)].desvio = true;
             if (k == 0)
                 tomada(v);
@@ -201,7 +201,7 @@ void TDesenho_Pneumatico::memorias()
             ajustes += QStringLiteral("; tomada_ar");
             if (ativa)
                 ajustes += QStringLiteral("; initial 1, current 1, drawn 1");
-            v = peca(TForma::valvula3, 2, x, 0, QStringLiteral("valve, 3 ways"), ajustes, ativa ? 1 : 2);
+            v = peca(TForma::valvula3, FILEIRA_MEMORIAS, x, 0, QStringLiteral("valve, 3 ways"), ajustes, ativa ? 1 : 2);
             tomada(v);
         }
         memoria_.push_back(v);
@@ -211,7 +211,7 @@ void TDesenho_Pneumatico::memorias()
                     entradas_.push_back({s, {v, p.direito ? 7 : 6}});
         if (e_.cascata && k + 1 < e_.memorias) {
             TRede r;
-            r.vias.push_back({2, x + 114});
+            r.vias.push_back({FILEIRA_MEMORIAS, x + 114});
             redes_.push_back(r); // the ends once the next memory exists
             x += 154;
         } else {
@@ -222,23 +222,18 @@ void TDesenho_Pneumatico::memorias()
         redes_[size_t(k)].pontas = {{memoria_[size_t(k)], 2}, {memoria_[size_t(k) + 1], 1}};
 }
 
-// The middle row: one column per signal path, its valves in series from the bottom (the one
+// The middle rows: one column per signal path, its valves in series from the bottom (the one
 // the line or its supply feeds) to the top, then the AND valves that join shared sensors, each
-// a little left of the one below; and the free columns of the signals that cross the row. Each
-// goes as near as it can to what it drives.
+// a little left of the one below; and the free columns of the signals that cross a row. Each
+// goes as near as it can to what it drives. Too many columns for one row are dealt over
+// several, in turn, so that each row still spans the drawing.
 void TDesenho_Pneumatico::caminhos()
 {
-    struct TItem {
-        double desejado;
-        int caminho; // -1: a crossing
-        TSinal_Pneumatico sinal;
-    };
-    std::vector<TItem> itens;
-    auto media = [&](const TSinal_Pneumatico &s, int fileira) {
+    auto media = [&](const TSinal_Pneumatico &s, bool memorias) {
         double soma = 0;
         int n = 0;
         for (const auto &[sinal, ponta] : entradas_)
-            if (sinal == s && (fileira < 0 || pecas_[size_t(ponta.peca)].fileira == fileira)) {
+            if (sinal == s && (!memorias || pecas_[size_t(ponta.peca)].fileira != 0)) {
                 soma += x_descida(ponta);
                 ++n;
             }
@@ -247,7 +242,7 @@ void TDesenho_Pneumatico::caminhos()
     const int ncaminhos = int(e_.caminhos.size());
     std::vector<double> desejado(size_t(ncaminhos), -1.0);
     for (int c = 0; c < ncaminhos; ++c)
-        desejado[size_t(c)] = media({false, c}, -1);
+        desejado[size_t(c)] = media({false, c}, false);
     // A shared sensor goes near the paths it joins.
     for (int c = 0; c < ncaminhos; ++c) {
         if (desejado[size_t(c)] >= 0)
@@ -262,33 +257,127 @@ void TDesenho_Pneumatico::caminhos()
                 }
         desejado[size_t(c)] = n ? soma / n - 1 : 0;
     }
-    for (int c = 0; c < ncaminhos; ++c) {
-        if (e_.caminhos[size_t(c)].apelido)
-            continue;
-        const TSinal_Pneumatico s{false, c};
-        itens.push_back({desejado[size_t(c)], c, s});
-        // Its crossing first: the path rises, turns back over it and goes down.
-        if (media(s, 2) >= 0)
-            itens.push_back({media(s, 2) - 0.5, -1, s});
-    }
-    for (int k = 0; k < e_.linhas(); ++k)
-        if (media({true, k}, 0) >= 0)
-            itens.push_back({media({true, k}, 0), -1, {true, k}});
-    std::stable_sort(itens.begin(), itens.end(), [](const TItem &a, const TItem &b) { return a.desejado < b.desejado; });
 
-    // Vertical runs already in each channel the row touches.
-    std::vector<int> ocupados[2];
+    // Each column as it will stand, relative to its left.
+    struct TValvula {
+        QString ajustes;
+        int desenhada;
+    };
+    struct TColuna {
+        int caminho;
+        std::vector<TValvula> serie;
+        std::vector<int> es; // the paths its ANDs take on their second input
+        TSinal_Pneumatico base;
+        bool base_e;       // the first AND takes `base`: no valve in series
+        int de, ate;       // what it covers
+        std::vector<int> altos, baixos; // its vertical runs above and below
+        int fileira = 1;
+    };
+    auto x_e = [](int j) { return 36 - 10 * j; };
+    auto px = [](int desenhada) { return desenhada == 2 ? 30 : 6; };
+    std::vector<TColuna> colunas;
+    for (int i = 0; i < ncaminhos; ++i) {
+        const TCaminho_Pneumatico &c = e_.caminhos[size_t(i)];
+        if (c.apelido)
+            continue;
+        TColuna k;
+        k.caminho = i;
+        // Series order: the start button, then the rollers; a roller a cylinder holds at
+        // rest is drawn pressed.
+        if (c.partida)
+            k.serie.push_back({QStringLiteral("left \"Botão\"; right spring; name \"partida\""), 2});
+        for (const TMovimento &m : c.sensores)
+            k.serie.push_back({QStringLiteral("left \"Rolete\"; right spring; label \"%1\"").arg(rotulo(m)) +
+                                   (m.avanco ? QString() : QStringLiteral("; initial 2, current 1, drawn 1")),
+                               m.avanco ? 2 : 1});
+        // Without valves in series the first AND takes the line, or the first shared sensor.
+        k.base_e = k.serie.empty();
+        k.es = c.e;
+        k.base = {true, c.linha};
+        if (k.base_e && c.linha < 0) {
+            k.base = {false, k.es.front()};
+            k.es.erase(k.es.begin());
+        }
+        const int ne = int(k.es.size());
+        if (ne > 0) {
+            k.altos.push_back(x_e(ne - 1) + 25);
+            for (int j = 0; j < ne; ++j)
+                k.altos.push_back(x_e(j) + 54);
+        } else {
+            k.altos.push_back(px(k.serie.back().desenhada));
+        }
+        if (k.base_e)
+            k.baixos.push_back(x_e(0) - 4);
+        else if (c.linha >= 0)
+            k.baixos.push_back(px(k.serie.front().desenhada));
+        // Each valve in both its positions: a roller held at rest has its cam on the left and
+        // slides left when let go; the others slide right when pressed.
+        k.de = ne ? x_e(ne - 1) - 16 : 0;
+        k.ate = ne ? x_e(0) + 60 : 0;
+        for (const TValvula &v : k.serie) {
+            k.de = std::min(k.de, v.desenhada == 1 ? -46 : -22);
+            k.ate = std::max(k.ate, v.desenhada == 1 ? 60 : 84);
+        }
+        colunas.push_back(k);
+    }
+    std::stable_sort(colunas.begin(), colunas.end(), [&](const TColuna &a, const TColuna &b) {
+        return desejado[size_t(a.caminho)] < desejado[size_t(b.caminho)];
+    });
+
+    // How many rows: as many as keep each within the width of the others, or of a screen.
+    int largura = 1400, total = 0;
+    for (const TPeca &p : pecas_)
+        largura = std::max(largura, p.esquerda + 100);
+    for (const TColuna &k : colunas)
+        total += k.ate - k.de + 6 + FOLGA;
+    const int n_fileiras = std::max(1, (total + largura - 1) / largura);
+    for (size_t i = 0; i < colunas.size(); ++i)
+        colunas[i].fileira = 1 + int(i) % n_fileiras;
+    fileiras_ = n_fileiras + 2;
+    const int fm = fileiras_ - 1;
+    for (TPeca &p : pecas_)
+        if (p.fileira == FILEIRA_MEMORIAS)
+            p.fileira = fm;
+    for (TRede &r : redes_)
+        for (auto &[fileira, x] : r.vias)
+            if (fileira == FILEIRA_MEMORIAS)
+                fileira = fm;
+
+    // The channels each signal reaches, and so the rows it crosses.
+    std::map<std::pair<bool, int>, std::pair<int, int>> alcance; // signal -> first, last channel
+    auto alcancar = [&](const TSinal_Pneumatico &s, int canal) {
+        const auto chave = std::make_pair(s.linha, s.indice);
+        auto it = alcance.find(chave);
+        if (it == alcance.end())
+            alcance[chave] = {canal, canal};
+        else
+            it->second = {std::min(it->second.first, canal), std::max(it->second.second, canal)};
+    };
     for (const auto &[sinal, ponta] : entradas_)
-        ocupados[pecas_[size_t(ponta.peca)].fileira == 0 ? 0 : 1].push_back(x_descida(ponta));
+        alcancar(sinal, pecas_[size_t(ponta.peca)].fileira == 0 ? 0 : fm - 1);
+    for (int k = 0; k < e_.linhas(); ++k)
+        alcancar({true, k}, fm - 1);
+    for (const TColuna &k : colunas) {
+        alcancar({false, k.caminho}, k.fileira - 1);
+        if (k.base_e || e_.caminhos[size_t(k.caminho)].linha >= 0)
+            alcancar(k.base, k.fileira);
+        for (int j : k.es)
+            alcancar({false, j}, k.fileira - 1);
+    }
+
+    // Vertical runs already in each channel.
+    std::vector<std::vector<int>> ocupados(static_cast<size_t>(fileiras_));
+    for (const auto &[sinal, ponta] : entradas_)
+        ocupados[pecas_[size_t(ponta.peca)].fileira == 0 ? 0 : size_t(fm - 1)].push_back(x_descida(ponta));
     for (int m : memoria_)
         for (int porta : {2, 4})
             if (porta == 2 || pecas_[size_t(m)].forma == TForma::valvula5)
-                ocupados[1].push_back(x_descida({m, porta}));
+                ocupados[size_t(fm - 1)].push_back(x_descida({m, porta}));
     for (const TRede &r : redes_)
         for (const auto &[fileira, x] : r.vias)
-            ocupados[1].push_back(x);
+            ocupados[size_t(fileira - 1)].push_back(x);
     auto livre = [&](int canal, int x) {
-        for (int o : ocupados[canal])
+        for (int o : ocupados[size_t(canal)])
             if (std::abs(o - x) < FOLGA)
                 return false;
         return true;
@@ -296,122 +385,103 @@ void TDesenho_Pneumatico::caminhos()
 
     topo_caminho_.assign(size_t(ncaminhos), -1);
     base_caminho_.assign(size_t(ncaminhos), -1);
-    altura_caminho_.assign(size_t(ncaminhos), 0);
-    int cursor = 30;
-    for (const TItem &it : itens) {
-        if (it.caminho < 0) {
-            int x = std::max(int(it.desejado), cursor + FOLGA);
-            while (!livre(0, x) || !livre(1, x))
-                x += 3;
-            ocupados[0].push_back(x);
-            ocupados[1].push_back(x);
-            travessias_.push_back({it.sinal, x});
-            cursor = x + FOLGA;
-            continue;
-        }
-        const TCaminho_Pneumatico &c = e_.caminhos[size_t(it.caminho)];
-        // Series order: the start button, then the rollers; a roller a cylinder holds at
-        // rest is drawn pressed.
-        struct TValvula {
-            QString ajustes;
-            int desenhada;
+    altura_.assign(size_t(fileiras_), 0);
+    for (int f = 1; f <= n_fileiras; ++f) {
+        struct TItem {
+            double desejado;
+            const TColuna *coluna; // null: a crossing
+            TSinal_Pneumatico sinal;
         };
-        std::vector<TValvula> serie;
-        if (c.partida)
-            serie.push_back({QStringLiteral("left \"Botão\"; right spring; name \"partida\""), 2});
-        for (const TMovimento &m : c.sensores)
-            serie.push_back({QStringLiteral("left \"Rolete\"; right spring; label \"%1\"").arg(rotulo(m)) +
-                                 (m.avanco ? QString() : QStringLiteral("; initial 2, current 1, drawn 1")),
-                             m.avanco ? 2 : 1});
-        const int n = int(serie.size());
-        // Without valves in series the first AND takes the line, or the first shared sensor.
-        const bool base_e = n == 0;
-        std::vector<int> es = c.e;
-        TSinal_Pneumatico base{true, c.linha};
-        if (base_e && c.linha < 0) {
-            base = {false, es.front()};
-            es.erase(es.begin());
+        std::vector<TItem> itens;
+        for (const TColuna &k : colunas)
+            if (k.fileira == f)
+                itens.push_back({desejado[size_t(k.caminho)], &k, {false, k.caminho}});
+        for (const auto &[chave, faixa] : alcance) {
+            if (!(faixa.first < f && f <= faixa.second))
+                continue;
+            const TSinal_Pneumatico s{chave.first, chave.second};
+            // A path's crossing goes just before it when it comes from its own row; a line's
+            // near the pilots it drives.
+            double x = s.linha ? media(s, false) : desejado[size_t(s.indice)];
+            if (!s.linha && media(s, true) >= 0)
+                x = media(s, true);
+            itens.push_back({(x < 0 ? 0 : x) - 0.5, nullptr, s});
         }
-        const int ne = int(es.size());
-        auto px = [](int desenhada) { return desenhada == 2 ? 30 : 6; };
-        // Relative to the column's left: the ANDs, then the valves in series.
-        auto x_e = [](int j) { return 36 - 10 * j; };
-        std::vector<int> altos, baixos;
-        if (ne > 0) {
-            altos.push_back(x_e(ne - 1) + 25);
-            for (int j = 0; j < ne; ++j)
-                altos.push_back(x_e(j) + 54);
-        } else {
-            altos.push_back(px(serie.back().desenhada));
-        }
-        if (base_e)
-            baixos.push_back(x_e(0) - 4);
-        else if (c.linha >= 0)
-            baixos.push_back(px(serie.front().desenhada));
-        // What the column covers, each valve in both its positions: a roller held at rest has
-        // its cam on the left and slides left when let go; the others slide right when pressed.
-        int de = ne ? x_e(ne - 1) - 16 : 0, ate = ne ? x_e(0) + 60 : 0;
-        for (const TValvula &v : serie) {
-            de = std::min(de, v.desenhada == 1 ? -46 : -22);
-            ate = std::max(ate, v.desenhada == 1 ? 60 : 84);
-        }
-        int esquerda = std::max(int(it.desejado) - 18, cursor - de);
-        for (;;) {
-            bool ok = true;
-            for (int x : altos)
-                ok = ok && livre(0, esquerda + x);
-            for (int x : baixos)
-                ok = ok && livre(1, esquerda + x);
-            if (ok)
-                break;
-            esquerda += 3;
-        }
-        const int dy_serie = ne > 0 ? (ne - 1) * 48 + 43 : 0;
-        int anterior = -1;
-        for (int j = 0; j < n; ++j) {
-            QString ajustes = serie[size_t(j)].ajustes;
-            if (j == 0 && c.linha < 0)
-                ajustes += QStringLiteral("; tomada_ar");
-            const int v = peca(TForma::valvula3, 1, esquerda, dy_serie + (n - 1 - j) * PASSO_SERIE, QStringLiteral("valve, 3 ways"),
-                               ajustes, serie[size_t(j)].desenhada);
-            pecas_[size_t(v)].desvio = c.partida && j == 0;
-            if (j == 0) {
-                base_caminho_[size_t(it.caminho)] = v;
-                if (c.linha < 0)
-                    tomada(v);
+        std::stable_sort(itens.begin(), itens.end(), [](const TItem &a, const TItem &b) { return a.desejado < b.desejado; });
+        int cursor = 30;
+        for (const TItem &it : itens) {
+            if (!it.coluna) {
+                int x = std::max(int(it.desejado), cursor + FOLGA);
+                while (!livre(f - 1, x) || !livre(f, x))
+                    x += 3;
+                ocupados[size_t(f - 1)].push_back(x);
+                ocupados[size_t(f)].push_back(x);
+                travessias_.push_back({it.sinal, {f, x}});
+                cursor = x + FOLGA;
+                continue;
             }
-            if (anterior >= 0)
-                locais_.push_back({{anterior, 2}, {v, 1}, pecas_[size_t(anterior)].dy - 26, {}});
-            anterior = v;
-        }
-        for (int j = 0; j < ne; ++j) {
-            const int dy = (ne - 1 - j) * 48;
-            const int v = peca(TForma::e, 1, esquerda + x_e(j), dy, QStringLiteral("AND valve"), QString());
-            if (j == 0 && base_e) {
-                entradas_e_.push_back({base, {v, 1}});
-            } else if (j == 0) {
-                // From the top valve in series: up above its name, right into the AND.
-                const TPonta de{anterior, 2};
-                std::vector<QPoint> rel;
-                for (size_t k = 1; k < saida(de).size(); ++k)
-                    rel.push_back(saida(de)[k] - QPoint(0, topo_[1]));
-                const int x = rel.empty() ? ponto(anterior, 2).x() : rel.back().x();
-                rel.push_back({x, dy + 17});
-                locais_.push_back({de, {v, 1}, -1, rel});
-            } else {
-                const int xa = esquerda + x_e(j - 1), ya = dy + 48;
-                locais_.push_back({{anterior, 2}, {v, 1}, -1, {{xa + 25, ya - 6}, {xa - 16, ya - 6}, {xa - 16, dy + 17}}});
+            const TColuna &k = *it.coluna;
+            const TCaminho_Pneumatico &c = e_.caminhos[size_t(k.caminho)];
+            const int n = int(k.serie.size()), ne = int(k.es.size());
+            int esquerda = std::max(int(it.desejado) - 18, cursor - k.de);
+            for (;;) {
+                bool ok = true;
+                for (int x : k.altos)
+                    ok = ok && livre(f - 1, esquerda + x);
+                for (int x : k.baixos)
+                    ok = ok && livre(f, esquerda + x);
+                if (ok)
+                    break;
+                esquerda += 3;
             }
-            entradas_e_.push_back({{false, es[size_t(j)]}, {v, 3}});
-            anterior = v;
+            const int dy_serie = ne > 0 ? (ne - 1) * 48 + 43 : 0;
+            int anterior = -1;
+            for (int j = 0; j < n; ++j) {
+                QString ajustes = k.serie[size_t(j)].ajustes;
+                if (j == 0 && c.linha < 0)
+                    ajustes += QStringLiteral("; tomada_ar");
+                const int v = peca(TForma::valvula3, f, esquerda, dy_serie + (n - 1 - j) * PASSO_SERIE,
+                                   QStringLiteral("valve, 3 ways"), ajustes, k.serie[size_t(j)].desenhada);
+                pecas_[size_t(v)].desvio = c.partida && j == 0;
+                if (j == 0) {
+                    base_caminho_[size_t(k.caminho)] = v;
+                    if (c.linha < 0)
+                        tomada(v);
+                }
+                if (anterior >= 0)
+                    locais_.push_back({{anterior, 2}, {v, 1}, pecas_[size_t(anterior)].dy - 26, {}});
+                anterior = v;
+            }
+            for (int j = 0; j < ne; ++j) {
+                const int dy = (ne - 1 - j) * 48;
+                const int v = peca(TForma::e, f, esquerda + x_e(j), dy, QStringLiteral("AND valve"), QString());
+                if (j == 0 && k.base_e) {
+                    entradas_e_.push_back({k.base, {v, 1}});
+                } else if (j == 0) {
+                    // From the top valve in series: up above its name, right into the AND.
+                    const TPonta de{anterior, 2};
+                    std::vector<QPoint> rel;
+                    for (size_t q = 1; q < saida(de).size(); ++q)
+                        rel.push_back(saida(de)[q]);
+                    const int x = rel.empty() ? ponto(anterior, 2).x() : rel.back().x();
+                    rel.push_back({x, dy + 17});
+                    locais_.push_back({de, {v, 1}, -1, rel});
+                } else {
+                    const int xa = esquerda + x_e(j - 1), ya = dy + 48;
+                    locais_.push_back({{anterior, 2}, {v, 1}, -1, {{xa + 25, ya - 6}, {xa - 16, ya - 6}, {xa - 16, dy + 17}}});
+                }
+                entradas_e_.push_back({{false, k.es[size_t(j)]}, {v, 3}});
+                anterior = v;
+            }
+            topo_caminho_[size_t(k.caminho)] = anterior;
+            altura_[size_t(f)] = std::max(altura_[size_t(f)],
+                                          n ? dy_serie + (n - 1) * PASSO_SERIE + (c.linha < 0 ? 51 : 30) : (ne - 1) * 48 + 29);
+            for (int x : k.altos)
+                ocupados[size_t(f - 1)].push_back(esquerda + x);
+            for (int x : k.baixos)
+                ocupados[size_t(f)].push_back(esquerda + x);
+            cursor = esquerda + k.ate + 6;
         }
-        topo_caminho_[size_t(it.caminho)] = anterior;
-        altura_caminho_[size_t(it.caminho)] = n ? dy_serie + (n - 1) * PASSO_SERIE + (c.linha < 0 ? 51 : 30) : (ne - 1) * 48 + 29;
-        for (int x : altos)
-            ocupados[0].push_back(esquerda + x);
-        for (int x : baixos)
-            ocupados[1].push_back(esquerda + x);
-        cursor = esquerda + ate + 6;
     }
 }
 
@@ -429,9 +499,9 @@ void TDesenho_Pneumatico::redes()
             for (const auto &[sinal, ponta] : *lista)
                 if (sinal == s)
                     r.pontas.push_back(ponta);
-        for (const auto &[sinal, x] : travessias_)
+        for (const auto &[sinal, via] : travessias_)
             if (sinal == s)
-                r.vias.push_back({1, x});
+                r.vias.push_back(via);
         if (r.pontas.size() >= 2)
             redes_.push_back(r);
     };
@@ -449,7 +519,10 @@ void TDesenho_Pneumatico::redes()
 // ends clear of its own.
 void TDesenho_Pneumatico::trilhas()
 {
-    for (int c = 0; c < 3; ++c) {
+    trilhas_.assign(size_t(fileiras_), {});
+    for (TRede &r : redes_)
+        r.trilha.assign(size_t(fileiras_), -1);
+    for (int c = 0; c < fileiras_; ++c) {
         struct TIntervalo {
             int de, ate;
             size_t rede;
@@ -480,38 +553,43 @@ void TDesenho_Pneumatico::trilhas()
                 fim[t] = it.ate;
             redes_[it.rede].trilha[c] = int(t);
         }
-        trilhas_[c].assign(fim.size(), 0);
+        trilhas_[size_t(c)].assign(fim.size(), 0);
     }
 }
 
 void TDesenho_Pneumatico::alturas()
 {
+    topo_.assign(size_t(fileiras_), 0);
+    fundo_.assign(size_t(fileiras_), 0);
+    canal_topo_.assign(size_t(fileiras_), 0);
+    canal_fundo_.assign(size_t(fileiras_), 0);
     auto canal_abaixo = [&](int c, int topo) {
-        canal_topo_[c] = topo;
-        const int n = int(trilhas_[c].size());
-        for (int t = 0; t < n; ++t)
-            trilhas_[c][size_t(t)] = topo + MARGEM_CANAL + t * ENTRE_TRILHAS;
-        canal_fundo_[c] = n ? topo + 2 * MARGEM_CANAL + (n - 1) * ENTRE_TRILHAS : topo + 10;
+        canal_topo_[size_t(c)] = topo;
+        std::vector<int> &t = trilhas_[size_t(c)];
+        const int n = int(t.size());
+        for (int i = 0; i < n; ++i)
+            t[size_t(i)] = topo + MARGEM_CANAL + i * ENTRE_TRILHAS;
+        canal_fundo_[size_t(c)] = n ? topo + 2 * MARGEM_CANAL + (n - 1) * ENTRE_TRILHAS : topo + 10;
     };
-    topo_[0] = 0;
-    fundo_[0] = Y_VALVULA + 50;
+    int fundo = Y_VALVULA + 50;
     for (const TPeca &p : pecas_)
         if (p.fileira == 0 && p.forma == TForma::ou)
-            fundo_[0] = std::max(fundo_[0], p.dy + 29);
-    canal_abaixo(0, fundo_[0] + 4);
-    topo_[1] = canal_fundo_[0] + ROTULOS_ACIMA;
-    fundo_[1] = topo_[1] + *std::max_element(altura_caminho_.begin(), altura_caminho_.end());
-    canal_abaixo(1, fundo_[1] + 4);
-    topo_[2] = canal_fundo_[1] + ROTULOS_ACIMA;
-    fundo_[2] = topo_[2] + (memoria_.empty() ? 0 : 51);
-    canal_abaixo(2, fundo_[2] + 4);
+            fundo = std::max(fundo, p.dy + 29);
+    fundo_[0] = fundo;
+    canal_abaixo(0, fundo + 4);
+    for (int f = 1; f < fileiras_; ++f) {
+        topo_[size_t(f)] = canal_fundo_[size_t(f - 1)] + ROTULOS_ACIMA;
+        const int altura = f + 1 < fileiras_ ? altura_[size_t(f)] : memoria_.empty() ? 0 : 51;
+        fundo_[size_t(f)] = topo_[size_t(f)] + altura;
+        canal_abaixo(f, fundo_[size_t(f)] + 4);
+    }
 }
 
 QString TDesenho_Pneumatico::escrever()
 {
     TTabela_Circuito t;
     for (TPeca &p : pecas_) {
-        const int topo = topo_[p.fileira] + p.dy;
+        const int topo = this->topo(p.fileira) + p.dy;
         if (p.forma == TForma::tomada)
             p.codigo = t.componente(p.tipo, p.esquerda, topo, QStringLiteral("on %1.1").arg(pecas_[size_t(p.hospedeiro)].codigo));
         else
@@ -528,10 +606,10 @@ QString TDesenho_Pneumatico::escrever()
         if (!f.pontos.empty()) {
             pts.push_back(a);
             for (const QPoint &q : f.pontos)
-                pts.push_back(q + QPoint(0, topo_[pecas_[size_t(f.a.peca)].fileira]));
+                pts.push_back(q + QPoint(0, topo(pecas_[size_t(f.a.peca)].fileira)));
             pts.push_back(b);
         } else if (f.meio >= 0) {
-            const int m = topo_[pecas_[size_t(f.a.peca)].fileira] + f.meio;
+            const int m = topo(pecas_[size_t(f.a.peca)].fileira) + f.meio;
             std::vector<QPoint> ida = saida(f.a), volta = saida(f.b);
             pts = ida;
             pts.push_back(QPoint(ida.back().x(), m));
@@ -564,7 +642,7 @@ QString TDesenho_Pneumatico::escrever()
         std::map<std::pair<int, int>, int> pontos;
         std::map<int, std::vector<int>> na_trilha; // channel -> x
         auto no_ponto = [&](int c, int x) {
-            const int y = trilhas_[c][size_t(r.trilha[c])];
+            const int y = trilhas_[size_t(c)][size_t(r.trilha[size_t(c)])];
             const auto chave = std::make_pair(x, y);
             auto it = pontos.find(chave);
             if (it != pontos.end())

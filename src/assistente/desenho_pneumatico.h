@@ -40,7 +40,7 @@ private:
     struct TRede {
         std::vector<TPonta> pontas;
         std::vector<std::pair<int, int>> vias; // (row, x): where the net crosses a row
-        int trilha[3] = {-1, -1, -1};          // track per channel
+        std::vector<int> trilha;               // track per channel
     };
     struct TFio_Local {
         TPonta a, b;
@@ -53,7 +53,7 @@ private:
     QPoint ponto(int peca, int porta) const;
     QPoint deslocamento(const TPeca &p, int porta) const;
     int canal(const TPonta &p) const;
-    bool acima(const TPonta &p) const; // the port stands above its channel
+    int topo(int fileira) const;
     int x_descida(const TPonta &p) const;
     std::vector<QPoint> guia(const TPonta &p) const;
     std::vector<QPoint> saida(const TPonta &p) const;
@@ -75,11 +75,13 @@ private:
     std::vector<TFio_Local> locais_;
     std::vector<int> topo_caminho_, base_caminho_; // per path: top and bottom valve
     std::vector<int> memoria_;                     // per memory: its valve
-    int topo_[3] = {0, 0, 0}, fundo_[3] = {0, 0, 0};
-    std::vector<int> trilhas_[3]; // per channel: y of each track, from the channel's top
-    int canal_topo_[3] = {0, 0, 0}, canal_fundo_[3] = {0, 0, 0};
-    std::vector<int> altura_caminho_;
-    std::vector<std::pair<TSinal_Pneumatico, int>> travessias_; // signal, x of its free column
+    // Rows: 0 the cylinders, then the rows of paths, the memories last; channel k runs under
+    // row k.
+    static constexpr int FILEIRA_MEMORIAS = 1000; // until the number of rows is known
+    int fileiras_ = 3;
+    std::vector<int> topo_, fundo_, altura_, canal_topo_, canal_fundo_;
+    std::vector<std::vector<int>> trilhas_; // per channel: y of each track
+    std::vector<std::pair<TSinal_Pneumatico, std::pair<int, int>>> travessias_; // signal, (row, x)
 };
 
 } // namespace zefira
