@@ -1,11 +1,14 @@
 // The generated pneumatic circuits run their sequence once per start, each step's movements in
-// one instant, then stand still, and pass the classroom check.
+// one instant, then stand still, pass the classroom check, and no two of their tubes run over
+// each other (which would read as one tube).
 #include "assistente/assistente_sequencia.h"
 #include "simulacao/registro_movimentos.h"
 #include "simulacao/roteiro_simulacao.h"
 #include "simulacao/verificacao_circuito.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zefira {
 namespace {
@@ -28,6 +31,36 @@ QString Passos_Observados(TEstado &estado, int passos)
             vistos << m.join(' ');
     }
     return vistos.join(" | ");
+}
+
+// The first stretch where tubes of two different wires lie on one line and overlap.
+QString Tubos_Sobrepostos(const TLista_Componente &lista)
+{
+    struct TTrecho {
+        int fio;
+        TPonto a, b;
+    };
+    std::vector<TTrecho> trechos;
+    for (int i = 0; i < lista.numero_componentes(); ++i)
+        if (const TComponente &c = lista[i]; c.fio)
+            for (size_t k = 1; k < c.fio->pontos.size(); ++k)
+                trechos.push_back({c.codigo, c.fio->pontos[k - 1], c.fio->pontos[k]});
+    for (size_t i = 0; i < trechos.size(); ++i)
+        for (size_t j = i + 1; j < trechos.size(); ++j) {
+            const TTrecho &s = trechos[i], &t = trechos[j];
+            const bool vertical = s.a.x == s.b.x && t.a.x == t.b.x && s.a.x == t.a.x;
+            const bool horizontal = s.a.y == s.b.y && t.a.y == t.b.y && s.a.y == t.a.y;
+            if (s.fio == t.fio || !(vertical || horizontal))
+                continue;
+            auto faixa = [&](const TPonto &p, const TPonto &q) {
+                return vertical ? std::minmax(p.y, q.y) : std::minmax(p.x, q.x);
+            };
+            const auto [s0, s1] = faixa(s.a, s.b);
+            const auto [t0, t1] = faixa(t.a, t.b);
+            if (std::min(s1, t1) > std::max(s0, t0))
+                return QStringLiteral("tubos %1 e %2").arg(s.fio).arg(t.fio);
+        }
+    return QString();
 }
 
 TEST(GeradorPneumatico, ExecutaASequenciaUmaVezEPassaNaVerificacao)
@@ -59,6 +92,7 @@ TEST(GeradorPneumatico, ExecutaASequenciaUmaVezEPassaNaVerificacao)
         for (const TAviso &a : Verificar_Circuito(*estado.lista_componentes))
             avisos << a.linha();
         EXPECT_EQ(avisos.join('\n').toStdString(), "");
+        EXPECT_EQ(Tubos_Sobrepostos(*estado.lista_componentes).toStdString(), "");
         // Long enough for the sequence and ten quiet steps after it, at a few steps a movement.
         EXPECT_EQ(Passos_Observados(estado, 80).toStdString(), c.passos);
     }
