@@ -557,32 +557,27 @@ void TDesenho_Pneumatico::trilhas()
     }
 }
 
+// Each row under the channel above it, with room for the names over its valves; each channel
+// as deep as its tracks.
 void TDesenho_Pneumatico::alturas()
 {
     topo_.assign(size_t(fileiras_), 0);
-    fundo_.assign(size_t(fileiras_), 0);
-    canal_topo_.assign(size_t(fileiras_), 0);
-    canal_fundo_.assign(size_t(fileiras_), 0);
     auto canal_abaixo = [&](int c, int topo) {
-        canal_topo_[size_t(c)] = topo;
         std::vector<int> &t = trilhas_[size_t(c)];
         const int n = int(t.size());
         for (int i = 0; i < n; ++i)
             t[size_t(i)] = topo + MARGEM_CANAL + i * ENTRE_TRILHAS;
-        canal_fundo_[size_t(c)] = n ? topo + 2 * MARGEM_CANAL + (n - 1) * ENTRE_TRILHAS : topo + 10;
+        return n ? topo + 2 * MARGEM_CANAL + (n - 1) * ENTRE_TRILHAS : topo + 10;
     };
     int fundo = Y_VALVULA + 50;
     for (const TPeca &p : pecas_)
         if (p.fileira == 0 && p.forma == TForma::ou)
             fundo = std::max(fundo, p.dy + 29);
-    fundo_[0] = fundo;
-    canal_abaixo(0, fundo + 4);
     for (int f = 1; f < fileiras_; ++f) {
-        topo_[size_t(f)] = canal_fundo_[size_t(f - 1)] + ROTULOS_ACIMA;
-        const int altura = f + 1 < fileiras_ ? altura_[size_t(f)] : memoria_.empty() ? 0 : 51;
-        fundo_[size_t(f)] = topo_[size_t(f)] + altura;
-        canal_abaixo(f, fundo_[size_t(f)] + 4);
+        topo_[size_t(f)] = canal_abaixo(f - 1, fundo + 4) + ROTULOS_ACIMA;
+        fundo = topo_[size_t(f)] + (f + 1 < fileiras_ ? altura_[size_t(f)] : memoria_.empty() ? 0 : 51);
     }
+    canal_abaixo(fileiras_ - 1, fundo + 4);
 }
 
 QString TDesenho_Pneumatico::escrever()

@@ -1,11 +1,11 @@
 #pragma once
 // TDesenho_Pneumatico: lays a pneumatic schema out as a textbook drawing and writes it as
-// demonstration-table rows. Three rows of symbols: the cylinders with their valves (and the
-// shuttle valves where several signals meet at a pilot), the roller valves in series, one
-// column per signal path, and the memory valves. Between the rows run channels of horizontal
-// tracks, one track per connection, and every vertical run has an x of its own, so tubes only
-// ever cross, never overlap, and never pass a symbol: a connection that must cross a row of
-// symbols goes down a free column left for it in that row.
+// demonstration-table rows. Rows of symbols: the cylinders with their valves (and the shuttle
+// valves where several signals meet at a pilot); the roller valves in series, one column per
+// signal path (in more than one row when they are many); the memory valves. Between the rows
+// run channels of horizontal tracks, one track per connection, and every vertical run has an x
+// of its own, so tubes only ever cross, never overlap, and never pass a symbol: a connection
+// that must cross a row of symbols goes down a free column left for it in that row.
 
 #include "assistente/esquema_pneumatico.h"
 #include "assistente/tabela_circuito.h"
@@ -25,7 +25,7 @@ private:
     enum class TForma { cilindro, valvula5, valvula3, ou, e, tomada };
     struct TPeca {
         TForma forma;
-        int fileira;  // 0 cylinders, 1 paths, 2 memories
+        int fileira;  // 0 the cylinders, then the paths, the memories last
         int esquerda; // x of the box
         int dy;       // top, from the row's top
         int desenhada = 2;
@@ -44,8 +44,8 @@ private:
     };
     struct TFio_Local {
         TPonta a, b;
-        int meio = -1; // the jog's y from a's row top; -1: one bend, from a side port or to one
-        std::vector<QPoint> pontos; // else the bends, y from a's row top
+        int meio = -1; // a jog at this y from a's row top; -1: one bend, from a side port or to one
+        std::vector<QPoint> pontos; // when given, the bends instead, y from a's row top
     };
 
     int peca(TForma forma, int fileira, int esquerda, int dy, const QString &tipo, const QString &ajustes, int desenhada = 2);
@@ -68,7 +68,7 @@ private:
 
     // The endpoints of each signal: the pilot ports or shuttle inputs it reaches.
     std::vector<std::pair<TSinal_Pneumatico, TPonta>> entradas_;
-    std::vector<std::pair<TSinal_Pneumatico, TPonta>> entradas_e_; // the AND inputs of the middle row
+    std::vector<std::pair<TSinal_Pneumatico, TPonta>> entradas_e_; // the AND inputs of the path rows
     const TEsquema_Pneumatico &e_;
     std::vector<TPeca> pecas_;
     std::vector<TRede> redes_;
@@ -79,7 +79,7 @@ private:
     // row k.
     static constexpr int FILEIRA_MEMORIAS = 1000; // until the number of rows is known
     int fileiras_ = 3;
-    std::vector<int> topo_, fundo_, altura_, canal_topo_, canal_fundo_;
+    std::vector<int> topo_, altura_; // per row: its top, the height of its tallest column
     std::vector<std::vector<int>> trilhas_; // per channel: y of each track
     std::vector<std::pair<TSinal_Pneumatico, std::pair<int, int>>> travessias_; // signal, (row, x)
 };
