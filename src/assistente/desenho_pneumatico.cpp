@@ -243,6 +243,10 @@ void TDesenho_Pneumatico::caminhos()
     std::vector<double> desejado(size_t(ncaminhos), -1.0);
     for (int c = 0; c < ncaminhos; ++c)
         desejado[size_t(c)] = media({false, c}, false);
+    // A path that sets a memory goes by that memory, whatever else it resets far away.
+    for (const auto &[sinal, ponta] : entradas_)
+        if (!sinal.linha && ponta.porta == 6 && pecas_[size_t(ponta.peca)].fileira != 0)
+            desejado[size_t(sinal.indice)] = x_descida(ponta);
     // A shared sensor goes near the paths it joins.
     for (int c = 0; c < ncaminhos; ++c) {
         if (desejado[size_t(c)] >= 0)
