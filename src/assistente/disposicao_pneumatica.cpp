@@ -368,7 +368,22 @@ int TDisposicao_Pneumatica::dispor_coluna(int f, const TColuna &k, double deseja
 {
     const TCaminho_Pneumatico &c = e_.caminhos[size_t(k.caminho)];
     const int n = int(k.serie.size()), ne = int(k.es.size());
-    int esquerda = std::max(int(desejado) - 18, cursor - k.de);
+    const int esquerda = lugar(f, k, std::max(int(desejado) - 18, cursor - k.de));
+    const int dy_serie = ne > 0 ? (ne - 1) * 48 + 43 : 0;
+    const int topo_serie = serie(f, k, esquerda, dy_serie);
+    topo_caminho_[size_t(k.caminho)] = es(f, k, esquerda, topo_serie);
+    altura_[size_t(f)] = std::max(altura_[size_t(f)],
+                                  n ? dy_serie + (n - 1) * PASSO_SERIE + (c.linha < 0 ? 51 : 30) : (ne - 1) * 48 + 29);
+    for (int x : k.altos)
+        ocupados_[size_t(f - 1)].push_back(esquerda + x);
+    for (int x : k.baixos)
+        ocupados_[size_t(f)].push_back(esquerda + x);
+    return esquerda + k.ate + 6;
+}
+
+// The first left from `esquerda` on where none of the column's vertical runs comes too near another.
+int TDisposicao_Pneumatica::lugar(int f, const TColuna &k, int esquerda) const
+{
     for (;;) {
         bool ok = true;
         for (int x : k.altos)
@@ -376,10 +391,17 @@ int TDisposicao_Pneumatica::dispor_coluna(int f, const TColuna &k, double deseja
         for (int x : k.baixos)
             ok = ok && livre(f, esquerda + x);
         if (ok)
-            break;
+            return esquerda;
         esquerda += 3;
     }
-    const int dy_serie = ne > 0 ? (ne - 1) * 48 + 43 : 0;
+}
+
+// The column's valves in series, from the bottom up, each tube a jog between two of them;
+// returns the top one (-1 without any).
+int TDisposicao_Pneumatica::serie(int f, const TColuna &k, int esquerda, int dy_serie)
+{
+    const TCaminho_Pneumatico &c = e_.caminhos[size_t(k.caminho)];
+    const int n = int(k.serie.size());
     int anterior = -1;
     for (int j = 0; j < n; ++j) {
         QString ajustes = k.serie[size_t(j)].ajustes;
@@ -397,6 +419,14 @@ int TDisposicao_Pneumatica::dispor_coluna(int f, const TColuna &k, double deseja
             locais_.push_back({{anterior, 2}, {v, 1}, pecas_[anterior].dy - 26, {}});
         anterior = v;
     }
+    return anterior;
+}
+
+// The column's AND valves over its series (`anterior`, -1 without one), each fed by the one
+// below; returns the top valve of the column.
+int TDisposicao_Pneumatica::es(int f, const TColuna &k, int esquerda, int anterior)
+{
+    const int ne = int(k.es.size());
     for (int j = 0; j < ne; ++j) {
         const int dy = (ne - 1 - j) * 48;
         const int v = pecas_.peca(TForma::e, f, esquerda + x_e(j), dy, QStringLiteral("AND valve"), QString());
@@ -418,14 +448,7 @@ int TDisposicao_Pneumatica::dispor_coluna(int f, const TColuna &k, double deseja
         entradas_e_.push_back({{false, k.es[size_t(j)]}, {v, 3}});
         anterior = v;
     }
-    topo_caminho_[size_t(k.caminho)] = anterior;
-    altura_[size_t(f)] = std::max(altura_[size_t(f)],
-                                  n ? dy_serie + (n - 1) * PASSO_SERIE + (c.linha < 0 ? 51 : 30) : (ne - 1) * 48 + 29);
-    for (int x : k.altos)
-        ocupados_[size_t(f - 1)].push_back(esquerda + x);
-    for (int x : k.baixos)
-        ocupados_[size_t(f)].push_back(esquerda + x);
-    return esquerda + k.ate + 6;
+    return anterior;
 }
 
 // Every signal as one net: its source, what it feeds, and where it crosses the middle rows.

@@ -75,6 +75,9 @@ private:
     void dispor_fileira(int f, const std::vector<TColuna> &colunas, const TAlcance &alcance);
     int atravessar(int f, double desejado, int cursor, const TSinal_Pneumatico &s);
     int dispor_coluna(int f, const TColuna &k, double desejado, int cursor);
+    int lugar(int f, const TColuna &k, int esquerda) const;
+    int serie(int f, const TColuna &k, int esquerda, int dy_serie);
+    int es(int f, const TColuna &k, int esquerda, int anterior);
 
     const TEsquema_Pneumatico &e_;
     TPecas_Pneumaticas &pecas_;

@@ -119,10 +119,8 @@ void TRoteamento_Pneumatico::locais()
 }
 
 // A net as a graph: its ports, the points where its runs meet its tracks, and the runs between
-// them. A point where three runs meet gets a junction; the others are bends. Each tube runs from
-// a port or junction to the next one.
-void TRoteamento_Pneumatico::tracar(const TRede &r, const std::vector<int> &trilha)
-{
+// them.
+struct TRoteamento_Pneumatico::TGrafo {
     struct TNo {
         int peca = -1, porta = 0; // a port; else a point
         QPoint p;
@@ -136,6 +134,19 @@ void TRoteamento_Pneumatico::tracar(const TRede &r, const std::vector<int> &tril
     };
     std::vector<TNo> nos;
     std::vector<TAresta> arestas;
+};
+
+void TRoteamento_Pneumatico::tracar(const TRede &r, const std::vector<int> &trilha)
+{
+    TGrafo g = grafo(r, trilha);
+    juncoes(g);
+    seguir(g);
+}
+
+TRoteamento_Pneumatico::TGrafo TRoteamento_Pneumatico::grafo(const TRede &r, const std::vector<int> &trilha) const
+{
+    TGrafo g;
+    std::vector<TGrafo::TNo> &nos = g.nos;
     std::map<std::pair<int, int>, int> pontos;
     std::map<int, std::vector<int>> na_trilha; // channel -> x
     auto no_ponto = [&](int c, int x) {
@@ -149,9 +160,9 @@ void TRoteamento_Pneumatico::tracar(const TRede &r, const std::vector<int> &tril
         return pontos[chave] = int(nos.size()) - 1;
     };
     auto ligar = [&](int a, int b, std::vector<QPoint> pts) {
-        arestas.push_back({a, b, std::move(pts)});
-        nos[size_t(a)].arestas.push_back(int(arestas.size()) - 1);
-        nos[size_t(b)].arestas.push_back(int(arestas.size()) - 1);
+        g.arestas.push_back({a, b, std::move(pts)});
+        nos[size_t(a)].arestas.push_back(int(g.arestas.size()) - 1);
+        nos[size_t(b)].arestas.push_back(int(g.arestas.size()) - 1);
     };
     for (const TPonta &p : r.pontas) {
         nos.push_back({p.peca, p.porta, pecas_.ponto(p.peca, p.porta), {}, -1});
@@ -173,12 +184,25 @@ void TRoteamento_Pneumatico::tracar(const TRede &r, const std::vector<int> &tril
             ligar(a, b, {nos[size_t(a)].p, nos[size_t(b)].p});
         }
     }
-    for (TNo &n : nos)
+    return g;
+}
+
+// A point where three runs meet gets a junction; the others are bends.
+void TRoteamento_Pneumatico::juncoes(TGrafo &g)
+{
+    for (TGrafo::TNo &n : g.nos)
         if (n.peca < 0 && n.arestas.size() >= 3) {
             n.jump = int(jumps_.size());
             jumps_.push_back(n.p);
         }
-    auto terminal = [&](const TNo &n) { return n.peca >= 0 || n.jump >= 0; };
+}
+
+// Each tube runs from a port or junction, along runs not yet taken, to the next one.
+void TRoteamento_Pneumatico::seguir(TGrafo &g)
+{
+    const std::vector<TGrafo::TNo> &nos = g.nos;
+    std::vector<TGrafo::TAresta> &arestas = g.arestas;
+    auto terminal = [&](const TGrafo::TNo &n) { return n.peca >= 0 || n.jump >= 0; };
     // A junction's port faces the run that leaves it.
     auto porta_jump = [](const QPoint &centro, const QPoint &vizinho, int &porta) {
         if (vizinho.x() == centro.x()) {
@@ -197,14 +221,14 @@ void TRoteamento_Pneumatico::tracar(const TRede &r, const std::vector<int> &tril
             std::vector<QPoint> pts;
             int atual = int(inicio), aresta = primeira;
             for (;;) {
-                TAresta &ar = arestas[size_t(aresta)];
+                TGrafo::TAresta &ar = arestas[size_t(aresta)];
                 ar.usada = true;
                 std::vector<QPoint> trecho = ar.pontos;
                 if (ar.a != atual)
                     std::reverse(trecho.begin(), trecho.end());
                 pts.insert(pts.end(), trecho.begin() + (pts.empty() ? 0 : 1), trecho.end());
                 atual = ar.a == atual ? ar.b : ar.a;
-                const TNo &n = nos[size_t(atual)];
+                const TGrafo::TNo &n = nos[size_t(atual)];
                 if (terminal(n))
                     break;
                 int proxima = -1;
@@ -215,10 +239,10 @@ void TRoteamento_Pneumatico::tracar(const TRede &r, const std::vector<int> &tril
                     break;
                 aresta = proxima;
             }
-            const TNo &a = nos[inicio], &b = nos[size_t(atual)];
+            const TGrafo::TNo &a = nos[inicio], &b = nos[size_t(atual)];
             if (!terminal(b))
                 continue;
-            auto ponta = [&](const TNo &n, bool primeiro, TExtremo &e) {
+            auto ponta = [&](const TGrafo::TNo &n, bool primeiro, TExtremo &e) {
                 if (n.peca >= 0) {
                     e = {n.peca, -1, n.porta};
                     return;

@@ -40,7 +40,12 @@ private:
     void trilhas();
     void alturas();
     void locais();
+    // A net traced into tubes: its graph, its junctions, then the tubes between them.
+    struct TGrafo;
     void tracar(const TRede &r, const std::vector<int> &trilha);
+    TGrafo grafo(const TRede &r, const std::vector<int> &trilha) const;
+    void juncoes(TGrafo &g);
+    void seguir(TGrafo &g);
 
     TPecas_Pneumaticas &pecas_;
     const TDisposicao_Pneumatica &d_;
