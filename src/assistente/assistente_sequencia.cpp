@@ -24,36 +24,59 @@ QString Validar_Pedido(const TPedido_Sequencia &pedido, TSequencia_Movimentos *s
     return QString();
 }
 
-bool Montar_Circuito_Sequencia(TEstado &estado, const TPedido_Sequencia &pedido, QString &erro)
+namespace {
+
+struct TCircuito_Gerado {
+    TSequencia_Movimentos sequencia;
+    QByteArray linhas; // the table rows, known to build
+};
+
+// Checks the request and writes its circuit's rows, trying them on a scratch state so that a
+// failure costs nothing; false with the reason.
+bool gerar(const TPedido_Sequencia &pedido, TCircuito_Gerado &gerado, QString &erro)
 {
-    TSequencia_Movimentos s;
-    erro = Validar_Pedido(pedido, &s);
+    erro = Validar_Pedido(pedido, &gerado.sequencia);
     if (!erro.isEmpty())
         return false;
-    const QString linhas =
-        pedido.eletrico ? Tabela_Eletrica(s, pedido.metodo) : Tabela_Pneumatica(s, pedido.metodo);
-    TEstado novo;
-    if (linhas.isEmpty() || !Acrescentar_Tabela(novo, linhas.toUtf8().constData(), &erro)) {
+    const TSequencia_Movimentos &s = gerado.sequencia;
+    gerado.linhas =
+        (pedido.eletrico ? Tabela_Eletrica(s, pedido.metodo) : Tabela_Pneumatica(s, pedido.metodo)).toUtf8();
+    TEstado rascunho;
+    if (gerado.linhas.isEmpty() || !Acrescentar_Tabela(rascunho, gerado.linhas.constData(), &erro)) {
         erro = QStringLiteral("não foi possível montar o circuito: ") + erro;
         return false;
     }
+    return true;
+}
+
+void instalar(TEstado &estado, const TPedido_Sequencia &pedido, const TCircuito_Gerado &gerado)
+{
     Limpar_Lista(estado);
-    Acrescentar_Tabela(estado, linhas.toUtf8().constData());
-    estado.nome_documento.clear();
-    estado.observacoes = {QStringLiteral("Sequência: ") + s.texto(),
+    Acrescentar_Tabela(estado, gerado.linhas.constData());
+    estado.observacoes = {QStringLiteral("Sequência: ") + gerado.sequencia.texto(),
                           QStringLiteral("Método: %1 (%2)")
                               .arg(Nome_Metodo(pedido.metodo),
                                    pedido.eletrico ? QStringLiteral("eletropneumático") : QStringLiteral("pneumático"))};
     Iniciar_Historico(estado);
+}
+
+} // namespace
+
+bool Montar_Circuito_Sequencia(TEstado &estado, const TPedido_Sequencia &pedido, QString &erro)
+{
+    TCircuito_Gerado gerado;
+    if (!gerar(pedido, gerado, erro))
+        return false;
+    instalar(estado, pedido, gerado);
     return true;
 }
 
 bool Abrir_Circuito_Sequencia(TEstado &estado, TInterfaceUsuario &ui, const TPedido_Sequencia &pedido)
 {
-    // Built aside first: a refusal must not cost the current circuit.
-    TEstado rascunho;
+    // Generated before the question: a refusal must not cost the current circuit.
+    TCircuito_Gerado gerado;
     QString motivo;
-    if (!Montar_Circuito_Sequencia(rascunho, pedido, motivo)) {
+    if (!gerar(pedido, gerado, motivo)) {
         ui.mensagem(motivo);
         return false;
     }
@@ -61,7 +84,7 @@ bool Abrir_Circuito_Sequencia(TEstado &estado, TInterfaceUsuario &ui, const TPed
     novoClick(estado, ui);
     if (!estado.novo_confirmado)
         return false;
-    Montar_Circuito_Sequencia(estado, pedido, motivo);
+    instalar(estado, pedido, gerado);
     // Nothing on disk yet: closing asks to save it, as any unsaved work.
     estado.modificado = true;
     return true;
