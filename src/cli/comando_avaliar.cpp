@@ -30,10 +30,7 @@ const char *const USO_AVALIAR =
 
 int uso(const QString &mensagem = QString())
 {
-    if (!mensagem.isEmpty())
-        erro(QStringLiteral("zefira-cli: ") + mensagem);
-    erro(QString::fromUtf8(USO_AVALIAR));
-    return ERRO_USO;
+    return recusar_uso(USO_AVALIAR, mensagem);
 }
 
 } // namespace

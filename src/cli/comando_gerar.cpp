@@ -24,10 +24,7 @@ const char *const USO_GERAR =
 
 int uso(const QString &mensagem = QString())
 {
-    if (!mensagem.isEmpty())
-        erro(QStringLiteral("zefira-cli: ") + mensagem);
-    erro(QString::fromUtf8(USO_GERAR));
-    return ERRO_USO;
+    return recusar_uso(USO_GERAR, mensagem);
 }
 
 } // namespace

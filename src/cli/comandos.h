@@ -38,6 +38,10 @@ enum Status {
     ERRO_USO = 4,       // bad arguments, unknown names, invalid script lines
 };
 
+// Writes "zefira-cli: MENSAGEM" (when there is one) and the command's usage `uso` to stderr;
+// returns ERRO_USO.
+int recusar_uso(const char *uso, const QString &mensagem = QString());
+
 // Takes the simulation options and exactly `quantidade` positional arguments; on failure writes
 // the message and the usage `uso` and returns false.
 bool ler_opcoes_simulacao(const QStringList &args, int quantidade, const char *uso, TRoteiro_Simulacao &roteiro,

@@ -20,6 +20,14 @@ int executar(TEstado &estado, const QString &arquivo, TRoteiro_Simulacao &roteir
 
 } // namespace
 
+int recusar_uso(const char *uso, const QString &mensagem)
+{
+    if (!mensagem.isEmpty())
+        erro(QStringLiteral("zefira-cli: ") + mensagem);
+    erro(QString::fromUtf8(uso));
+    return ERRO_USO;
+}
+
 bool ler_opcoes_simulacao(const QStringList &args, int quantidade, const char *uso, TRoteiro_Simulacao &roteiro,
                           QStringList &posicionais)
 {
@@ -29,9 +37,7 @@ bool ler_opcoes_simulacao(const QStringList &args, int quantidade, const char *u
         certo = !posicionais[i].startsWith(QLatin1String("--"));
     if (certo)
         return true;
-    if (!mensagem.isEmpty())
-        erro(QStringLiteral("zefira-cli: ") + mensagem);
-    erro(QString::fromUtf8(uso));
+    recusar_uso(uso, mensagem);
     return false;
 }
 
